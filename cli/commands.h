@@ -1,0 +1,58 @@
+// fidforge-cli: every generator as a command. Each command lives in its own
+// file cli/cmd_<name>.cpp and registers itself with FF_CLI_COMMAND.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "host/db_store.h"
+
+namespace ff::cli {
+
+// Exit statuses.
+enum Exit : int {
+  kOk = 0,
+  kFailure = 1,   // database, file
+  kUsage = 2,
+  kDeclined = 3,  // a file was declined
+  kCheckFound = 4 // check-fids --strict found rows
+};
+
+// The global options, given before the command.
+struct GlobalOptions {
+  std::string db;              // --db (default $FIDFORGE_DB, else the demo database)
+  std::string author;          // --author ("" = from the comment settings)
+  bool force = false;          // --force: no overwrite questions
+  std::string encoding = "gbk";  // --encoding gbk|utf-8 (generated code only)
+};
+
+struct Context {
+  GlobalOptions options;
+  // Opens g_pConfigDB from --db; prints the reason on stderr and returns
+  // false on failure.
+  bool Connect();
+  // The author for generated comments: --author, else the comment settings.
+  std::string Author() const;  // GBK
+};
+
+// Resolves --db into the four login values: a SQLite path, or (for SQL
+// Server and ODBC) the forms the README lists. False with a reason.
+bool ResolveDbTarget(const std::string& db, LoginValues& login, std::string& error);
+
+// A command adds its subcommand to the app; the callback it sets runs it
+// and stores the exit status in *status.
+using CommandSetup = std::function<void(CLI::App& app, Context& context, int* status)>;
+bool RegisterCommand(int order, CommandSetup setup);
+
+// Console output: GBK text from the engine, printed as UTF-8.
+void PrintLine(const std::string& gbk);       // stdout
+void PrintError(const std::string& gbk);      // stderr, "fidforge-cli: " prefix
+
+}  // namespace ff::cli
+
+// Registers a command; `order` sorts the help listing.
+#define FF_CLI_COMMAND(order, setup) \
+  static const bool ff_cli_registered_##order = ::ff::cli::RegisterCommand(order, setup)

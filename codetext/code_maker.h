@@ -1,0 +1,121 @@
+// The generator object of a code page: writes every header, source file
+// and snippet. Its members live in the folder of the subsystem they serve:
+//   codetext/    file protocol, FID naming
+//   headers/     the five definition headers
+//   modulecode/  validation code, function bodies, module sources
+//   singlecode/  client access snippets
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "codetext/fid_naming.h"
+#include "codetext/gen_file.h"
+#include "codetext/routine_comment.h"
+
+class CMemRecord;
+
+class CCodeMaker {
+ public:
+  CCodeMaker();
+  virtual ~CCodeMaker();
+
+  CRoutineComment& RoutineComment() { return comment_; }
+
+  // --- settings -----------------------------------------------------------
+  void SetAuthor(const std::string& author) { comment_.SetAuthor(author); }
+  void SetProjectName(const std::string& name) { comment_.SetProjectName(name); }
+  // 0 none, 1 macro, 2 loose, 3 compact; any other code gives no check code.
+  void SetValidateStyle(int style) { validateStyle_ = style; }
+  int GetValidateStyle() const { return validateStyle_; }
+  // Column alignment; returns the previous value.
+  bool SetBeautify(bool on) {
+    bool old = beautify_;
+    beautify_ = on;
+    return old;
+  }
+  bool GetBeautify() const { return beautify_; }
+
+  // When set, an existing target is generated first and the overwrite
+  // question comes only if the new bytes differ (the CLI's way). When
+  // clear, the question comes first, before the database is read.
+  void SetAskAfterCompare(bool on) { askAfterCompare_ = on; }
+  // What the last file operation did with its file.
+  ff::FileOutcome LastFileOutcome() const { return lastOutcome_; }
+
+  // --- file protocol ------------------------------------------------------
+  static std::string Spaces(int n);  // n <= 0: ""; at most 1023 blanks
+  // True when the file may be written; asks "文件%s已经存在，是否重写!"
+  // when it exists and the no-prompt switch is off.
+  bool CheckOverwrite(const std::string& path, bool noPrompt);
+  void WriteGuardBegin(ff::GenFile& file, const std::string& macro);
+  void WriteGuardDefine(ff::GenFile& file, const std::string& macro);
+  void WriteGuardEnd(ff::GenFile& file, const std::string& macro);
+  void WriteNewLine(ff::GenFile& file);
+  void WriteLine(ff::GenFile& file, const std::string& text);
+
+  // --- FID naming ---------------------------------------------------------
+  ff::FidVarInfo GetFidVarInfo(const CMemRecord& record) const;
+  static void MixCaseName(std::string& text);
+  static bool IsMultiRowAnswer(long answerType, const std::string& code);
+  bool MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const;
+  bool MeasureNameVarWidths(CMemRecord& record, int& nameWidth, int& varWidth) const;
+
+  // --- definition headers -------------------------------------------------
+  bool MakeFidDefFile(const std::string& path, bool noPrompt);
+  bool MakeFosDefFile(const std::string& path, bool noPrompt);
+  bool MakeBlsDefFile(const std::string& path, bool noPrompt);
+  bool MakeFixDefFile(const std::string& path, bool noPrompt);
+  bool MakeSysDefFile(const std::string& path, bool noPrompt);
+
+  // --- module sources -----------------------------------------------------
+  bool MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt);
+  bool MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt);
+  bool MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt);
+  bool MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt);
+
+  // --- function bodies ----------------------------------------------------
+  bool MakeFosFunctionText(long moduleId, const std::string& code, std::string& text);
+  bool MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text);
+  bool MakeFosFunctionFile(const std::string& path, long moduleId, bool noPrompt, const std::string& code);
+  bool MakeBlsFunctionFile(const std::string& path, long moduleId, bool noPrompt, const std::string& code);
+  std::string MakeFosRequestLines(CMemRecord& request);
+  std::string MakeBlsRequestLines(CMemRecord& request);
+  std::string MakeFosAnswerLines(CMemRecord& answer);
+  std::string MakeBlsAnswerLines(CMemRecord& answer);
+  std::string MakeFosPrototype(const std::string& funName, const std::string& code) const;
+  std::string MakeBlsPrototype(const std::string& funName, const std::string& code) const;
+
+  // --- request validation -------------------------------------------------
+  std::string MakeValidateCode(CMemRecord& request, bool multiRow);
+  void WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow);
+  std::string MakeValidateLoose(CMemRecord& request);
+  std::string MakeValidateMacro(CMemRecord& request, bool multiRow);
+  std::string MakeValidateCompact(CMemRecord& request);
+
+  // --- client access snippets ---------------------------------------------
+  bool MakeBlsClientSnippet(long moduleId, bool noPrompt, const std::string& code, std::string& text);
+  bool MakeFosClientSnippet(long moduleId, bool noPrompt, const std::string& code, std::string& text);
+  std::string MakeClientRequestLines(CMemRecord& request);
+  std::string MakeClientAnswerDefs(CMemRecord& answer);
+  std::string MakeClientAnswerReads(CMemRecord& answer, bool multiRow);
+  std::string MakeClientRecordHeader(CMemRecord& answer);
+  std::string MakeClientRecordSetByName(CMemRecord& answer);
+  std::string MakeClientRecordSetByCode(CMemRecord& answer);
+
+ private:
+  // The generation protocol shared by every file generator: the overwrite
+  // question, the file header comment (when `abstract` is given), `body`,
+  // the atomic commit; a file error is reported, then passed on. False
+  // only when the user declined.
+  bool GenerateFile(const std::string& path, bool noPrompt,
+                    const std::optional<std::string>& abstract,
+                    const std::function<void(ff::GenFile&)>& body);
+
+  CRoutineComment comment_;
+  int validateStyle_ = 3;
+  bool beautify_ = true;
+  bool askAfterCompare_ = false;
+  ff::FileOutcome lastOutcome_ = ff::FileOutcome::Written;
+};

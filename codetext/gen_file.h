@@ -1,0 +1,52 @@
+// A generated file being written.
+//
+// The bytes go to a temporary file in the target's folder, which replaces
+// the target by a rename only when everything was written: a failed write
+// never leaves a half-written file, and the old content survives. A result
+// identical to the file on disk leaves the file untouched (its time too).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ff {
+
+enum class FileOutcome { Written, Unchanged, Declined };
+
+// How generated text reaches the disk, for the whole process.
+struct OutputOptions {
+  bool utf8 = false;  // convert the GBK text to UTF-8 on the way out
+};
+OutputOptions& Output();
+
+class GenFile {
+ public:
+  // Opens a temporary file beside `path`. Throws CFileException.
+  explicit GenFile(std::string path);
+  ~GenFile();  // discards the temporary file unless committed
+  GenFile(const GenFile&) = delete;
+  GenFile& operator=(const GenFile&) = delete;
+
+  // Throws CFileException.
+  void Write(std::string_view bytes);
+  // Finishes the file: renames it over the target, or drops it when the
+  // target already holds the same bytes. Throws CFileException.
+  FileOutcome Commit();
+
+  const std::string& Path() const { return path_; }
+  // True when the target exists and holds exactly the bytes written so far
+  // (valid after Finish()).
+  bool SameAsTarget();
+  // Flushes and closes the temporary file without renaming it.
+  void Finish();
+
+ private:
+  std::string path_;
+  std::string tempPath_;
+  int fd_ = -1;
+  bool committed_ = false;
+  std::string buffer_;  // small write buffer, flushed at 64 KiB
+  void Flush();
+};
+
+}  // namespace ff

@@ -1,0 +1,1 @@
+-- demo rows: filled in by the demo database work

@@ -1,0 +1,44 @@
+// A database a CSimDB talks to. One store per kind of server: the embedded
+// SQLite file and SQL Server (or any ODBC data source).
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CStdRecord;
+
+namespace ff {
+
+// The four login values, GBK, exactly as the user gave them.
+struct LoginValues {
+  std::string server;
+  std::string user;
+  std::string password;
+  std::string database;
+};
+
+class DbStore {
+ public:
+  virtual ~DbStore() = default;
+  // Runs one SQL text (GBK, SQL Server dialect) and replaces the record's
+  // columns and rows with the result. On failure the record has no rows,
+  // `error` holds the reason and the result is false.
+  virtual bool Select(const std::string& sql, CStdRecord& record, std::string& error) = 0;
+};
+
+// Opens the store that the server text names. Null on failure, with the
+// reason in `error` (never the password).
+//  - "", "sqlite", "sqlite:..."  -> SQLite file named by `database`; a bare
+//    name without '/' is "<name>.sqlite" in the user's data folder.
+//  - "odbc:<connection string>" or "odbc:DSN=..." -> ODBC as given.
+//  - anything else -> SQL Server through ODBC.
+std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error);
+
+// The SQLite store (host/sqlite_store.cpp).
+std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error);
+
+// Where a bare database name lives: $XDG_DATA_HOME/fidforge (or
+// ~/.local/share/fidforge) + "/<name>.sqlite".
+std::string DefaultDatabasePath(const std::string& name);
+
+}  // namespace ff

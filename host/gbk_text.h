@@ -1,0 +1,65 @@
+// GBK text helpers.
+//
+// The engine keeps every text as GBK (code page 936) bytes in std::string:
+// generated files are GBK and columns are aligned by GBK byte length, so a
+// Chinese character counts two. Conversions happen at the edges only
+// (SQLite and the terminal speak UTF-8, Qt speaks UTF-16).
+//
+// GBK trail bytes range over 0x40..0xFE (without 0x7F) and so include
+// ASCII letters, '\\' (0x5C) and '|' (0x7C). Every search and case change
+// here walks the text character by character, so a trail byte is never
+// taken for the ASCII character it happens to equal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ff::gbk {
+
+// True for a byte that starts a double-byte GBK character (0x81..0xFE).
+constexpr bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+// Length in bytes of the character that starts at text[pos]: 2 for a lead
+// byte followed by a valid trail byte, else 1 (a stray byte is one char).
+size_t CharLength(std::string_view text, size_t pos);
+
+// UTF-8 -> GBK. Characters GBK cannot represent, and bytes that are not
+// valid UTF-8, each become one '?'. Never throws.
+std::string FromUtf8(std::string_view utf8);
+
+// GBK -> UTF-8. A byte that does not start a valid GBK character becomes
+// U+FFFD (the replacement character). Never throws.
+std::string ToUtf8(std::string_view gbk);
+
+// Trimming removes blanks (0x20) only, never tabs or line breaks.
+std::string Trim(std::string_view text);
+std::string TrimLeft(std::string_view text);
+std::string TrimRight(std::string_view text);
+
+// Position of the first occurrence of needle at or after `from` that starts
+// on a character boundary, or std::string_view::npos.
+size_t Find(std::string_view text, std::string_view needle, size_t from = 0);
+// Same, searching backwards: the last occurrence starting on a boundary.
+size_t FindLast(std::string_view text, std::string_view needle);
+inline bool Contains(std::string_view text, std::string_view needle) {
+  return Find(text, needle) != std::string_view::npos;
+}
+
+// Replaces every non-overlapping occurrence, left to right. An empty
+// `from` changes nothing.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
+std::string Replaced(std::string_view text, std::string_view from, std::string_view to);
+
+// ASCII letters change case; double-byte characters are left alone.
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+
+// Reads a number as C's atol does: leading white space, an optional sign,
+// decimal digits as far as they go; 0 when there are none. Saturates
+// instead of overflowing.
+long AtoL(std::string_view text);
+
+// True when every byte is below 0x80 (no conversion needed anywhere).
+bool IsAscii(std::string_view text);
+
+}  // namespace ff::gbk

@@ -1,0 +1,42 @@
+// The connection to the configuration database.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/db_store.h"
+
+class CStdRecord;
+
+class CSimDB {
+ public:
+  CSimDB();
+  // Releases the store; called before a connection is destroyed.
+  virtual void Close();
+  virtual ~CSimDB();
+
+  // Server, user, password, database, in this order. True when connected.
+  bool Open(const char* server, const char* user, const char* password, const char* database);
+  bool IsOpen() const { return store_ != nullptr; }
+
+  // The last error text (empty when there is none).
+  std::string GetLastErrMsg() const { return lastError_; }
+
+  // Sets the SQL text of the next SelectInto. The text is taken as it
+  // stands: no format expansion.
+  void Cmd(const std::string& sql);
+  const std::string& CommandText() const { return sql_; }
+
+  // Runs the text set by Cmd and replaces the record's rows with the
+  // result. A failed query leaves the record without rows and its reason
+  // in GetLastErrMsg().
+  bool SelectInto(CStdRecord* record, bool replace = true);
+
+  // Lets tests and tools attach a store they opened themselves.
+  void Attach(std::unique_ptr<ff::DbStore> store);
+
+ private:
+  std::unique_ptr<ff::DbStore> store_;
+  std::string sql_;
+  std::string lastError_;
+};

@@ -1,0 +1,45 @@
+// How the engine talks to the user: message boxes, questions, the wait
+// cursor, the folder browser and opening files. The CLI answers on the
+// console, the tests from a script, the GUI with dialogs.
+// Every text crossing this interface is GBK.
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CFileException;
+
+namespace ff {
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+  // A message with an OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A question with Yes and No; Yes is the default. True for Yes.
+  virtual bool AskYesNo(const std::string& question) = 0;
+  // The report of a file error.
+  virtual void ReportFileError(const CFileException& error);
+  virtual void BeginWaitCursor() {}
+  virtual void EndWaitCursor() {}
+  // The folder browser; nullopt when cancelled.
+  virtual std::optional<std::string> BrowseForFolder(const std::string& title) { return std::nullopt; }
+  // Opens a file with the user's default application.
+  virtual void OpenWithDefaultApp(const std::string& path) {}
+};
+
+// The process-wide user interface (a console one until another is set).
+UserInterface& UI();
+// Installs `ui` (not owned); null restores the console one.
+void SetUserInterface(UserInterface* ui);
+
+// Shows the wait cursor for the life of the object.
+class WaitCursor {
+ public:
+  WaitCursor() { UI().BeginWaitCursor(); }
+  ~WaitCursor() { UI().EndWaitCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace ff

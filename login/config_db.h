@@ -1,0 +1,18 @@
+// The one shared connection to the configuration database.
+#pragma once
+
+#include <string>
+
+class CSimDB;
+
+// Null until a login succeeds; replaced by every login attempt.
+extern CSimDB* g_pConfigDB;
+
+// Releases the old connection first, then opens a new one with the four
+// login values (GBK). On failure shows the database's own error text and
+// leaves g_pConfigDB null.
+bool ConnectConfigDB(const std::string& server, const std::string& user,
+                     const std::string& password, const std::string& database);
+
+// Releases the shared connection (tests and the CLI at exit).
+void DisconnectConfigDB();

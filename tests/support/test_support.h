@@ -1,0 +1,106 @@
+// Helpers shared by the tests.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/user_interface.h"
+
+namespace ff::test {
+
+// A user interface that answers from a script and remembers what it was
+// shown. Installed for its lifetime.
+class ScriptedUI : public UserInterface {
+ public:
+  ScriptedUI();
+  ~ScriptedUI() override;
+
+  // Answers for the coming questions, in order. A question with no scripted
+  // answer fails the test and is answered No.
+  void Answer(bool yes) { answers_.push_back(yes); }
+  std::optional<std::string> nextFolder;  // answer of the folder browser
+
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& question) override;
+  void ReportFileError(const CFileException& error) override;
+  void BeginWaitCursor() override { ++waitDepth; ++waitCount; }
+  void EndWaitCursor() override { --waitDepth; }
+  std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  void OpenWithDefaultApp(const std::string& path) override { opened.push_back(path); }
+
+  // Everything is GBK, as the engine passes it.
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::vector<std::string> fileErrors;  // CFileException::Message() of each report
+  std::vector<std::string> opened;
+  int waitDepth = 0;
+  int waitCount = 0;
+
+ private:
+  std::deque<bool> answers_;
+};
+
+// A fresh folder, removed with everything in it at destruction.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(std::string_view name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Points XDG_CONFIG_HOME and XDG_DATA_HOME at a temporary folder for its
+// lifetime, so settings and data never touch the real user's.
+class SettingsSandbox {
+ public:
+  SettingsSandbox();
+  ~SettingsSandbox();
+  const TempDir& dir() const { return dir_; }
+
+ private:
+  TempDir dir_;
+  std::string oldConfig_, oldData_;
+  bool hadConfig_ = false, hadData_ = false;
+};
+
+// A SQLite configuration database made for one test from the schema and an
+// SQL script (UTF-8), connected as g_pConfigDB for the test's lifetime.
+class TestDatabase {
+ public:
+  // `sql` runs after the schema; `withDemo` adds the demo rows first.
+  explicit TestDatabase(std::string_view sql = {}, bool withDemo = false);
+  ~TestDatabase();
+  const std::string& path() const { return path_; }
+  // Runs more SQL (UTF-8) on the file directly.
+  void Exec(std::string_view sql);
+
+ private:
+  TempDir dir_;
+  std::string path_;
+};
+
+// GBK <-> UTF-8 for writing expectations in readable source.
+std::string G(std::string_view utf8);  // UTF-8 literal -> GBK bytes
+std::string U(std::string_view gbk);   // GBK bytes -> UTF-8
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, std::string_view bytes);
+// tests/golden/<relative>, read byte for byte.
+std::string Golden(const std::string& relative);
+
+// Byte-exact comparison; on mismatch the message shows the first differing
+// line of each side with CR, LF, tabs and trailing blanks made visible.
+::testing::AssertionResult BytesEqual(std::string_view expected, std::string_view actual);
+
+}  // namespace ff::test
+
+#define EXPECT_BYTES_EQ(expected, actual) EXPECT_TRUE(::ff::test::BytesEqual((expected), (actual)))
+#define ASSERT_BYTES_EQ(expected, actual) ASSERT_TRUE(::ff::test::BytesEqual((expected), (actual)))
