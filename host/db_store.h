@@ -34,11 +34,25 @@ class DbStore {
 //  - anything else -> SQL Server through ODBC.
 std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error);
 
-// The SQLite store (host/sqlite_store.cpp).
+// The SQLite store (host/sqlite_store.cpp), read-only. `path` is a file
+// system path (UTF-8, as the system spells file names); a file that does
+// not exist is an error, never a new database.
 std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error);
 
+// SQL Server or any ODBC data source (host/odbc_store.cpp), for every
+// server text that does not name SQLite.
+std::unique_ptr<DbStore> OpenOdbcStore(const LoginValues& login, std::string& error);
+
+// The name of the demo database: a bare "Developer" (the login default)
+// that does not exist yet is created from the embedded demo on first use.
+inline constexpr const char* kDemoDatabaseName = "Developer";
+
+// True when the server text names the SQLite store.
+bool IsSqliteServer(const std::string& server);
+
 // Where a bare database name lives: $XDG_DATA_HOME/fidforge (or
-// ~/.local/share/fidforge) + "/<name>.sqlite".
+// ~/.local/share/fidforge) + "/<name>.sqlite". `name` is GBK; the result is
+// a file system path (UTF-8).
 std::string DefaultDatabasePath(const std::string& name);
 
 }  // namespace ff

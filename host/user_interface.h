@@ -32,6 +32,9 @@ class UserInterface {
 UserInterface& UI();
 // Installs `ui` (not owned); null restores the console one.
 void SetUserInterface(UserInterface* ui);
+// The interface installed by SetUserInterface, null for the console one
+// (lets a temporary interface put back the one it replaced).
+UserInterface* InstalledUserInterface();
 
 // Shows the wait cursor for the life of the object.
 class WaitCursor {

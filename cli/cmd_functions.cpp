@@ -1,0 +1,47 @@
+// functions --kind fos|bls --module N: the functions of one module as the
+// tree shows them: the function key, a tab, code and name.
+#include <cstdio>
+#include <memory>
+
+#include "cli/commands.h"
+#include "host/record.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
+#include "res/text.h"
+#include "res/tree_queries.h"
+
+namespace ff::cli {
+namespace {
+
+int ListFunctions(Context& context, const std::string& kind, long module) {
+  if (!context.Connect()) return kFailure;
+  const bool bls = kind == "bls";
+  CMemRecord functions;
+  g_pConfigDB->Cmd(res::FunctionQuery(bls, module));
+  if (!g_pConfigDB->SelectInto(&functions, true)) {
+    PrintError("the function query failed: " + g_pConfigDB->GetLastErrMsg());
+    return kFailure;
+  }
+  const std::string& code = bls ? FF_GBK("BLS编码") : FF_GBK("FOS编码");
+  const std::string& name = bls ? FF_GBK("BLS名称") : FF_GBK("FOS名称");
+  const std::string prefix = std::to_string(module) + '|';
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
+    // Code and name exactly as delivered, blanks and all.
+    const std::string& c = functions.GetRef(code, -1);
+    PrintLine(prefix + c + '\t' + c + ' ' + functions.GetRef(name, -1));
+  }
+  return kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(30, [](CLI::App& app, Context& context, int* status) {
+  auto* command = app.add_subcommand("functions", "List the functions of one module: key, code and name");
+  auto kind = std::make_shared<std::string>();
+  auto module = std::make_shared<long>(0);
+  command->add_option("--kind", *kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  command->add_option("--module", *module, "module number")->required();
+  command->callback([&context, status, kind, module] { *status = ListFunctions(context, *kind, *module); });
+});
+
+}  // namespace ff::cli

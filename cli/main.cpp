@@ -1,0 +1,68 @@
+// fidforge-cli: global options, then one command.
+#include <algorithm>
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "cli/commands.h"
+#include "codetext/gen_file.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "login/config_db.h"
+
+namespace ff::cli {
+namespace {
+
+std::vector<std::pair<int, CommandSetup>>& Registry() {
+  static std::vector<std::pair<int, CommandSetup>> commands;
+  return commands;
+}
+
+int Run(int argc, char** argv) {
+  Context context;
+  int status = kOk;
+
+  CLI::App app{"FidForge: C++ sources from the securities back-office configuration database.",
+               "fidforge-cli"};
+  app.require_subcommand(1);
+  app.add_option("--db", context.options.db,
+                 "Configuration database: a SQLite file, or a bare name in the data folder "
+                 "(default $FIDFORGE_DB, else the demo database \"Developer\")")
+      ->envname("FIDFORGE_DB");
+  app.add_option("--author", context.options.author, "Author of generated comments (default: the comment settings)");
+  app.add_flag("--force", context.options.force, "Overwrite files without asking");
+  app.add_option("--encoding", context.options.encoding, "Encoding of generated code: gbk (default) or utf-8")
+      ->check(CLI::IsMember({"gbk", "utf-8"}));
+  // The globals take effect before any command runs.
+  app.parse_complete_callback([&context] { Output().utf8 = context.options.encoding == "utf-8"; });
+
+  auto& commands = Registry();
+  std::stable_sort(commands.begin(), commands.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& command : commands) command.second(app, context, &status);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? kOk : kUsage;
+  } catch (const CFileException& e) {
+    PrintError(e.Message());
+    status = kFailure;
+  } catch (const std::exception& e) {
+    PrintError(gbk::FromUtf8(e.what()));
+    status = kFailure;
+  }
+  DisconnectConfigDB();
+  return status;
+}
+
+}  // namespace
+
+bool RegisterCommand(int order, CommandSetup setup) {
+  Registry().emplace_back(order, std::move(setup));
+  return true;
+}
+
+}  // namespace ff::cli
+
+int main(int argc, char** argv) { return ff::cli::Run(argc, argv); }

@@ -1,0 +1,109 @@
+// Makes SQLite configuration databases from the embedded scripts. The file
+// is built under a temporary name beside the target and linked into place
+// only when complete, so a failure never leaves a half-made database and
+// an existing file is never replaced.
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "data/embedded_sql.h"
+#include "host/gbk_text.h"
+
+namespace ff::data {
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat info{};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::string Shown(const std::string& path) { return gbk::FromUtf8(path); }
+
+bool RunScripts(const std::string& tempPath, const std::vector<std::string_view>& scripts, std::string& error) {
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(tempPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  if (rc != SQLITE_OK) {
+    error = gbk::FromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_close(db);
+    return false;
+  }
+  // The file is private until it is linked into place: no journal needed.
+  sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;", nullptr, nullptr, nullptr);
+  bool ok = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+  for (std::string_view script : scripts) {
+    if (!ok) break;
+    std::string text(script);
+    char* message = nullptr;
+    if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+      error = gbk::FromUtf8(message ? message : sqlite3_errmsg(db));
+      ok = false;
+    }
+    sqlite3_free(message);
+  }
+  // A script may have ended the transaction itself.
+  if (ok && !sqlite3_get_autocommit(db) && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    error = gbk::FromUtf8(sqlite3_errmsg(db));
+    ok = false;
+  }
+  if (sqlite3_close(db) != SQLITE_OK && ok) {
+    error = "cannot close the new database";
+    ok = false;
+  }
+  return ok;
+}
+
+bool Create(const std::string& path, const std::vector<std::string_view>& scripts, std::string& error) {
+  if (path.empty()) {
+    error = "no file name given for the new database";
+    return false;
+  }
+  if (Exists(path)) {
+    error = Shown(path) + " already exists";
+    return false;
+  }
+  std::string temp = path + ".tmp-XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) {
+    error = "cannot create " + Shown(path) + ": " + gbk::FromUtf8(std::strerror(errno));
+    return false;
+  }
+  ::fchmod(fd, 0644);  // mkstemp makes it private; a database is for reading
+  ::close(fd);
+  std::string reason;
+  if (!RunScripts(temp, scripts, reason)) {
+    ::unlink(temp.c_str());
+    error = "cannot create " + Shown(path) + ": " + reason;
+    return false;
+  }
+  // link() refuses an existing target, unlike rename().
+  if (::link(temp.c_str(), path.c_str()) != 0) {
+    int code = errno;
+    if (code != EEXIST && !Exists(path) && ::rename(temp.c_str(), path.c_str()) == 0)
+      return true;
+    ::unlink(temp.c_str());
+    error = "cannot create " + Shown(path) + ": " +
+            (code == EEXIST ? std::string("the file already exists") : gbk::FromUtf8(std::strerror(code)));
+    return false;
+  }
+  ::unlink(temp.c_str());
+  return true;
+}
+
+}  // namespace
+
+bool CreateDatabase(const std::string& path, bool withDemo, std::string& error) {
+  if (withDemo) return Create(path, {SchemaSql(), DemoSql()}, error);
+  return Create(path, {SchemaSql()}, error);
+}
+
+bool CreateDatabaseWith(const std::string& path, std::string_view extraSql, std::string& error) {
+  return Create(path, {SchemaSql(), extraSql}, error);
+}
+
+}  // namespace ff::data

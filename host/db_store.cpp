@@ -1,0 +1,91 @@
+#include "host/db_store.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "data/embedded_sql.h"
+#include "host/gbk_text.h"
+
+namespace ff {
+namespace {
+
+bool StartsWithNoCase(const std::string& text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    char c = text[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != prefix[i]) return false;
+  }
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat info{};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+// Creates the demo database where the default login looks for it.
+bool CreateDemoDatabase(const std::string& path, std::string& error) {
+  std::error_code ec;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+  if (ec) {
+    error = "cannot create the folder of " + gbk::FromUtf8(path) + ": " + gbk::FromUtf8(ec.message());
+    return false;
+  }
+  std::string reason;
+  if (data::CreateDatabase(path, true, reason)) return true;
+  // Another process may have made it in the meantime.
+  if (FileExists(path)) return true;
+  error = "cannot create the demo database: " + reason;
+  return false;
+}
+
+}  // namespace
+
+bool IsSqliteServer(const std::string& server) {
+  return server.empty() || (server.size() == 6 && StartsWithNoCase(server, "sqlite")) ||
+         StartsWithNoCase(server, "sqlite:");
+}
+
+std::string DefaultDatabasePath(const std::string& name) {
+  std::string base;
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && data[0] == '/') {
+    base = data;
+  } else {
+    const char* home = std::getenv("HOME");
+    base = std::string(home && home[0] ? home : ".") + "/.local/share";
+  }
+  return base + "/fidforge/" + gbk::ToUtf8(name) + ".sqlite";
+}
+
+std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error) {
+  if (!IsSqliteServer(login.server)) return OpenOdbcStore(login, error);
+
+  // "sqlite:<file>" may name the file itself when the database text is empty.
+  std::string database = login.database;
+  if (database.empty() && login.server.size() > 7) database = login.server.substr(7);
+  if (database.empty()) {
+    error = "no SQLite database named: the database name is empty";
+    return nullptr;
+  }
+  if (database.find('/') != std::string::npos) return OpenSqliteStore(gbk::ToUtf8(database), error);
+
+  // A bare name lives in the user's data folder.
+  const std::string path = DefaultDatabasePath(database);
+  if (!FileExists(path)) {
+    if (database != kDemoDatabaseName) {
+      error = "SQLite database \"" + database + "\" does not exist (looked for " + gbk::FromUtf8(path) + ")";
+      return nullptr;
+    }
+    if (!CreateDemoDatabase(path, error)) return nullptr;
+  }
+  return OpenSqliteStore(path, error);
+}
+
+}  // namespace ff

@@ -1,0 +1,292 @@
+#include "host/gbk_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+namespace ff::gbk {
+namespace {
+
+// One pair of conversion descriptors per thread, opened on first use and
+// kept for the thread's life: opening a descriptor costs far more than a
+// typical conversion.
+class Converters {
+ public:
+  Converters()
+      : toGbk_(iconv_open("GBK", "UTF-8")), toUtf8_(iconv_open("UTF-8", "GBK")) {}
+  ~Converters() {
+    if (toGbk_ != Invalid()) iconv_close(toGbk_);
+    if (toUtf8_ != Invalid()) iconv_close(toUtf8_);
+  }
+  Converters(const Converters&) = delete;
+  Converters& operator=(const Converters&) = delete;
+
+  iconv_t ToGbk() const { return toGbk_; }
+  iconv_t ToUtf8() const { return toUtf8_; }
+  static iconv_t Invalid() { return reinterpret_cast<iconv_t>(-1); }
+
+ private:
+  iconv_t toGbk_;
+  iconv_t toUtf8_;
+};
+
+Converters& ThreadConverters() {
+  thread_local Converters converters;
+  return converters;
+}
+
+constexpr bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+
+// Length of a well-formed UTF-8 sequence at p (1..4), or 0 when the bytes
+// there are not one (overlong forms and surrogates included).
+size_t Utf8SequenceLength(const unsigned char* p, size_t avail) {
+  unsigned char c = p[0];
+  if (c < 0x80) return 1;
+  size_t len;
+  unsigned char lo = 0x80, hi = 0xBF;
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3;
+    if (c == 0xE0) lo = 0xA0;
+    if (c == 0xED) hi = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;
+  } else {
+    return 0;
+  }
+  if (avail < len) return 0;
+  if (p[1] < lo || p[1] > hi) return 0;
+  for (size_t i = 2; i < len; ++i)
+    if (p[i] < 0x80 || p[i] > 0xBF) return 0;
+  return len;
+}
+
+// Runs `cd` over the whole input. At a byte sequence the converter rejects,
+// `skip` says how many input bytes to drop and `replacement` is written in
+// their place.
+template <typename SkipFn>
+std::string Convert(iconv_t cd, std::string_view in, size_t initialCapacity,
+                    std::string_view replacement, SkipFn skip) {
+  std::string out;
+  if (cd == Converters::Invalid()) {
+    // No converter on this system: keep the ASCII, replace the rest.
+    out.reserve(in.size());
+    for (unsigned char c : in) {
+      if (c < 0x80) out += static_cast<char>(c);
+      else out += replacement;
+    }
+    return out;
+  }
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
+  out.resize(initialCapacity < 16 ? 16 : initialCapacity);
+  char* src = const_cast<char*>(in.data());
+  size_t srcLeft = in.size();
+  size_t used = 0;
+  while (srcLeft > 0) {
+    char* dst = out.data() + used;
+    size_t dstLeft = out.size() - used;
+    size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    used = out.size() - dstLeft;
+    if (rc != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+      continue;
+    }
+    // EILSEQ (not valid, or not representable) or EINVAL (cut off at the end).
+    size_t drop = skip(reinterpret_cast<const unsigned char*>(src), srcLeft);
+    if (drop == 0 || drop > srcLeft) drop = 1;
+    src += drop;
+    srcLeft -= drop;
+    if (out.size() - used < replacement.size()) out.resize(out.size() * 2 + replacement.size());
+    std::memcpy(out.data() + used, replacement.data(), replacement.size());
+    used += replacement.size();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  out.resize(used);
+  return out;
+}
+
+}  // namespace
+
+bool IsAscii(std::string_view text) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
+  size_t n = text.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    unsigned long long word;
+    std::memcpy(&word, p + i, 8);
+    if (word & 0x8080808080808080ULL) return false;
+  }
+  for (; i < n; ++i)
+    if (p[i] & 0x80) return false;
+  return true;
+}
+
+size_t CharLength(std::string_view text, size_t pos) {
+  if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos])) &&
+      IsTrailByte(static_cast<unsigned char>(text[pos + 1])))
+    return 2;
+  return 1;
+}
+
+std::string FromUtf8(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  // A GBK text is never longer than its UTF-8 form: every non-ASCII
+  // character takes at least two UTF-8 bytes and at most two GBK bytes.
+  return Convert(ThreadConverters().ToGbk(), utf8, utf8.size() + 4, "?",
+                 [](const unsigned char* p, size_t left) {
+                   // A whole character GBK lacks becomes one '?'; a byte
+                   // that starts no valid sequence becomes one '?' itself.
+                   size_t len = Utf8SequenceLength(p, left);
+                   return len == 0 ? size_t{1} : len;
+                 });
+}
+
+std::string ToUtf8(std::string_view gbk) {
+  if (IsAscii(gbk)) return std::string(gbk);
+  return Convert(ThreadConverters().ToUtf8(), gbk, gbk.size() + gbk.size() / 2 + 8,
+                 "\xEF\xBF\xBD", [](const unsigned char* p, size_t left) {
+                   // A well-formed pair the table does not know is one
+                   // character; anything else is one stray byte.
+                   if (left >= 2 && IsLeadByte(p[0]) && IsTrailByte(p[1])) return size_t{2};
+                   return size_t{1};
+                 });
+}
+
+std::string TrimLeft(std::string_view text) {
+  size_t b = 0;
+  while (b < text.size() && text[b] == ' ') ++b;
+  return std::string(text.substr(b));
+}
+
+std::string TrimRight(std::string_view text) {
+  // A trail byte is never 0x20, so blanks at the end are always blanks.
+  size_t e = text.size();
+  while (e > 0 && text[e - 1] == ' ') --e;
+  return std::string(text.substr(0, e));
+}
+
+std::string Trim(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && text[b] == ' ') ++b;
+  while (e > b && text[e - 1] == ' ') --e;
+  return std::string(text.substr(b, e - b));
+}
+
+namespace {
+
+// Finds needle at a character boundary, starting the walk at `start`,
+// which must itself be a boundary, and accepting matches at or after `from`.
+size_t FindFromBoundary(std::string_view text, std::string_view needle, size_t start, size_t from) {
+  if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
+  if (needle.size() > text.size()) return std::string_view::npos;
+  const size_t last = text.size() - needle.size();
+  const char first = needle[0];
+  size_t pos = start;
+  while (pos <= last) {
+    if (pos >= from && text[pos] == first &&
+        std::memcmp(text.data() + pos, needle.data(), needle.size()) == 0)
+      return pos;
+    pos += CharLength(text, pos);
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+size_t Find(std::string_view text, std::string_view needle, size_t from) {
+  if (from > text.size()) return std::string_view::npos;
+  // Boundaries are only known from the start of the text.
+  return FindFromBoundary(text, needle, 0, from);
+}
+
+size_t FindLast(std::string_view text, std::string_view needle) {
+  if (needle.empty()) return text.size();
+  size_t found = std::string_view::npos;
+  size_t pos = 0;
+  while ((pos = FindFromBoundary(text, needle, pos, pos)) != std::string_view::npos) {
+    found = pos;
+    pos += CharLength(text, pos);
+  }
+  return found;
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  if (from.empty() || text.size() < from.size()) return;
+  size_t pos = FindFromBoundary(text, from, 0, 0);
+  if (pos == std::string_view::npos) return;
+  std::string out;
+  out.reserve(text.size() + (to.size() > from.size() ? (to.size() - from.size()) * 4 : 0));
+  size_t copied = 0;
+  while (pos != std::string_view::npos) {
+    out.append(text, copied, pos - copied);
+    out.append(to);
+    copied = pos + from.size();
+    // The end of a match is a boundary when the needle is made of whole
+    // characters, which is the case for every caller's placeholder.
+    pos = FindFromBoundary(text, from, copied, copied);
+  }
+  out.append(text, copied, std::string::npos);
+  text.swap(out);
+}
+
+std::string Replaced(std::string_view text, std::string_view from, std::string_view to) {
+  std::string copy(text);
+  ReplaceAll(copy, from, to);
+  return copy;
+}
+
+namespace {
+template <bool kUpper>
+std::string ChangeCase(std::string_view text) {
+  std::string out(text);
+  const size_t n = out.size();
+  for (size_t i = 0; i < n;) {
+    unsigned char c = static_cast<unsigned char>(out[i]);
+    if (c < 0x80) {
+      if (kUpper && c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 'a' + 'A');
+      if (!kUpper && c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c - 'A' + 'a');
+      ++i;
+    } else {
+      i += CharLength(out, i);
+    }
+  }
+  return out;
+}
+}  // namespace
+
+std::string ToUpper(std::string_view text) { return ChangeCase<true>(text); }
+std::string ToLower(std::string_view text) { return ChangeCase<false>(text); }
+
+long AtoL(std::string_view text) {
+  size_t i = 0;
+  const size_t n = text.size();
+  while (i < n && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  // Accumulate towards the negative side, which holds one more value.
+  long value = 0;
+  bool saturated = false;
+  for (; i < n && text[i] >= '0' && text[i] <= '9'; ++i) {
+    int digit = text[i] - '0';
+    if (saturated) continue;
+    if (value < (LONG_MIN + digit) / 10) {
+      saturated = true;
+      continue;
+    }
+    value = value * 10 - digit;
+  }
+  if (saturated) return negative ? LONG_MIN : LONG_MAX;
+  if (negative) return value;
+  return value == LONG_MIN ? LONG_MAX : -value;
+}
+
+}  // namespace ff::gbk

@@ -1,0 +1,481 @@
+// SQL Server and other ODBC data sources, through unixODBC.
+//
+// FreeTDS is asked for its texts in code page 936 (ClientCharset), so query
+// texts go out and captions and values come back as the GBK bytes the
+// engine works in, with no conversion here. A data source that turns out to
+// be SQLite (Debian's SQLite ODBC driver) speaks UTF-8 and reads ISNULL as
+// an operator: for it the texts are converted and the query adapted exactly
+// as the SQLite store does.
+#include "host/odbc_store.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/tsql_dialect.h"
+
+namespace ff::odbc {
+namespace {
+
+constexpr std::string_view kOdbcPrefix = "odbc:";
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && gbk::ToLower(text.substr(0, prefix.size())) == gbk::ToLower(prefix);
+}
+
+bool IsDigits(std::string_view text) {
+  if (text.empty() || text.size() > 5) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+bool HasKey(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
+  for (const auto& k : keys)
+    for (auto n : names)
+      if (k == n) return true;
+  return false;
+}
+
+void AppendOption(std::string& text, std::string_view key, const std::string& value) {
+  if (!text.empty() && text.back() != ';') text += ';';
+  text += key;
+  text += '=';
+  text += QuoteValue(value);
+}
+
+// "odbc:" strings as given, with the login's user, password and database
+// for the keys the string leaves out.
+std::string PassThrough(const LoginValues& login, bool shown) {
+  std::string text = login.server.substr(kOdbcPrefix.size());
+  const auto keys = ConnectionKeys(text);
+  if (!login.user.empty() && !HasKey(keys, {"UID", "USER", "USERNAME"})) AppendOption(text, "UID", login.user);
+  if (!login.password.empty() && !HasKey(keys, {"PWD", "PASSWORD"}))
+    AppendOption(text, "PWD", shown ? std::string("***") : login.password);
+  if (!login.database.empty() && !HasKey(keys, {"DATABASE", "DSN", "FILEDSN"}))
+    AppendOption(text, "Database", login.database);
+  return text;
+}
+
+struct Diagnostic {
+  std::string state;
+  std::string text;
+};
+
+std::vector<Diagnostic> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
+  std::vector<Diagnostic> out;
+  if (!handle) return out;
+  for (SQLSMALLINT i = 1; i <= 16; ++i) {
+    SQLCHAR state[6] = {};
+    SQLINTEGER native = 0;
+    std::vector<SQLCHAR> text(1024);
+    SQLSMALLINT length = 0;
+    SQLRETURN rc = SQLGetDiagRec(type, handle, i, state, &native, text.data(),
+                                 static_cast<SQLSMALLINT>(text.size()), &length);
+    if (rc == SQL_SUCCESS_WITH_INFO && length >= static_cast<SQLSMALLINT>(text.size())) {
+      text.resize(static_cast<size_t>(length) + 1);
+      rc = SQLGetDiagRec(type, handle, i, state, &native, text.data(), static_cast<SQLSMALLINT>(text.size()),
+                         &length);
+    }
+    if (!SQL_SUCCEEDED(rc)) break;
+    out.push_back({reinterpret_cast<char*>(state), reinterpret_cast<char*>(text.data())});
+  }
+  return out;
+}
+
+std::string DiagnosticText(const std::vector<Diagnostic>& diagnostics, bool utf8) {
+  std::string text;
+  for (const auto& d : diagnostics) {
+    if (!text.empty()) text += '\n';
+    text += utf8 ? gbk::FromUtf8(d.text) : d.text;
+    text += " (SQLSTATE " + d.state + ")";
+  }
+  return text;
+}
+
+// The drivers the driver manager knows, for the message about one it
+// does not know.
+std::string InstalledDrivers(SQLHENV env) {
+  std::string names;
+  SQLUSMALLINT direction = SQL_FETCH_FIRST;
+  for (int guard = 0; guard < 256; ++guard) {
+    SQLCHAR name[256];
+    SQLCHAR attributes[1024];
+    SQLSMALLINT nameLength = 0, attributesLength = 0;
+    SQLRETURN rc = SQLDrivers(env, direction, name, sizeof name, &nameLength, attributes, sizeof attributes,
+                              &attributesLength);
+    if (!SQL_SUCCEEDED(rc)) break;
+    if (!names.empty()) names += ", ";
+    names += reinterpret_cast<char*>(name);
+    direction = SQL_FETCH_NEXT;
+  }
+  return names.empty() ? std::string("none") : names;
+}
+
+class OdbcStore : public DbStore {
+ public:
+  OdbcStore(SQLHENV env, SQLHDBC dbc, bool sqlite) : env_(env), dbc_(dbc), sqlite_(sqlite) {}
+  ~OdbcStore() override {
+    SQLDisconnect(dbc_);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    SQLFreeHandle(SQL_HANDLE_ENV, env_);
+  }
+
+  bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    record.SetColumns({});
+    SQLHSTMT stmt = nullptr;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
+      error = Failure("cannot start a query", SQL_HANDLE_DBC, dbc_);
+      return false;
+    }
+    bool ok = Run(stmt, sql, record, error);
+    SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+    return ok;
+  }
+
+ private:
+  bool Run(SQLHSTMT stmt, const std::string& sql, CStdRecord& record, std::string& error) {
+    std::string text = sql;
+    if (sqlite_) {
+      text = gbk::IsAscii(sql) ? sql : gbk::ToUtf8(sql);
+      tsql::AdaptForSqliteInPlace(text);
+    }
+    SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLINTEGER>(text.size()));
+    if (rc == SQL_NO_DATA) return true;  // a statement without a result
+    if (!SQL_SUCCEEDED(rc)) {
+      error = Failure("the query failed", SQL_HANDLE_STMT, stmt);
+      return false;
+    }
+    SQLSMALLINT columns = 0;
+    SQLNumResultCols(stmt, &columns);
+    std::vector<std::string> captions;
+    for (SQLUSMALLINT c = 1; c <= static_cast<SQLUSMALLINT>(columns); ++c) captions.push_back(Caption(stmt, c));
+    record.SetColumns(std::move(captions));
+    if (columns == 0) return true;
+
+    std::vector<char> buffer(8192);
+    for (;;) {
+      rc = SQLFetch(stmt);
+      if (rc == SQL_NO_DATA) break;
+      if (!SQL_SUCCEEDED(rc)) {
+        error = Failure("reading the rows failed", SQL_HANDLE_STMT, stmt);
+        record.Empty();
+        return false;
+      }
+      for (SQLUSMALLINT c = 1; c <= static_cast<SQLUSMALLINT>(columns); ++c) {
+        std::string value;
+        if (!ReadValue(stmt, c, buffer, value)) {
+          error = Failure("reading a value failed", SQL_HANDLE_STMT, stmt);
+          record.Empty();
+          return false;
+        }
+        record.AddValue(sqlite_ && !gbk::IsAscii(value) ? gbk::FromUtf8(value) : std::move(value));
+      }
+      record.EndRow();
+    }
+    SQLCloseCursor(stmt);
+    return true;
+  }
+
+  std::string Caption(SQLHSTMT stmt, SQLUSMALLINT column) {
+    std::vector<SQLCHAR> name(256);
+    SQLSMALLINT length = 0, type = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    SQLDescribeCol(stmt, column, name.data(), static_cast<SQLSMALLINT>(name.size()), &length, &type, &size,
+                   &digits, &nullable);
+    if (length >= static_cast<SQLSMALLINT>(name.size())) {
+      name.resize(static_cast<size_t>(length) + 1);
+      SQLDescribeCol(stmt, column, name.data(), static_cast<SQLSMALLINT>(name.size()), &length, &type, &size,
+                     &digits, &nullable);
+    }
+    std::string caption(reinterpret_cast<char*>(name.data()));
+    return sqlite_ && !gbk::IsAscii(caption) ? gbk::FromUtf8(caption) : caption;
+  }
+
+  // Every value as text, long ones in pieces; NULL is the empty text.
+  static bool ReadValue(SQLHSTMT stmt, SQLUSMALLINT column, std::vector<char>& buffer, std::string& value) {
+    value.clear();
+    const SQLLEN room = static_cast<SQLLEN>(buffer.size());
+    for (int piece = 0; piece < (1 << 20); ++piece) {
+      SQLLEN indicator = 0;
+      SQLRETURN rc = SQLGetData(stmt, column, SQL_C_CHAR, buffer.data(), room, &indicator);
+      if (rc == SQL_NO_DATA) return true;
+      if (!SQL_SUCCEEDED(rc)) return false;
+      if (indicator == SQL_NULL_DATA) {
+        value.clear();
+        return true;
+      }
+      if (rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= room)) {
+        // A piece: the driver filled what fits, less the terminating NUL
+        // (less a split character, where a driver keeps characters whole).
+        value.append(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(room - 1)));
+        continue;
+      }
+      value.append(buffer.data(), static_cast<size_t>(std::min<SQLLEN>(indicator, room - 1)));
+      return true;
+    }
+    return false;
+  }
+
+  std::string Failure(const char* what, SQLSMALLINT type, SQLHANDLE handle) {
+    std::string reason = DiagnosticText(Diagnostics(type, handle), sqlite_);
+    return reason.empty() ? std::string(what) : reason;
+  }
+
+  SQLHENV env_;
+  SQLHDBC dbc_;
+  bool sqlite_;
+};
+
+}  // namespace
+
+Settings Settings::FromEnvironment() {
+  Settings s;
+  if (auto v = Env("FIDFORGE_ODBC_DRIVER"); !v.empty()) s.driver = v;
+  if (auto v = Env("FIDFORGE_ODBC_CHARSET"); !v.empty()) s.clientCharset = v;
+  if (auto v = Env("FIDFORGE_TDS_VERSION"); !v.empty()) s.tdsVersion = v;
+  if (auto v = Env("FIDFORGE_ODBC_LOGIN_TIMEOUT"); !v.empty() && gbk::AtoL(v) > 0)
+    s.loginTimeout = static_cast<int>(gbk::AtoL(v));
+  s.extraOptions = Env("FIDFORGE_ODBC_OPTIONS");
+  return s;
+}
+
+std::vector<std::string> ConnectionKeys(std::string_view text) {
+  std::vector<std::string> keys;
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t eq = text.find('=', i);
+    size_t semi = text.find(';', i);
+    if (eq == std::string_view::npos || (semi != std::string_view::npos && semi < eq)) {
+      if (semi == std::string_view::npos) break;
+      i = semi + 1;
+      continue;
+    }
+    keys.push_back(gbk::ToUpper(gbk::Trim(text.substr(i, eq - i))));
+    size_t v = eq + 1;
+    if (v < text.size() && text[v] == '{') {  // a braced value may hold ';'
+      size_t close = v + 1;
+      while (close < text.size()) {
+        if (text[close] == '}') {
+          if (close + 1 < text.size() && text[close + 1] == '}') {
+            close += 2;
+            continue;
+          }
+          break;
+        }
+        ++close;
+      }
+      v = close;
+    }
+    semi = text.find(';', v);
+    if (semi == std::string_view::npos) break;
+    i = semi + 1;
+  }
+  return keys;
+}
+
+bool ParseServerText(const std::string& server, ServerAddress& address) {
+  address = {};
+  std::string text = gbk::Trim(server);
+  if (StartsWithNoCase(text, "tcp:")) text = gbk::Trim(text.substr(4));
+  // A port at the end: "host,1433", "host:1433", "host\inst,1433".
+  size_t comma = gbk::FindLast(text, ",");
+  size_t colon = gbk::FindLast(text, ":");
+  size_t cut = std::string::npos;
+  if (comma != std::string::npos && IsDigits(gbk::Trim(text.substr(comma + 1)))) {
+    cut = comma;
+  } else if (colon != std::string::npos && gbk::Find(text, ":") == colon && text.front() != '[' &&
+             IsDigits(gbk::Trim(text.substr(colon + 1)))) {
+    cut = colon;  // one colon only: an IPv6 address is no host:port
+  } else if (text.size() > 2 && text.front() == '[' && colon != std::string::npos && colon > 0 &&
+             text[colon - 1] == ']' && IsDigits(text.substr(colon + 1))) {
+    cut = colon;  // "[::1]:1433"
+  }
+  if (cut != std::string::npos) {
+    address.port = static_cast<int>(gbk::AtoL(text.substr(cut + 1)));
+    text = gbk::Trim(text.substr(0, cut));
+  }
+  size_t slash = gbk::Find(text, "\\");
+  if (slash != std::string::npos) {
+    address.instance = gbk::Trim(text.substr(slash + 1));
+    text = gbk::Trim(text.substr(0, slash));
+  }
+  if (text.size() > 2 && text.front() == '[' && text.back() == ']') text = text.substr(1, text.size() - 2);
+  if (text == "." || gbk::ToLower(text) == "(local)") text = "127.0.0.1";
+  address.host = text;
+  return !address.host.empty() && (address.port == 0 || (address.port > 0 && address.port < 65536));
+}
+
+bool IsFreeTdsDriver(const std::string& driver) {
+  std::string lower = gbk::ToLower(driver);
+  return lower.find("freetds") != std::string::npos || lower.find("tdsodbc") != std::string::npos;
+}
+
+std::string QuoteValue(const std::string& value) {
+  bool braces = !value.empty() && (value.front() == ' ' || value.back() == ' ');
+  for (char c : value)
+    if (c == ';' || c == '{' || c == '}' || c == '=') braces = true;
+  if (!braces) return value;
+  std::string out = "{";
+  for (char c : value) {
+    out += c;
+    if (c == '}') out += '}';
+  }
+  return out + "}";
+}
+
+std::string ConnectionString(const LoginValues& login, const Settings& settings, bool shown) {
+  if (StartsWithNoCase(login.server, kOdbcPrefix)) return PassThrough(login, shown);
+  ServerAddress address;
+  ParseServerText(login.server, address);
+  std::string text = "Driver={" + settings.driver + "}";
+  const bool freetds = IsFreeTdsDriver(settings.driver);
+  std::string server = address.host;
+  if (freetds) {
+    // FreeTDS finds a named instance through the SQL Server Browser; a
+    // port, when given, wins.
+    if (!address.instance.empty() && address.port == 0) server += "\\" + address.instance;
+    AppendOption(text, "Server", server);
+    if (address.port != 0) AppendOption(text, "Port", std::to_string(address.port));
+  } else {
+    if (!address.instance.empty()) server += "\\" + address.instance;
+    if (address.port != 0) server += "," + std::to_string(address.port);
+    AppendOption(text, "Server", server);
+  }
+  if (!login.database.empty()) AppendOption(text, "Database", login.database);
+  AppendOption(text, "UID", login.user);
+  AppendOption(text, "PWD", shown ? std::string("***") : login.password);
+  if (freetds) {
+    if (!settings.tdsVersion.empty()) AppendOption(text, "TDS_Version", settings.tdsVersion);
+    if (!settings.clientCharset.empty()) AppendOption(text, "ClientCharset", settings.clientCharset);
+  }
+  if (!settings.extraOptions.empty()) {
+    if (text.back() != ';') text += ';';
+    text += settings.extraOptions;
+  }
+  return text;
+}
+
+std::string HidePassword(std::string text, const std::string& password) {
+  // Any PWD=... or Password=... that a driver echoes.
+  for (std::string_view key : {"PWD=", "PASSWORD="}) {
+    size_t from = 0;
+    for (;;) {
+      std::string upper = gbk::ToUpper(text);
+      size_t at = gbk::Find(upper, key, from);
+      if (at == std::string::npos) break;
+      size_t begin = at + key.size();
+      size_t end = text.find(';', begin);
+      if (end == std::string::npos) end = text.size();
+      text.replace(begin, end - begin, "***");
+      from = begin + 3;
+    }
+  }
+  // A very short password would match ordinary words; such a password is
+  // no secret worth hiding this way anyway.
+  if (password.size() >= 4) gbk::ReplaceAll(text, password, "***");
+  return text;
+}
+
+std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings, std::string& error) {
+  const bool passThrough = StartsWithNoCase(login.server, kOdbcPrefix);
+  std::string target;
+  if (passThrough) {
+    if (gbk::Trim(login.server.substr(kOdbcPrefix.size())).empty()) {
+      error = "no ODBC connection string after \"odbc:\"";
+      return nullptr;
+    }
+    target = "ODBC data source \"" + ConnectionString(login, settings, true) + "\"";
+  } else {
+    ServerAddress address;
+    if (!ParseServerText(login.server, address)) {
+      error = "no SQL Server named: the server text \"" + login.server + "\" holds no host";
+      return nullptr;
+    }
+    target = "SQL Server \"" + gbk::Trim(login.server) + "\" through the ODBC driver \"" + settings.driver + "\"";
+  }
+
+  SQLHENV env = nullptr;
+  SQLHDBC dbc = nullptr;
+  if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env))) {
+    error = "cannot start the ODBC driver manager";
+    return nullptr;
+  }
+  SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+  if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc))) {
+    error = "cannot start an ODBC connection";
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return nullptr;
+  }
+  // A wrong server must fail within seconds, not after the system's TCP
+  // timeout.
+  SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                    reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(settings.loginTimeout)), 0);
+
+  std::string connection = ConnectionString(login, settings);
+  SQLCHAR completed[1024];
+  SQLSMALLINT completedLength = 0;
+  SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(connection.data()),
+                                  static_cast<SQLSMALLINT>(connection.size()), completed, sizeof completed,
+                                  &completedLength, SQL_DRIVER_NOPROMPT);
+  std::fill(connection.begin(), connection.end(), '\0');
+  std::memset(completed, 0, sizeof completed);
+  if (!SQL_SUCCEEDED(rc)) {
+    auto diagnostics = Diagnostics(SQL_HANDLE_DBC, dbc);
+    std::string reason = DiagnosticText(diagnostics, false);
+    bool noDriver = false;
+    for (const auto& d : diagnostics)
+      noDriver = noDriver || d.state == "IM002" || d.state == "IM003" ||
+                 d.text.find("Can't open lib") != std::string::npos;
+    if (noDriver)
+      reason += (reason.empty() ? "" : "\n") + std::string("installed ODBC drivers: ") + InstalledDrivers(env);
+    error = HidePassword("cannot connect to " + target + ":\n" + (reason.empty() ? "no reason given" : reason),
+                         login.password);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return nullptr;
+  }
+
+  // SQLite behind ODBC needs the SQLite treatment of texts and queries.
+  char dbms[256] = {};
+  SQLSMALLINT dbmsLength = 0;
+  SQLGetInfo(dbc, SQL_DBMS_NAME, dbms, sizeof dbms, &dbmsLength);
+  const bool sqlite = gbk::ToLower(dbms).find("sqlite") != std::string::npos;
+  auto store = std::make_unique<OdbcStore>(env, dbc, sqlite);
+  if (sqlite) {
+    // The stored queries call STR, ISNULL and DATALENGTH: without them every
+    // query would fail later, so say so now.
+    CMemRecord probe;
+    std::string reason;
+    if (!store->Select("SELECT STR(1), DATALENGTH('x')", probe, reason)) {
+      error = HidePassword("the SQLite data source " + target +
+                               " lacks the SQL Server functions STR and DATALENGTH: add "
+                               "LoadExt=<path>/libfidforge_tsql.so to its connection string (" +
+                               reason + ")",
+                           login.password);
+      return nullptr;
+    }
+  }
+  return store;
+}
+
+}  // namespace ff::odbc
+
+namespace ff {
+
+std::unique_ptr<DbStore> OpenOdbcStore(const LoginValues& login, std::string& error) {
+  return odbc::Open(login, odbc::Settings::FromEnvironment(), error);
+}
+
+}  // namespace ff

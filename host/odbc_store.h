@@ -1,0 +1,69 @@
+// SQL Server (and any other ODBC data source) through unixODBC.
+//
+// The server text of the login names the server in the forms people type
+// for SQL Server: "host", "host\instance", "host,port", "host:port" (and
+// "host\instance,port"). It becomes a connection string for the driver
+// chosen by name, FreeTDS by default. A server text "odbc:<connection
+// string>" or "odbc:DSN=<name>" is passed to the driver manager as it
+// stands, for sites that configure their drivers centrally.
+//
+// The driver settings come from the environment, so that a site can set
+// them once for the GUI and the CLI alike:
+//   FIDFORGE_ODBC_DRIVER         driver name             (FreeTDS)
+//   FIDFORGE_ODBC_CHARSET        FreeTDS client charset  (CP936)
+//   FIDFORGE_TDS_VERSION         FreeTDS TDS version     (auto)
+//   FIDFORGE_ODBC_LOGIN_TIMEOUT  seconds                 (5)
+//   FIDFORGE_ODBC_OPTIONS        more "key=value;..." for the connection string
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/db_store.h"
+
+namespace ff::odbc {
+
+struct Settings {
+  std::string driver = "FreeTDS";
+  std::string clientCharset = "CP936";
+  std::string tdsVersion = "auto";
+  int loginTimeout = 5;  // seconds
+  std::string extraOptions;
+
+  // The defaults above, overridden by the environment variables.
+  static Settings FromEnvironment();
+};
+
+// Where the server text points.
+struct ServerAddress {
+  std::string host;
+  std::string instance;  // "" when none
+  int port = 0;          // 0 when none
+};
+
+// Splits a SQL Server server text; false when it names no host.
+bool ParseServerText(const std::string& server, ServerAddress& address);
+
+// True for a driver name that means FreeTDS (which takes Port=,
+// TDS_Version= and ClientCharset=).
+bool IsFreeTdsDriver(const std::string& driver);
+
+// The connection string for the login values. With `shown` set the
+// password is written as "***" (for messages).
+std::string ConnectionString(const LoginValues& login, const Settings& settings, bool shown = false);
+
+// A value for a connection string: in braces when it holds ';', braces,
+// '=' or blanks at either end.
+std::string QuoteValue(const std::string& value);
+
+// The keys of a connection string ("a=1;{b}=..."), upper-cased, in order.
+std::vector<std::string> ConnectionKeys(std::string_view text);
+
+// Every occurrence of the password (and of any PWD=/Password= value) in
+// `text` replaced by "***".
+std::string HidePassword(std::string text, const std::string& password);
+
+std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings, std::string& error);
+
+}  // namespace ff::odbc

@@ -1,0 +1,150 @@
+// The SQLite configuration database. SQLite holds UTF-8 while the engine
+// works in GBK: query texts are converted on the way in and every caption
+// and value on the way out, here and nowhere else.
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+#include "host/db_store.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/tsql_dialect.h"
+#include "host/tsql_functions.h"
+
+namespace ff {
+namespace {
+
+std::string ToGbk(const char* utf8, size_t size) {
+  std::string_view text(utf8 ? utf8 : "", utf8 ? size : 0);
+  return gbk::IsAscii(text) ? std::string(text) : gbk::FromUtf8(text);
+}
+
+std::string ToGbk(const char* utf8) { return ToGbk(utf8, utf8 ? std::strlen(utf8) : 0); }
+
+class SqliteStore : public DbStore {
+ public:
+  explicit SqliteStore(sqlite3* db) : db_(db) {}
+  ~SqliteStore() override {
+    ClearStatements();
+    sqlite3_close_v2(db_);
+  }
+
+  bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    sqlite3_stmt* stmt = Prepare(sql, error);
+    if (!stmt) {
+      record.SetColumns({});
+      return false;
+    }
+    const int columns = sqlite3_column_count(stmt);
+    std::vector<std::string> captions;
+    captions.reserve(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i) captions.push_back(ToGbk(sqlite3_column_name(stmt, i)));
+    record.SetColumns(std::move(captions));
+
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      for (int i = 0; i < columns; ++i) {
+        if (sqlite3_column_type(stmt, i) == SQLITE_NULL) {
+          record.AddValue(std::string());
+          continue;
+        }
+        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        int bytes = sqlite3_column_bytes(stmt, i);
+        record.AddValue(ToGbk(text, static_cast<size_t>(bytes)));
+      }
+      record.EndRow();
+    }
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok) {
+      error = ToGbk(sqlite3_errmsg(db_));
+      record.Empty();
+    }
+    // Resetting ends the read transaction, so other connections may write.
+    sqlite3_reset(stmt);
+    return ok;
+  }
+
+ private:
+  // Statements stay prepared for the next run of the same text; the
+  // generators repeat a few texts many times.
+  sqlite3_stmt* Prepare(const std::string& sql, std::string& error) {
+    auto found = statements_.find(sql);
+    if (found != statements_.end()) return found->second;
+
+    std::string utf8 = gbk::IsAscii(sql) ? sql : gbk::ToUtf8(sql);
+    tsql::AdaptForSqliteInPlace(utf8);
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, utf8.c_str(), static_cast<int>(utf8.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+      error = ToGbk(sqlite3_errmsg(db_));
+      sqlite3_finalize(stmt);
+      return nullptr;
+    }
+    if (!stmt) {
+      // Nothing but blanks and comments: a query without columns or rows.
+      rc = sqlite3_prepare_v2(db_, "SELECT 1 WHERE 0", -1, &stmt, nullptr);
+      if (rc != SQLITE_OK) {
+        error = ToGbk(sqlite3_errmsg(db_));
+        return nullptr;
+      }
+    }
+    if (statements_.size() >= kMaxStatements) ClearStatements();
+    statements_.emplace(sql, stmt);
+    return stmt;
+  }
+
+  void ClearStatements() {
+    for (auto& entry : statements_) sqlite3_finalize(entry.second);
+    statements_.clear();
+  }
+
+  static constexpr size_t kMaxStatements = 256;
+  sqlite3* db_;
+  std::unordered_map<std::string, sqlite3_stmt*> statements_;
+};
+
+}  // namespace
+
+std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error) {
+  const std::string shown = ToGbk(path.c_str(), path.size());
+  struct stat info{};
+  if (path.empty()) {
+    error = "no SQLite database file named";
+    return nullptr;
+  }
+  if (::stat(path.c_str(), &info) != 0) {
+    error = "SQLite database " + shown + " does not exist";
+    return nullptr;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    error = "SQLite database " + shown + " is not a file";
+    return nullptr;
+  }
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc != SQLITE_OK) {
+    error = "cannot open SQLite database " + shown + ": " + ToGbk(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
+  std::string reason;
+  if (!tsql::RegisterFunctions(db, &reason)) {
+    error = "cannot prepare SQLite database " + shown + ": " + ToGbk(reason.c_str());
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
+  // Reading the schema tells a database from any other file.
+  rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) {
+    error = "cannot read SQLite database " + shown + ": " + ToGbk(sqlite3_errmsg(db));
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
+  return std::make_unique<SqliteStore>(db);
+}
+
+}  // namespace ff

@@ -1,0 +1,54 @@
+// The console user interface: messages on stderr, questions on the terminal.
+#include "host/user_interface.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+
+namespace ff {
+namespace {
+
+class ConsoleUI : public UserInterface {
+ public:
+  void ShowMessage(const std::string& text) override {
+    std::string line = gbk::ToUtf8(text);
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
+  }
+
+  // Without a terminal to ask, the answer is No: nothing is overwritten
+  // behind the user's back.
+  bool AskYesNo(const std::string& question) override {
+    if (!::isatty(STDIN_FILENO)) return false;
+    std::string prompt = gbk::ToUtf8(question) + " [y/N] ";
+    std::fwrite(prompt.data(), 1, prompt.size(), stderr);
+    std::fflush(stderr);
+    char buffer[64];
+    if (!std::fgets(buffer, sizeof buffer, stdin)) return false;
+    return buffer[0] == 'y' || buffer[0] == 'Y';
+  }
+};
+
+ConsoleUI& Console() {
+  static ConsoleUI console;
+  return console;
+}
+
+UserInterface* g_current = nullptr;
+
+}  // namespace
+
+void UserInterface::ReportFileError(const CFileException& error) { ShowMessage(error.Message()); }
+
+UserInterface& UI() { return g_current ? *g_current : Console(); }
+
+void SetUserInterface(UserInterface* ui) { g_current = ui; }
+
+UserInterface* InstalledUserInterface() { return g_current; }
+
+}  // namespace ff

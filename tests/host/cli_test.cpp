@@ -1,0 +1,121 @@
+// fidforge-cli as a user runs it.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/test_support.h"
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;  // UTF-8
+  std::string err;
+};
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override { ::unsetenv("FIDFORGE_DB"); }
+
+  Result Run(const std::string& args) {
+    const std::string out = dir_ / "out.txt";
+    const std::string err = dir_ / "err.txt";
+    const std::string command = std::string("'") + FF_CLI_PATH + "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
+    int raw = std::system(command.c_str());
+    Result result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ff::test::ReadFile(out);
+    result.err = ff::test::ReadFile(err);
+    return result;
+  }
+
+  // A database of two FOS modules and one BLS module.
+  std::string MakeDatabase() {
+    const std::string path = dir_ / "config.sqlite";
+    ff::test::TestDatabase db(
+        "INSERT INTO T158 VALUES (1, '客户管理', 'KHGL ');"
+        "INSERT INTO T158 VALUES (12, '资金管理', ' ZJGL');"
+        "INSERT INTO T164 VALUES (3, 3, '委托', 'WT');"
+        "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (100, 1002, 'KH_QUERY_LIST ', '客户查询', 12, 0);"
+        "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (101, 1001, 'KH_OPEN', '开户 ', 12, NULL);"
+        "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (200, 3001, 'WT_ORDER', '委托下单', 1, 3);");
+    std::filesystem::copy_file(db.path(), path);
+    return path;
+  }
+
+  ff::test::SettingsSandbox sandbox_;
+  ff::test::TempDir dir_;
+};
+
+}  // namespace
+
+
+namespace {
+
+TEST_F(Cli, ListsModulesTrimmedInQueryOrder) {
+  const std::string db = MakeDatabase();
+  Result r = Run("--db '" + db + "' modules --kind fos");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "1\tKHGL\t客户管理\n12\tZJGL\t资金管理\n");
+  r = Run("--db '" + db + "' modules --kind bls");
+  EXPECT_EQ(r.out, "3\tWT\t委托\n");
+}
+
+TEST_F(Cli, ListsFunctionsWithKeysAndUntrimmedTexts) {
+  const std::string db = MakeDatabase();
+  Result r = Run("--db '" + db + "' functions --kind fos --module 12");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "12|KH_OPEN\tKH_OPEN 开户 \n12|KH_QUERY_LIST \tKH_QUERY_LIST  客户查询\n");
+  r = Run("--db '" + db + "' functions --kind bls --module 3");
+  EXPECT_EQ(r.out, "3|WT_ORDER\tWT_ORDER 委托下单\n");
+  r = Run("--db '" + db + "' functions --kind bls --module 99");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Run("modules").status, 2);
+  EXPECT_EQ(Run("modules --kind xyz").status, 2);
+  EXPECT_EQ(Run("functions --kind fos").status, 2);
+  EXPECT_EQ(Run("").status, 2);
+  EXPECT_EQ(Run("--encoding latin1 modules --kind fos").status, 2);
+  EXPECT_EQ(Run("--help").status, 0);
+}
+
+TEST_F(Cli, AMissingDatabaseIsAFailureThatNamesTheFile) {
+  Result r = Run("--db '" + (dir_ / "nothing.sqlite") + "' modules --kind fos");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("nothing.sqlite"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("fidforge-cli: "), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "nothing.sqlite"));
+}
+
+TEST_F(Cli, InitDemoRefusesToOverwriteWithoutForce) {
+  const std::string path = dir_ / "demo.sqlite";
+  Result r = Run("init-demo '" + path + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  ASSERT_TRUE(std::filesystem::exists(path));
+  ff::test::WriteFile(path, "mine");
+  r = Run("init-demo '" + path + "'");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+  EXPECT_EQ(ff::test::ReadFile(path), "mine");
+  r = Run("--force init-demo '" + path + "'");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(ff::test::ReadFile(path), "mine");
+  EXPECT_EQ(Run("--db '" + path + "' modules --kind fos").status, 0);
+}
+
+TEST_F(Cli, WithoutDbTheDemoIsCreatedInTheDataFolder) {
+  Result r = Run("modules --kind fos");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(sandbox_.dir().path() / "data" / "fidforge" / "Developer.sqlite"));
+  ::setenv("FIDFORGE_DB", (dir_ / "env.sqlite").c_str(), 1);
+  r = Run("modules --kind fos");
+  ::unsetenv("FIDFORGE_DB");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("env.sqlite"), std::string::npos) << r.err;
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "host/record.h"
+
+#include "host/str_split.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using ff::test::G;
+
+CMemRecord TwoRows() {
+  CMemRecord record;
+  record.SetColumns({G("模块ID"), "NAME"});
+  record.AppendRow({"        12", "KH"});
+  record.AddValue("        13");
+  record.EndRow();  // a short row is padded
+  return record;
+}
+
+TEST(Record, WalksRowsAndReadsByCaption) {
+  CMemRecord record = TwoRows();
+  EXPECT_EQ(record.GetCount(), 2);
+  record.GoTop();
+  EXPECT_FALSE(record.Eof());
+  EXPECT_EQ(record.GetString(G("模块ID"), -1), "        12");
+  EXPECT_EQ(record.GetString("NAME", -1), "KH");
+  record.Skip(1);
+  EXPECT_EQ(record.GetString("NAME", -1), "");
+  record.Skip(1);
+  EXPECT_TRUE(record.Eof());
+  record.Skip(5);
+  EXPECT_EQ(record.CurrentRow(), 2);
+  EXPECT_TRUE(record.Go(1));
+  EXPECT_EQ(record.GetRef(G("模块ID")), "        12");
+  EXPECT_FALSE(record.Go(3));
+  EXPECT_EQ(record.GetString("MISSING", -1), "");
+  EXPECT_EQ(record.GetString(" NAME ", -1), "KH");  // blanks around a caption
+}
+
+TEST(Record, EmptyAndZapRemoveRowsButKeepColumns) {
+  CMemRecord record = TwoRows();
+  record.Empty();
+  EXPECT_EQ(record.GetCount(), 0);
+  EXPECT_TRUE(record.Eof());
+  EXPECT_EQ(record.ColumnIndex("NAME"), 1);
+  record = TwoRows();
+  record.Zap();
+  EXPECT_EQ(record.GetCount(), 0);
+  record.GoTop();
+  EXPECT_TRUE(record.Eof());
+}
+
+TEST(Record, CreateParsesDisplayFields) {
+  CMemRecord record;
+  EXPECT_TRUE(record.Create(G("模块ID[C30],模块名称[C30], 所在FOS[C60]"), 0));
+  ASSERT_EQ(record.Fields().size(), 3u);
+  EXPECT_EQ(record.Fields()[0].caption, G("模块ID"));
+  EXPECT_EQ(record.Fields()[2].caption, G(" 所在FOS"));
+  EXPECT_EQ(record.Fields()[2].type, 'C');
+  EXPECT_EQ(record.Fields()[2].width, 60);
+  // 乕 ends in the byte of '[': it stays in the caption.
+  EXPECT_TRUE(record.Create("A\x81\x5B[N8]", 0));
+  EXPECT_EQ(record.Fields()[0].caption, "A\x81\x5B");
+  EXPECT_EQ(record.Fields()[0].type, 'N');
+}
+
+TEST(SplitStrByChar, KeepsEmptyPiecesAndSkipsTrailBytes) {
+  std::vector<std::string> pieces{"old"};
+  EXPECT_EQ(SplitStrByChar("FID_KHH", '_', pieces), 2);
+  EXPECT_EQ(pieces, (std::vector<std::string>{"FID", "KHH"}));
+  EXPECT_EQ(SplitStrByChar("A__B_", '_', pieces), 4);
+  EXPECT_EQ(pieces, (std::vector<std::string>{"A", "", "B", ""}));
+  EXPECT_EQ(SplitStrByChar("", '_', pieces), 1);
+  EXPECT_EQ(pieces, (std::vector<std::string>{""}));
+  // 乗 and 亅 end in '\' and '|'.
+  EXPECT_EQ(SplitStrByChar("\x81\x5C|\x81\x7C", '|', pieces), 2);
+  EXPECT_EQ(pieces, (std::vector<std::string>{"\x81\x5C", "\x81\x7C"}));
+  EXPECT_EQ(SplitStrByChar("\x81\x5C", '\\', pieces), 1);
+}
+
+}  // namespace
