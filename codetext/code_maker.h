@@ -103,6 +103,9 @@ class CCodeMaker {
   std::string MakeClientRecordHeader(CMemRecord& answer);
   std::string MakeClientRecordSetByName(CMemRecord& answer);
   std::string MakeClientRecordSetByCode(CMemRecord& answer);
+  // Writes a ready text (a snippet) to a file through the file protocol,
+  // without a header comment. False only when the user declined.
+  bool WriteTextFile(const std::string& path, bool noPrompt, const std::string& text);
 
  private:
   // The generation protocol shared by every file generator: the overwrite

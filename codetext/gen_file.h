@@ -47,6 +47,12 @@ class GenFile {
   bool committed_ = false;
   std::string buffer_;  // small write buffer, flushed at 64 KiB
   void Flush();
+
+  std::string target_;     // the file the rename replaces (links resolved)
+  bool direct_ = false;    // a device or pipe: written in place, no rename
+  bool finished_ = false;
+  void Flush(bool final);
+  [[noreturn]] void Fail(int error) const;
 };
 
 }  // namespace ff

@@ -1,0 +1,78 @@
+// fidforge-cli headers --out DIR: the five definition headers, in the
+// order the export page writes them.
+#include <memory>
+#include <string>
+
+#include "cli/commands.h"
+#include "codetext/code_maker.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+
+namespace ff::cli {
+
+namespace {
+
+using Generator = bool (CCodeMaker::*)(const std::string&, bool);
+
+struct HeaderFile {
+  const char* name;
+  Generator make;
+};
+
+constexpr HeaderFile kHeaders[] = {
+    {"fiddef.h", &CCodeMaker::MakeFidDefFile}, {"fixdef.h", &CCodeMaker::MakeFixDefFile},
+    {"blsdef.h", &CCodeMaker::MakeBlsDefFile}, {"fosdef.h", &CCodeMaker::MakeFosDefFile},
+    {"sysdef.h", &CCodeMaker::MakeSysDefFile},
+};
+
+const char* OutcomeWord(FileOutcome outcome) {
+  switch (outcome) {
+    case FileOutcome::Written:
+      return "written";
+    case FileOutcome::Unchanged:
+      return "unchanged";
+    case FileOutcome::Declined:
+    default:
+      return "declined";
+  }
+}
+
+int RunHeaders(Context& context, const std::string& outUtf8) {
+  if (!context.Connect()) return kFailure;
+
+  CCodeMaker maker;
+  maker.SetAuthor(context.Author());
+  // An unchanged header is left alone without a question.
+  maker.SetAskAfterCompare(true);
+
+  std::string folder = gbk::FromUtf8(outUtf8);
+  if (folder.empty()) folder = ".";
+  if (folder.back() != '/') folder += '/';
+
+  bool declined = false;
+  for (const HeaderFile& header : kHeaders) {
+    const std::string path = folder + header.name;
+    try {
+      (maker.*header.make)(path, context.options.force);
+    } catch (const CFileException&) {
+      // Already reported by the generator; the remaining files are skipped.
+      return kFailure;
+    }
+    const FileOutcome outcome = maker.LastFileOutcome();
+    if (outcome == FileOutcome::Declined) declined = true;
+    PrintLine(std::string(OutcomeWord(outcome)) + ": " + path);
+  }
+  return declined ? kDeclined : kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(30, [](CLI::App& app, Context& context, int* status) {
+  auto out = std::make_shared<std::string>();
+  CLI::App* command = app.add_subcommand(
+      "headers", "Write fiddef.h, fixdef.h, blsdef.h, fosdef.h and sysdef.h into a folder");
+  command->add_option("--out", *out, "Folder to write the headers into")->required();
+  command->callback([&context, status, out] { *status = RunHeaders(context, *out); });
+});
+
+}  // namespace ff::cli

@@ -1,0 +1,96 @@
+#include "codetext/code_maker.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/user_interface.h"
+#include "res/text.h"
+
+namespace {
+
+constexpr int kMaxSpaces = 1023;
+
+const std::string& OverwriteQuestion() { return FF_GBK("文件%s已经存在，是否重写!"); }
+
+// True when the file at `path` (GBK) can be opened for reading.
+bool Readable(const std::string& path) {
+  int fd = ::open(ff::gbk::ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+}  // namespace
+
+CCodeMaker::CCodeMaker() = default;
+CCodeMaker::~CCodeMaker() = default;
+
+std::string CCodeMaker::Spaces(int n) {
+  if (n <= 0) return {};
+  return std::string(static_cast<size_t>(n > kMaxSpaces ? kMaxSpaces : n), ' ');
+}
+
+bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
+  if (noPrompt) return true;
+  if (!Readable(path)) return true;
+  return ff::UI().AskYesNo(ff::gbk::Replaced(OverwriteQuestion(), "%s", path));
+}
+
+void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {
+  file.Write("#if !defined(" + macro + ")\r\n");
+}
+
+void CCodeMaker::WriteGuardDefine(ff::GenFile& file, const std::string& macro) {
+  file.Write("#define " + macro + "\r\n\r\n");
+}
+
+void CCodeMaker::WriteGuardEnd(ff::GenFile& file, const std::string& macro) {
+  file.Write("\r\n#endif // !defined(" + macro + ")\r\n");
+}
+
+void CCodeMaker::WriteNewLine(ff::GenFile& file) { file.Write("\r\n"); }
+
+void CCodeMaker::WriteLine(ff::GenFile& file, const std::string& text) {
+  file.Write(text);
+  file.Write("\r\n");
+}
+
+bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
+                              const std::optional<std::string>& abstract,
+                              const std::function<void(ff::GenFile&)>& body) {
+  // The question normally comes first, before the database is read. When
+  // asked to compare first, an unchanged result needs no question at all.
+  if (!askAfterCompare_ && !CheckOverwrite(path, noPrompt)) {
+    lastOutcome_ = ff::FileOutcome::Declined;
+    return false;
+  }
+  try {
+    ff::GenFile file(path);
+    if (abstract) {
+      comment_.SetFileName(path);
+      comment_.SetAbstract(*abstract);
+      file.Write(comment_.MakeFileComment());
+    }
+    body(file);
+    if (askAfterCompare_) {
+      file.Finish();
+      if (file.SameAsTarget()) {
+        lastOutcome_ = ff::FileOutcome::Unchanged;
+        return true;  // the temporary file goes with `file`
+      }
+      if (!CheckOverwrite(path, noPrompt)) {
+        lastOutcome_ = ff::FileOutcome::Declined;
+        return false;
+      }
+    }
+    lastOutcome_ = file.Commit();
+    return true;
+  } catch (const CFileException& error) {
+    ff::UI().ReportFileError(error);
+    throw;
+  }
+}

@@ -1,0 +1,106 @@
+// Members of CCodeMaker that map a parameter row to a variable of the
+// generated code.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "codetext/code_maker.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/str_split.h"
+#include "res/naming_texts.h"
+#include "res/param_captions.h"
+
+namespace gbk = ff::gbk;
+namespace res = ff::res;
+
+namespace {
+
+const res::FidTypeTexts& TypeTextsFor(int dataType) {
+  switch (dataType) {
+    case 4:
+    case 5:
+      return res::LongFidType();
+    case 6:
+      return res::DoubleFidType();
+    default:
+      return res::StringFidType();
+  }
+}
+
+int ReadInt(const CMemRecord& record, const std::string& caption) {
+  long value = gbk::AtoL(record.GetRef(caption));
+  return static_cast<int>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+ff::FidVarInfo CCodeMaker::GetFidVarInfo(const CMemRecord& record) const {
+  ff::FidVarInfo info;
+  info.code = gbk::Trim(record.GetRef(res::CaptionFidCode()));
+  info.dataType = ReadInt(record, res::CaptionDataType());
+  const int precision = ReadInt(record, res::CaptionPrecision());
+  const int decimals = ReadInt(record, res::CaptionDecimals());
+
+  const res::FidTypeTexts& texts = TypeTextsFor(info.dataType);
+  info.variable = texts.prefix;
+  info.cType = texts.cType;
+  info.getter = texts.getter;
+  info.initValue = texts.initValue;
+  char tag[64];
+  const std::string format(texts.typeTag);
+  if (info.dataType == 6) {
+    std::snprintf(tag, sizeof tag, format.c_str(), precision, decimals);
+  } else {
+    std::snprintf(tag, sizeof tag, format.c_str(), precision);
+  }
+  info.typeTag = tag;
+
+  // FID_ZJZH_UPDATE -> prefix + ZJZH + UPDATE: every piece but the first.
+  std::vector<std::string> pieces;
+  SplitStrByChar(info.code, '_', pieces);
+  for (size_t i = 1; i < pieces.size(); ++i) info.variable += pieces[i];
+
+  info.name = gbk::Trim(record.GetRef(res::CaptionParamName()));
+  MixCaseName(info.variable);
+  return info;
+}
+
+void CCodeMaker::MixCaseName(std::string& text) {
+  for (const res::WordCase* stop : {&res::MessageStopWord(), &res::FatherIdStopWord()}) {
+    if (gbk::Contains(text, stop->word)) {
+      gbk::ReplaceAll(text, stop->word, stop->mixed);
+      return;
+    }
+  }
+  for (const res::WordCase& word : res::MixCaseWords()) gbk::ReplaceAll(text, word.word, word.mixed);
+}
+
+bool CCodeMaker::IsMultiRowAnswer(long answerType, const std::string& code) {
+  if (answerType == 2) return true;
+  if (answerType == 0) return gbk::Contains(code, "LIST") || gbk::Contains(code, "List");
+  return false;
+}
+
+bool CCodeMaker::MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const {
+  codeWidth = 0;
+  varWidth = 0;
+  for (record.GoTop(); !record.Eof(); record.Skip()) {
+    ff::FidVarInfo info = GetFidVarInfo(record);
+    codeWidth = std::max(codeWidth, static_cast<int>(info.code.size()));
+    varWidth = std::max(varWidth, static_cast<int>(info.variable.size()));
+  }
+  return true;
+}
+
+bool CCodeMaker::MeasureNameVarWidths(CMemRecord& record, int& nameWidth, int& varWidth) const {
+  nameWidth = 0;
+  varWidth = 0;
+  for (record.GoTop(); !record.Eof(); record.Skip()) {
+    ff::FidVarInfo info = GetFidVarInfo(record);
+    nameWidth = std::max(nameWidth, static_cast<int>(info.name.size()));
+    varWidth = std::max(varWidth, static_cast<int>(info.variable.size()));
+  }
+  return true;
+}

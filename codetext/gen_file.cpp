@@ -1,0 +1,220 @@
+#include "codetext/gen_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+
+namespace ff {
+
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+// The process's file creation mask, read without changing it.
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  mode_t mask = ::umask(022);
+  ::umask(mask);
+  return mask;
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string BaseOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Writes all of `data`; false with errno set on failure.
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Reads up to `size` bytes; the count read, or -1.
+ssize_t ReadFull(int fd, char* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    ssize_t n = ::read(fd, data + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(done);
+}
+
+bool SameContent(const std::string& a, const std::string& b) {
+  struct stat sa {}, sb {};
+  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+  if (!S_ISREG(sa.st_mode) || !S_ISREG(sb.st_mode) || sa.st_size != sb.st_size) return false;
+  int fa = ::open(a.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fa < 0) return false;
+  int fb = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fb < 0) {
+    ::close(fa);
+    return false;
+  }
+  std::string ba(kBufferSize, '\0'), bb(kBufferSize, '\0');
+  bool same = true;
+  for (;;) {
+    ssize_t na = ReadFull(fa, ba.data(), ba.size());
+    ssize_t nb = ReadFull(fb, bb.data(), bb.size());
+    if (na < 0 || nb < 0 || na != nb || std::memcmp(ba.data(), bb.data(), static_cast<size_t>(na)) != 0) {
+      same = false;
+      break;
+    }
+    if (na == 0) break;
+  }
+  ::close(fa);
+  ::close(fb);
+  return same;
+}
+
+}  // namespace
+
+OutputOptions& Output() {
+  static OutputOptions options;
+  return options;
+}
+
+GenFile::GenFile(std::string path) : path_(std::move(path)) {
+  buffer_.reserve(kBufferSize);
+  target_ = gbk::ToUtf8(path_);
+
+  struct stat st {};
+  if (::lstat(target_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    // Replace the file the link points to, not the link.
+    if (char* real = ::realpath(target_.c_str(), nullptr)) {
+      target_ = real;
+      std::free(real);
+    }
+  }
+  if (::stat(target_.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) Fail(EISDIR);
+    if (!S_ISREG(st.st_mode)) {
+      // A device or a pipe cannot be replaced: write to it in place.
+      fd_ = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+      if (fd_ < 0) Fail(errno);
+      direct_ = true;
+      return;
+    }
+    // A read-only file stays read-only for everybody, the superuser too.
+    if (::access(target_.c_str(), W_OK) != 0) Fail(errno);
+    if ((st.st_mode & 0222) == 0) Fail(EACCES);
+  }
+
+  std::string pattern = FolderOf(target_) + "/." + BaseOf(target_) + ".XXXXXX";
+  fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd_ < 0) Fail(errno);
+  tempPath_ = pattern;
+}
+
+GenFile::~GenFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!committed_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+}
+
+void GenFile::Fail(int error) const {
+  throw CFileException(path_, gbk::FromUtf8(std::strerror(error)));
+}
+
+void GenFile::Write(std::string_view bytes) {
+  if (finished_) Fail(EBADF);
+  buffer_.append(bytes);
+  if (buffer_.size() >= kBufferSize) Flush(false);
+}
+
+void GenFile::Flush() { Flush(false); }
+
+void GenFile::Flush(bool final) {
+  if (buffer_.empty()) return;
+  size_t take = buffer_.size();
+  std::string converted;
+  std::string_view out = buffer_;
+  if (Output().utf8) {
+    if (!final) {
+      // Keep a lead byte whose trail byte has not come yet.
+      size_t pos = 0;
+      while (pos < buffer_.size()) {
+        size_t len = gbk::CharLength(buffer_, pos);
+        if (len == 1 && pos + 1 == buffer_.size() && gbk::IsLeadByte(static_cast<unsigned char>(buffer_[pos]))) break;
+        pos += len;
+      }
+      take = pos;
+    }
+    converted = gbk::ToUtf8(std::string_view(buffer_).substr(0, take));
+    out = converted;
+  }
+  if (!WriteAll(fd_, out.data(), out.size())) Fail(errno);
+  buffer_.erase(0, take);
+}
+
+void GenFile::Finish() {
+  if (finished_) return;
+  Flush(true);
+  if (!direct_ && ::fsync(fd_) != 0) Fail(errno);
+  int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) Fail(errno);
+  finished_ = true;
+}
+
+bool GenFile::SameAsTarget() {
+  if (direct_ || !finished_) return false;
+  return SameContent(tempPath_, target_);
+}
+
+FileOutcome GenFile::Commit() {
+  Finish();
+  if (direct_) {
+    committed_ = true;
+    return FileOutcome::Written;
+  }
+  if (SameContent(tempPath_, target_)) {
+    // Leave the file and its time alone.
+    ::unlink(tempPath_.c_str());
+    committed_ = true;
+    return FileOutcome::Unchanged;
+  }
+  struct stat st {};
+  mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+  if (::chmod(tempPath_.c_str(), mode) != 0) Fail(errno);
+  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
+  committed_ = true;
+  return FileOutcome::Written;
+}
+
+}  // namespace ff

@@ -1,0 +1,57 @@
+#include "fidcheck/fid_check.h"
+
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
+#include "res/fidcheck_texts.h"
+
+namespace ff {
+
+namespace {
+
+struct CheckTexts {
+  const std::string& (*query)();
+  const std::string& (*fields)();
+  const std::string& (*none)();
+  const std::string& (*found)();
+};
+
+const CheckTexts& TextsOf(FidCheckKind kind) {
+  static const CheckTexts kBls{res::BlsUndefinedFidQuery, res::BlsUndefinedFidFields, res::BlsUndefinedFidNone,
+                               res::BlsUndefinedFidFound};
+  static const CheckTexts kFos{res::FosUndefinedFidQuery, res::FosUndefinedFidFields, res::FosUndefinedFidNone,
+                               res::FosUndefinedFidFound};
+  static const CheckTexts kUnused{res::UnusedFidQuery, res::UnusedFidFields, res::UnusedFidNone,
+                                  res::UnusedFidFound};
+  switch (kind) {
+    case FidCheckKind::Bls:
+      return kBls;
+    case FidCheckKind::Fos:
+      return kFos;
+    case FidCheckKind::Unused:
+    default:
+      return kUnused;
+  }
+}
+
+}  // namespace
+
+const std::string& FidCheckQuery(FidCheckKind kind) { return TextsOf(kind).query(); }
+const std::string& FidCheckFields(FidCheckKind kind) { return TextsOf(kind).fields(); }
+
+std::string FidCheckMessage(FidCheckKind kind, int count) {
+  const CheckTexts& texts = TextsOf(kind);
+  if (count < 1) return texts.none();
+  return gbk::Replaced(texts.found(), "%d", std::to_string(count));
+}
+
+int RunFidCheck(FidCheckKind kind, CMemRecord& record) {
+  record.Zap();
+  if (g_pConfigDB == nullptr) return 0;
+  g_pConfigDB->Cmd(FidCheckQuery(kind));
+  g_pConfigDB->SelectInto(&record, true);
+  return record.GetCount();
+}
+
+}  // namespace ff

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "codetext/code_maker.h"
+#include "host/record.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+namespace {
+
+// A parameter record as the BLS parameter query delivers it.
+CMemRecord Params(std::vector<std::vector<std::string>> rows) {
+  CMemRecord record;
+  record.SetColumns({G("FID编码"), G("参数名称"), G("参数数据类型"), G("参数精度"), G("小数点长度")});
+  for (auto& row : rows) {
+    for (auto& value : row) value = G(value);
+    record.AppendRow(std::move(row));
+  }
+  record.GoTop();
+  return record;
+}
+
+std::string Mixed(std::string text) {
+  CCodeMaker::MixCaseName(text);
+  return text;
+}
+
+TEST(MixCaseName, ExamplesAndOrder) {
+  EXPECT_EQ("ZipCode", Mixed("ZIPCODE"));
+  EXPECT_EQ("UPDate", Mixed("UPDATE"));  // DATE goes first
+  EXPECT_EQ("Database", Mixed("DATABASE"));
+  EXPECT_EQ("DataDate", Mixed("DATADATE"));
+  EXPECT_EQ("TranSize", Mixed("TRANSIZE"));
+  EXPECT_EQ("MenuID", Mixed("MENUID"));
+  EXPECT_EQ("LoginID", Mixed("LOGINID"));
+  EXPECT_EQ("VersionVer", Mixed("VERSIONVER"));
+  EXPECT_EQ("UpLoad", Mixed("UPLOAD"));
+  EXPECT_EQ("sFidAnsKHH", Mixed("sFidAnsKHH"));
+  EXPECT_EQ("name", Mixed("name"));  // case-sensitive
+  EXPECT_EQ("", Mixed(""));
+}
+
+TEST(MixCaseName, StopWordsKeepEverythingElse) {
+  EXPECT_EQ("sFidAnsMessageNAME", Mixed("sFidAnsMESSAGENAME"));
+  EXPECT_EQ("MessageMessage", Mixed("MESSAGEMESSAGE"));
+  EXPECT_EQ("FatherIDNAME", Mixed("FATHERIDNAME"));
+  EXPECT_EQ("MessageFATHERID", Mixed("MESSAGEFATHERID"));
+}
+
+TEST(MixCaseName, NeverTouchesTheTrailByteOfAChineseCharacter) {
+  // 侽 is 0x82 0x4F: its trail byte equals 'O', yet "侽LD" holds no "OLD".
+  const std::string text = G("侽LD");
+  EXPECT_EQ(text, Mixed(text));
+}
+
+TEST(GetFidVarInfo, MapsEveryDataType) {
+  CCodeMaker maker;
+  CMemRecord record = Params({{"FID_KHH", "客户号", "1", "20", "0"},
+                              {"FID_LOGINPWD", "密码", "1", "", ""},
+                              {"FID_BZ", "币种", "6", "16", "2"},
+                              {"  FID_ZJZH_UPDATE ", " 更新 ", "4", "10", ""},
+                              {"FID_SL", "数量", "5", "", ""},
+                              {"FID_X_Y", "", "2", "", ""},
+                              {"FID", "", "3", "", ""},
+                              {"FID_MESSAGENAME", "", " -7", "", ""},
+                              {"FID__A_", "", "x", "", ""}});
+  struct Expected {
+    const char* code;
+    const char* name;
+    const char* variable;
+    const char* cType;
+    const char* getter;
+    const char* init;
+    const char* tag;
+    int dataType;
+  };
+  const Expected expected[] = {
+      {"FID_KHH", "客户号", "sFidAnsKHH", "string", "Item", "\"\"", "C20", 1},
+      {"FID_LOGINPWD", "密码", "sFidAnsLoginPWD", "string", "Item", "\"\"", "C0", 1},
+      {"FID_BZ", "币种", "dFidAnsBZ", "double", "Double", "0.0F", "R16.2", 6},
+      {"FID_ZJZH_UPDATE", "更新", "nFidAnsZJZHUPDate", "long", "Long", "0L", "I10", 4},
+      {"FID_SL", "数量", "nFidAnsSL", "long", "Long", "0L", "I0", 5},
+      {"FID_X_Y", "", "sFidAnsXY", "string", "Item", "\"\"", "C0", 2},
+      {"FID", "", "sFidAns", "string", "Item", "\"\"", "C0", 3},
+      {"FID_MESSAGENAME", "", "sFidAnsMessageNAME", "string", "Item", "\"\"", "C0", -7},
+      {"FID__A_", "", "sFidAnsA", "string", "Item", "\"\"", "C0", 0},
+  };
+  for (const Expected& e : expected) {
+    SCOPED_TRACE(e.code);
+    ASSERT_FALSE(record.Eof());
+    FidVarInfo info = maker.GetFidVarInfo(record);
+    EXPECT_EQ(e.code, info.code);
+    EXPECT_EQ(G(e.name), info.name);
+    EXPECT_EQ(e.variable, info.variable);
+    EXPECT_EQ(e.cType, info.cType);
+    EXPECT_EQ(e.getter, info.getter);
+    EXPECT_EQ(e.init, info.initValue);
+    EXPECT_EQ(e.tag, info.typeTag);
+    EXPECT_EQ(e.dataType, info.dataType);
+    record.Skip();
+  }
+}
+
+TEST(GetFidVarInfo, MissingColumnsReadAsEmpty) {
+  // FOS parameter queries select no precision: C0, I0, R0.0.
+  CMemRecord record;
+  record.SetColumns({G("FID编码"), G("参数数据类型")});
+  record.AppendRow({"FID_JE", "6"});
+  record.GoTop();
+  FidVarInfo info = CCodeMaker().GetFidVarInfo(record);
+  EXPECT_EQ("R0.0", info.typeTag);
+  EXPECT_EQ("", info.name);
+  EXPECT_EQ(0, record.CurrentRow()) << "the record does not move";
+}
+
+TEST(IsMultiRowAnswer, Rules) {
+  EXPECT_TRUE(CCodeMaker::IsMultiRowAnswer(0, "QUERY_LIST"));
+  EXPECT_TRUE(CCodeMaker::IsMultiRowAnswer(0, "QueryList"));
+  EXPECT_FALSE(CCodeMaker::IsMultiRowAnswer(0, "query_list"));
+  EXPECT_FALSE(CCodeMaker::IsMultiRowAnswer(1, "QUERY_LIST"));
+  EXPECT_TRUE(CCodeMaker::IsMultiRowAnswer(2, "X"));
+  EXPECT_FALSE(CCodeMaker::IsMultiRowAnswer(3, "LIST"));
+  EXPECT_FALSE(CCodeMaker::IsMultiRowAnswer(0, ""));
+}
+
+TEST(MeasureWidths, GreatestLengthsOverAllRows) {
+  CCodeMaker maker;
+  CMemRecord record = Params({{"FID_KHH", "客户号", "1", "", ""},
+                              {" FID_ZJZH_UPDATE  ", "x", "4", "", ""},
+                              {"FID_A", "资金账号名称", "1", "", ""}});
+  record.Go(2);
+  int code = -1, var = -1;
+  EXPECT_TRUE(maker.MeasureCodeVarWidths(record, code, var));
+  EXPECT_EQ(15, code);                                        // FID_ZJZH_UPDATE
+  EXPECT_EQ(static_cast<int>(strlen("nFidAnsZJZHUPDate")), var);
+  EXPECT_TRUE(record.Eof());
+  int name = -1;
+  EXPECT_TRUE(maker.MeasureNameVarWidths(record, name, var));
+  EXPECT_EQ(12, name);  // six Chinese characters
+  EXPECT_EQ(17, var);
+  EXPECT_TRUE(record.Eof());
+
+  CMemRecord empty = Params({});
+  EXPECT_TRUE(maker.MeasureCodeVarWidths(empty, code, var));
+  EXPECT_EQ(0, code);
+  EXPECT_EQ(0, var);
+}
+
+}  // namespace
+}  // namespace ff::test

@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "codetext/code_maker.h"
+#include "tests/codetext/fixed_date.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+namespace {
+
+class DefHeaders : public ::testing::Test {
+ protected:
+  DefHeaders() { maker.SetAuthor(G("张三")); }
+
+  // The file's lines after its routine comment.
+  std::string Body(const std::string& file) {
+    std::string text = ReadFile(dir / file);
+    size_t at = text.find("#if !defined");
+    return at == std::string::npos ? text : text.substr(at);
+  }
+
+  SettingsSandbox settings;
+  FixedDate date;
+  ScriptedUI ui;
+  TempDir dir;
+  CCodeMaker maker;
+};
+
+TEST_F(DefHeaders, FidDefWorkedExample) {
+  TestDatabase db(
+      "INSERT INTO T151 VALUES (2, 'FID_MESSAGE', '返回信息', NULL, NULL);"
+      "INSERT INTO T151 VALUES (1, 'FID_CODE', '返回码', 4, '');");
+  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
+  EXPECT_BYTES_EQ(Golden("headers/fiddef_example.h"), ReadFile(dir / "fiddef.h"));
+}
+
+TEST_F(DefHeaders, FidDefDetailsAndTrimming) {
+  TestDatabase db(
+      "INSERT INTO T151 VALUES (1, ' FID_A ', ' 甲 ', NULL, '   ');"      // note of blanks only
+      "INSERT INTO T151 VALUES (2, 'FID_LONGEST', NULL, 1, ' 备注 ');"  // note as delivered
+      "INSERT INTO T151 VALUES (3, NULL, 'x', NULL, NULL);");
+  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
+  EXPECT_BYTES_EQ(G("#if !defined(_FIDDEF_DEFINE_H)\r\n"
+                    "#define _FIDDEF_DEFINE_H\r\n\r\n"
+                    "#define  FID_A        1  //甲  DT：     \r\n"
+                    "#define  FID_LONGEST  2  //  DT：1  DT： 备注   \r\n"
+                    "#define               3  //x  \r\n"
+                    "\r\n#endif // !defined(_FIDDEF_DEFINE_H)\r\n"),
+                  Body("fiddef.h"));
+}
+
+TEST_F(DefHeaders, FosAndBlsCodesLoseTheirDots) {
+  TestDatabase db(
+      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (1, 20, 'LONGCODE_X', '乙');"
+      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (2, 1, ' A.B.C ', '甲');"
+      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (3, 3, 'A', NULL);"
+      "INSERT INTO T161 (ID, F1, F2, F3) VALUES (1, 7, 'BLS.Q', '查询');");
+  EXPECT_TRUE(maker.MakeFosDefFile(dir / "fosdef.h", true));
+  EXPECT_BYTES_EQ(G("#if !defined(_FOSDEF_DEFINE_H)\r\n"
+                    "#define _FOSDEF_DEFINE_H\r\n\r\n"
+                    "#include \"fiddef.h\"  //信息元定义\r\n\r\n"
+                    "#define  A_B_C       1  //甲\r\n"
+                    "#define  A           3  //\r\n"
+                    "#define  LONGCODE_X  20  //乙\r\n"
+                    "\r\n#endif // !defined(_FOSDEF_DEFINE_H)\r\n"),
+                  Body("fosdef.h"));
+  EXPECT_TRUE(maker.MakeBlsDefFile(dir / "blsdef.h", true));
+  EXPECT_BYTES_EQ(G("#if !defined(_BLSDEF_DEFINE_H)\r\n"
+                    "#define _BLSDEF_DEFINE_H\r\n\r\n"
+                    "#include \"fiddef.h\"  //信息元定义\r\n\r\n"
+                    "#define  BLS_Q  7  //查询\r\n"
+                    "\r\n#endif // !defined(_BLSDEF_DEFINE_H)\r\n"),
+                  Body("blsdef.h"));
+  EXPECT_NE(std::string::npos, ReadFile(dir / "blsdef.h").find(G("*摘要：    BLS定义c/c++编程用头文件。    \r\n")));
+}
+
+TEST_F(DefHeaders, SysDefErrorCodeGroups) {
+  TestDatabase db(
+      "INSERT INTO T471 VALUES (1, '', 2, 2, 0);"
+      "INSERT INTO T471 VALUES (2, '通用错误', 2, 2, 0);"
+      "INSERT INTO T471 VALUES (3, '通用错误', 2, 2, 0);"
+      "INSERT INTO T471 VALUES (4, '委托错误', 2, 2, 0);"
+      "INSERT INTO T471 VALUES (5, ' 通用错误 ', 2, 2, 0);"
+      "INSERT INTO T471 VALUES (6, '其他', 1, 2, 0);"
+      "INSERT INTO T470 VALUES (1, '100', 'ERR_SYS_BUSY', '系统忙  ', 'MSG_SYS_BUSY', 1, 6);"
+      "INSERT INTO T470 VALUES (2, 'E01', 'ERR_NO_USER', '用户不存在', '', 2, 1);"
+      "INSERT INTO T470 VALUES (3, '-2', 'ERR_PWD', '密码错误', 'MSG_PWD', 3, 6);"
+      "INSERT INTO T470 VALUES (4, '12345678901234', 'ERR_BIG_NUMBER', '大', 'MSG_BIG', 4, 6);"
+      "INSERT INTO T470 VALUES (5, 'X1', 'ERR_AGAIN', '再次', 'MSG_AGAIN_LONGER_NAME', 5, NULL);"
+      "INSERT INTO T470 VALUES (6, 'Z', 'ERR_OTHER_GRADE_IS_SKIPPED', '略', 'MSG', 6, 6);");
+  EXPECT_TRUE(maker.MakeSysDefFile(dir / "sysdef.h", true));
+  EXPECT_BYTES_EQ(Golden("headers/sysdef_groups.h"), ReadFile(dir / "sysdef.h"));
+}
+
+TEST_F(DefHeaders, FixDefNeedsNoDatabase) {
+  EXPECT_TRUE(maker.MakeFixDefFile(dir / "fixdef.h", true));
+  EXPECT_BYTES_EQ(Golden("headers/fixdef.h"), ReadFile(dir / "fixdef.h"));
+}
+
+TEST_F(DefHeaders, EmptyOrMissingDatabaseWritesTheFixedLinesOnly) {
+  // No connection at all: the record stays empty, as for a failed query.
+  EXPECT_TRUE(maker.MakeSysDefFile(dir / "sysdef.h", true));
+  EXPECT_BYTES_EQ(G("#if !defined(_SYSDEF)\r\n#define _SYSDEF\r\n\r\n\r\n#endif // !defined(_SYSDEF)\r\n"),
+                  Body("sysdef.h"));
+  TestDatabase db;
+  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
+  EXPECT_BYTES_EQ(G("#if !defined(_FIDDEF_DEFINE_H)\r\n#define _FIDDEF_DEFINE_H\r\n\r\n"
+                    "\r\n#endif // !defined(_FIDDEF_DEFINE_H)\r\n"),
+                  Body("fiddef.h"));
+}
+
+TEST_F(DefHeaders, DeclinedHeaderKeepsItsBytes) {
+  TestDatabase db("INSERT INTO T151 VALUES (1, 'FID_A', 'a', 1, NULL);");
+  WriteFile(dir / "fiddef.h", "old");
+  ui.Answer(false);
+  EXPECT_FALSE(maker.MakeFidDefFile(dir / "fiddef.h", false));
+  EXPECT_EQ("old", ReadFile(dir / "fiddef.h"));
+}
+
+TEST_F(DefHeaders, LongValuesKeepTheColumnsExact) {
+  // Far past any blank run the alignment helpers usually make.
+  const std::string longCode(3000, 'L');
+  TestDatabase db("INSERT INTO T151 VALUES (1, '" + longCode + "', '长', NULL, NULL);"
+                  "INSERT INTO T151 VALUES (2, 'S', '" + std::string(100000, 'n') + "', NULL, NULL);");
+  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
+  const std::string body = Body("fiddef.h");
+  EXPECT_NE(std::string::npos, body.find("#define  " + longCode + "  1  //" + G("长") + "  \r\n"));
+  EXPECT_NE(std::string::npos,
+            body.find("#define  S" + std::string(3001, ' ') + "2  //" + std::string(100000, 'n') + "  \r\n"));
+}
+
+TEST_F(DefHeaders, PlaceholderLikeDatabaseTextIsWrittenAsItStands) {
+  TestDatabase db("INSERT INTO T154 (ID, F18, F19, F22) VALUES (1, 1, '%Name%', '%Code% %Pad%');");
+  EXPECT_TRUE(maker.MakeFosDefFile(dir / "fosdef.h", true));
+  EXPECT_NE(std::string::npos, Body("fosdef.h").find("#define  %Name%  1  //%Code% %Pad%\r\n"));
+}
+
+TEST_F(DefHeaders, BytesThatAreNotTextDoNotBreakAGenerator) {
+  TestDatabase db(
+      "INSERT INTO T151 VALUES (1, 'FID_B', CAST(X'B0FF80' AS TEXT), 1, CAST(X'FF' AS TEXT));"
+      "INSERT INTO T151 VALUES (2, 'FID_C', X'00414243', 1, NULL);");
+  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
+  const std::string body = Body("fiddef.h");
+  EXPECT_NE(std::string::npos, body.find("#define  FID_B  1  //"));
+  EXPECT_NE(std::string::npos, body.find("#define  FID_C  2  //"));
+  EXPECT_EQ(7, std::count(body.begin(), body.end(), '\n'));
+}
+
+}  // namespace
+}  // namespace ff::test
