@@ -1,0 +1,91 @@
+// function --kind fos|bls --module N --code CODE [--validate ...] [--plain]
+// [--out FILE]: the template code of one server function, as the single
+// template code page previews and writes it.
+#include <map>
+#include <memory>
+#include <string>
+
+#include "cli/code_output.h"
+#include "cli/commands.h"
+#include "codetext/code_maker.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
+
+namespace ff::cli {
+namespace {
+
+struct FunctionOptions {
+  std::string kind;
+  long module = 0;
+  std::string code;      // UTF-8, used exactly as given
+  std::string validate = "compact";
+  bool plain = false;
+  std::string out;       // UTF-8; empty: standard output
+};
+
+// The style codes behind the page's validation buttons.
+const std::map<std::string, int>& ValidateStyles() {
+  static const std::map<std::string, int> styles{{"none", 0}, {"macro", 1}, {"loose", 2}, {"compact", 3}};
+  return styles;
+}
+
+int RunFunction(Context& context, const FunctionOptions& options) {
+  if (!context.Connect()) return kFailure;
+  const bool bls = options.kind == "bls";
+  const std::string code = gbk::FromUtf8(options.code);
+
+  CCodeMaker maker;
+  maker.SetAskAfterCompare(true);
+  maker.SetAuthor(context.Author());
+  maker.SetValidateStyle(ValidateStyles().at(options.validate));
+  maker.SetBeautify(!options.plain);
+  // The page writes the module header before it shows a function, which
+  // gives the function comment its version; so does this.
+  maker.RoutineComment().SetFileName("processTmp.h");
+
+  std::string text;
+  const bool made = bls ? maker.MakeBlsFunctionText(options.module, code, text)
+                        : maker.MakeFosFunctionText(options.module, code, text);
+  if (!made) {
+    PrintError("cannot generate " + code + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
+    return kFailure;
+  }
+  if (text.empty()) {
+    PrintError("no " + std::string(bls ? "BLS" : "FOS") + " function " + code + " in module " +
+               std::to_string(options.module));
+    return kFailure;
+  }
+  if (options.out.empty()) {
+    WriteCode(text);
+    return kOk;
+  }
+
+  const std::string path = gbk::FromUtf8(options.out);
+  try {
+    bls ? maker.MakeBlsFunctionFile(path, options.module, context.options.force, code)
+        : maker.MakeFosFunctionFile(path, options.module, context.options.force, code);
+  } catch (const CFileException&) {
+    return kFailure;  // reported by the generator
+  }
+  PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + path);
+  return maker.LastFileOutcome() == FileOutcome::Declined ? kDeclined : kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(50, [](CLI::App& app, Context& context, int* status) {
+  auto options = std::make_shared<FunctionOptions>();
+  CLI::App* command = app.add_subcommand("function", "The template code of one FOS or BLS function");
+  command->add_option("--kind", options->kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  command->add_option("--module", options->module, "Module id")->required();
+  command->add_option("--code", options->code, "Function code, exactly as stored")->required();
+  command->add_option("--validate", options->validate, "Request validation: none, loose, compact (default) or macro")
+      ->check(CLI::IsMember({"none", "loose", "compact", "macro"}));
+  command->add_flag("--plain", options->plain, "No column alignment (简约型)");
+  command->add_option("--out", options->out, "File to write (default: standard output)");
+  command->callback([&context, status, options] { *status = RunFunction(context, *options); });
+});
+
+}  // namespace ff::cli

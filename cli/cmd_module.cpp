@@ -1,0 +1,154 @@
+// module --kind fos|bls (--module N | --all) --out DIR: the server source
+// pair Process.h and Process.cpp of a module, as the module code page
+// writes it (compact validation, aligned lines).
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/code_output.h"
+#include "cli/commands.h"
+#include "codetext/code_maker.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "modulecode/config_query.h"
+#include "res/module_texts.h"
+#include "res/tree_queries.h"
+
+namespace ff::cli {
+namespace {
+
+struct ModuleOptions {
+  std::string kind;
+  long module = 0;
+  bool all = false;
+  std::string out;  // UTF-8
+};
+
+// One row of the module list, as the module code page reads it.
+struct ModuleRow {
+  long id = 0;
+  std::string idText;       // trimmed
+  std::string name;         // 模块名称, as delivered
+  std::string chineseName;  // 模块中文名称, as delivered
+};
+
+std::vector<ModuleRow> ReadModules(bool bls) {
+  CMemRecord modules;
+  code::RunQuery(res::ModuleQuery(bls), modules);
+  std::vector<ModuleRow> rows;
+  rows.reserve(modules.GetCount());
+  for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
+    ModuleRow row;
+    row.idText = gbk::Trim(modules.GetRef(res::module::CaptionModuleId()));
+    row.id = gbk::AtoL(row.idText);
+    row.name = modules.GetRef(res::module::CaptionModuleName());
+    row.chineseName = modules.GetRef(res::module::CaptionModuleChineseName());
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string JoinPath(std::string folder, const std::string& name) {
+  if (folder.empty()) folder = ".";
+  if (folder.back() != '/') folder += '/';
+  return folder + name;
+}
+
+// Writes Process.h, then Process.cpp, of one module into `folder` (GBK).
+// Returns false when a file error stopped it (already reported).
+bool GenerateModule(Context& context, bool bls, const ModuleRow& module, const std::string& folder,
+                    bool& declined) {
+  CCodeMaker maker;
+  maker.SetAskAfterCompare(true);
+  maker.SetAuthor(context.Author());
+  maker.SetProjectName(module.name + " " + module.chineseName);
+  maker.SetValidateStyle(3);
+  maker.SetBeautify(true);
+
+  const std::string header = JoinPath(folder, "Process.h");
+  const std::string source = JoinPath(folder, "Process.cpp");
+  const bool force = context.options.force;
+  try {
+    bls ? maker.MakeBlsModuleHeader(header, module.id, force)
+        : maker.MakeFosModuleHeader(header, module.id, force);
+    declined |= maker.LastFileOutcome() == FileOutcome::Declined;
+    PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + header);
+
+    bls ? maker.MakeBlsModuleSource(source, module.id, force)
+        : maker.MakeFosModuleSource(source, module.id, force);
+    declined |= maker.LastFileOutcome() == FileOutcome::Declined;
+    PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + source);
+  } catch (const CFileException&) {
+    return false;  // reported by the generator
+  }
+  return true;
+}
+
+int RunModule(Context& context, const ModuleOptions& options) {
+  if (!context.Connect()) return kFailure;
+  const bool bls = options.kind == "bls";
+  const std::vector<ModuleRow> modules = ReadModules(bls);
+  const std::string out = gbk::FromUtf8(options.out);
+  bool declined = false;
+
+  if (!options.all) {
+    for (const ModuleRow& module : modules) {
+      if (module.id != options.module) continue;
+      if (!GenerateModule(context, bls, module, out, declined)) return kFailure;
+      return declined ? kDeclined : kOk;
+    }
+    PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " +
+               std::to_string(options.module));
+    return kFailure;
+  }
+
+  const bool progress = ::isatty(STDERR_FILENO) == 1;
+  int n = 0;
+  for (const ModuleRow& module : modules) {
+    ++n;
+    if (progress) {
+      const std::string line = "module " + std::to_string(n) + " of " + std::to_string(modules.size()) +
+                               ": " + module.idText + " " + gbk::Trim(module.name) + " " +
+                               gbk::Trim(module.chineseName);
+      std::fprintf(stderr, "%s\n", gbk::ToUtf8(line).c_str());
+    }
+    const std::string folder = JoinPath(out, module.idText);
+    std::error_code error;
+    std::filesystem::create_directories(gbk::ToUtf8(folder), error);
+    if (error) {
+      PrintError("cannot create the folder " + folder + ": " + gbk::FromUtf8(error.message()));
+      return kFailure;
+    }
+    if (!GenerateModule(context, bls, module, folder, declined)) return kFailure;
+  }
+  return declined ? kDeclined : kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
+  auto options = std::make_shared<ModuleOptions>();
+  CLI::App* command =
+      app.add_subcommand("module", "Write Process.h and Process.cpp of a FOS or BLS module");
+  command->add_option("--kind", options->kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  CLI::Option* module = command->add_option("--module", options->module, "Module id");
+  CLI::Option* all = command->add_flag("--all", options->all, "Every module of the kind, each into DIR/<module id>/");
+  module->excludes(all);
+  command->add_option("--out", options->out, "Folder to write into")->required();
+  command->callback([&context, status, options, module] {
+    if (!options->all && module->count() == 0) {
+      PrintError("give --module N or --all");
+      *status = kUsage;
+      return;
+    }
+    *status = RunModule(context, *options);
+  });
+});
+
+}  // namespace ff::cli

@@ -1,0 +1,68 @@
+// snippet --module N --code CODE [--plain] [--out FILE]: the client access
+// snippet of one BLS function, as the client snippet page previews it.
+#include <memory>
+#include <string>
+
+#include "cli/code_output.h"
+#include "cli/commands.h"
+#include "codetext/code_maker.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
+
+namespace ff::cli {
+namespace {
+
+struct SnippetOptions {
+  long module = 0;
+  std::string code;  // UTF-8, used exactly as given
+  bool plain = false;
+  std::string out;   // UTF-8; empty: standard output
+};
+
+int RunSnippet(Context& context, const SnippetOptions& options) {
+  if (!context.Connect()) return kFailure;
+  const std::string code = gbk::FromUtf8(options.code);
+
+  CCodeMaker maker;
+  maker.SetAskAfterCompare(true);
+  maker.SetBeautify(!options.plain);
+
+  std::string text;
+  if (!maker.MakeBlsClientSnippet(options.module, context.options.force, code, text)) {
+    PrintError("cannot generate " + code + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
+    return kFailure;
+  }
+  if (text.empty()) {
+    PrintError("no BLS function " + code + " in module " + std::to_string(options.module));
+    return kFailure;
+  }
+  if (options.out.empty()) {
+    WriteCode(text);
+    return kOk;
+  }
+
+  const std::string path = gbk::FromUtf8(options.out);
+  try {
+    maker.WriteTextFile(path, context.options.force, text);
+  } catch (const CFileException&) {
+    return kFailure;  // reported by the writer
+  }
+  PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + path);
+  return maker.LastFileOutcome() == FileOutcome::Declined ? kDeclined : kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(60, [](CLI::App& app, Context& context, int* status) {
+  auto options = std::make_shared<SnippetOptions>();
+  CLI::App* command = app.add_subcommand("snippet", "The client access snippet of one BLS function");
+  command->add_option("--module", options->module, "Module id")->required();
+  command->add_option("--code", options->code, "BLS code, exactly as stored")->required();
+  command->add_flag("--plain", options->plain, "No column alignment (简约型)");
+  command->add_option("--out", options->out, "File to write (default: standard output)");
+  command->callback([&context, status, options] { *status = RunSnippet(context, *options); });
+});
+
+}  // namespace ff::cli

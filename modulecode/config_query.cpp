@@ -1,0 +1,30 @@
+#include "modulecode/config_query.h"
+
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/sim_db.h"
+#include "codetext/text_fill.h"
+#include "login/config_db.h"
+#include "modulecode/code_format.h"
+#include "res/function_templates.h"
+
+namespace ff::code {
+
+std::string QueryWithId(std::string_view query, long id) {
+  return Format(query, {std::to_string(id)});
+}
+
+std::string QueryWithCode(std::string_view query, long moduleId, std::string_view code) {
+  // The module id goes in first: a code holding "%d" must stay as it is.
+  return FillTemplate(QueryWithId(query, moduleId),
+                      {{res::fn::kFuncCode, gbk::Replaced(code, "'", "''")}});
+}
+
+void RunQuery(const std::string& sql, CMemRecord& record) {
+  record.Empty();
+  if (!g_pConfigDB) return;
+  g_pConfigDB->Cmd(sql);
+  g_pConfigDB->SelectInto(&record, true);
+}
+
+}  // namespace ff::code

@@ -1,0 +1,23 @@
+// Running the stored queries of the code generators on the shared
+// connection.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CMemRecord;
+
+namespace ff::code {
+
+// The query with its "%d" filled with `id` (signed decimal).
+std::string QueryWithId(std::string_view query, long id);
+// The single-function query: "%d" filled with the module id, "%FuncCode%"
+// with the code. A single quote in the code is doubled, so that the code
+// stays one SQL string literal and the function is found like any other.
+std::string QueryWithCode(std::string_view query, long moduleId, std::string_view code);
+
+// Runs `sql` on g_pConfigDB into `record`. Without a connection, or when
+// the query fails, the record holds no rows.
+void RunQuery(const std::string& sql, CMemRecord& record);
+
+}  // namespace ff::code

@@ -1,0 +1,351 @@
+// Members of CCodeMaker that build the complete text of one server
+// function (FOS operation or BLS transaction) from its definition, and
+// the request/answer lines and prototypes it is made of.
+//
+// The text form and the file form run the same assembly: each piece goes
+// to a sink as soon as it is made, which appends it to a string or writes
+// it to the file. So both forms give the same bytes by construction.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codetext/code_maker.h"
+#include "codetext/gen_file.h"
+#include "codetext/text_fill.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "host/str_split.h"
+#include "modulecode/code_format.h"
+#include "modulecode/config_query.h"
+#include "modulecode/line_grouping.h"
+#include "res/function_templates.h"
+
+namespace gbk = ff::gbk;
+namespace fn = ff::res::fn;
+using ff::code::AppendFormat;
+using ff::code::Format;
+
+namespace {
+
+// Where the pieces of a function text go.
+class Sink {
+ public:
+  virtual ~Sink() = default;
+  virtual void Put(std::string_view piece) = 0;
+};
+
+class TextSink : public Sink {
+ public:
+  explicit TextSink(std::string& out) : out_(out) {}
+  void Put(std::string_view piece) override { out_.append(piece); }
+
+ private:
+  std::string& out_;
+};
+
+class FileSink : public Sink {
+ public:
+  explicit FileSink(ff::GenFile& file) : file_(file) {}
+  void Put(std::string_view piece) override {
+    if (!piece.empty()) file_.Write(piece);
+  }
+
+ private:
+  ff::GenFile& file_;
+};
+
+// What differs between the two kinds of function.
+struct Kind {
+  bool bls;
+  const std::string& singleQuery;
+  const std::string& requestQuery;
+  const std::string& answerQuery;
+  const std::string& answerLineFormat;
+  const std::string& numberCaption;
+  const std::string& codeCaption;
+  const std::string& nameCaption;
+};
+
+const Kind& FosKind() {
+  static const Kind kind{false,
+                         fn::FosSingleQuery(),
+                         fn::FosRequestQuery(),
+                         fn::FosAnswerQuery(),
+                         fn::FosAnswerLineFormat(),
+                         fn::CaptionFosNumber(),
+                         fn::CaptionFosCode(),
+                         fn::CaptionFosName()};
+  return kind;
+}
+
+const Kind& BlsKind() {
+  static const Kind kind{true,
+                         fn::BlsSingleQuery(),
+                         fn::BlsRequestQuery(),
+                         fn::BlsAnswerQuery(),
+                         fn::BlsAnswerLineFormat(),
+                         fn::CaptionBlsNumber(),
+                         fn::CaptionBlsCode(),
+                         fn::CaptionBlsName()};
+  return kind;
+}
+
+std::string Trimmed(const CMemRecord& record, const std::string& caption) {
+  return gbk::Trim(record.GetRef(caption));
+}
+
+std::string Marker(std::string_view name) { return "%" + std::string(name) + "%"; }
+
+// Texts that are the same for every function, filled once.
+const std::string& FosPrologue() {
+  static const std::string text =
+      gbk::Replaced(fn::FosPrologue(), Marker(fn::kCreateAnswer), fn::CreateAnswerReplacement());
+  return text;
+}
+
+const std::string& AuditFlow() {
+  static const std::string text = [] {
+    std::string joined;
+    for (int part = 1; part <= 8; ++part) joined += fn::AuditPart(part);
+    return joined;
+  }();
+  return text;
+}
+
+// The ends of an answer that hold only %RetCode%: each filled once.
+std::string WithRetCode(const std::string& tmpl) {
+  return ff::FillTemplate(tmpl, {{fn::kRetCode, fn::RetCodeReplacement()}});
+}
+const std::string& FosMultiRowEnd() {
+  static const std::string text = WithRetCode(fn::FosMultiRowEnd());
+  return text;
+}
+const std::string& BlsMultiRowEnd() {
+  static const std::string text = WithRetCode(fn::BlsMultiRowEnd());
+  return text;
+}
+const std::string& FosProcedureAnswer() {
+  static const std::string text = WithRetCode(fn::FosProcedureAnswer());
+  return text;
+}
+
+// Puts `tmpl` with every %name% replaced by `value`, without copying it.
+void PutFilled(Sink& sink, std::string_view tmpl, std::string_view name, std::string_view value) {
+  const std::string mark = Marker(name);
+  size_t pos = 0;
+  for (size_t at; (at = gbk::Find(tmpl, mark, pos)) != std::string_view::npos; pos = at + mark.size()) {
+    sink.Put(tmpl.substr(pos, at - pos));
+    sink.Put(value);
+  }
+  sink.Put(tmpl.substr(pos));
+}
+
+std::string RequestLines(const CCodeMaker& maker, CMemRecord& record) {
+  const bool align = maker.GetBeautify();
+  std::string out;
+  int codeWidth = 0, varWidth = 0;
+  if (align) {
+    maker.MeasureCodeVarWidths(record, codeWidth, varWidth);
+    varWidth -= 3;  // "FidAns" becomes "Fid"
+  }
+  ff::code::LineGrouping grouping(align, record.GetCount());
+  for (record.GoTop(); !record.Eof(); record.Skip(1)) {
+    ff::FidVarInfo info = maker.GetFidVarInfo(record);
+    gbk::ReplaceAll(info.variable, "FidAns", "Fid");
+    if (align) {
+      info.variable += CCodeMaker::Spaces(varWidth - static_cast<int>(info.variable.size()));
+      // "Double" is two characters longer than "Item" and "Long".
+      const int less = info.cType == "double" ? 2 : 0;
+      info.code += CCodeMaker::Spaces(codeWidth - static_cast<int>(info.code.size()) - less);
+      if (info.cType == "long") info.cType += "  ";
+      if (grouping.Break(info.cType)) out += fn::NewLine();
+    }
+    AppendFormat(out, fn::RequestLineFormat(),
+                 {info.cType, info.variable, info.getter, info.code, info.name});
+  }
+  out += fn::NewLine();
+  return out;
+}
+
+std::string AnswerLines(const CCodeMaker& maker, CMemRecord& record, const std::string& format) {
+  const bool align = maker.GetBeautify();
+  const int rows = record.GetCount();
+  std::string out;
+  if (rows > 0) out += fn::NewLine();
+  int codeWidth = 0, varWidth = 0;
+  if (align) maker.MeasureCodeVarWidths(record, codeWidth, varWidth);
+  ff::code::LineGrouping grouping(align, rows);
+  std::string filler;
+  int number = 0;
+  for (record.GoTop(); !record.Eof(); record.Skip(1)) {
+    ++number;
+    ff::FidVarInfo info = maker.GetFidVarInfo(record);
+    filler.clear();
+    if (align) {
+      filler = CCodeMaker::Spaces(codeWidth - static_cast<int>(info.code.size()));
+      if (grouping.Break(info.cType)) out += fn::NewLine();
+    }
+    AppendFormat(out, format, {info.code, filler, std::to_string(number), info.name});
+  }
+  if (rows > 0) out += fn::NewLine();
+  return out;
+}
+
+// The name of a function built from its code: QUERY_USER_LIST gives
+// Query_User_List; empty pieces are skipped.
+std::string NameFromCode(const std::string& funName, const std::string& code) {
+  std::string name = gbk::Trim(funName);
+  if (!name.empty()) return name;
+  std::vector<std::string> pieces;
+  SplitStrByChar(code, '_', pieces);
+  for (std::string& piece : pieces) {
+    if (piece.empty()) continue;
+    piece = gbk::ToLower(piece);
+    if (piece[0] >= 'a' && piece[0] <= 'z') piece[0] = static_cast<char>(piece[0] - 'a' + 'A');
+    if (!name.empty()) name += '_';
+    name += piece;
+  }
+  return name;
+}
+
+// Steps of one function text, for every function record that the
+// single-function query finds.
+void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
+                   Sink& sink) {
+  CMemRecord functions;
+  ff::code::RunQuery(ff::code::QueryWithCode(kind.singleQuery, moduleId, code), functions);
+  CMemRecord request, answer;
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
+    const std::string fnCode = gbk::Replaced(Trimmed(functions, kind.codeCaption), ".", "_");
+    const std::string number = Trimmed(functions, kind.numberCaption);
+    const std::string name = Trimmed(functions, kind.nameCaption);
+    const long transType = kind.bls ? gbk::AtoL(Trimmed(functions, fn::CaptionTransType())) : 0;
+    const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
+    const bool multiRow = CCodeMaker::IsMultiRowAnswer(answerType, fnCode);
+    const long id = gbk::AtoL(Trimmed(functions, fn::CaptionId()));
+    const bool audited = kind.bls && transType == 2;
+    const std::string& funName = functions.GetRef(fn::CaptionFunName());
+    const std::string prototype =
+        kind.bls ? maker.MakeBlsPrototype(funName, fnCode) : maker.MakeFosPrototype(funName, fnCode);
+
+    CRoutineComment& comment = maker.RoutineComment();
+    comment.SetDesign(Trimmed(functions, fn::CaptionDesign()));
+    comment.SetFunctionTitle(name);
+    comment.SetNote(Trimmed(functions, fn::CaptionNote()));
+    comment.SetFunctionPrototype(prototype);
+    sink.Put(comment.MakeFunctionComment());
+
+    sink.Put(Format(fn::IdentLineFormat(), {fnCode, number, name}));
+    sink.Put(prototype);
+    sink.Put(fn::OpenBrace());
+    sink.Put(kind.bls ? fn::BlsPrologue() : FosPrologue());
+
+    sink.Put(fn::RequestComment());
+    ff::code::RunQuery(ff::code::QueryWithId(kind.requestQuery, id), request);
+    sink.Put(RequestLines(maker, request));
+    if (audited) sink.Put(fn::BlsAuditVariables());
+
+    sink.Put(fn::ValidationComment());
+    sink.Put(maker.MakeValidateCode(request, multiRow));
+    sink.Put(fn::NewLine());
+
+    // The business step.
+    if (!kind.bls) {
+      sink.Put(fn::FosSqlPlaceholder());
+    } else if (transType == 1) {
+      sink.Put(fn::BlsStepForward());
+    } else if (audited) {
+      PutFilled(sink, AuditFlow(), fn::kFuncName, name);
+    } else {
+      sink.Put(fn::BlsStepNoForward());
+    }
+
+    // The answer: the loop over the rows, then the end. An audited
+    // transaction answers inside its flow.
+    if (!audited) {
+      if (multiRow) {
+        ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
+        const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
+        PutFilled(sink, loop, fn::kFids, AnswerLines(maker, answer, kind.answerLineFormat));
+        sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
+      } else if (kind.bls) {
+        sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
+      } else if (answerType == 1) {
+        sink.Put(FosProcedureAnswer());
+      } else {
+        ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
+        const std::string lines = AnswerLines(maker, answer, kind.answerLineFormat);
+        std::string text = ff::FillTemplate(
+            fn::FosSingleAnswer(), {{fn::kFids, lines}, {fn::kRetCode, fn::RetCodeReplacement()}});
+        // The answer lines sit one level less deep than the template's
+        // %Fids% line suggests: every twelve blanks become eight.
+        gbk::ReplaceAll(text, CCodeMaker::Spaces(12), CCodeMaker::Spaces(8));
+        sink.Put(text);
+      }
+    }
+
+    sink.Put(fn::CloseBrace());
+    sink.Put(fn::NewLine());
+  }
+}
+
+bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
+              std::string& text) {
+  text.clear();
+  try {
+    TextSink sink(text);
+    EmitFunctions(maker, kind, moduleId, code, sink);
+    return true;
+  } catch (...) {
+    text.clear();
+    return false;
+  }
+}
+
+}  // namespace
+
+bool CCodeMaker::MakeFosFunctionText(long moduleId, const std::string& code, std::string& text) {
+  return MakeText(*this, FosKind(), moduleId, code, text);
+}
+
+bool CCodeMaker::MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text) {
+  return MakeText(*this, BlsKind(), moduleId, code, text);
+}
+
+bool CCodeMaker::MakeFosFunctionFile(const std::string& path, long moduleId, bool noPrompt,
+                                     const std::string& code) {
+  return GenerateFile(path, noPrompt, std::nullopt, [&](ff::GenFile& file) {
+    FileSink sink(file);
+    EmitFunctions(*this, FosKind(), moduleId, code, sink);
+  });
+}
+
+bool CCodeMaker::MakeBlsFunctionFile(const std::string& path, long moduleId, bool noPrompt,
+                                     const std::string& code) {
+  return GenerateFile(path, noPrompt, std::nullopt, [&](ff::GenFile& file) {
+    FileSink sink(file);
+    EmitFunctions(*this, BlsKind(), moduleId, code, sink);
+  });
+}
+
+std::string CCodeMaker::MakeFosRequestLines(CMemRecord& request) { return RequestLines(*this, request); }
+std::string CCodeMaker::MakeBlsRequestLines(CMemRecord& request) { return RequestLines(*this, request); }
+
+std::string CCodeMaker::MakeFosAnswerLines(CMemRecord& answer) {
+  return AnswerLines(*this, answer, fn::FosAnswerLineFormat());
+}
+
+std::string CCodeMaker::MakeBlsAnswerLines(CMemRecord& answer) {
+  return AnswerLines(*this, answer, fn::BlsAnswerLineFormat());
+}
+
+std::string CCodeMaker::MakeFosPrototype(const std::string& funName, const std::string& code) const {
+  return Format(fn::PrototypeFormat(), {"", NameFromCode(funName, code)});
+}
+
+std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::string& code) const {
+  const std::string name = NameFromCode(funName, code);
+  // A name that already starts with "Fun" (Fun_Login, Function...) keeps it.
+  const bool marked = name.compare(0, fn::BlsNameMark().size(), fn::BlsNameMark()) == 0;
+  return Format(fn::PrototypeFormat(), {marked ? "" : fn::BlsNamePrefix(), name});
+}

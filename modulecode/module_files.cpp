@@ -1,0 +1,97 @@
+// Members of CCodeMaker that write the source pair of a server module:
+// Process.h with one prototype per function, Process.cpp with the
+// complete text of every function.
+#include <string>
+
+#include "codetext/code_maker.h"
+#include "codetext/gen_file.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "modulecode/code_format.h"
+#include "modulecode/config_query.h"
+#include "res/function_templates.h"
+#include "res/module_texts.h"
+#include "res/tree_queries.h"
+
+namespace gbk = ff::gbk;
+namespace fn = ff::res::fn;
+namespace mod = ff::res::module;
+
+namespace {
+
+// The prototype of a function as a declaration: its line end gives way to
+// a semicolon and a line end.
+std::string Declaration(std::string prototype) {
+  while (!prototype.empty() && prototype.back() == '\n') prototype.pop_back();
+  while (!prototype.empty() && prototype.back() == '\r') prototype.pop_back();
+  prototype += fn::DeclarationEnd();
+  return prototype;
+}
+
+void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long moduleId) {
+  const std::string& guard = mod::HeaderGuard();
+  maker.WriteGuardBegin(file, guard);
+  maker.WriteGuardDefine(file, guard);
+
+  CMemRecord functions;
+  ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
+  const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
+  const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
+  const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
+  std::string entry;
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
+    const std::string code = gbk::Replaced(gbk::Trim(functions.GetRef(codeCaption)), ".", "_");
+    const std::string& funName = functions.GetRef(fn::CaptionFunName());
+    entry = ff::code::Format(fn::IdentLineFormat(), {code, gbk::Trim(functions.GetRef(numberCaption)),
+                                                     gbk::Trim(functions.GetRef(nameCaption))});
+    entry += Declaration(bls ? maker.MakeBlsPrototype(funName, code) : maker.MakeFosPrototype(funName, code));
+    entry += fn::NewLine();
+    file.Write(entry);
+  }
+
+  maker.WriteGuardEnd(file, guard);
+}
+
+// Every function of the module, each queried again by its code, streamed
+// to the file one function at a time.
+void WriteSourceBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long moduleId) {
+  file.Write(mod::IncludeBlock());
+
+  CMemRecord functions;
+  ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
+  const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
+  std::string text;  // reused: one function's text at a time
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
+    // The code goes back into a query, so its "." stays.
+    const std::string code = gbk::Trim(functions.GetRef(codeCaption));
+    if (bls) {
+      maker.MakeBlsFunctionText(moduleId, code, text);
+    } else {
+      maker.MakeFosFunctionText(moduleId, code, text);
+    }
+    text += fn::NewLine();
+    file.Write(text);
+  }
+}
+
+}  // namespace
+
+bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(),
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, false, moduleId); });
+}
+
+bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(),
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, true, moduleId); });
+}
+
+bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, mod::FosSourceAbstract(),
+                      [&](ff::GenFile& file) { WriteSourceBody(*this, file, false, moduleId); });
+}
+
+bool CCodeMaker::MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, mod::BlsSourceAbstract(),
+                      [&](ff::GenFile& file) { WriteSourceBody(*this, file, true, moduleId); });
+}

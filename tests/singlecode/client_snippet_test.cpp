@@ -1,0 +1,157 @@
+// The client access snippet of a BLS function: the worked examples, the
+// choice of template, and the alignment rules of each list.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codetext/code_maker.h"
+#include "tests/modulecode/param_rows.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using ff::test::G;
+using ff::test::Golden;
+using ff::test::ParamRecord;
+
+const char* kSnippetSql = R"SQL(
+INSERT INTO T161 (ID, F1, F2, F3, F5, F7, F14) VALUES
+ (61, 3001, 'QUERY_USER', '查询用户', 1, 3, 1),
+ (62, 3002, 'QUERY_USER_LIST', '查询用户列表', 1, 3, 0),
+ (63, 3003, 'USER.QUERY', '点号', 2, 3, 3),
+ (64, 4003, 'USER.QUERY', '点号', 1, 4, 1),
+ (65, 3005, 'EMPTY_LIST', '空列表', 1, 3, 2),
+ (66, 3006, 'O''HARA', '引号', 1, 3, 0);
+INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F7, F8, F9) VALUES
+ (1, 61, 'FID_ZJZH', '资金账号', 1, 1, 1, 20, 0),
+ (2, 61, 'FID_KHH', '客户号', 1, 0, 1, 20, 0),
+ (3, 61, 'FID_YYB', '营业部', 1, 1, 4, 4, 0),
+ (4, 61, 'FID_JE', '金额', 1, 0, 6, 16, 2),
+ (5, 61, 'FID_KHXM', '客户姓名', 2, 0, 1, 30, 0),
+ (6, 61, 'FID_YE', '余额', 2, 0, 6, 16, 2),
+ (7, 62, 'FID_ZJZH', '资金账号', 1, 1, 1, 20, 0),
+ (8, 62, 'FID_KHH', '客户号', 1, 0, 1, 20, 0),
+ (9, 62, 'FID_KHXM', '客户姓名', 2, 0, 1, 30, 0),
+ (10, 62, 'FID_YE', '余额', 2, 0, 6, 16, 2);
+)SQL";
+
+class ClientSnippet : public ::testing::Test {
+ protected:
+  ff::test::TestDatabase db{kSnippetSql};
+  CCodeMaker maker;
+
+  std::string Snippet(long module, const std::string& code) {
+    std::string text = "junk";
+    EXPECT_TRUE(maker.MakeBlsClientSnippet(module, false, code, text)) << code;
+    return text;
+  }
+};
+
+TEST_F(ClientSnippet, WorkedExampleSingleAnswer) {
+  EXPECT_BYTES_EQ(Golden("singlecode/query_user.txt"), Snippet(3, "QUERY_USER"));
+}
+
+TEST_F(ClientSnippet, WorkedExampleMultiRow) {
+  EXPECT_BYTES_EQ(Golden("singlecode/query_user_list.txt"), Snippet(3, "QUERY_USER_LIST"));
+}
+
+TEST_F(ClientSnippet, PlainLinesHaveSingleBlanks) {
+  maker.SetBeautify(false);
+  const std::string text = Snippet(3, "QUERY_USER");
+  for (const char* line : {"string sFidKHH = \"\"; //FID_KHH 客户号\r\n",
+                           "long nFidYYB = 0L; //FID_YYB 营业部 强制输入\r\n",
+                           "g_pConn->SetItem( FID_KHH, sFidKHH.c_str() );\r\n",
+                           "        dFidAnsYE = g_pConn->GetDouble( FID_YE );\r\n"}) {
+    EXPECT_NE(text.find(G(line)), std::string::npos) << line;
+  }
+}
+
+TEST_F(ClientSnippet, TemplateChoiceAndCodes) {
+  // Answer types 1 and 3 give the same text; the dot becomes "_" in both
+  // places while the query used the code with its dot.
+  const std::string three = Snippet(3, "USER.QUERY");
+  EXPECT_EQ(three, Snippet(4, "USER.QUERY"));
+  EXPECT_TRUE(three.starts_with(G("//BeginBLS: USER_QUERY 点号 访问代码开始\r\n")));
+  EXPECT_NE(three.find("g_pConn->CreateHead( USER_QUERY );\r\n"), std::string::npos);
+  EXPECT_NE(three.find("if ( g_pConn->More() )"), std::string::npos);
+
+  // No parameters at all; answer type 2 picks the loop whatever the code.
+  const std::string empty = Snippet(3, "EMPTY_LIST");
+  EXPECT_NE(empty.find("CreateHead( EMPTY_LIST );\r\n\r\n\r\n//"), std::string::npos);
+  EXPECT_NE(empty.find(G("//应答变量定义\r\n\r\nwhile ( g_pConn->More() )\r\n{\r\n\r\n}        \r\n")),
+            std::string::npos);
+  EXPECT_EQ(empty.find("rec."), std::string::npos);
+
+  EXPECT_TRUE(Snippet(3, "O'HARA").starts_with("//BeginBLS: O'HARA "));
+}
+
+TEST_F(ClientSnippet, MissingCodeAndFosGiveNothing) {
+  EXPECT_EQ(Snippet(3, "NOT_THERE"), "");
+  EXPECT_EQ(Snippet(4, "QUERY_USER"), "");
+  std::string text = "untouched";
+  EXPECT_FALSE(maker.MakeFosClientSnippet(3, false, "QUERY_USER", text));
+  EXPECT_EQ(text, "untouched");
+}
+
+TEST(ClientLines, MandatoryMarkAndStringSuffixes) {
+  CCodeMaker maker;
+  maker.SetBeautify(false);
+  CMemRecord request = ParamRecord({{"FID_A", "甲", 1, 1}, {"FID_B", "乙", 2, 2}, {"FID_C", "丙", 4, 0}});
+  EXPECT_BYTES_EQ(G("string sFidA = \"\"; //FID_A 甲 强制输入\r\n"
+                    "string sFidB = \"\"; //FID_B 乙\r\n"
+                    "long nFidC = 0L; //FID_C 丙\r\n"
+                    "\r\n"
+                    "g_pConn->SetItem( FID_A, sFidA.c_str() );\r\n"
+                    "g_pConn->SetItem( FID_B, sFidB.c_str() );\r\n"
+                    "g_pConn->SetItem( FID_C, nFidC );\r\n"),
+                  maker.MakeClientRequestLines(request));
+  CMemRecord none = ParamRecord({});
+  EXPECT_EQ(maker.MakeClientRequestLines(none), "");
+  EXPECT_EQ(maker.MakeClientRecordHeader(none), "");
+
+  // Data type 2 is a string but gets no .c_str() in the record set lines.
+  CMemRecord answer = ParamRecord({{"FID_A", "甲", 0}, {"FID_B", "乙", 2}, {"FID_C", "丙", 3}});
+  maker.SetBeautify(true);
+  EXPECT_BYTES_EQ(G("    //rec.Set( \"甲\", sFidAnsA.c_str() ); //甲\r\n"
+                    "    //rec.Set( \"乙\", sFidAnsB         ); //乙\r\n"
+                    "    //rec.Set( \"丙\", sFidAnsC.c_str() ); //丙\r\n"),
+                  maker.MakeClientRecordSetByName(answer));
+  EXPECT_BYTES_EQ(G("    //rec.Set( \"A\", sFidAnsA.c_str() ); //甲\r\n"
+                    "    //rec.Set( \"B\", sFidAnsB         ); //乙\r\n"
+                    "    //rec.Set( \"C\", sFidAnsC.c_str() ); //丙\r\n"),
+                  maker.MakeClientRecordSetByCode(answer));
+}
+
+TEST(ClientLines, DoubleWithTheLongestCodeGetsNoBlanks) {
+  CCodeMaker maker;
+  CMemRecord request = ParamRecord({{"FID_KHH", "客户号", 1}, {"FID_ZJYE", "资金余额", 6, 0, 16, 2}});
+  const std::string text = maker.MakeClientRequestLines(request);
+  EXPECT_NE(text.find(G("double dFidZJYE = 0.0F; //FID_ZJYE 资金余额\r\n")), std::string::npos);
+  EXPECT_NE(text.find(G("string sFidKHH  = \"\"; //FID_KHH  客户号\r\n")), std::string::npos);
+}
+
+int EmptyLineCount(const std::string& text) {
+  int count = 0;
+  for (size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; at += 2) ++count;
+  return count;
+}
+
+TEST(ClientLines, GroupingInEveryList) {
+  CCodeMaker maker;
+  CMemRecord twelve = ParamRecord(ff::test::StringsThenLongs(8, 4));
+  CMemRecord ten = ParamRecord(ff::test::StringsThenLongs(5, 5));
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientAnswerDefs(twelve)), 1);
+  EXPECT_NE(maker.MakeClientAnswerDefs(twelve).find("\r\n\r\nlong   nFidAnsL01"), std::string::npos);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientAnswerReads(twelve, true)), 1);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientRecordSetByName(twelve)), 1);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientRecordSetByCode(twelve)), 1);
+  // Two lists, each with its group break, and the empty line between them.
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientRequestLines(twelve)), 3);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientAnswerDefs(ten)), 0);
+  maker.SetBeautify(false);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientAnswerDefs(twelve)), 0);
+  EXPECT_EQ(EmptyLineCount(maker.MakeClientRequestLines(twelve)), 1);
+}
+
+}  // namespace
