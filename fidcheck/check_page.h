@@ -1,0 +1,37 @@
+// Tab "检查FID定义": lists the FIDs that BLS or FOS parameters use without a
+// definition, and the defined FIDs that no parameter uses.
+#pragma once
+
+#include "host/record.h"
+#include "module/property_page.h"
+
+class CKestrelListCtrl;
+namespace ff {
+enum class FidCheckKind;
+}
+
+class CPageNotRegFid : public CPropertyPage {
+ public:
+  CPageNotRegFid();
+  ~CPageNotRegFid() override;
+
+  CKestrelListCtrl* m_lstUnused = nullptr;  // 9013
+  CKestrelListCtrl* m_lstFos = nullptr;     // 9010
+  CKestrelListCtrl* m_lstBls = nullptr;     // 9009
+  CMemRecord m_recFos;
+  CMemRecord m_recBls;
+  CMemRecord m_recUnused;
+
+  void OnCheckBls();     // button 9011
+  void OnCheckFos();     // button 9012
+  void OnCheckUnused();  // button 9014
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  void MessageMap() override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+
+ private:
+  void RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestrelListCtrl* list);
+};

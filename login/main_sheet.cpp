@@ -1,0 +1,58 @@
+#include "login/main_sheet.h"
+
+#include <QPushButton>
+
+#include "fidcheck/check_page.h"
+#include "headers/export_page.h"
+#include "login/login_page.h"
+#include "modulecode/code_page.h"
+#include "module/qt_text.h"
+#include "res/dialog_templates.h"
+#include "res/gui_texts.h"
+#include "singlecode/client_page.h"
+#include "singlecode/single_page.h"
+
+CMainSheet::CMainSheet(const std::string& caption, QWidget* parent, int startPage)
+    : CPropertySheet(caption, parent, startPage), m_strTitle(ff::res::gui::SheetTitle()) {
+  m_pages = {new CPageSQL, new CPageExport, new CPageNotRegFid,
+             new CPageCode, new CPageCodeSingle, new CPageCodeClientSingle};
+  for (CPropertyPage* page : m_pages) AddPage(page);
+}
+
+CMainSheet::~CMainSheet() {
+  RemoveAllPages();
+  for (CPropertyPage* page : m_pages) delete page;
+  m_pages.clear();
+}
+
+bool CMainSheet::OnCreate() {
+  // All tab titles stay readable: no scroll arrows.
+  EnableStackedTabs(true);
+  return CPropertySheet::OnCreate();
+}
+
+bool CMainSheet::OnInitDialog() {
+  const bool result = CPropertySheet::OnInitDialog();
+  setWindowTitle(ff::gui::ToQ(m_strTitle));
+  for (int id : {ID_APPLY_NOW, IDHELP, static_cast<int>(ff::res::IDOK)})
+    if (QPushButton* button = GetDlgItem(id)) button->hide();
+  QPushButton* cancel = GetDlgItem(ff::res::IDCANCEL);
+  if (!cancel) return result;
+  cancel->setText(ff::gui::ToQ(ff::res::gui::SheetExit()));
+
+  // Cut the button row off and put "退出" in a new strip right of the tabs,
+  // near the top.
+  const QRect sheet = rect();
+  const QRect button = cancel->geometry();
+  const int gap = sheet.height() - (button.y() + button.height());
+  setFixedSize(sheet.width() + button.width() + gap, button.y());
+  cancel->move(sheet.width(), gap);
+  return result;
+}
+
+long CMainSheet::OnPageQuery() const {
+  if (!GetActivePage()) return 0;
+  const int index = GetActiveIndex();
+  if (index < 0) return index;
+  return GetPageCount();
+}

@@ -1,0 +1,18 @@
+#include "module/host_app.h"
+
+#include <QCoreApplication>
+
+#include "host/gbk_text.h"
+#include "module/qt_text.h"
+
+namespace ff::gui {
+
+std::string HelpFileFolder() {
+  if (!QCoreApplication::instance()) return {};
+  // The help file sits beside the program: <program>.hlp.
+  const std::string helpFile = FromQ(QCoreApplication::applicationFilePath()) + ".hlp";
+  const size_t slash = ff::gbk::FindLast(helpFile, "/");
+  return slash == std::string::npos ? std::string() : helpFile.substr(0, slash);
+}
+
+}  // namespace ff::gui

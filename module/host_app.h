@@ -1,0 +1,13 @@
+// What the pages ask of the host application.
+#pragma once
+
+#include <string>
+
+namespace ff::gui {
+
+// The folder part of the host application's help file path, which the
+// window framework derives from the host executable's path: the host
+// program's folder (GBK), or "" when unknown.
+std::string HelpFileFolder();
+
+}  // namespace ff::gui

@@ -1,0 +1,140 @@
+// The FID check page: the three lists, their counts and messages.
+#include <QHeaderView>
+#include <QTest>
+
+#include "fidcheck/check_page.h"
+#include "gui_test_util.h"
+#include "login/config_db.h"
+#include "module/kestrel_list_ctrl.h"
+#include "tests/support/test_support.h"
+
+using ff::guitest::Click;
+using ff::guitest::GuiTestUI;
+using ff::test::G;
+
+namespace {
+
+// Every used FID is defined and every defined FID is used.
+const char* kCleanSql = R"(
+INSERT INTO T151 (F1, F2, F3, F4, F5) VALUES (1, 'FID_KHH', '客户号', 1, ''), (2, 'FID_ZJZH', '资金账号', 1, '');
+INSERT INTO T161 (ID, F1, F2, F3, F4, F5, F7, F8, F12, F14) VALUES (1, 1, 'B1', '查询', 'fn', 1, 1, '', '', 0);
+INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11) VALUES (1, 1, 'FID_KHH', '客户号', 1, 1, '', 1, 0, 0, '', '');
+INSERT INTO T154 (ID, F18, F19, F22, F24, F26, F28, F32, F34) VALUES (1, 100, 'F100', '查询', 'fn', 1, '', '', 0);
+INSERT INTO T156 (ID, F2, F3, F4, F5, F7, F13, F15) VALUES (1, 1, '资金账号', 1, 1, 1, 1, 'FID_ZJZH');
+)";
+
+// FID_X is missing in two BLS, FID_Y in one FOS, FID_FREE is used nowhere.
+const char* kFindingsSql = R"(
+INSERT INTO T161 (ID, F1, F2, F3, F4, F5, F7, F8, F12, F14) VALUES (2, 2, 'B2', '开户', 'fn2', 1, 1, '', '', 0);
+INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11) VALUES
+  (2, 1, 'FID_X', '未定义', 1, 1, '', 1, 0, 0, '', ''), (3, 2, 'FID_X', '未定义', 1, 1, '', 1, 0, 0, '', '');
+INSERT INTO T156 (ID, F2, F3, F4, F5, F7, F13, F15) VALUES (2, 1, '未定义', 1, 1, 1, 1, 'FID_Y');
+INSERT INTO T151 (F1, F2, F3, F4, F5) VALUES (3, 'FID_FREE', '空闲', 1, '');
+)";
+
+QStringList Column(CKestrelListCtrl* list, int column) {
+  QStringList values;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) values << list->topLevelItem(i)->text(column);
+  values.sort();
+  return values;
+}
+
+}  // namespace
+
+class CheckTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { DisconnectConfigDB(); }
+
+  void columnsAtStart() {
+    CPageNotRegFid page;
+    page.Create();
+    QCOMPARE(page.Caption(), QStringLiteral("检查FID定义"));
+    QCOMPARE(page.m_lstBls->headerItem()->text(2), QStringLiteral("所在BLS"));
+    QCOMPARE(page.m_lstFos->headerItem()->text(2), QStringLiteral(" 所在FOS"));
+    QCOMPARE(page.m_lstUnused->columnCount(), 2);
+    QCOMPARE(page.m_lstUnused->headerItem()->text(0), QStringLiteral("FID编码"));
+  }
+
+  void notLoggedInKeepsTheList() {
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    Click(page, 9011);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(ui.messages[0], G("您尚未登录配置库，请先登录！"));
+    QCOMPARE(page.m_lstBls->topLevelItemCount(), 0);
+  }
+
+  void cleanDatabaseSaysSoWithEmptyLists() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(kCleanSql);
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    Click(page, 9011);
+    Click(page, 9012);
+    Click(page, 9014);
+    QCOMPARE(ui.messages.size(), size_t(3));
+    QCOMPARE(ui.messages[0], G("BLS定义中尚未发现任何未定义FID。"));
+    QCOMPARE(ui.messages[1], G("FOS定义中尚未发现任何未定义FID。"));
+    QCOMPARE(ui.messages[2], G("尚未发现任何未使用FID。"));
+    QCOMPARE(page.m_lstBls->topLevelItemCount(), 0);
+    QCOMPARE(page.m_lstFos->topLevelItemCount(), 0);
+    QCOMPARE(page.m_lstUnused->topLevelItemCount(), 0);
+  }
+
+  void findingsAreListedAndCountedPerRow() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    page.show();
+
+    // Pressed twice: the rows are shown once.
+    Click(page, 9011);
+    Click(page, 9011);
+    QCOMPARE(page.m_lstBls->topLevelItemCount(), 2);
+    QCOMPARE(Column(page.m_lstBls, 0), (QStringList{"FID_X", "FID_X"}));
+    QCOMPARE(Column(page.m_lstBls, 2), (QStringList{"B1", "B2"}));
+    QCOMPARE(ui.messages.size(), size_t(2));
+    QCOMPARE(ui.messages[1], G("BLS定义中共发现2个未定义FID！"));
+
+    // The FOS column is defined as " 所在FOS" and still shows its values.
+    Click(page, 9012);
+    QCOMPARE(page.m_lstFos->topLevelItemCount(), 1);
+    QCOMPARE(page.m_lstFos->topLevelItem(0)->text(0), QStringLiteral("FID_Y"));
+    QCOMPARE(page.m_lstFos->topLevelItem(0)->text(1), QStringLiteral("未定义"));
+    QCOMPARE(page.m_lstFos->topLevelItem(0)->text(2), QStringLiteral("F100"));
+    QCOMPARE(ui.messages.back(), G("FOS定义中共发现1个未定义FID！"));
+
+    // FID_ZJZH is used by FOS only and is not "unused".
+    Click(page, 9014);
+    QCOMPARE(Column(page.m_lstUnused, 0), QStringList{"FID_FREE"});
+    QCOMPARE(ui.messages.back(), G("共发现1个未使用FID！"));
+
+    // The fitted columns show their longest value.
+    QVERIFY(page.m_lstBls->columnWidth(0) >= page.m_lstBls->fontMetrics().horizontalAdvance("FID_X"));
+  }
+
+  void pickingARowMovesTheRecord() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    Click(page, 9011);
+    int picks = 0;
+    QObject::connect(page.m_lstBls, &CKestrelListCtrl::Picked, [&] { ++picks; });
+    page.m_lstBls->setCurrentItem(page.m_lstBls->topLevelItem(1));
+    QCOMPARE(picks, 1);
+    QCOMPARE(page.m_lstBls->GetActiveIndex(), 1);
+    QCOMPARE(page.m_recBls.CurrentRow(), 1);
+    QCOMPARE(ff::guitest::Q(page.m_recBls.GetString(G("所在BLS"))), page.m_lstBls->topLevelItem(1)->text(2));
+  }
+};
+
+QTEST_MAIN(CheckTest)
+#include "check_test.moc"

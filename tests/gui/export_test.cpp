@@ -1,0 +1,222 @@
+// The header export page: the folder and paths at start, the folder edit,
+// the folder browser, and every outcome of the export.
+#include <filesystem>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QTest>
+
+#include "gui_test_util.h"
+#include "headers/export_page.h"
+#include "host/registry.h"
+#include "login/config_db.h"
+#include "tests/support/test_support.h"
+
+using ff::guitest::Click;
+using ff::guitest::GuiTestUI;
+using ff::guitest::TextOf;
+using ff::guitest::Type;
+using ff::test::G;
+
+namespace {
+
+const int kPathEdits[] = {9015, 9016, 9017, 9021};
+const char* kNames[] = {"fiddef.h", "fosdef.h", "blsdef.h", "sysdef.h"};
+
+// The four shown paths and the hidden fixdef.h path all lie in `folder`.
+void ExpectPathsIn(CPageExport& page, const QString& folder) {
+  for (int i = 0; i < 4; ++i)
+    QCOMPARE(TextOf(page, kPathEdits[i]), folder + "/" + QString::fromLatin1(kNames[i]));
+  QCOMPARE(ff::gui::ToQ(page.m_strFixDefFile), folder + QStringLiteral("/fixdef.h"));
+}
+
+std::string Summary(const std::string& dir) {
+  return G("fix定义.h头文件：\n\t") + dir + "/fixdef.h,\n\t" + dir + "/fiddef.h,\n\t" + dir +
+         "/fosdef.h,\n\t" + dir + "/blsdef.h,\n\t" + dir + "/sysdef.h" + G("。\n\t已经生成!");
+}
+
+}  // namespace
+
+class ExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { DisconnectConfigDB(); }
+
+  void storedFolderAndSwitch() {
+    ff::test::SettingsSandbox sandbox;
+    theReg.Write("FixPath", "/srv/fix");
+    theReg.Write("FixFilesOverWrite", "TRUE");
+    theReg.Write("FidDefFile", "/elsewhere/fiddef.h");  // never read back
+    CPageExport page;
+    page.Create();
+    QCOMPARE(page.Caption(), QStringLiteral("生成头文件"));
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/fix"));
+    ExpectPathsIn(page, QStringLiteral("/srv/fix"));
+    QVERIFY(page.Control<QCheckBox>(9033)->isChecked());
+    QVERIFY(page.m_bOverWrite);
+  }
+
+  void noStoredFolderGivesTheProgramFolder() {
+    ff::test::SettingsSandbox sandbox;
+    theReg.Write("FixFilesOverWrite", "true");  // only "TRUE" sets the switch
+    CPageExport page;
+    page.Create();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QCOMPARE(TextOf(page, 9013), programFolder);
+    ExpectPathsIn(page, programFolder);
+    QVERIFY(!page.Control<QCheckBox>(9033)->isChecked());
+  }
+
+  void folderEditRebuildsEveryPath() {
+    ff::test::SettingsSandbox sandbox;
+    theReg.Write("FixPath", "/srv/fix");
+    CPageExport page;
+    page.Create();
+    page.show();
+    page.SetDlgItemText(9015, "/mine/fid.h");  // the user's own name ...
+    Type(page, 9013, QStringLiteral("2"));     // ... goes with one keystroke
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/fix2"));
+    ExpectPathsIn(page, QStringLiteral("/srv/fix2"));
+    // Emptying the folder puts the paths in ".", the folder stays empty.
+    page.SetDlgItemText(9013, "");
+    QCOMPARE(TextOf(page, 9013), QString());
+    ExpectPathsIn(page, QStringLiteral("."));
+  }
+
+  void pagesOwnTransfersDoNotRebuild() {
+    ff::test::SettingsSandbox sandbox;
+    CPageExport page;
+    page.Create();
+    page.m_strPath = "/other";
+    page.m_strFidDefFile = "/kept/fiddef.h";
+    page.UpdateData(false);
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/other"));
+    QCOMPARE(TextOf(page, 9015), QStringLiteral("/kept/fiddef.h"));
+  }
+
+  void folderBrowser() {
+    ff::test::SettingsSandbox sandbox;
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    ui.nextFolder = "/picked/";  // a root-like folder ends in the separator
+    Click(page, 9014);
+    QCOMPARE(ui.browserTitles.size(), size_t(1));
+    QCOMPARE(ui.browserTitles[0], G("修改Fix头文件放置路径"));
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/picked/"));
+    ExpectPathsIn(page, QStringLiteral("/picked/"));
+    ui.nextFolder.reset();  // cancelled: the folder empties
+    Click(page, 9014);
+    QCOMPARE(TextOf(page, 9013), QString());
+    ExpectPathsIn(page, QStringLiteral("."));
+    // The other "..." buttons do nothing.
+    for (int id : {9018, 9019, 9020, 9022}) Click(page, id);
+    QCOMPARE(ui.browserTitles.size(), size_t(2));
+    ExpectPathsIn(page, QStringLiteral("."));
+  }
+
+  void switchFollowsTheCheckBox() {
+    ff::test::SettingsSandbox sandbox;
+    CPageExport page;
+    page.Create();
+    Click(page, 9033);
+    QVERIFY(page.m_bOverWrite);
+    Click(page, 9033);
+    QVERIFY(!page.m_bOverWrite);
+  }
+
+  void notLoggedInTouchesNothing() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TempDir out;
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    page.SetDlgItemText(9013, out.path().string());
+    Click(page, 1);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(ui.messages[0], G("您尚未登录配置库，请登录后再生成编程头文件！"));
+    QVERIFY(std::filesystem::is_empty(out.path()));
+    QCOMPARE(theReg.GetReg("FixPath"), std::string());
+    QCOMPARE(ui.waitDepth, 0);
+  }
+
+  void exportWritesFiveFilesAndStoresTheValues() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    const std::string dir = out.path().string();
+    page.SetDlgItemText(9013, dir);
+    page.SetDlgItemText(9015, dir + "/my_fid.h");  // typed after the folder
+    Click(page, 9033);
+    Click(page, 1);
+    for (const char* name : {"my_fid.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"})
+      QVERIFY2(std::filesystem::exists(out.path() / name), name);
+    QVERIFY(!std::filesystem::exists(out.path() / "fiddef.h"));
+    QCOMPARE(ui.messages.size(), size_t(1));
+    std::string expected = Summary(dir);
+    ff::gbk::ReplaceAll(expected, dir + "/fiddef.h", dir + "/my_fid.h");
+    QCOMPARE(ff::guitest::Q(ui.messages[0]), ff::guitest::Q(expected));
+    QCOMPARE(theReg.GetReg("FixPath"), dir);
+    QCOMPARE(theReg.GetReg("FidDefFile"), dir + "/my_fid.h");
+    QCOMPARE(theReg.GetReg("FOSDefFile"), dir + "/fosdef.h");
+    QCOMPARE(theReg.GetReg("BLSDefFile"), dir + "/blsdef.h");
+    QCOMPARE(theReg.GetReg("SysDefFile"), dir + "/sysdef.h");
+    QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string("TRUE"));
+    QCOMPARE(ui.waitDepth, 0);
+    QVERIFY(ui.questions.empty());
+
+    // Next start: the paths come from the folder again.
+    CPageExport next;
+    next.Create();
+    ExpectPathsIn(next, QString::fromStdString(dir));
+  }
+
+  void declinedFileIsSkippedAndStillListed() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    ff::test::WriteFile(dir + "/fiddef.h", "old");
+    GuiTestUI ui;
+    ui.Answer(false);
+    CPageExport page;
+    page.Create();
+    page.SetDlgItemText(9013, dir);
+    Click(page, 1);
+    QCOMPARE(ui.questions.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.questions[0], "fiddef.h"));
+    QCOMPARE(ff::test::ReadFile(dir + "/fiddef.h"), std::string("old"));
+    for (const char* name : {"fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"})
+      QVERIFY2(std::filesystem::exists(out.path() / name), name);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(ff::guitest::Q(ui.messages[0]), ff::guitest::Q(Summary(dir)));
+    QCOMPARE(theReg.GetReg("FixPath"), dir);
+    QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string("FALSE"));
+  }
+
+  void fileErrorIsReportedTwiceAndNothingStored() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    const std::string dir = out.path().string() + "/no/such/folder";
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    page.SetDlgItemText(9013, dir);
+    Click(page, 1);
+    QCOMPARE(ui.fileErrors.size(), size_t(2));
+    QCOMPARE(ui.fileErrors[0], ui.fileErrors[1]);
+    QVERIFY(ff::gbk::Contains(ui.fileErrors[0], "fiddef.h"));
+    QVERIFY(ui.messages.empty());  // no summary
+    QCOMPARE(theReg.GetReg("FixPath"), std::string());
+    QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string());
+    QCOMPARE(ui.waitDepth, 0);
+  }
+};
+
+QTEST_MAIN(ExportTest)
+#include "export_test.moc"

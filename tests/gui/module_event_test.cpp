@@ -1,0 +1,200 @@
+// The module record and the event table, seen from a host: the library is
+// loaded with dlopen and called through its record, and this program plays
+// the host's protocol functions.
+#include <dlfcn.h>
+#include <iconv.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "module/client_module.h"
+
+namespace {
+
+struct HostCall {
+  std::string function;
+  std::vector<long> numbers;
+  std::string text;
+};
+std::vector<HostCall> g_calls;
+
+std::string Gbk(const char* utf8) {
+  std::string in(utf8), out(in.size() * 2 + 4, '\0');
+  iconv_t cd = iconv_open("GBK", "UTF-8");
+  char* src = in.data();
+  char* dst = out.data();
+  size_t srcLeft = in.size(), dstLeft = out.size();
+  iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  out.resize(out.size() - dstLeft);
+  return out;
+}
+
+}  // namespace
+
+extern "C" {
+bool Client_GetParam(Client_Module*, void** pointer, int type) {
+  g_calls.push_back({"Client_GetParam", {type}, {}});
+  *pointer = reinterpret_cast<void*>(static_cast<intptr_t>(0x1000 + type));
+  return true;
+}
+bool Client_AddParam(Client_Module*, int32_t value, int type) {
+  g_calls.push_back({"Client_AddParam", {value, type}, {}});
+  return true;
+}
+bool Module_RegMenuData(Client_Module*, int32_t id, const char* text, int32_t a, int32_t b, int32_t c,
+                        int32_t d, int32_t e, int32_t f) {
+  g_calls.push_back({"Module_RegMenuData", {id, a, b, c, d, e, f}, text});
+  return true;
+}
+}
+
+class ModuleEventTest : public QObject {
+  Q_OBJECT
+
+  void* library_ = nullptr;
+  Client_Module* module_ = nullptr;
+
+  bool Send(int32_t event) {
+    module_->nEvent = event;
+    return module_->pfnEvent(module_);
+  }
+
+ private slots:
+  void initTestCase() {
+    library_ = dlopen(FF_MODULE_PATH, RTLD_NOW | RTLD_GLOBAL);
+    QVERIFY2(library_, dlerror());
+    auto get = reinterpret_cast<GetClientModuleProc>(dlsym(library_, "GetClientModule"));
+    QVERIFY(get);
+    module_ = get();
+    QVERIFY(module_);
+    QCOMPARE(get(), module_);  // the same record every time
+  }
+  void init() { g_calls.clear(); }
+
+  void recordTexts() {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(module_);
+    int32_t first;
+    std::memcpy(&first, bytes, 4);
+    QCOMPARE(first, 100);
+    QCOMPARE(std::string(module_->pszMaker), Gbk("北岭红隼软件股份有限公司证券产品部"));
+    QCOMPARE(std::string(module_->pszCategory), Gbk("开发工具管理"));
+    QCOMPARE(std::string(module_->pszCaption), Gbk("Fix编码管理"));
+    QCOMPARE(module_->pszCategory2, module_->pszCategory);
+    QVERIFY(QRegularExpression("^[A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4}$")
+                .match(QString::fromLatin1(module_->pszBuildDate))
+                .hasMatch());
+    QCOMPARE(module_->nHostWord, 0);
+    for (int32_t word : module_->nReserved2) QCOMPARE(word, 0);
+    QVERIFY(module_->pfnHook1 && module_->pfnHook1 == module_->pfnHook2);
+    QVERIFY(module_->pfnHook1(module_, reinterpret_cast<void*>(0x1234)));
+  }
+
+  void event11RegistersTheMenuEntry() {
+    QVERIFY(Send(11));
+    QCOMPARE(g_calls.size(), size_t(1));
+    QCOMPARE(g_calls[0].function, std::string("Module_RegMenuData"));
+    QCOMPARE(g_calls[0].numbers, (std::vector<long>{520101, 3, 1, 1, 0, 0, 0}));
+    QCOMPARE(g_calls[0].text, Gbk("Fix编码管理"));
+  }
+
+  void event4FetchesFourParameters() {
+    QVERIFY(Send(4));
+    QCOMPARE(g_calls.size(), size_t(4));
+    std::vector<long> types;
+    for (const HostCall& call : g_calls) {
+      QCOMPARE(call.function, std::string("Client_GetParam"));
+      types.push_back(call.numbers[0]);
+    }
+    QCOMPARE(types, (std::vector<long>{3, 1, 2, 4}));
+  }
+
+  void event7AddsTheIdentifierOnlyWhenTheWordIsZero() {
+    module_->nHostWord = 0;
+    QVERIFY(Send(7));
+    QCOMPARE(g_calls.size(), size_t(1));
+    QCOMPARE(g_calls[0].function, std::string("Client_AddParam"));
+    QCOMPARE(g_calls[0].numbers, (std::vector<long>{520101, 5}));
+    g_calls.clear();
+    module_->nHostWord = 1;
+    QVERIFY(Send(7));
+    QVERIFY(g_calls.empty());
+    module_->nHostWord = 0;
+  }
+
+  void otherEventsDoNothing() {
+    for (int32_t event : {0, 1, 2, 5, 6, 8, 9, 10, 12, -1, 1000}) {
+      QVERIFY(Send(event));
+      QVERIFY2(g_calls.empty(), qPrintable(QString::number(event)));
+    }
+  }
+
+  // Open with the login cancelled: the sheet comes all the same, on its
+  // second page, with "退出" as its only button, right of the tabs.
+  void event3ShowsLoginThenSheet() {
+    QStringList seen;
+    QString title;
+    int activeTab = -1;
+    QStringList tabs;
+    QStringList buttons;
+    bool buttonRightOfTabs = false, tabsFit = false;
+    std::function<void()> poll = [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      auto* dialog = qobject_cast<QDialog*>(modal);
+      if (dialog && !seen.contains(dialog->windowTitle())) {
+        seen << dialog->windowTitle();
+        if (auto* tabWidget = dialog->findChild<QTabWidget*>()) {
+          title = dialog->windowTitle();
+          activeTab = tabWidget->currentIndex();
+          for (int i = 0; i < tabWidget->count(); ++i) tabs << tabWidget->tabText(i);
+          QTabBar* bar = tabWidget->tabBar();
+          tabsFit = bar->tabRect(bar->count() - 1).right() <= bar->width() &&
+                    tabWidget->geometry().right() < dialog->width();
+          for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+            if (b->isVisibleTo(dialog) && b->parent() == dialog) {
+              buttons << b->text();
+              buttonRightOfTabs = b->x() > tabWidget->geometry().right() && b->y() < bar->height() + 20;
+            }
+          }
+        }
+        dialog->reject();
+      }
+      if (seen.size() < 2) QTimer::singleShot(20, poll);
+    };
+    QTimer::singleShot(20, poll);
+    QVERIFY(Send(3));
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0], QStringLiteral("登录配置服务器"));
+    QCOMPARE(title, QStringLiteral("Fix编码管理"));
+    QCOMPARE(activeTab, 1);
+    QCOMPARE(tabs, (QStringList{"登录配置服务器", "生成头文件", "检查FID定义", "生成模块代码",
+                                "单一FOS/BLS模板代码", "单一FOS/BLS客户端访问代码片"}));
+    QCOMPARE(buttons, QStringList{"退出"});
+    QVERIFY(buttonRightOfTabs);
+    QVERIFY(tabsFit);
+    QVERIFY(g_calls.empty());
+  }
+};
+
+int main(int argc, char** argv) {
+  // Settings go to a folder of their own.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+  qputenv("XDG_DATA_HOME", settings.path().toUtf8());
+  QApplication app(argc, argv);
+  ModuleEventTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "module_event_test.moc"

@@ -1,0 +1,62 @@
+// Writes PNG pictures of the login dialog and of the main sheet on each of
+// its pages, on the demo database: ff_gui_screenshots <folder>.
+// Run it offscreen (QT_QPA_PLATFORM=offscreen) or under xvfb-run.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "fidcheck/check_page.h"
+#include "gui_test_util.h"
+#include "host/registry.h"
+#include "login/login_dlg.h"
+#include "login/main_sheet.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QString& path) {
+  QApplication::processEvents();
+  const bool ok = widget.grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("FidForge"));
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+  QDir().mkpath(out);
+
+  ff::test::SettingsSandbox sandbox;
+  ff::test::TestDatabase db({}, true);
+  ff::guitest::GuiTestUI ui;  // messages of the checks are kept quiet
+  theReg.Write("FixPath", "/home/dev/fix");
+
+  bool ok = true;
+  {
+    CLoginDlg login;
+    login.Create();
+    login.show();
+    ok &= Save(login, out + "/login.png");
+  }
+  CMainSheet sheet("", nullptr, 1);
+  sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+  sheet.Create();
+  sheet.show();
+  const char* names[] = {"sheet_login", "sheet_export", "sheet_check",
+                         "sheet_module_code", "sheet_single_code", "sheet_client_snippet"};
+  for (int i = 0; i < sheet.GetPageCount(); ++i) {
+    sheet.SetActivePage(i);
+    if (auto* check = dynamic_cast<CPageNotRegFid*>(sheet.GetPage(i))) {
+      check->OnCheckBls();
+      check->OnCheckFos();
+      check->OnCheckUnused();
+    }
+    ok &= Save(sheet, out + "/" + names[i] + ".png");
+  }
+  return ok ? 0 : 1;
+}
