@@ -1,16 +1,16 @@
 // The module code page: the values at start, the switches and the folder,
 // picking a module, and what generating writes and reports.
-#include <filesystem>
+#include "modulecode/code_page.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <filesystem>
 
 #include "code_pages_util.h"
 #include "host/registry.h"
 #include "login/config_db.h"
 #include "module/kestrel_list_ctrl.h"
-#include "modulecode/code_page.h"
 
 using ff::guitest::Click;
 using ff::guitest::IsChecked;
@@ -24,7 +24,9 @@ namespace {
 const int kPathEdits[] = {9023, 9030, 9028, 9024};
 
 // Picks the list row as the user would.
-void PickRow(CPageCode& page, int row) { page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(row)); }
+void PickRow(CPageCode& page, int row) {
+  page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(row));
+}
 
 }  // namespace
 
@@ -150,8 +152,9 @@ class CodePageTest : public QObject {
     QVERIFY(ff::gbk::Contains(header, "QUERY_USER"));
     QCOMPARE(ui.messages.size(), size_t(1));
     const std::string expected = G("BLS代码文件：\n\t") + dir + "/Process.cpp,\n\t" + dir +
-                                 G("/Process.h。\n\t已经生成!\n测试代码文件：\n\t") + dir + "/ProcessTest.cpp,\n\t" +
-                                 dir + G("/ProcessTest.h。\n\t没有生成（本工具不生成测试代码）。");
+                                 G("/Process.h。\n\t已经生成!\n测试代码文件：\n\t") + dir +
+                                 "/ProcessTest.cpp,\n\t" + dir +
+                                 G("/ProcessTest.h。\n\t没有生成（本工具不生成测试代码）。");
     QCOMPARE(Q(ui.messages[0]), Q(expected));
     QCOMPARE(theReg.GetReg("ModulePath"), dir);
     QCOMPARE(theReg.GetReg("ModuleHeadFile"), dir + "/Process.h");
@@ -192,8 +195,9 @@ class CodePageTest : public QObject {
   void nothingWrittenSaysSo() {
     const std::string text =
         CPageCode::Summary(false, {{"/a/Process.cpp", false}, {"/a/Process.h", false}}, "", "");
-    QCOMPARE(Q(text), Q(G("FOS代码文件：\n\t没有生成任何文件。\n文件/a/Process.cpp已经存在，按您的选择没有覆盖，"
-                          "保留原有内容。\n文件/a/Process.h已经存在，按您的选择没有覆盖，保留原有内容。")));
+    QCOMPARE(Q(text),
+             Q(G("FOS代码文件：\n\t没有生成任何文件。\n文件/a/Process.cpp已经存在，按您的选择没有覆盖，"
+                 "保留原有内容。\n文件/a/Process.h已经存在，按您的选择没有覆盖，保留原有内容。")));
   }
 };
 

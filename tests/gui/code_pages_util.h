@@ -3,11 +3,10 @@
 // the editor, a private temporary folder, and the tree by identifier.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include <QDir>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "gui_test_util.h"
 #include "singlecode/kestrel_tree_ctrl.h"
@@ -25,13 +24,21 @@ class PageUI : public GuiTestUI {
 // Points the system's temporary folder (TMPDIR) at a fresh folder.
 class TempFolder {
  public:
-  TempFolder() : old_(qgetenv("TMPDIR")) { qputenv("TMPDIR", QByteArray::fromStdString(dir_.path().string())); }
-  ~TempFolder() { qputenv("TMPDIR", old_); }
+  TempFolder() : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
+    qputenv("TMPDIR", QByteArray::fromStdString(dir_.path().string()));
+  }
+  ~TempFolder() {
+    if (had_)
+      qputenv("TMPDIR", old_);
+    else
+      qunsetenv("TMPDIR");
+  }
   std::string path() const { return QDir::tempPath().toStdString(); }
   std::string operator/(const std::string& name) const { return path() + "/" + name; }
 
  private:
   ff::test::TempDir dir_;
+  bool had_;
   QByteArray old_;
 };
 
@@ -51,6 +58,13 @@ inline std::vector<std::string> TreeIds(const CKestrelTreeCtrl& tree) {
   });
   return ids;
 }
+
+// Byte-exact comparison with a readable first difference.
+#define FF_QCOMPARE_BYTES(expected, actual)                                          \
+  do {                                                                               \
+    const ::testing::AssertionResult r = ff::test::BytesEqual((expected), (actual)); \
+    QVERIFY2(bool(r), r.message());                                                  \
+  } while (0)
 
 inline bool IsChecked(CTemplateForm& form, int id) {
   auto* b = qobject_cast<QAbstractButton*>(form.GetDlgItem(id));

@@ -1,0 +1,50 @@
+#include "res/code_page_texts.h"
+
+#include "res/text.h"
+
+namespace ff::res::codepage {
+
+const std::string& ModuleListFields() { return FF_GBK("模块ID[C30],模块名称[C30],模块中文名称[C60]"); }
+
+const std::string& ModuleHeaderName() { return FF_GBK("Process.h"); }
+const std::string& ModuleSourceName() { return FF_GBK("Process.cpp"); }
+const std::string& ModuleTestHeaderName() { return FF_GBK("ProcessTest.h"); }
+const std::string& ModuleTestSourceName() { return FF_GBK("ProcessTest.cpp"); }
+
+const std::string& SingleHeaderName() { return FF_GBK("ProcessTmp.h"); }
+const std::string& SingleSourceName() { return FF_GBK("ProcessTmp.cpp"); }
+const std::string& SingleTestHeaderName() { return FF_GBK("ProcessTestTmp.h"); }
+const std::string& SingleTestSourceName() { return FF_GBK("ProcessTestTmp.cpp"); }
+const std::string& PreviewHeaderName() { return FF_GBK("processTmp.h"); }
+const std::string& EditorFileName() { return FF_GBK("Tmp.txt"); }
+const std::string& EditorFallbackFormat() { return FF_GBK("./Tmp%s.txt"); }
+
+const std::string& CodeFilesHead(bool bls) { return bls ? FF_GBK("BLS代码文件：") : FF_GBK("FOS代码文件："); }
+const std::string& FileListItem() { return FF_GBK("\n\t%s"); }
+const std::string& FileListSeparator() { return FF_GBK(","); }
+const std::string& FileListEnd() { return FF_GBK("。"); }
+const std::string& FilesGenerated() { return FF_GBK("\n\t已经生成!"); }
+const std::string& NoFileGenerated() { return FF_GBK("\n\t没有生成任何文件。"); }
+const std::string& DeclinedFileKept() {
+  return FF_GBK("\n文件%s已经存在，按您的选择没有覆盖，保留原有内容。");
+}
+const std::string& TestFilesHead() { return FF_GBK("\n测试代码文件："); }
+const std::string& TestFilesNotGenerated() { return FF_GBK("\n\t没有生成（本工具不生成测试代码）。"); }
+
+const std::string& SnippetSettingsSaved(bool bls) {
+  return bls ? FF_GBK(
+                   "设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+                   "BLS客户端访问代码片只显示在预览中，可复制或编辑；本页没有生成文件。")
+             : FF_GBK(
+                   "设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+                   "FOS功能没有客户端访问代码片；本页没有生成文件。");
+}
+
+const std::string& FindKindCode() { return FF_GBK("功能编码"); }
+const std::string& FindKindId() { return FF_GBK("ID"); }
+const std::string& FindKindName() { return FF_GBK("名称"); }
+const std::string& FindTextMissing() { return FF_GBK("请输入要查找的内容！"); }
+const std::string& FindNothingByKind() { return FF_GBK("按%s查找，没有找到包含“%s”的模块或功能！"); }
+const std::string& FindNothingAny() { return FF_GBK("没有找到包含“%s”的模块或功能！"); }
+
+}  // namespace ff::res::codepage

@@ -1,0 +1,59 @@
+// The texts of the module code page and of the two single-function pages
+// (GBK at run time): fixed file names, the generation summary, the report
+// of the snippet page's OK and the messages of the tree search.
+#pragma once
+
+#include <string>
+
+namespace ff::res::codepage {
+
+// The display fields of the module list of the module code page.
+const std::string& ModuleListFields();  // "模块ID[C30],模块名称[C30],模块中文名称[C60]"
+
+// File names of the module code page, joined to its folder.
+const std::string& ModuleHeaderName();      // "Process.h"
+const std::string& ModuleSourceName();      // "Process.cpp"
+const std::string& ModuleTestHeaderName();  // "ProcessTest.h"
+const std::string& ModuleTestSourceName();  // "ProcessTest.cpp"
+
+// File names of the two single-function pages.
+const std::string& SingleHeaderName();      // "ProcessTmp.h"
+const std::string& SingleSourceName();      // "ProcessTmp.cpp"
+const std::string& SingleTestHeaderName();  // "ProcessTestTmp.h"
+const std::string& SingleTestSourceName();  // "ProcessTestTmp.cpp"
+// In the system's temporary folder: the module header written while the
+// preview is built, and the file handed to the editor.
+const std::string& PreviewHeaderName();  // "processTmp.h"
+const std::string& EditorFileName();     // "Tmp.txt"
+// Without a temporary folder the editor file is "./Tmp" + author + ".txt".
+const std::string& EditorFallbackFormat();  // "./Tmp%s.txt"
+
+// The summary of the module code page. It names only the files written:
+//   <head> <item>,<item><list end><generated>     (some written)
+//   <head><none generated>                        (none written)
+// followed by one <declined> line per file the user chose to keep and,
+// when test file names are set, <test head> <items><list end><test not>.
+const std::string& CodeFilesHead(bool bls);  // "BLS代码文件：" / "FOS代码文件："
+const std::string& FileListItem();           // "\n\t%s"
+const std::string& FileListSeparator();      // ","
+const std::string& FileListEnd();            // "。"
+const std::string& FilesGenerated();         // "\n\t已经生成!"
+const std::string& NoFileGenerated();
+const std::string& DeclinedFileKept();  // "%s": the path
+const std::string& TestFilesHead();
+const std::string& TestFilesNotGenerated();
+
+// The report of OK on the snippet page, filled with the folder, the header
+// file and the source file that were stored.
+const std::string& SnippetSettingsSaved(bool bls);
+
+// The tree search of the single template code page. The kinds are the
+// entries of the find-by box.
+const std::string& FindKindCode();  // "功能编码"
+const std::string& FindKindId();    // "ID"
+const std::string& FindKindName();  // "名称"
+const std::string& FindTextMissing();
+const std::string& FindNothingByKind();  // "%s" kind, "%s" text
+const std::string& FindNothingAny();     // "%s" text
+
+}  // namespace ff::res::codepage

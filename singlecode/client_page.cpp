@@ -1,0 +1,69 @@
+#include "singlecode/client_page.h"
+
+#include "host/gbk_text.h"
+#include "host/user_interface.h"
+#include "login/comment_settings.h"
+#include "login/config_db.h"
+#include "module/format_text.h"
+#include "res/code_page_texts.h"
+#include "res/gui_texts.h"
+
+CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}
+
+CPageCodeClientSingle::~CPageCodeClientSingle() = default;
+
+bool CPageCodeClientSingle::OnInitDialog() {
+  CModuleTreePage::OnInitDialog();
+  OfferLoginAndReadCodeStyle();
+  ReadFolderAndSwitches();
+  FillModuleTree();
+  return true;
+}
+
+bool CPageCodeClientSingle::MakeSnippet(long module, const std::string& code, std::string& text) {
+  CCommentSettings settings;
+  m_CodeMaker.SetAuthor(settings.GetAuthor());
+  m_CodeMaker.SetProjectName("");
+  if (m_bBLS) return m_CodeMaker.MakeBlsClientSnippet(module, m_bOverWrite, code, text);
+  return m_CodeMaker.MakeFosClientSnippet(module, m_bOverWrite, code, text);
+}
+
+void CPageCodeClientSingle::RefreshPreview() {
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
+    return;
+  }
+  m_strSelect = ff::gbk::Trim(SelectedNote());
+  // This page keeps the code's trailing blanks while previewing.
+  const std::string identifier = SelectedIdentifier();
+  if (!ff::gbk::Contains(identifier, "|")) {
+    m_strPreview.clear();
+  } else {
+    ff::WaitCursor wait;
+    std::string text;
+    if (MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text))
+      m_strPreview = text;
+    else
+      // FOS functions have no snippet: the preview shows one apostrophe.
+      m_strPreview = m_bBLS ? std::string() : std::string("'");
+  }
+  UpdateData(false);
+}
+
+void CPageCodeClientSingle::OnOK() {
+  ff::WaitCursor wait;
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
+    return;
+  }
+  const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
+  m_strSelect = identifier;
+  UpdateData(false);
+  std::string text;
+  m_strPreview =
+      MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text) ? text : std::string();
+  UpdateData(false);
+  StoreValues();
+  ff::UI().ShowMessage(ff::gui::FormatText(ff::res::codepage::SnippetSettingsSaved(m_bBLS),
+                                           {m_strPath, m_strHeadFile, m_strCppFile}));
+}

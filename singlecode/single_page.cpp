@@ -1,0 +1,195 @@
+#include "singlecode/single_page.h"
+
+#include <QComboBox>
+#include <fstream>
+#include <iterator>
+
+#include "codetext/gen_file.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/registry.h"
+#include "host/user_interface.h"
+#include "login/comment_settings.h"
+#include "login/config_db.h"
+#include "module/format_text.h"
+#include "module/qt_text.h"
+#include "res/code_page_texts.h"
+#include "res/gui_texts.h"
+#include "singlecode/kestrel_tree_ctrl.h"
+
+namespace texts = ff::res::codepage;
+
+namespace {
+
+// The radios list the styles in the order the user meets them; the
+// generator numbers them otherwise.
+constexpr int kStyleOfIndex[4] = {0, 2, 3, 1};
+
+// The whole file as it lies on disk, as GBK ("" when it cannot be read).
+std::string ReadBack(const std::string& path) {
+  std::ifstream in(ff::gbk::ToUtf8(path), std::ios::binary);
+  if (!in) return {};
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ff::Output().utf8 ? ff::gbk::FromUtf8(bytes) : bytes;
+}
+
+// ASCII letters compared without case; GBK characters as they are.
+bool ContainsFolded(const std::string& text, const std::string& needle) {
+  return ff::gbk::Contains(ff::gbk::ToUpper(text), ff::gbk::ToUpper(needle));
+}
+
+}  // namespace
+
+CPageCodeSingle::CPageCodeSingle() : CModuleTreePage(ff::res::IDD_SINGLE_PAGE) {}
+
+CPageCodeSingle::~CPageCodeSingle() = default;
+
+int CPageCodeSingle::ValidateStyleOf(int index) { return index >= 0 && index < 4 ? kStyleOfIndex[index] : 0; }
+
+void CPageCodeSingle::DoDataExchange(CDataExchange* pDX) {
+  DDX_Control(pDX, 9046, m_cmbFindBy);
+  CModuleTreePage::DoDataExchange(pDX);
+  DDX_Radio(pDX, 9039, m_nValidate);
+  DDX_Text(pDX, 9015, m_strFindText);
+  DDX_CBString(pDX, 9046, m_strFindBy);
+}
+
+void CPageCodeSingle::MessageMap() {
+  CModuleTreePage::MessageMap();
+  OnCommand(4, [this] { OnFind(); });
+  for (int i = 0; i < 4; ++i) OnCommand(9039 + i, [this, i] { OnValidate(i); });
+}
+
+bool CPageCodeSingle::OnInitDialog() {
+  CModuleTreePage::OnInitDialog();
+  OfferLoginAndReadCodeStyle();
+  int index = static_cast<int>(ff::gbk::AtoL(theReg.GetReg("ValidateCode")));
+  if (index < 0 || index > 3) index = 0;
+  m_nValidate = index;
+  m_CodeMaker.SetValidateStyle(ValidateStyleOf(index));
+  theReg.Write("ValidateCode", std::to_string(index));
+  ReadFolderAndSwitches();
+  FillModuleTree();
+  return true;
+}
+
+void CPageCodeSingle::RefreshPreview() {
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
+    return;
+  }
+  const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
+  if (!ff::gbk::Contains(identifier, "|")) {
+    m_strPreview.clear();  // a module item, or nothing picked
+  } else {
+    ff::WaitCursor wait;
+    CCommentSettings settings;
+    const std::string author = settings.GetAuthor();
+    const long module = ModuleNumberOf(identifier);
+    const std::string code = FunctionCodeOf(identifier);
+    m_CodeMaker.SetAuthor(author);
+    m_CodeMaker.SetProjectName("");
+    // The module's header goes to the temporary folder on the way (its
+    // prototypes are the ones the function text refers to).
+    std::string header = TempFolderFile(texts::PreviewHeaderName());
+    if (header.empty()) header = texts::PreviewHeaderName();
+    try {
+      std::string text;
+      bool made;
+      if (m_bBLS) {
+        m_CodeMaker.MakeBlsModuleHeader(header, module, m_bOverWrite);
+        made = m_CodeMaker.MakeBlsFunctionText(module, code, text);
+      } else {
+        m_CodeMaker.MakeFosModuleHeader(header, module, m_bOverWrite);
+        made = m_CodeMaker.MakeFosFunctionText(module, code, text);
+      }
+      m_strPreview = made ? text : std::string();
+    } catch (const CFileException& error) {
+      // Reported by the writer; once more here. The preview stays.
+      error.ReportError();
+    }
+  }
+  m_strSelect = ff::gbk::Trim(SelectedNote());
+  UpdateData(false);
+}
+
+void CPageCodeSingle::OnOK() {
+  ff::WaitCursor wait;
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
+    return;
+  }
+  // The page's own values, not what was typed since the last read.
+  const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
+  m_strSelect = identifier;
+  UpdateData(false);
+  CCommentSettings settings;
+  const std::string author = settings.GetAuthor();
+  const long module = ModuleNumberOf(identifier);
+  const std::string code = FunctionCodeOf(identifier);
+  m_CodeMaker.SetAuthor(author);
+  m_CodeMaker.SetProjectName("");
+  bool written;
+  try {
+    // A declined header does not stop the source file.
+    if (m_bBLS) {
+      m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite);
+      written = m_CodeMaker.MakeBlsFunctionFile(m_strCppFile, module, m_bOverWrite, code);
+    } else {
+      m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite);
+      written = m_CodeMaker.MakeFosFunctionFile(m_strCppFile, module, m_bOverWrite, code);
+    }
+  } catch (const CFileException& error) {
+    error.ReportError();
+    return;
+  }
+  // The preview shows what the source file now holds.
+  m_strPreview = written ? ReadBack(m_strCppFile) : std::string();
+  UpdateData(false);
+  StoreValues();
+}
+
+void CPageCodeSingle::OnValidate(int index) {
+  m_nValidate = index;
+  m_CodeMaker.SetValidateStyle(ValidateStyleOf(index));
+  theReg.Write("ValidateCode", std::to_string(index));
+  UpdateData(false);
+  RefreshPreview();
+}
+
+void CPageCodeSingle::OnFind() {
+  UpdateData(true);
+  const std::string text = ff::gbk::Trim(m_strFindText);
+  if (text.empty()) {
+    ff::UI().ShowMessage(texts::FindTextMissing());
+    return;
+  }
+  const std::string kind = ff::gbk::Trim(m_strFindBy);
+  const bool byCode = kind == texts::FindKindCode();
+  const bool byId = kind == texts::FindKindId();
+  const bool byName = kind == texts::FindKindName();
+  const bool any = !byCode && !byId && !byName;  // no kind chosen: all three
+  auto match = [&](const std::string& id, const std::string& note) {
+    const size_t bar = ff::gbk::Find(id, "|");
+    const bool function = bar != std::string::npos;
+    // A function's note is its code, a blank and its name; a module's note
+    // is its name and its Chinese name.
+    const std::string code = function ? id.substr(bar + 1) : std::string();
+    std::string name = note;
+    if (function && note.compare(0, code.size(), code) == 0) name = note.substr(code.size());
+    if ((byCode || any) && function && ContainsFolded(code, text)) return true;
+    if ((byId || any) && ContainsFolded(ff::gbk::Trim(id), text)) return true;
+    if ((byName || any) && ContainsFolded(ff::gbk::Trim(name), text)) return true;
+    return false;
+  };
+  // The next match after the selection, from the top again at the end.
+  const int start = m_tree->GetSelectedItem();
+  const int found = m_tree->FindItem(match, start, true);
+  if (found == 0) {
+    ff::UI().ShowMessage(any ? ff::gui::FormatText(texts::FindNothingAny(), {text})
+                             : ff::gui::FormatText(texts::FindNothingByKind(), {kind, text}));
+    return;
+  }
+  m_tree->SelectItem(found);  // the selection message refreshes the preview
+  m_tree->setFocus();
+}
