@@ -11,7 +11,9 @@
 // them once for the GUI and the CLI alike:
 //   FIDFORGE_ODBC_DRIVER         driver name             (FreeTDS)
 //   FIDFORGE_ODBC_CHARSET        FreeTDS client charset  (CP936)
-//   FIDFORGE_TDS_VERSION         FreeTDS TDS version     (auto)
+//   FIDFORGE_TDS_VERSION         FreeTDS TDS version     (7.4; "auto" makes
+//                                FreeTDS retry a login that timed out,
+//                                so the login timeout no longer holds)
 //   FIDFORGE_ODBC_LOGIN_TIMEOUT  seconds                 (5)
 //   FIDFORGE_ODBC_OPTIONS        more "key=value;..." for the connection string
 #pragma once
@@ -27,7 +29,7 @@ namespace ff::odbc {
 struct Settings {
   std::string driver = "FreeTDS";
   std::string clientCharset = "CP936";
-  std::string tdsVersion = "auto";
+  std::string tdsVersion = "7.4";  // SQL Server answers older versions itself
   int loginTimeout = 5;  // seconds
   std::string extraOptions;
 

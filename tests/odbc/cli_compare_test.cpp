@@ -1,0 +1,168 @@
+// The whole CLI through SQL Server: every command gives byte-identical
+// output whether it reads the SQLite file directly, through FreeTDS from
+// the TDS test server (mssql://), or through the SQLite ODBC driver (odbc:).
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include <filesystem>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "host/gbk_text.h"
+#include "res/tree_queries.h"
+#include "tests/odbc/odbc_test_util.h"
+#include "tests/odbc/tds_test_server.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs fidforge-cli with the global options for `db`, then `args` (UTF-8).
+CliRun RunCli(const std::string& db, const std::vector<std::string>& args, const std::string& password) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("SOURCE_DATE_EPOCH", "1700000000");
+  if (password.empty()) env.remove("FIDFORGE_DB_PASSWORD");
+  else env.insert("FIDFORGE_DB_PASSWORD", QString::fromStdString(password));
+  env.remove("FIDFORGE_DB");
+  process.setProcessEnvironment(env);
+  QStringList list{"--db", QString::fromStdString(db), "--author", "tester", "--force"};
+  for (const auto& a : args) list << QString::fromStdString(a);
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.start(FF_CLI_PATH, list);
+  CliRun run;
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished(5000);
+    run.err = "timed out";
+    return run;
+  }
+  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = process.readAllStandardOutput().toStdString();
+  run.err = process.readAllStandardError().toStdString();
+  return run;
+}
+
+// Everything under `folder`, by relative path.
+std::map<std::string, std::string> Files(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (entry.is_regular_file())
+      files[std::filesystem::relative(entry.path(), folder).string()] = ReadFile(entry.path().string());
+  return files;
+}
+
+class CliThroughSqlServer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TdsServerOptions o;
+    o.databasePath = db_.path();
+    o.idleSeconds = 120;
+    server_ = std::make_unique<TdsTestServer>(o);
+    std::string error;
+    ASSERT_TRUE(server_->Start(error)) << error;
+  }
+
+  // Every command of the CLI, writing into `out`; what each printed and
+  // its exit status go to files there too (the output folder's name
+  // replaced, so that the sides compare).
+  void RunAll(const std::string& db, const std::string& password, const std::string& out) {
+    for (const char* folder : {"headers", "fos", "bls"}) std::filesystem::create_directories(out + "/" + folder);
+    std::vector<std::vector<std::string>> commands = {
+        {"headers", "--out", out + "/headers"},
+        {"module", "--kind", "fos", "--all", "--out", out + "/fos"},
+        {"module", "--kind", "bls", "--all", "--out", out + "/bls"},
+        {"check-fids"},
+        {"modules", "--kind", "fos"},
+        {"modules", "--kind", "bls"},
+    };
+    for (const auto& [bls, module, code] : functions_) {
+      for (const char* validate : {"none", "loose", "compact", "macro"})
+        commands.push_back({"function", "--kind", bls ? "bls" : "fos", "--module", std::to_string(module), "--code",
+                            code, "--validate", validate});
+      commands.push_back({"function", "--kind", bls ? "bls" : "fos", "--module", std::to_string(module), "--code",
+                          code, "--plain"});
+      if (bls) commands.push_back({"snippet", "--module", std::to_string(module), "--code", code});
+    }
+    int n = 0;
+    for (const auto& args : commands) {
+      CliRun run = RunCli(db, args, password);
+      ASSERT_NE(run.err, "timed out") << args[0];
+      std::string log = "status " + std::to_string(run.status) + "\n" + run.out + "\n--- stderr\n" + run.err;
+      gbk::ReplaceAll(log, out, "<OUT>");
+      WriteFile(out + "/run" + std::to_string(n++) + "_" + args[0] + ".txt", log);
+    }
+  }
+
+  void CollectFunctions() {
+    std::string error;
+    auto direct = OpenSqliteStore(db_.path(), error);
+    ASSERT_TRUE(direct) << error;
+    for (bool bls : {false, true}) {
+      CMemRecord modules;
+      direct->Select(res::ModuleQuery(bls), modules, error);
+      for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
+        long module = gbk::AtoL(modules.GetString(G("模块ID")));
+        CMemRecord functions;
+        direct->Select(res::FunctionQuery(bls, module), functions, error);
+        for (functions.GoTop(); !functions.Eof(); functions.Skip(1))
+          functions_.push_back({bls, module, U(functions.GetString(G(bls ? "BLS编码" : "FOS编码")))});
+      }
+    }
+  }
+
+  SettingsSandbox sandbox_;
+  DefaultDriverSettings driver_;
+  TestDatabase db_{"", true};
+  std::unique_ptr<TdsTestServer> server_;
+  std::vector<std::tuple<bool, long, std::string>> functions_;
+};
+
+TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
+  CollectFunctions();
+  ASSERT_GT(functions_.size(), 10u);
+  TempDir out;
+  const std::string sqlite = out / "sqlite";
+  const std::string tds = out / "mssql";
+  const std::string odbc = out / "odbc";
+  RunAll(db_.path(), "", sqlite);
+  RunAll("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer", "482913", tds);
+  RunAll(SqliteOdbcServer(db_.path()), "", odbc);
+
+  auto expected = Files(sqlite);
+  ASSERT_GT(expected.size(), functions_.size() * 5);
+  // The reference run itself must have worked.
+  EXPECT_NE(expected["run0_headers.txt"].rfind("status 0", 0), std::string::npos) << expected["run0_headers.txt"];
+  EXPECT_GT(expected["headers/fiddef.h"].size(), 200u);
+  for (const auto& side : {tds, odbc}) {
+    auto actual = Files(side);
+    for (const auto& [name, bytes] : expected) {
+      auto found = actual.find(name);
+      ASSERT_NE(found, actual.end()) << side << " lacks " << name;
+      EXPECT_BYTES_EQ(bytes, found->second) << side << ": " << name;
+    }
+    EXPECT_EQ(actual.size(), expected.size()) << side;
+  }
+  EXPECT_GE(server_->logins(), static_cast<int>(functions_.size()));
+}
+
+TEST_F(CliThroughSqlServer, AFailedLoginExitsWithTheReasonAndNoPassword) {
+  TempDir out;
+  CliRun run = RunCli("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer",
+                   {"headers", "--out", out / "headers"}, "not-the-password");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Login failed for user 'sa'"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("not-the-password"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out.find("not-the-password"), std::string::npos) << run.out;
+}
+
+}  // namespace
+}  // namespace ff::test

@@ -1,0 +1,71 @@
+// Shared pieces of the ODBC tests.
+#pragma once
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/db_store.h"
+#include "host/record.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
+
+namespace ff::test {
+
+// Sets (or with nullopt removes) an environment variable for its lifetime.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) setenv(name, value->c_str(), 1); else unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_) setenv(name_, old_->c_str(), 1); else unsetenv(name_);
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// Clears every driver setting, so that the defaults apply.
+struct DefaultDriverSettings {
+  ScopedEnv driver{"FIDFORGE_ODBC_DRIVER", std::nullopt};
+  ScopedEnv charset{"FIDFORGE_ODBC_CHARSET", std::nullopt};
+  ScopedEnv version{"FIDFORGE_TDS_VERSION", std::nullopt};
+  ScopedEnv timeout{"FIDFORGE_ODBC_LOGIN_TIMEOUT", std::nullopt};
+  ScopedEnv options{"FIDFORGE_ODBC_OPTIONS", std::nullopt};
+};
+
+// The loadable T-SQL function library built next to the tests.
+std::string TsqlExtensionPath();
+
+// "odbc:" server text for the SQLite file through the SQLite3 ODBC driver,
+// with the T-SQL functions loaded (or not).
+std::string SqliteOdbcServer(const std::string& path, bool withFunctions = true);
+
+// Every stored query, filled in for the modules and functions the
+// database holds (read through `store`): the tree, the function and
+// parameter queries, the definition header queries and the FID checks.
+std::vector<std::string> StoredQueries(DbStore& store);
+
+// The whole result of one query (captions and every value, GBK) as one
+// readable text, for comparing two stores.
+std::string Dump(DbStore& store, const std::string& sql);
+
+// Runs `body` with g_pConfigDB pointing at a connection over `store`.
+template <typename Body>
+void WithStore(std::unique_ptr<DbStore> store, Body body) {
+  CSimDB db;
+  db.Attach(std::move(store));
+  CSimDB* saved = g_pConfigDB;
+  g_pConfigDB = &db;
+  body();
+  g_pConfigDB = saved;
+}
+
+}  // namespace ff::test

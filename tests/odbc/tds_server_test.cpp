@@ -1,0 +1,214 @@
+// The real SQL Server driver (FreeTDS) at work, against the TDS test
+// server: login, every stored query, Chinese captions and values as GBK,
+// and the ways a login fails.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+
+#include <gtest/gtest.h>
+
+#include "host/gbk_text.h"
+#include "res/tree_queries.h"
+#include "tests/odbc/odbc_test_util.h"
+#include "tests/odbc/tds_test_server.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+namespace {
+
+// A port on 127.0.0.1 that nobody listens on.
+int ClosedPort() {
+  int s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  getsockname(s, reinterpret_cast<sockaddr*>(&a), &size);
+  close(s);
+  return ntohs(a.sin_port);
+}
+
+class FreeTds : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    TdsServerOptions o;
+    o.databasePath = db_.path();
+    o.nationalText = GetParam();
+    o.idleSeconds = 60;
+    server_ = std::make_unique<TdsTestServer>(o);
+    std::string error;
+    ASSERT_TRUE(server_->Start(error)) << error;
+  }
+  std::string Server() const { return "127.0.0.1," + std::to_string(server_->port()); }
+  std::unique_ptr<DbStore> Open(const std::string& password = "482913") {
+    std::string error;
+    auto store = OpenStore({Server(), "sa", password, "Developer"}, error);
+    EXPECT_TRUE(store) << U(error);
+    return store;
+  }
+
+  SettingsSandbox sandbox_;
+  DefaultDriverSettings driver_;
+  TestDatabase db_{"", true};
+  std::unique_ptr<TdsTestServer> server_;
+};
+
+TEST_P(FreeTds, EveryStoredQueryGivesTheSameRows) {
+  std::string error;
+  auto direct = OpenSqliteStore(db_.path(), error);
+  auto tds = Open();
+  ASSERT_TRUE(direct && tds);
+  auto queries = StoredQueries(*direct);
+  ASSERT_GT(queries.size(), 30u);
+  for (const auto& q : queries) EXPECT_BYTES_EQ(Dump(*direct, q), Dump(*tds, q)) << U(q);
+  EXPECT_EQ(server_->logins(), 1);
+  EXPECT_GE(server_->batches().size(), queries.size());
+}
+
+TEST_P(FreeTds, OlderTdsVersionsReadTheSame) {
+  std::string error;
+  auto direct = OpenSqliteStore(db_.path(), error);
+  ASSERT_TRUE(direct);
+  auto queries = StoredQueries(*direct);
+  for (const char* version : {"7.1", "7.2", "7.3"}) {
+    ScopedEnv tds("FIDFORGE_TDS_VERSION", version);
+    auto store = Open();
+    ASSERT_TRUE(store) << version;
+    for (const auto& q : queries) EXPECT_BYTES_EQ(Dump(*direct, q), Dump(*store, q)) << version << " " << U(q);
+  }
+}
+
+TEST_P(FreeTds, TextsNullsAndLongValuesArriveAsGbk) {
+  std::string longNote(9000, 'y');
+  longNote += "中";
+  db_.Exec("INSERT INTO T151 VALUES (900, 'FID_EURO', '欧元€·', NULL, '" + longNote + "');");
+  auto tds = Open();
+  ASSERT_TRUE(tds);
+  CMemRecord r;
+  std::string error;
+  ASSERT_TRUE(tds->Select(G("SELECT F3 名称, F4 类型, F5 备注, STR(ISNULL(F4, -1)) 缺省 FROM T151 WHERE F1 = 900"),
+                          r, error))
+      << U(error);
+  ASSERT_EQ(r.GetCount(), 1);
+  EXPECT_EQ(r.Columns(), (std::vector<std::string>{G("名称"), G("类型"), G("备注"), G("缺省")}));
+  // FreeTDS reads code page 936 columns as GB18030, where the byte 0x80
+  // is no character: a euro sign in a VARCHAR column arrives as '?'.
+  // NVARCHAR texts arrive exactly as the SQLite store gives them.
+  EXPECT_BYTES_EQ(std::string("\xC5\xB7\xD4\xAA") + (GetParam() ? "\x80" : "?") + "\xA1\xA4",
+                  r.GetString(G("名称")));
+  EXPECT_EQ(r.GetString(G("类型")), "");
+  EXPECT_BYTES_EQ(G(longNote), r.GetString(G("备注")));
+  EXPECT_EQ(r.GetString(G("缺省")), "        -1");
+}
+
+TEST_P(FreeTds, HostColonPortAndTheSharedConnection) {
+  ScriptedUI ui;
+  std::string server = "127.0.0.1:" + std::to_string(server_->port());
+  ASSERT_TRUE(ConnectConfigDB(server, "sa", "482913", "Developer")) << (ui.messages.empty() ? "" : U(ui.messages[0]));
+  ASSERT_NE(g_pConfigDB, nullptr);
+  CMemRecord r;
+  g_pConfigDB->Cmd(res::FosModuleQuery());
+  g_pConfigDB->SelectInto(&r, true);
+  EXPECT_GT(r.GetCount(), 0);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_P(FreeTds, AWrongPasswordIsRefusedAndNeverShown) {
+  ScriptedUI ui;
+  ASSERT_TRUE(ConnectConfigDB(Server(), "sa", "482913", "Developer"));
+  // A failed attempt after a good one leaves the module logged out.
+  EXPECT_FALSE(ConnectConfigDB(Server(), "sa", "wrong-password-1", "Developer"));
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  EXPECT_EQ(server_->refusedLogins(), 1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  const std::string& m = ui.messages[0];
+  EXPECT_NE(m.find("Login failed for user 'sa'"), std::string::npos) << m;
+  EXPECT_NE(m.find(Server()), std::string::npos) << m;
+  EXPECT_EQ(m.find("wrong-password-1"), std::string::npos) << m;
+}
+
+TEST_P(FreeTds, AnUnknownDatabaseIsRefused) {
+  ScriptedUI ui;
+  EXPECT_FALSE(ConnectConfigDB(Server(), "sa", "482913", "Nowhere"));
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].find("Nowhere"), std::string::npos) << ui.messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(TextKinds, FreeTds, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "NVarChar" : "VarChar"; });
+
+// ---- failures without a server ---------------------------------------------
+
+class OdbcLoginFailure : public ::testing::Test {
+ protected:
+  SettingsSandbox sandbox_;
+  DefaultDriverSettings driver_;
+  ScriptedUI ui_;
+};
+
+TEST_F(OdbcLoginFailure, AClosedPortFailsWithinSeconds) {
+  std::string server = "127.0.0.1," + std::to_string(ClosedPort());
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ConnectConfigDB(server, "sa", "topsecret-pw", "Developer"));
+  auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 15);
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  const std::string& m = ui_.messages[0];
+  EXPECT_NE(m.find(server), std::string::npos) << m;
+  EXPECT_NE(m.find("[FreeTDS]"), std::string::npos) << m;  // the driver's own words
+  EXPECT_EQ(m.find("topsecret-pw"), std::string::npos) << m;
+}
+
+TEST_F(OdbcLoginFailure, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
+  ScopedEnv timeout("FIDFORGE_ODBC_LOGIN_TIMEOUT", "2");
+  TdsServerOptions o;
+  o.silent = true;
+  o.idleSeconds = 30;
+  TdsTestServer server(o);
+  std::string error;
+  ASSERT_TRUE(server.Start(error)) << error;
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ConnectConfigDB("127.0.0.1," + std::to_string(server.port()), "sa", "482913", "Developer"));
+  auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 10);
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_NE(ui_.messages[0].find("[FreeTDS]"), std::string::npos) << ui_.messages[0];
+}
+
+TEST_F(OdbcLoginFailure, AnUnknownDriverIsNamedWithTheInstalledOnes) {
+  ScopedEnv driver("FIDFORGE_ODBC_DRIVER", "NoSuchDriver");
+  EXPECT_FALSE(ConnectConfigDB("127.0.0.1,1433", "sa", "topsecret-pw", "Developer"));
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  const std::string& m = ui_.messages[0];
+  EXPECT_NE(m.find("NoSuchDriver"), std::string::npos) << m;
+  EXPECT_NE(m.find("installed ODBC drivers: "), std::string::npos) << m;
+  EXPECT_NE(m.find("FreeTDS"), std::string::npos) << m;
+  EXPECT_EQ(m.find("topsecret-pw"), std::string::npos) << m;
+}
+
+TEST_F(OdbcLoginFailure, AnEmptyServerAndAnEmptyConnectionStringAreSaid) {
+  // "odbc:" with nothing after it never reaches the driver manager.
+  EXPECT_FALSE(ConnectConfigDB("odbc:", "sa", "x", "Developer"));
+  EXPECT_FALSE(ConnectConfigDB(" ,1433", "sa", "x", "Developer"));
+  EXPECT_EQ(g_pConfigDB, nullptr);
+  ASSERT_EQ(ui_.messages.size(), 2u);
+  EXPECT_NE(ui_.messages[0].find("odbc:"), std::string::npos);
+  EXPECT_NE(ui_.messages[1].find("no SQL Server named"), std::string::npos);
+}
+
+TEST_F(OdbcLoginFailure, APasswordInsideAnOdbcStringIsNotRepeated) {
+  EXPECT_FALSE(ConnectConfigDB("odbc:Driver={NoSuchDriver};PWD=inline-secret", "", "", ""));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].find("inline-secret"), std::string::npos) << ui_.messages[0];
+}
+
+}  // namespace
+}  // namespace ff::test
