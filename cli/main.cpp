@@ -26,8 +26,10 @@ int Run(int argc, char** argv) {
                "fidforge-cli"};
   app.require_subcommand(1);
   app.add_option("--db", context.options.db,
-                 "Configuration database: a SQLite file, or a bare name in the data folder "
-                 "(default $FIDFORGE_DB, else the demo database \"Developer\")")
+                 "Configuration database: a SQLite file, a bare name in the data folder, "
+                 "mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE or odbc:CONNECTION-STRING "
+                 "(password from $FIDFORGE_DB_PASSWORD or asked; "
+                 "default $FIDFORGE_DB, else the demo database \"Developer\")")
       ->envname("FIDFORGE_DB");
   app.add_option("--author", context.options.author, "Author of generated comments (default: the comment settings)");
   app.add_flag("--force", context.options.force, "Overwrite files without asking");

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# The main job on the demo configuration database: writes the demo database
-# to build/demo/Developer.sqlite and lists its modules and their functions.
-# Run scripts/setup.sh first (or: scripts/setup.sh && scripts/demo.sh).
+# The main job on the demo configuration database: builds FidForge (installing
+# what a new machine lacks), writes the demo database, lists its modules and
+# functions, and generates the five definition headers and the server sources
+# of every demo module into build/demo/out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${FIDFORGE_BUILD_DIR:-build}
+[ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh
 CLI=$BUILD/bin/fidforge-cli
-DB=$BUILD/demo/Developer.sqlite
-[ -x "$CLI" ] || { echo "demo.sh: $CLI is missing; run scripts/setup.sh first" >&2; exit 1; }
-mkdir -p "$(dirname "$DB")"
+DEMO=$BUILD/demo
+DB=$DEMO/Developer.sqlite
+OUT=$DEMO/out
+mkdir -p "$DEMO" "$OUT/headers"
 
 "$CLI" --force init-demo "$DB"
 for kind in fos bls; do
@@ -21,3 +24,17 @@ for kind in fos bls; do
     "$CLI" --db "$DB" functions --kind "$kind" --module "$module"
   done
 done
+
+echo
+echo "== Definition headers"
+"$CLI" --db "$DB" --force headers --out "$OUT/headers"
+for kind in fos bls; do
+  echo
+  echo "== ${kind^^} module sources"
+  "$CLI" --db "$DB" --force module --kind "$kind" --all --out "$OUT/$kind"
+done
+echo
+echo "== FID check"
+"$CLI" --db "$DB" check-fids
+echo
+echo "Generated files (GBK, CR LF) are in $OUT"
