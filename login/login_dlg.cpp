@@ -4,53 +4,48 @@
 
 #include "host/user_interface.h"
 #include "login/config_db.h"
+#include "module/property_page.h"
 #include "module/qt_text.h"
 #include "res/gui_texts.h"
 
-namespace ff::gui {
-
-void ShowLoginDefaults(CTemplateForm& form, std::string& password, std::string& user, std::string& database,
-                       QComboBox* server) {
-  database = ff::res::gui::DefaultDatabase();
-  user = ff::res::gui::DefaultUser();
-  password = ff::res::gui::DefaultPassword();
-  form.UpdateData(false);
-  if (server) server->setCurrentIndex(0);
-}
-
-bool ConnectFromLoginFields(QComboBox* server, const std::string& user, const std::string& password,
-                            const std::string& database) {
-  // A typed-in server is taken as well as a listed one.
-  const std::string serverText = server ? FromQ(server->currentText()) : std::string();
-  try {
-    return ConnectConfigDB(serverText, user, password, database);
-  } catch (...) {
-    return false;
-  }
-}
-
-}  // namespace ff::gui
-
-CLoginDlg::CLoginDlg(QWidget* parent) : CDialog(ff::res::IDD_LOGIN_DLG, parent) {}
-
-CLoginDlg::~CLoginDlg() = default;
-
-void CLoginDlg::DoDataExchange(CDataExchange* pDX) {
+template <class Base>
+void CLoginForm<Base>::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, 9001, m_cmbServer);
   DDX_Text(pDX, 9003, m_strPassword);
   DDX_Text(pDX, 9002, m_strUser);
   DDX_Text(pDX, 9006, m_strDatabase);
 }
 
-bool CLoginDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  ff::gui::ShowLoginDefaults(*this, m_strPassword, m_strUser, m_strDatabase, m_cmbServer);
+template <class Base>
+bool CLoginForm<Base>::OnInitDialog() {
+  Base::OnInitDialog();
+  m_strDatabase = ff::res::gui::DefaultDatabase();
+  m_strUser = ff::res::gui::DefaultUser();
+  m_strPassword = ff::res::gui::DefaultPassword();
+  this->UpdateData(false);
+  if (m_cmbServer) m_cmbServer->setCurrentIndex(0);
   return true;
 }
 
+template <class Base>
+bool CLoginForm<Base>::ConnectFromFields() {
+  this->UpdateData(true);
+  const std::string server = m_cmbServer ? ff::gui::FromQ(m_cmbServer->currentText()) : std::string();
+  try {
+    return ConnectConfigDB(server, m_strUser, m_strPassword, m_strDatabase);
+  } catch (...) {
+    return false;
+  }
+}
+
+template class CLoginForm<CDialog>;
+template class CLoginForm<CPropertyPage>;
+
+CLoginDlg::CLoginDlg(QWidget* parent) : CLoginForm<CDialog>(ff::res::IDD_LOGIN_DLG, parent) {}
+
+CLoginDlg::~CLoginDlg() = default;
+
 void CLoginDlg::OnOK() {
-  UpdateData(true);
-  if (!ff::gui::ConnectFromLoginFields(m_cmbServer, m_strUser, m_strPassword, m_strDatabase))
-    ff::UI().ShowMessage(ff::res::gui::LoginFailed());
+  if (!ConnectFromFields()) ff::UI().ShowMessage(ff::res::gui::LoginFailed());
   EndDialog(ff::res::IDOK);
 }

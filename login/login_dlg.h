@@ -8,30 +8,39 @@
 
 class QComboBox;
 
-class CLoginDlg : public CDialog {
+// What the login dialog and the login page (login/login_page.h) share: the
+// four fields, their defaults, and the connection made from them. `Base` is
+// CDialog or CPropertyPage.
+template <class Base>
+class CLoginForm : public Base {
  public:
-  explicit CLoginDlg(QWidget* parent = nullptr);
-  ~CLoginDlg() override;
+  using Base::Base;
 
-  // The fields (GBK), bound to the edits.
-  std::string m_strPassword;  // 9003
-  std::string m_strUser;      // 9002
-  std::string m_strDatabase;  // 9006
+  // The fields (GBK), bound to the controls.
+  std::string m_strPassword;         // 9003
+  std::string m_strUser;             // 9002
+  std::string m_strDatabase;         // 9006
   QComboBox* m_cmbServer = nullptr;  // 9001
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  // Nothing typed earlier is kept: the defaults are shown every time, with
+  // the first server entry selected.
   bool OnInitDialog() override;
-  void OnOK() override;
+  // Reads the controls and runs ConnectConfigDB with the server's window
+  // text (a typed-in server as well as a listed one); an exception counts
+  // as a failure.
+  bool ConnectFromFields();
 };
 
-namespace ff::gui {
-// Fills the login fields with the defaults and shows them, with the first
-// server entry selected (the dialog and the login page alike).
-void ShowLoginDefaults(CTemplateForm& form, std::string& password, std::string& user,
-                       std::string& database, QComboBox* server);
-// ConnectConfigDB with the server's window text; any exception counts as
-// a failure.
-bool ConnectFromLoginFields(QComboBox* server, const std::string& user, const std::string& password,
-                            const std::string& database);
-}  // namespace ff::gui
+extern template class CLoginForm<CDialog>;
+
+class CLoginDlg : public CLoginForm<CDialog> {
+ public:
+  explicit CLoginDlg(QWidget* parent = nullptr);
+  ~CLoginDlg() override;
+
+ protected:
+  // A failed login adds its own message; the dialog closes either way.
+  void OnOK() override;
+};

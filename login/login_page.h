@@ -2,24 +2,16 @@
 // time and says how it went; the page stays open.
 #pragma once
 
-#include <string>
-
+#include "login/login_dlg.h"
 #include "module/property_page.h"
 
-class QComboBox;
+extern template class CLoginForm<CPropertyPage>;
 
-class CPageSQL : public CPropertyPage {
+class CPageSQL : public CLoginForm<CPropertyPage> {
  public:
   CPageSQL();
   ~CPageSQL() override;
 
-  std::string m_strPassword;  // 9003
-  std::string m_strUser;      // 9002
-  std::string m_strDatabase;  // 9006
-  QComboBox* m_cmbServer = nullptr;  // 9001
-
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  bool OnInitDialog() override;
   void OnOK() override;
 };

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include "host/record.h"
@@ -121,9 +122,18 @@ int CKestrelListCtrl::GetActiveIndex() const {
   return indexOfTopLevelItem(selected.first());
 }
 
+void CKestrelListCtrl::mousePressEvent(QMouseEvent* event) {
+  picked_ = false;
+  QTreeWidget::mousePressEvent(event);
+  if (picked_ || event->button() != Qt::LeftButton) return;
+  const QTreeWidgetItem* item = itemAt(event->position().toPoint());
+  if (item && item->isSelected()) OnUserSelection();
+}
+
 void CKestrelListCtrl::OnUserSelection() {
   const int index = GetActiveIndex();
   if (index < 0 || !record_) return;
+  picked_ = true;
   record_->Go(index + 1);
   emit Picked();
 }

@@ -31,6 +31,11 @@ class CKestrelListCtrl : public QTreeWidget {
   // window framework sent message 0x1212 to the parent for this.
   void Picked();
 
+ protected:
+  // A click on the row that is already selected (the record's current row
+  // after Refresh) is a pick as well.
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
   void OnUserSelection();
   QStringList Captions() const;
@@ -38,4 +43,5 @@ class CKestrelListCtrl : public QTreeWidget {
 
   CMemRecord* record_ = nullptr;
   bool refreshing_ = false;
+  bool picked_ = false;  // a pick happened since the last mouse press
 };

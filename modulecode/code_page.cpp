@@ -2,17 +2,13 @@
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "host/registry.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "login/login_dlg.h"
 #include "module/format_text.h"
-#include "module/host_app.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/code_page_texts.h"
-#include "res/gui_texts.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
 
@@ -20,8 +16,6 @@ namespace texts = ff::res::codepage;
 namespace mod = ff::res::module;
 
 namespace {
-
-std::string Join(const std::string& folder, const std::string& name) { return folder + "/" + name; }
 
 // "\n\ta,\n\tb。"
 std::string FileList(const std::vector<std::string>& paths) {
@@ -35,60 +29,32 @@ std::string FileList(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-CPageCode::CPageCode() : CPropertyPage(ff::res::IDD_CODE_PAGE) {}
+CPageCode::CPageCode()
+    : CModuleFilesPage(ff::res::IDD_CODE_PAGE, {texts::ModuleHeaderName(), texts::ModuleSourceName(),
+                                                texts::ModuleTestHeaderName(), texts::ModuleTestSourceName()}) {}
 
 CPageCode::~CPageCode() = default;
 
 void CPageCode::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, 9022, m_lstModule);
-  DDX_Check(pDX, 9021, m_bModuleNeed);
-  DDX_Check(pDX, 9033, m_bOverWrite);
-  DDX_Check(pDX, 9027, m_bTestNeed);
-  DDX_Text(pDX, 9013, m_strPath);
-  DDX_Text(pDX, 9023, m_strCppFile);
-  DDX_Text(pDX, 9030, m_strHeadFile);
+  CModuleFilesPage::DoDataExchange(pDX);
   DDX_Text(pDX, 9029, m_strModuleName);
-  DDX_Text(pDX, 9028, m_strTestCppFile);
-  DDX_Text(pDX, 9024, m_strTestHeadFile);
-  DDX_Radio(pDX, 9034, m_nKind);
 }
 
 void CPageCode::MessageMap() {
+  CModuleFilesPage::MessageMap();
   OnCommand(9035, [this] { OnRadioBls(); });
   OnCommand(9034, [this] { OnRadioFos(); });
-  OnCommand(9021, [this] { OnModuleNeed(); });
-  OnCommand(9027, [this] { OnTestNeed(); });
-  OnCommand(9033, [this] { OnOverWrite(); });
-  OnCommand(9014, [this] { OnChooseFolder(); });
-  // The "..." buttons 9025, 9026, 9031 and 9032 have no action.
   if (auto* list = Control<CKestrelListCtrl>(9022))
     QObject::connect(list, &CKestrelListCtrl::Picked, this, [this] { OnModulePicked(); });
 }
 
 bool CPageCode::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (!g_pConfigDB) {
-    CLoginDlg login(nullptr);
-    login.DoModal();
-  }
-  m_strPath = theReg.GetReg("ModulePath");
-  m_bOverWrite = ff::IsSwitchOn(theReg.GetReg("ModuleFilesOverWrite"));
-  m_bModuleNeed = ff::IsSwitchOn(theReg.GetReg("ModuleNeed"));
-  m_bTestNeed = ff::IsSwitchOn(theReg.GetReg("ModuleTestNeed"));
-  m_bBLS = ff::IsSwitchOn(theReg.GetReg("ModuleSelectBLS"));
-  if (m_strPath.empty()) m_strPath = ff::gui::HelpFileFolder();
-  if (m_strPath.empty()) m_strPath = ".";
-  if (m_bModuleNeed) {
-    m_strCppFile = Join(m_strPath, texts::ModuleSourceName());
-    m_strHeadFile = Join(m_strPath, texts::ModuleHeaderName());
-  }
-  if (m_bTestNeed) {
-    m_strTestCppFile = Join(m_strPath, texts::ModuleTestSourceName());
-    m_strTestHeadFile = Join(m_strPath, texts::ModuleTestHeaderName());
-  }
+  OfferLogin();
+  ReadFolderAndSwitches();
   m_recModule.Create(texts::ModuleListFields(), 0);
   m_lstModule->SetRecord(&m_recModule);
-  m_nKind = m_bBLS ? 1 : 0;
   LoadModules();
   UpdateData(false);
   return false;
@@ -111,42 +77,6 @@ void CPageCode::SwitchMode(bool bls) {
   m_nKind = bls ? 1 : 0;
   m_strModuleName.clear();
   LoadModules();
-  UpdateData(false);
-}
-
-void CPageCode::OnModuleNeed() {
-  m_bModuleNeed = !m_bModuleNeed;
-  // The folder as it stands, even when empty.
-  if (m_bModuleNeed) {
-    m_strCppFile = Join(m_strPath, texts::ModuleSourceName());
-    m_strHeadFile = Join(m_strPath, texts::ModuleHeaderName());
-  }
-  UpdateData(false);
-}
-
-void CPageCode::OnTestNeed() {
-  m_bTestNeed = !m_bTestNeed;
-  if (m_bTestNeed) {
-    m_strTestCppFile = Join(m_strPath, texts::ModuleTestSourceName());
-    m_strTestHeadFile = Join(m_strPath, texts::ModuleTestHeaderName());
-  }
-  UpdateData(false);
-}
-
-void CPageCode::OnOverWrite() { m_bOverWrite = !m_bOverWrite; }
-
-void CPageCode::OnChooseFolder() {
-  const std::optional<std::string> picked = ff::UI().BrowseForFolder(ff::res::gui::FolderBrowserTitle());
-  m_strPath = picked.value_or(std::string());
-  const std::string base = m_strPath.empty() ? std::string(".") : m_strPath;
-  if (m_bModuleNeed) {
-    m_strCppFile = Join(base, texts::ModuleSourceName());
-    m_strHeadFile = Join(base, texts::ModuleHeaderName());
-  }
-  if (m_bTestNeed) {
-    m_strTestCppFile = Join(base, texts::ModuleTestSourceName());
-    m_strTestHeadFile = Join(base, texts::ModuleTestHeaderName());
-  }
   UpdateData(false);
 }
 
@@ -180,10 +110,7 @@ std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, c
 
 void CPageCode::OnOK() {
   ff::WaitCursor wait;
-  if (!g_pConfigDB) {
-    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
-    return;
-  }
+  if (!CheckLoggedIn()) return;
   m_strModuleName = ff::gbk::Trim(m_recModule.GetRef(mod::CaptionModuleChineseName()));
   UpdateData(false);
   CCommentSettings settings;
@@ -216,13 +143,7 @@ void CPageCode::OnOK() {
     CPropertyPage::OnOK();
     return;
   }
-  theReg.Write("ModulePath", m_strPath);
-  theReg.Write("ModuleHeadFile", m_strHeadFile);
-  theReg.Write("ModuleCppFile", m_strCppFile);
-  theReg.Write("ModuleFilesOverWrite", ff::SwitchText(m_bOverWrite));
-  theReg.Write("ModuleNeed", ff::SwitchText(m_bModuleNeed));
-  theReg.Write("ModuleTestNeed", ff::SwitchText(m_bTestNeed));
-  theReg.Write("ModuleSelectBLS", ff::SwitchText(m_bBLS));
+  StoreValues();
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
   ff::UI().ShowMessage(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile));

@@ -2,11 +2,8 @@
 
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
-#include "login/comment_settings.h"
-#include "login/config_db.h"
 #include "module/format_text.h"
 #include "res/code_page_texts.h"
-#include "res/gui_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}
 
@@ -16,23 +13,19 @@ bool CPageCodeClientSingle::OnInitDialog() {
   CModuleTreePage::OnInitDialog();
   OfferLoginAndReadCodeStyle();
   ReadFolderAndSwitches();
+  UpdateData(false);
   FillModuleTree();
   return true;
 }
 
 bool CPageCodeClientSingle::MakeSnippet(long module, const std::string& code, std::string& text) {
-  CCommentSettings settings;
-  m_CodeMaker.SetAuthor(settings.GetAuthor());
-  m_CodeMaker.SetProjectName("");
+  SetAuthorAndProject();
   if (m_bBLS) return m_CodeMaker.MakeBlsClientSnippet(module, m_bOverWrite, code, text);
   return m_CodeMaker.MakeFosClientSnippet(module, m_bOverWrite, code, text);
 }
 
 void CPageCodeClientSingle::RefreshPreview() {
-  if (!g_pConfigDB) {
-    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
-    return;
-  }
+  if (!CheckLoggedIn()) return;
   m_strSelect = ff::gbk::Trim(SelectedNote());
   // This page keeps the code's trailing blanks while previewing.
   const std::string identifier = SelectedIdentifier();
@@ -52,13 +45,8 @@ void CPageCodeClientSingle::RefreshPreview() {
 
 void CPageCodeClientSingle::OnOK() {
   ff::WaitCursor wait;
-  if (!g_pConfigDB) {
-    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
-    return;
-  }
-  const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
-  m_strSelect = identifier;
-  UpdateData(false);
+  if (!CheckLoggedIn()) return;
+  const std::string identifier = ShowSelectedIdentifier();
   std::string text;
   m_strPreview =
       MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text) ? text : std::string();

@@ -14,13 +14,10 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "login/login_dlg.h"
 #include "module/format_text.h"
-#include "module/host_app.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/function_templates.h"
-#include "res/gui_texts.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
 #include "singlecode/kestrel_tree_ctrl.h"
@@ -34,11 +31,11 @@ namespace {
 // Function items keep this number; module items keep their module number.
 constexpr int kFunctionItemNumber = 99;
 
-std::string Join(const std::string& folder, const std::string& name) { return folder + "/" + name; }
-
 }  // namespace
 
-CModuleTreePage::CModuleTreePage(int templateId) : CPropertyPage(templateId) {}
+CModuleTreePage::CModuleTreePage(int templateId)
+    : CModuleFilesPage(templateId, {names::SingleHeaderName(), names::SingleSourceName(),
+                                    names::SingleTestHeaderName(), names::SingleTestSourceName()}) {}
 
 CModuleTreePage::~CModuleTreePage() = default;
 
@@ -50,33 +47,21 @@ QWidget* CModuleTreePage::CreateCustomControl(const ff::res::ControlTemplate& c,
 void CModuleTreePage::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, 9037, m_edtPreview);
   DDX_Control(pDX, 9036, m_tree);
-  DDX_Check(pDX, 9021, m_bModuleNeed);
-  DDX_Check(pDX, 9033, m_bOverWrite);
-  DDX_Check(pDX, 9027, m_bTestNeed);
-  DDX_Text(pDX, 9013, m_strPath);
-  DDX_Text(pDX, 9023, m_strCppFile);
-  DDX_Text(pDX, 9030, m_strHeadFile);
+  CModuleFilesPage::DoDataExchange(pDX);
   DDX_Text(pDX, 9029, m_strSelect);
-  DDX_Text(pDX, 9028, m_strTestCppFile);
-  DDX_Text(pDX, 9024, m_strTestHeadFile);
-  DDX_Radio(pDX, 9034, m_nKind);
   DDX_Text(pDX, 9037, m_strPreview);
   DDX_Radio(pDX, 9043, m_nCodeStyle);
 }
 
 void CModuleTreePage::MessageMap() {
+  CModuleFilesPage::MessageMap();
   OnCommand(9034, [this] { OnRadioFos(); });
   OnCommand(9035, [this] { OnRadioBls(); });
   OnCommand(ff::res::IDCANCEL, [this] { OnCopy(); });
   OnCommand(3, [this] { OnEdit(); });
-  OnCommand(9014, [this] { OnChooseFolder(); });
-  OnCommand(9021, [this] { OnModuleNeed(); });
-  OnCommand(9027, [this] { OnTestNeed(); });
-  OnCommand(9033, [this] { OnOverWrite(); });
   OnCommand(9043, [this] { OnCodeStyle(0); });
   OnCommand(9044, [this] { OnCodeStyle(1); });
-  // The "..." buttons 9025, 9026, 9031 and 9032 and changes of the preview
-  // text have no action.
+  // Changes of the preview text have no action.
   if (auto* tree = Control<CKestrelTreeCtrl>(9036))
     QObject::connect(tree, &CKestrelTreeCtrl::SelectionChanged, this, [this] { RefreshPreview(); });
 }
@@ -138,6 +123,18 @@ std::string CModuleTreePage::SelectedIdentifier() const {
 }
 std::string CModuleTreePage::SelectedNote() const { return m_tree ? m_tree->GetNote(-1) : std::string(); }
 
+std::string CModuleTreePage::ShowSelectedIdentifier() {
+  m_strSelect = ff::gbk::Trim(SelectedIdentifier());
+  UpdateData(false);
+  return m_strSelect;
+}
+
+void CModuleTreePage::SetAuthorAndProject() {
+  CCommentSettings settings;
+  m_CodeMaker.SetAuthor(settings.GetAuthor());
+  m_CodeMaker.SetProjectName("");
+}
+
 long CModuleTreePage::ModuleNumberOf(const std::string& identifier) {
   const long number = ff::gbk::AtoL(identifier);
   return number < 1 ? 0 : number;
@@ -151,53 +148,18 @@ std::string CModuleTreePage::FunctionCodeOf(const std::string& identifier) {
 // --- start and OK -------------------------------------------------------------
 
 void CModuleTreePage::OfferLoginAndReadCodeStyle() {
-  if (!g_pConfigDB) {
-    // The page opens whether or not the login succeeds.
-    CLoginDlg login(nullptr);
-    login.DoModal();
-  }
+  OfferLogin();  // the page opens whether or not the login succeeds
   // Aligned unless switched off explicitly.
   const bool beautify = theReg.GetReg("BeautifulCode") != "FALSE";
   m_nCodeStyle = beautify ? 1 : 0;
   m_CodeMaker.SetBeautify(beautify);
 }
 
-void CModuleTreePage::ReadFolderAndSwitches() {
-  m_strPath = theReg.GetReg("ModulePath");
-  m_bOverWrite = ff::IsSwitchOn(theReg.GetReg("ModuleFilesOverWrite"));
-  m_bModuleNeed = ff::IsSwitchOn(theReg.GetReg("ModuleNeed"));
-  m_bTestNeed = ff::IsSwitchOn(theReg.GetReg("ModuleTestNeed"));
-  m_bBLS = ff::IsSwitchOn(theReg.GetReg("ModuleSelectBLS"));
-  if (m_strPath.empty()) m_strPath = ff::gui::HelpFileFolder();
-  if (m_strPath.empty()) m_strPath = ".";
-  // The stored file names are not consulted: they follow the folder.
-  if (m_bModuleNeed) {
-    m_strHeadFile = Join(m_strPath, names::SingleHeaderName());
-    m_strCppFile = Join(m_strPath, names::SingleSourceName());
-  }
-  if (m_bTestNeed) {
-    m_strTestHeadFile = Join(m_strPath, names::SingleTestHeaderName());
-    m_strTestCppFile = Join(m_strPath, names::SingleTestSourceName());
-  }
-  m_nKind = m_bBLS ? 1 : 0;
-  UpdateData(false);
-}
-
-void CModuleTreePage::StoreValues() {
-  theReg.Write("ModulePath", m_strPath);
-  theReg.Write("ModuleHeadFile", m_strHeadFile);
-  theReg.Write("ModuleCppFile", m_strCppFile);
-  theReg.Write("ModuleFilesOverWrite", ff::SwitchText(m_bOverWrite));
-  theReg.Write("ModuleNeed", ff::SwitchText(m_bModuleNeed));
-  theReg.Write("ModuleTestNeed", ff::SwitchText(m_bTestNeed));
-  theReg.Write("ModuleSelectBLS", ff::SwitchText(m_bBLS));
-}
-
 // --- preview actions ----------------------------------------------------------
 
 std::string CModuleTreePage::TempFolderFile(const std::string& name) {
   const QString folder = QDir::tempPath();
-  return folder.isEmpty() ? std::string() : Join(ff::gui::FromQ(folder), name);
+  return folder.isEmpty() ? std::string() : InFolder(ff::gui::FromQ(folder), name);
 }
 
 std::string CModuleTreePage::EditorFilePath(const std::string& author) {
@@ -236,47 +198,6 @@ void CModuleTreePage::OnEdit() {
   }
   ff::UI().OpenWithDefaultApp(path);
 }
-
-void CModuleTreePage::OnChooseFolder() {
-  const std::optional<std::string> picked = ff::UI().BrowseForFolder(ff::res::gui::FolderBrowserTitle());
-  // Cancelling empties the folder; the names then lie in ".".
-  m_strPath = picked.value_or(std::string());
-  RebuildFileNames();
-  UpdateData(false);
-}
-
-void CModuleTreePage::RebuildFileNames() {
-  const std::string base = m_strPath.empty() ? std::string(".") : m_strPath;
-  if (m_bModuleNeed) {
-    m_strCppFile = Join(base, names::SingleSourceName());
-    m_strHeadFile = Join(base, names::SingleHeaderName());
-  }
-  if (m_bTestNeed) {
-    m_strTestCppFile = Join(base, names::SingleTestSourceName());
-    m_strTestHeadFile = Join(base, names::SingleTestHeaderName());
-  }
-}
-
-void CModuleTreePage::OnModuleNeed() {
-  m_bModuleNeed = !m_bModuleNeed;
-  // The folder as it stands, even when empty (no "." here).
-  if (m_bModuleNeed) {
-    m_strCppFile = Join(m_strPath, names::SingleSourceName());
-    m_strHeadFile = Join(m_strPath, names::SingleHeaderName());
-  }
-  UpdateData(false);
-}
-
-void CModuleTreePage::OnTestNeed() {
-  m_bTestNeed = !m_bTestNeed;
-  if (m_bTestNeed) {
-    m_strTestCppFile = Join(m_strPath, names::SingleTestSourceName());
-    m_strTestHeadFile = Join(m_strPath, names::SingleTestHeaderName());
-  }
-  UpdateData(false);
-}
-
-void CModuleTreePage::OnOverWrite() { m_bOverWrite = !m_bOverWrite; }
 
 void CModuleTreePage::OnCodeStyle(int index) {
   m_nCodeStyle = index;

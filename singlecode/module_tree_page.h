@@ -1,19 +1,19 @@
 // What the two single-function pages share: the module/function tree with
-// its FOS/BLS switch, the preview with copy and edit, the folder and file
-// name fields with their switches, the code style radios and the values
-// they keep in the registry.
+// its FOS/BLS switch, the preview with copy and edit, the code style radios
+// and the start of both pages; the folder and file name fields with their
+// switches are those of the module code page (CModuleFilesPage).
 #pragma once
 
 #include <string>
 
 #include "codetext/code_maker.h"
 #include "host/record.h"
-#include "module/property_page.h"
+#include "modulecode/module_files_page.h"
 
 class CKestrelTreeCtrl;
 class QPlainTextEdit;
 
-class CModuleTreePage : public CPropertyPage {
+class CModuleTreePage : public CModuleFilesPage {
  public:
   explicit CModuleTreePage(int templateId);
   ~CModuleTreePage() override;
@@ -22,8 +22,6 @@ class CModuleTreePage : public CPropertyPage {
   CKestrelTreeCtrl* m_tree = nullptr;  // 9036
   CMemRecord m_recModule;              // the module rows behind the tree
   CMemRecord m_recFunction;            // the function rows of one module
-  bool m_bBLS = false;                 // the tree shows BLS functions
-  int m_nKind = -1;                    // radio group 9034 (FOS) / 9035 (BLS)
   std::string m_strSelect;             // disabled edit 9029: the picked item
 
   // Fills the tree from the configuration database in the current mode.
@@ -31,16 +29,8 @@ class CModuleTreePage : public CPropertyPage {
   void OnRadioFos();  // radio 9034
   void OnRadioBls();  // radio 9035
 
-  // --- preview, files and switches (GBK texts) ----------------------------
+  // --- the preview (GBK text) ---------------------------------------------
   QPlainTextEdit* m_edtPreview = nullptr;  // 9037
-  bool m_bModuleNeed = false;              // check 9021 "生成编程模板代码："
-  bool m_bOverWrite = false;               // check 9033: no overwrite question
-  bool m_bTestNeed = false;                // check 9027 "生成测试代码："
-  std::string m_strPath;                   // edit 9013: the folder
-  std::string m_strCppFile;                // edit 9023
-  std::string m_strHeadFile;               // edit 9030
-  std::string m_strTestCppFile;            // edit 9028 (never written)
-  std::string m_strTestHeadFile;           // edit 9024 (never written)
   std::string m_strPreview;                // edit 9037
   int m_nCodeStyle = -1;                   // radio group 9043 (简约型) / 9044 (局部美化)
   CCodeMaker m_CodeMaker;
@@ -50,10 +40,6 @@ class CModuleTreePage : public CPropertyPage {
 
   void OnCopy();                // button 2
   void OnEdit();                // button 3
-  void OnChooseFolder();        // button 9014
-  void OnModuleNeed();          // check 9021
-  void OnTestNeed();            // check 9027
-  void OnOverWrite();           // check 9033
   void OnCodeStyle(int index);  // radios 9043 (0) and 9044 (1)
 
   // The module number and function code of a tree identifier "%d|%s":
@@ -72,18 +58,16 @@ class CModuleTreePage : public CPropertyPage {
 
   // The start of both pages: the login offer, then the code style.
   void OfferLoginAndReadCodeStyle();
-  // The folder, the four switches, the file names and the kind; then every
-  // value is shown.
-  void ReadFolderAndSwitches();
-  // OK's registry values.
-  void StoreValues();
   // The selected item's identifier and note.
   std::string SelectedIdentifier() const;
   std::string SelectedNote() const;
+  // OK's first step: the selection text becomes the selected item's
+  // identifier, trimmed, and every value is shown; returns the identifier.
+  std::string ShowSelectedIdentifier();
+  // Before a generation: the author of a CCommentSettings made for the
+  // action, and no project name.
+  void SetAuthorAndProject();
 
  private:
-  // After the folder button: the names of the switches that are on, in
-  // the folder or ".".
-  void RebuildFileNames();
   void SwitchMode(bool bls);
 };

@@ -9,12 +9,9 @@
 #include "host/gbk_text.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "login/comment_settings.h"
-#include "login/config_db.h"
 #include "module/format_text.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
-#include "res/gui_texts.h"
 #include "singlecode/kestrel_tree_ctrl.h"
 
 namespace texts = ff::res::codepage;
@@ -69,26 +66,21 @@ bool CPageCodeSingle::OnInitDialog() {
   m_CodeMaker.SetValidateStyle(ValidateStyleOf(index));
   theReg.Write("ValidateCode", std::to_string(index));
   ReadFolderAndSwitches();
+  UpdateData(false);
   FillModuleTree();
   return true;
 }
 
 void CPageCodeSingle::RefreshPreview() {
-  if (!g_pConfigDB) {
-    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
-    return;
-  }
+  if (!CheckLoggedIn()) return;
   const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
   if (!ff::gbk::Contains(identifier, "|")) {
     m_strPreview.clear();  // a module item, or nothing picked
   } else {
     ff::WaitCursor wait;
-    CCommentSettings settings;
-    const std::string author = settings.GetAuthor();
+    SetAuthorAndProject();
     const long module = ModuleNumberOf(identifier);
     const std::string code = FunctionCodeOf(identifier);
-    m_CodeMaker.SetAuthor(author);
-    m_CodeMaker.SetProjectName("");
     // The module's header goes to the temporary folder on the way (its
     // prototypes are the ones the function text refers to).
     std::string header = TempFolderFile(texts::PreviewHeaderName());
@@ -115,20 +107,12 @@ void CPageCodeSingle::RefreshPreview() {
 
 void CPageCodeSingle::OnOK() {
   ff::WaitCursor wait;
-  if (!g_pConfigDB) {
-    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
-    return;
-  }
+  if (!CheckLoggedIn()) return;
   // The page's own values, not what was typed since the last read.
-  const std::string identifier = ff::gbk::Trim(SelectedIdentifier());
-  m_strSelect = identifier;
-  UpdateData(false);
-  CCommentSettings settings;
-  const std::string author = settings.GetAuthor();
+  const std::string identifier = ShowSelectedIdentifier();
+  SetAuthorAndProject();
   const long module = ModuleNumberOf(identifier);
   const std::string code = FunctionCodeOf(identifier);
-  m_CodeMaker.SetAuthor(author);
-  m_CodeMaker.SetProjectName("");
   bool written;
   try {
     // A declined header does not stop the source file.

@@ -14,6 +14,7 @@
 using ff::guitest::Click;
 using ff::guitest::IsChecked;
 using ff::guitest::PageUI;
+using ff::guitest::Preview;
 using ff::guitest::Pick;
 using ff::guitest::Q;
 using ff::guitest::TempFolder;
@@ -31,11 +32,6 @@ std::string Snippet(long module, const std::string& code, bool beautify) {
   std::string text;
   maker.MakeBlsClientSnippet(module, false, code, text);
   return text;
-}
-
-// The preview as the edit shows it, with the page's CR LF line ends.
-std::string Preview(CPageCodeClientSingle& page) {
-  return ff::gbk::Replaced(page.GetDlgItemText(9037), "\n", "\r\n");
 }
 
 }  // namespace

@@ -113,6 +113,12 @@ class CodePageTest : public QObject {
     ff::test::TestDatabase db({}, true);
     CPageCode page;
     page.Create();
+    page.show();
+    // The list opens on its first row, selected: a click on it picks it.
+    CKestrelListCtrl* list = page.m_lstModule;
+    QVERIFY(list->topLevelItem(0)->isSelected());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
+    QCOMPARE(TextOf(page, 9029), QStringLiteral("客户管理"));
     PickRow(page, 1);
     QCOMPARE(TextOf(page, 9029), QStringLiteral("交易委托"));
     Click(page, 9035);

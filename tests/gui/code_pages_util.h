@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gui_test_util.h"
+#include "host/gbk_text.h"
 #include "singlecode/kestrel_tree_ctrl.h"
 #include "singlecode/module_tree_page.h"
 #include "tests/support/test_support.h"
@@ -65,6 +66,12 @@ inline std::vector<std::string> TreeIds(const CKestrelTreeCtrl& tree) {
     const ::testing::AssertionResult r = ff::test::BytesEqual((expected), (actual)); \
     QVERIFY2(bool(r), r.message());                                                  \
   } while (0)
+
+// The preview (edit 9037) as the edit shows it, with the page's CR LF line
+// ends.
+inline std::string Preview(const CTemplateForm& page) {
+  return ff::gbk::Replaced(page.GetDlgItemText(9037), "\n", "\r\n");
+}
 
 inline bool IsChecked(CTemplateForm& form, int id) {
   auto* b = qobject_cast<QAbstractButton*>(form.GetDlgItem(id));

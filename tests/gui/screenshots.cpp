@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   ff::test::TestDatabase db({}, true);
   ff::guitest::GuiTestUI ui;  // messages of the checks are kept quiet
   theReg.Write("FixPath", "/home/dev/fix");
+  theReg.Write("ModulePath", "/home/dev/kcxp/src");
 
   bool ok = true;
   {

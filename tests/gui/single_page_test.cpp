@@ -22,6 +22,7 @@
 using ff::guitest::Click;
 using ff::guitest::IsChecked;
 using ff::guitest::PageUI;
+using ff::guitest::Preview;
 using ff::guitest::Pick;
 using ff::guitest::Q;
 using ff::guitest::TempFolder;
@@ -52,11 +53,6 @@ std::string FunctionText(bool bls, long module, const std::string& code, int sty
     maker.MakeFosFunctionText(module, code, text);
   }
   return text;
-}
-
-// The preview as the edit shows it, with the page's CR LF line ends.
-std::string Preview(CPageCodeSingle& page) {
-  return ff::gbk::Replaced(page.GetDlgItemText(9037), "\n", "\r\n");
 }
 
 }  // namespace
