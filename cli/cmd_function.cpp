@@ -8,10 +8,7 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
-#include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "host/sim_db.h"
-#include "login/config_db.h"
 
 namespace ff::cli {
 namespace {
@@ -48,29 +45,13 @@ int RunFunction(Context& context, const FunctionOptions& options) {
   std::string text;
   const bool made = bls ? maker.MakeBlsFunctionText(options.module, code, text)
                         : maker.MakeFosFunctionText(options.module, code, text);
-  if (!made) {
-    PrintError("cannot generate " + code + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
-    return kFailure;
-  }
-  if (text.empty()) {
-    PrintError("no " + std::string(bls ? "BLS" : "FOS") + " function " + code + " in module " +
-               std::to_string(options.module));
-    return kFailure;
-  }
-  if (options.out.empty()) {
-    WriteCode(text);
-    return kOk;
-  }
-
+  const std::string what = std::string(bls ? "BLS" : "FOS") + " function " + code + " in module " +
+                           std::to_string(options.module);
   const std::string path = gbk::FromUtf8(options.out);
-  try {
+  return DeliverCode(maker, made, text, what, path, [&] {
     bls ? maker.MakeBlsFunctionFile(path, options.module, context.options.force, code)
         : maker.MakeFosFunctionFile(path, options.module, context.options.force, code);
-  } catch (const CFileException&) {
-    return kFailure;  // reported by the generator
-  }
-  PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + path);
-  return maker.LastFileOutcome() == FileOutcome::Declined ? kDeclined : kOk;
+  });
 }
 
 }  // namespace

@@ -77,13 +77,11 @@ bool GenerateModule(Context& context, bool bls, const ModuleRow& module, const s
   try {
     bls ? maker.MakeBlsModuleHeader(header, module.id, force)
         : maker.MakeFosModuleHeader(header, module.id, force);
-    declined |= maker.LastFileOutcome() == FileOutcome::Declined;
-    PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + header);
+    declined |= TellFileOutcome(maker, header) == kDeclined;
 
     bls ? maker.MakeBlsModuleSource(source, module.id, force)
         : maker.MakeFosModuleSource(source, module.id, force);
-    declined |= maker.LastFileOutcome() == FileOutcome::Declined;
-    PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + source);
+    declined |= TellFileOutcome(maker, source) == kDeclined;
   } catch (const CFileException&) {
     return false;  // reported by the generator
   }

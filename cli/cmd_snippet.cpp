@@ -6,10 +6,7 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
-#include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "host/sim_db.h"
-#include "login/config_db.h"
 
 namespace ff::cli {
 namespace {
@@ -30,27 +27,11 @@ int RunSnippet(Context& context, const SnippetOptions& options) {
   maker.SetBeautify(!options.plain);
 
   std::string text;
-  if (!maker.MakeBlsClientSnippet(options.module, context.options.force, code, text)) {
-    PrintError("cannot generate " + code + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
-    return kFailure;
-  }
-  if (text.empty()) {
-    PrintError("no BLS function " + code + " in module " + std::to_string(options.module));
-    return kFailure;
-  }
-  if (options.out.empty()) {
-    WriteCode(text);
-    return kOk;
-  }
-
+  const bool made = maker.MakeBlsClientSnippet(options.module, context.options.force, code, text);
+  const std::string what = "BLS function " + code + " in module " + std::to_string(options.module);
   const std::string path = gbk::FromUtf8(options.out);
-  try {
-    maker.WriteTextFile(path, context.options.force, text);
-  } catch (const CFileException&) {
-    return kFailure;  // reported by the writer
-  }
-  PrintLine(std::string(FileOutcomeWord(maker.LastFileOutcome())) + ": " + path);
-  return maker.LastFileOutcome() == FileOutcome::Declined ? kDeclined : kOk;
+  return DeliverCode(maker, made, text, what, path,
+                     [&] { maker.WriteTextFile(path, context.options.force, text); });
 }
 
 }  // namespace

@@ -5,8 +5,13 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/commands.h"
+#include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
+#include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/sim_db.h"
+#include "login/config_db.h"
 
 namespace ff::cli {
 
@@ -27,6 +32,41 @@ inline void WriteCode(const std::string& gbkText) {
   const std::string bytes = Output().utf8 ? gbk::ToUtf8(gbkText) : gbkText;
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
+}
+
+// Tells on standard output how the last file of `maker` went; a declined
+// overwrite gives kDeclined.
+inline int TellFileOutcome(const CCodeMaker& maker, const std::string& path) {
+  const FileOutcome outcome = maker.LastFileOutcome();
+  PrintLine(std::string(FileOutcomeWord(outcome)) + ": " + path);
+  return outcome == FileOutcome::Declined ? kDeclined : kOk;
+}
+
+// The text of one function or snippet, `made` by `maker`: a failure, or no
+// text at all (nothing has that code), is an error naming `what`. Otherwise
+// the text goes to standard output, or `writeFile` writes it to `path`
+// (GBK; empty: standard output); a file error was reported by the writer.
+template <class WriteFile>
+int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, const std::string& what,
+                const std::string& path, WriteFile writeFile) {
+  if (!made) {
+    PrintError("cannot generate " + what + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
+    return kFailure;
+  }
+  if (text.empty()) {
+    PrintError("no " + what);
+    return kFailure;
+  }
+  if (path.empty()) {
+    WriteCode(text);
+    return kOk;
+  }
+  try {
+    writeFile();
+  } catch (const CFileException&) {
+    return kFailure;
+  }
+  return TellFileOutcome(maker, path);
 }
 
 }  // namespace ff::cli

@@ -32,6 +32,13 @@ std::string ShortFidName(const std::string& variable) {
 
 bool IsStringLiteral(const std::string& initValue) { return initValue == "\"\""; }
 
+// The greatest variable name length of the record when aligning, else 0.
+int AlignedVarWidth(const CCodeMaker& maker, CMemRecord& record) {
+  int codeWidth = 0, varWidth = 0;
+  if (maker.GetBeautify()) maker.MeasureCodeVarWidths(record, codeWidth, varWidth);
+  return varWidth;
+}
+
 // Record set lines, keyed by parameter name or by short FID name.
 std::string RecordSetLines(const CCodeMaker& maker, CMemRecord& answer, bool byName) {
   const bool align = maker.GetBeautify();
@@ -166,8 +173,7 @@ std::string CCodeMaker::MakeClientRequestLines(CMemRecord& request) {
 
 std::string CCodeMaker::MakeClientAnswerDefs(CMemRecord& answer) {
   const bool align = beautify_;
-  int codeWidth = 0, varWidth = 0;
-  if (align) MeasureCodeVarWidths(answer, codeWidth, varWidth);
+  const int varWidth = AlignedVarWidth(*this, answer);
   std::string out;
   ff::code::LineGrouping grouping(align, answer.GetCount());
   for (answer.GoTop(); !answer.Eof(); answer.Skip(1)) {
@@ -188,8 +194,7 @@ std::string CCodeMaker::MakeClientAnswerDefs(CMemRecord& answer) {
 std::string CCodeMaker::MakeClientAnswerReads(CMemRecord& answer, bool multiRow) {
   const bool align = beautify_;
   const std::string& format = multiRow ? sn::ReadFormatMulti() : sn::ReadFormatSingle();
-  int codeWidth = 0, varWidth = 0;
-  if (align) MeasureCodeVarWidths(answer, codeWidth, varWidth);
+  const int varWidth = AlignedVarWidth(*this, answer);
   std::string out;
   ff::code::LineGrouping grouping(align, answer.GetCount());
   for (answer.GoTop(); !answer.Eof(); answer.Skip(1)) {

