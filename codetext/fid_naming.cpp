@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "host/str_split.h"
 #include "res/naming_texts.h"
 #include "res/param_captions.h"
 
@@ -34,6 +34,14 @@ int ReadInt(const CMemRecord& record, const std::string& caption) {
   return static_cast<int>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
 }
 
+// One bit per byte value modulo 64: a cheap superset test of the bytes
+// a text holds.
+std::uint64_t ByteMask(std::string_view text) {
+  std::uint64_t mask = 0;
+  for (char c : text) mask |= std::uint64_t{1} << (static_cast<unsigned char>(c) & 63);
+  return mask;
+}
+
 }  // namespace
 
 ff::FidVarInfo CCodeMaker::GetFidVarInfo(const CMemRecord& record) const {
@@ -57,10 +65,20 @@ ff::FidVarInfo CCodeMaker::GetFidVarInfo(const CMemRecord& record) const {
   }
   info.typeTag = tag;
 
-  // FID_ZJZH_UPDATE -> prefix + ZJZH + UPDATE: every piece but the first.
-  std::vector<std::string> pieces;
-  SplitStrByChar(info.code, '_', pieces);
-  for (size_t i = 1; i < pieces.size(); ++i) info.variable += pieces[i];
+  // FID_ZJZH_UPDATE -> prefix + ZJZH + UPDATE: every piece but the first,
+  // the pieces cut at '_' as SplitStrByChar cuts them (never at a trail
+  // byte), joined in place without a list of pieces.
+  bool firstPiece = true;
+  for (size_t i = 0; i < info.code.size();) {
+    if (info.code[i] == '_') {
+      firstPiece = false;
+      ++i;
+      continue;
+    }
+    const size_t length = gbk::CharLength(info.code, i);
+    if (!firstPiece) info.variable.append(info.code, i, length);
+    i += length;
+  }
 
   info.name = gbk::Trim(record.GetRef(res::CaptionParamName()));
   MixCaseName(info.variable);
@@ -74,7 +92,21 @@ void CCodeMaker::MixCaseName(std::string& text) {
       return;
     }
   }
-  for (const res::WordCase& word : res::MixCaseWords()) gbk::ReplaceAll(text, word.word, word.mixed);
+  // Most words cannot occur: a word with a byte the name lacks is skipped
+  // without a search. A replacement brings in no bytes but those of its
+  // mixed form, which join the set, so no later word is skipped wrongly.
+  static const std::vector<std::uint64_t> wordMasks = [] {
+    std::vector<std::uint64_t> masks;
+    for (const res::WordCase& word : res::MixCaseWords()) masks.push_back(ByteMask(word.word));
+    return masks;
+  }();
+  std::uint64_t present = ByteMask(text);
+  size_t i = 0;
+  for (const res::WordCase& word : res::MixCaseWords()) {
+    if ((wordMasks[i++] & ~present) != 0) continue;
+    gbk::ReplaceAll(text, word.word, word.mixed);
+    present |= ByteMask(word.mixed);
+  }
 }
 
 bool CCodeMaker::IsMultiRowAnswer(long answerType, const std::string& code) {

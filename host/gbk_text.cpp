@@ -185,14 +185,15 @@ namespace {
 size_t FindFromBoundary(std::string_view text, std::string_view needle, size_t start, size_t from) {
   if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
   if (needle.size() > text.size()) return std::string_view::npos;
-  const size_t last = text.size() - needle.size();
-  const char first = needle[0];
+  // A byte search finds the candidates; the walk over the characters only
+  // runs up to a candidate, to reject one that starts inside a character.
+  // Most searches (naming words, placeholders) find no candidate at all.
   size_t pos = start;
-  while (pos <= last) {
-    if (pos >= from && text[pos] == first &&
-        std::memcmp(text.data() + pos, needle.data(), needle.size()) == 0)
-      return pos;
-    pos += CharLength(text, pos);
+  size_t candidate = text.find(needle, from > start ? from : start);
+  while (candidate != std::string_view::npos) {
+    while (pos < candidate) pos += CharLength(text, pos);
+    if (pos == candidate) return candidate;
+    candidate = text.find(needle, candidate + 1);
   }
   return std::string_view::npos;
 }

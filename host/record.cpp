@@ -9,6 +9,15 @@ const std::string& EmptyText() {
   static const std::string empty;
   return empty;
 }
+
+// The text without blanks (0x20) on both sides, as gbk::Trim cuts it, without
+// a copy: a caption the query lacks is looked up on every read.
+std::string_view TrimmedView(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && text[b] == ' ') ++b;
+  while (e > b && text[e - 1] == ' ') --e;
+  return text.substr(b, e - b);
+}
 }  // namespace
 
 CStdRecord::CStdRecord() = default;
@@ -113,9 +122,9 @@ int CStdRecord::ColumnIndex(std::string_view caption) const {
     }
   }
   if (found < 0) {
-    std::string trimmed = ff::gbk::Trim(caption);
+    const std::string_view trimmed = TrimmedView(caption);
     for (size_t i = 0; i < columns_.size() && found < 0; ++i)
-      if (ff::gbk::Trim(columns_[i]) == trimmed) found = static_cast<int>(i);
+      if (TrimmedView(columns_[i]) == trimmed) found = static_cast<int>(i);
   }
   if (found >= 0) {
     lastCaption_.assign(caption);
