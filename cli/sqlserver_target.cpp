@@ -179,13 +179,7 @@ bool ResolveOdbc(const std::string& db, LoginValues& login, std::string& error) 
     return false;
   }
   const auto keys = odbc::ConnectionKeys(text);
-  auto has = [&keys](std::initializer_list<std::string_view> names) {
-    for (const auto& k : keys)
-      for (auto n : names)
-        if (k == n) return true;
-    return false;
-  };
-  if (has({"PWD", "PASSWORD"})) {
+  if (odbc::HasKey(keys, {"PWD", "PASSWORD"})) {
     error = "a password does not belong on the command line: take PWD= out of the connection string and set "
             "FIDFORGE_DB_PASSWORD or type it when asked";
     return false;
@@ -197,7 +191,7 @@ bool ResolveOdbc(const std::string& db, LoginValues& login, std::string& error) 
   login.password.clear();
   if (const char* value = std::getenv(kPasswordVariable)) {
     login.password = gbk::FromUtf8(value);
-  } else if (has({"UID", "USER", "USERNAME"})) {
+  } else if (odbc::HasKey(keys, {"UID", "USER", "USERNAME"})) {
     // A user without a password: ask, as for mssql://.
     return FindPassword("Password: ", login.password, error);
   }

@@ -12,6 +12,7 @@
 #include <sqlext.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -39,13 +40,6 @@ bool IsDigits(std::string_view text) {
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
-}
-
-bool HasKey(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
-  for (const auto& k : keys)
-    for (auto n : names)
-      if (k == n) return true;
-  return false;
 }
 
 void AppendOption(std::string& text, std::string_view key, const std::string& value) {
@@ -285,6 +279,13 @@ std::vector<std::string> ConnectionKeys(std::string_view text) {
   return keys;
 }
 
+bool HasKey(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names) {
+  for (const auto& k : keys)
+    for (auto n : names)
+      if (k == n) return true;
+  return false;
+}
+
 bool ParseServerText(const std::string& server, ServerAddress& address) {
   address = {};
   std::string text = gbk::Trim(server);
@@ -368,16 +369,37 @@ std::string ConnectionString(const LoginValues& login, const Settings& settings,
 }
 
 std::string HidePassword(std::string text, const std::string& password) {
-  // Any PWD=... or Password=... that a driver echoes.
-  for (std::string_view key : {"PWD=", "PASSWORD="}) {
+  // Any PWD=... or Password=... that a message repeats from a connection
+  // string: the value alone, braced or up to the end of the option, so
+  // that the driver's words after it stay readable.
+  auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  for (std::string_view key : {"PWD", "PASSWORD"}) {
     size_t from = 0;
     for (;;) {
-      std::string upper = gbk::ToUpper(text);
+      const std::string upper = gbk::ToUpper(text);
       size_t at = gbk::Find(upper, key, from);
       if (at == std::string::npos) break;
-      size_t begin = at + key.size();
-      size_t end = text.find(';', begin);
-      if (end == std::string::npos) end = text.size();
+      from = at + key.size();
+      if ((at > 0 && isWord(text[at - 1])) || (from < text.size() && isWord(text[from]))) continue;
+      size_t begin = text.find_first_not_of(' ', from);
+      if (begin == std::string::npos || text[begin] != '=') continue;
+      begin = text.find_first_not_of(' ', begin + 1);
+      if (begin == std::string::npos) break;
+      size_t end = begin;
+      if (text[begin] == '{') {  // a braced value may hold ';' and doubled '}}'
+        for (++end; end < text.size(); ++end) {
+          if (text[end] != '}') continue;
+          if (end + 1 < text.size() && text[end + 1] == '}') {
+            ++end;
+            continue;
+          }
+          ++end;
+          break;
+        }
+      } else {
+        end = text.find_first_of(";\n", begin);
+        if (end == std::string::npos) end = text.size();
+      }
       text.replace(begin, end - begin, "***");
       from = begin + 3;
     }
@@ -400,7 +422,9 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
   } else {
     ServerAddress address;
     if (!ParseServerText(login.server, address)) {
-      error = "no SQL Server named: the server text \"" + login.server + "\" holds no host";
+      error = address.host.empty()
+                  ? "no SQL Server named: the server text \"" + login.server + "\" holds no host"
+                  : "the port in the server text \"" + login.server + "\" is not between 1 and 65535";
       return nullptr;
     }
     target = "SQL Server \"" + gbk::Trim(login.server) + "\" through the ODBC driver \"" + settings.driver + "\"";

@@ -18,6 +18,7 @@
 //   FIDFORGE_ODBC_OPTIONS        more "key=value;..." for the connection string
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,8 @@ std::string QuoteValue(const std::string& value);
 
 // The keys of a connection string ("a=1;{b}=..."), upper-cased, in order.
 std::vector<std::string> ConnectionKeys(std::string_view text);
+// True when `keys` (as ConnectionKeys gives them) hold any of `names`.
+bool HasKey(const std::vector<std::string>& keys, std::initializer_list<std::string_view> names);
 
 // Every occurrence of the password (and of any PWD=/Password= value) in
 // `text` replaced by "***".

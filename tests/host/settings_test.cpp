@@ -46,11 +46,6 @@ TEST(Registry, ValuesRoundTripAndAMissingValueReadsEmpty) {
   EXPECT_TRUE(std::filesystem::exists(sandbox.dir().path() / "config" / "FidForge" / "fidforge.ini"));
 }
 
-TEST(Registry, EachSandboxStartsEmpty) {
-  ff::test::SettingsSandbox sandbox;
-  EXPECT_EQ(theReg.GetReg("ModulePath"), "");
-}
-
 TEST(CommentSettings, AMissingKeyIsCreatedWithTheDefaults) {
   ff::test::SettingsSandbox sandbox;
   CommentKey key(sandbox);

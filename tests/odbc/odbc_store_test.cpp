@@ -81,6 +81,11 @@ TEST(OdbcConnectionString, PasswordsAreHiddenInMessages) {
   EXPECT_EQ(odbc::HidePassword("login with PWD=geheim1;UID=sa failed", "geheim1"),
             "login with PWD=***;UID=sa failed");
   EXPECT_EQ(odbc::HidePassword("Password=abc", "abc"), "Password=***");
+  // Only the value goes: braced (';' and '}}' inside), spaced, and the
+  // driver's reason after it stays.
+  EXPECT_EQ(odbc::HidePassword("\"Driver={X};PWD={in;li}}ne}\":\n[unixODBC]Can't open lib 'X'", ""),
+            "\"Driver={X};PWD=***\":\n[unixODBC]Can't open lib 'X'");
+  EXPECT_EQ(odbc::HidePassword("DSN=a; pwd = spaced;UID=sa", ""), "DSN=a; pwd = ***;UID=sa");
   EXPECT_EQ(odbc::HidePassword("user s3cret! refused", "s3cret!"), "user *** refused");
   // A short password is no word to search for.
   EXPECT_EQ(odbc::HidePassword("sa refused", "sa"), "sa refused");

@@ -198,10 +198,12 @@ TEST_F(OdbcLoginFailure, AnEmptyServerAndAnEmptyConnectionStringAreSaid) {
   // "odbc:" with nothing after it never reaches the driver manager.
   EXPECT_FALSE(ConnectConfigDB("odbc:", "sa", "x", "Developer"));
   EXPECT_FALSE(ConnectConfigDB(" ,1433", "sa", "x", "Developer"));
+  EXPECT_FALSE(ConnectConfigDB("db01,70000", "sa", "x", "Developer"));
   EXPECT_EQ(g_pConfigDB, nullptr);
-  ASSERT_EQ(ui_.messages.size(), 2u);
+  ASSERT_EQ(ui_.messages.size(), 3u);
   EXPECT_NE(ui_.messages[0].find("odbc:"), std::string::npos);
   EXPECT_NE(ui_.messages[1].find("no SQL Server named"), std::string::npos);
+  EXPECT_NE(ui_.messages[2].find("65535"), std::string::npos) << ui_.messages[2];
 }
 
 TEST_F(OdbcLoginFailure, APasswordInsideAnOdbcStringIsNotRepeated) {
