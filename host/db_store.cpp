@@ -67,9 +67,9 @@ std::string DefaultDatabasePath(const std::string& name) {
 std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error) {
   if (!IsSqliteServer(login.server)) return OpenOdbcStore(login, error);
 
-  // "sqlite:<file>" may name the file itself when the database text is empty.
-  std::string database = login.database;
-  if (database.empty() && login.server.size() > 7) database = login.server.substr(7);
+  // "sqlite:<file>" names the file itself; the database text (which the
+  // login dialog always fills, "Developer" by default) then plays no part.
+  std::string database = login.server.size() > 7 ? login.server.substr(7) : login.database;
   if (database.empty()) {
     error = "no SQLite database named: the database name is empty";
     return nullptr;

@@ -28,8 +28,9 @@ class DbStore {
 
 // Opens the store that the server text names. Null on failure, with the
 // reason in `error` (never the password).
-//  - "", "sqlite", "sqlite:..."  -> SQLite file named by `database`; a bare
-//    name without '/' is "<name>.sqlite" in the user's data folder.
+//  - "", "sqlite" -> SQLite file named by `database`; a bare name without
+//    '/' is "<name>.sqlite" in the user's data folder.
+//  - "sqlite:<file>" -> that file (or bare name); `database` is not used.
 //  - "odbc:<connection string>" or "odbc:DSN=..." -> ODBC as given.
 //  - anything else -> SQL Server through ODBC.
 std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error);

@@ -145,6 +145,8 @@ TEST(OpenStore, RoutesByServerText) {
   EXPECT_TRUE(db.Open("sqlite", "", "", (dir / "a.sqlite").c_str()));
   EXPECT_TRUE(db.Open("SQLite:", "", "", (dir / "a.sqlite").c_str()));
   EXPECT_TRUE(db.Open(("sqlite:" + (dir / "a.sqlite")).c_str(), "", "", ""));
+  // A file typed after "sqlite:" wins over the login's database text.
+  EXPECT_TRUE(db.Open(("sqlite:" + (dir / "a.sqlite")).c_str(), "sa", "", "NoSuchDatabase"));
   // Anything else goes to ODBC, whose own error comes back.
   EXPECT_FALSE(db.Open("odbc:DSN=FidForgeNoSuchSource", "sa", "482913", "Developer"));
   EXPECT_FALSE(db.IsOpen());
