@@ -1,6 +1,7 @@
 #include "cli/sqlserver_target.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -22,6 +23,17 @@ PasswordPrompt& Prompt() {
   return prompt;
 }
 
+// While echo is off, an interrupt must give the terminal back as it was
+// before the program ends.
+int g_promptTty = -1;
+termios g_promptSaved{};
+
+void RestoreTerminalAndDie(int signal) {
+  if (g_promptTty >= 0) ::tcsetattr(g_promptTty, TCSAFLUSH, &g_promptSaved);
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
 // Reads one line from the terminal with echo off.
 bool AskTerminal(const std::string& prompt, std::string& password) {
   int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY);
@@ -38,6 +50,13 @@ bool AskTerminal(const std::string& prompt, std::string& password) {
     ::close(tty);
     return false;
   }
+  g_promptSaved = saved;
+  g_promptTty = tty;
+  struct sigaction restore {}, oldInt {}, oldTerm {}, oldQuit {};
+  restore.sa_handler = RestoreTerminalAndDie;
+  ::sigaction(SIGINT, &restore, &oldInt);
+  ::sigaction(SIGTERM, &restore, &oldTerm);
+  ::sigaction(SIGQUIT, &restore, &oldQuit);
   ::tcsetattr(tty, TCSAFLUSH, &quiet);
   password.clear();
   bool ok = false;
@@ -52,6 +71,10 @@ bool AskTerminal(const std::string& prompt, std::string& password) {
     password += c;
   }
   ::tcsetattr(tty, TCSAFLUSH, &saved);
+  ::sigaction(SIGINT, &oldInt, nullptr);
+  ::sigaction(SIGTERM, &oldTerm, nullptr);
+  ::sigaction(SIGQUIT, &oldQuit, nullptr);
+  g_promptTty = -1;
   ::close(tty);
   return ok;
 }
