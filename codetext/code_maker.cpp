@@ -1,6 +1,7 @@
 #include "codetext/code_maker.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,12 +17,15 @@ constexpr int kMaxSpaces = 1023;
 
 const std::string& OverwriteQuestion() { return FF_GBK("文件%s已经存在，是否重写!"); }
 
-// True when the file at `path` (GBK) can be opened for reading.
+// True when the file at `path` (GBK) can be opened for reading. A folder
+// opens, but it is no file to read.
 bool Readable(const std::string& path) {
   int fd = ::open(ff::gbk::ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
+  struct stat st {};
+  const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
   ::close(fd);
-  return true;
+  return file;
 }
 
 }  // namespace

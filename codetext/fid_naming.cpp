@@ -115,24 +115,29 @@ bool CCodeMaker::IsMultiRowAnswer(long answerType, const std::string& code) {
   return false;
 }
 
-bool CCodeMaker::MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const {
-  codeWidth = 0;
+namespace {
+
+// The greatest lengths of one text of the rows and of their variable names;
+// the record is left after its last row.
+void MeasureWidths(const CCodeMaker& maker, CMemRecord& record, std::string ff::FidVarInfo::*text,
+                   int& textWidth, int& varWidth) {
+  textWidth = 0;
   varWidth = 0;
   for (record.GoTop(); !record.Eof(); record.Skip()) {
-    ff::FidVarInfo info = GetFidVarInfo(record);
-    codeWidth = std::max(codeWidth, static_cast<int>(info.code.size()));
+    const ff::FidVarInfo info = maker.GetFidVarInfo(record);
+    textWidth = std::max(textWidth, static_cast<int>((info.*text).size()));
     varWidth = std::max(varWidth, static_cast<int>(info.variable.size()));
   }
+}
+
+}  // namespace
+
+bool CCodeMaker::MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const {
+  MeasureWidths(*this, record, &ff::FidVarInfo::code, codeWidth, varWidth);
   return true;
 }
 
 bool CCodeMaker::MeasureNameVarWidths(CMemRecord& record, int& nameWidth, int& varWidth) const {
-  nameWidth = 0;
-  varWidth = 0;
-  for (record.GoTop(); !record.Eof(); record.Skip()) {
-    ff::FidVarInfo info = GetFidVarInfo(record);
-    nameWidth = std::max(nameWidth, static_cast<int>(info.name.size()));
-    varWidth = std::max(varWidth, static_cast<int>(info.variable.size()));
-  }
+  MeasureWidths(*this, record, &ff::FidVarInfo::name, nameWidth, varWidth);
   return true;
 }

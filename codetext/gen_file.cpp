@@ -1,14 +1,17 @@
 #include "codetext/gen_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -76,6 +79,60 @@ ssize_t ReadFull(int fd, char* data, size_t size) {
   return static_cast<ssize_t>(done);
 }
 
+// The temporary files being written, so that an interrupt (Ctrl-C at an
+// overwrite question, a kill during a long generation) takes them along
+// instead of leaving them in the target's folder.
+struct PendingTemp {
+  volatile std::sig_atomic_t used = 0;
+  char path[PATH_MAX] = {};
+};
+PendingTemp g_pending[8];
+
+extern "C" void RemovePendingTemps(int sig) {
+  for (PendingTemp& pending : g_pending) {
+    if (pending.used) ::unlink(pending.path);
+  }
+  // The handler was reset on entry: the signal now ends the process as it
+  // would have without us.
+  ::raise(sig);
+}
+
+// Only where nobody else has a say: a handler the program set, or a signal
+// it ignores, stays as it is.
+void InstallInterruptCleanup() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction current {};
+    if (::sigaction(sig, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) ||
+        current.sa_handler != SIG_DFL) {
+      continue;
+    }
+    struct sigaction action {};
+    action.sa_handler = RemovePendingTemps;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    ::sigaction(sig, &action, nullptr);
+  }
+}
+
+int ClaimPendingSlot(const std::string& path) {
+  if (path.size() >= PATH_MAX) return -1;
+  for (int i = 0; i < static_cast<int>(std::size(g_pending)); ++i) {
+    if (g_pending[i].used) continue;
+    std::memcpy(g_pending[i].path, path.c_str(), path.size() + 1);
+    g_pending[i].used = 1;
+    return i;
+  }
+  return -1;
+}
+
+void ReleasePendingSlot(int& slot) {
+  if (slot >= 0) g_pending[slot].used = 0;
+  slot = -1;
+}
+
 bool SameContent(const std::string& a, const std::string& b) {
   struct stat sa {}, sb {};
   if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
@@ -136,15 +193,18 @@ GenFile::GenFile(std::string path) : path_(std::move(path)) {
     if ((st.st_mode & 0222) == 0) Fail(EACCES);
   }
 
+  InstallInterruptCleanup();
   std::string pattern = FolderOf(target_) + "/." + BaseOf(target_) + ".XXXXXX";
   fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (fd_ < 0) Fail(errno);
   tempPath_ = pattern;
+  pendingSlot_ = ClaimPendingSlot(tempPath_);
 }
 
 GenFile::~GenFile() {
   if (fd_ >= 0) ::close(fd_);
   if (!committed_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+  ReleasePendingSlot(pendingSlot_);
 }
 
 void GenFile::Fail(int error) const {
@@ -207,6 +267,7 @@ FileOutcome GenFile::Commit() {
     // Leave the file and its time alone.
     ::unlink(tempPath_.c_str());
     committed_ = true;
+    ReleasePendingSlot(pendingSlot_);
     return FileOutcome::Unchanged;
   }
   struct stat st {};
@@ -214,6 +275,7 @@ FileOutcome GenFile::Commit() {
   if (::chmod(tempPath_.c_str(), mode) != 0) Fail(errno);
   if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
   committed_ = true;
+  ReleasePendingSlot(pendingSlot_);
   return FileOutcome::Written;
 }
 

@@ -48,6 +48,7 @@ class GenFile {
   std::string buffer_;  // small write buffer, flushed at 64 KiB
   void Flush();
 
+  int pendingSlot_ = -1;   // where an interrupt finds the temporary file
   std::string target_;     // the file the rename replaces (links resolved)
   bool direct_ = false;    // a device or pipe: written in place, no rename
   bool finished_ = false;

@@ -52,6 +52,22 @@ void CollapseBlanks(std::string& text) {
   text.swap(out);
 }
 
+// Fills the date placeholders of a template line.
+void FillDate(std::string& line, const ff::CommentDate& date) {
+  gbk::ReplaceAll(line, "%Year%", date.year);
+  gbk::ReplaceAll(line, "%Month%", date.month);
+  gbk::ReplaceAll(line, "%Day%", date.day);
+}
+
+// The first row of the change history, shared by both comments.
+std::string HistoryRow(const ff::CommentDate& date, const std::string& author, const std::string& version) {
+  std::string row = res::HistoryFirstRow();
+  FillDate(row, date);
+  gbk::ReplaceAll(row, "%Author%", author);
+  gbk::ReplaceAll(row, "%Version%", version);
+  return row;
+}
+
 std::string TwoDigits(int n) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d", n);
@@ -127,16 +143,7 @@ std::string CRoutineComment::MakeFileComment() {
   const std::string blank = star + kCrLf;
 
   std::string dateLine = star + res::CreateDateLine();
-  gbk::ReplaceAll(dateLine, "%Year%", date.year);
-  gbk::ReplaceAll(dateLine, "%Month%", date.month);
-  gbk::ReplaceAll(dateLine, "%Day%", date.day);
-
-  std::string history = star + res::HistoryFirstRow();
-  gbk::ReplaceAll(history, "%Year%", date.year);
-  gbk::ReplaceAll(history, "%Month%", date.month);
-  gbk::ReplaceAll(history, "%Day%", date.day);
-  gbk::ReplaceAll(history, "%Author%", author);
-  gbk::ReplaceAll(history, "%Version%", version_);
+  FillDate(dateLine, date);
 
   std::string out;
   out += res::CommentTopBorder() + kCrLf;
@@ -153,7 +160,7 @@ std::string CRoutineComment::MakeFileComment() {
   out += star + res::HistoryCaption() + kCrLf;
   out += blank;
   out += star + res::HistoryHeader() + kCrLf;
-  out += history + kCrLf;
+  out += star + HistoryRow(date, author, version_) + kCrLf;
   out += star + res::HistoryCreated() + kCrLf;
   out += blank;
   out += res::CommentBottomBorder() + kCrLf;
@@ -225,12 +232,6 @@ std::string CRoutineComment::MakeFunctionComment() {
   std::string designLine = gbk::Replaced(res::FunctionDesignLine(), "%Imp%", design_);
   gbk::ReplaceAll(designLine, "%Design%", design_);
   std::string noteLine = gbk::Replaced(res::FunctionNoteLine(), "%Note%", note_);
-  std::string history = res::HistoryFirstRow();
-  gbk::ReplaceAll(history, "%Year%", date.year);
-  gbk::ReplaceAll(history, "%Month%", date.month);
-  gbk::ReplaceAll(history, "%Day%", date.day);
-  gbk::ReplaceAll(history, "%Author%", author);
-  gbk::ReplaceAll(history, "%Version%", version_);
 
   std::string out;
   out += in + res::CommentTopBorder() + kCrLf;
@@ -243,7 +244,7 @@ std::string CRoutineComment::MakeFunctionComment() {
   out += star + res::HistoryCaption() + kCrLf;
   out += star + kCrLf;
   out += star + res::HistoryHeader() + kCrLf;
-  out += star + history + kCrLf;
+  out += star + HistoryRow(date, author, version_) + kCrLf;
   out += star + kCrLf;
   out += in + res::CommentBottomBorder() + kCrLf;
   return out;

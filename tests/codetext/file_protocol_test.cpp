@@ -221,7 +221,25 @@ TEST_F(FileProtocol, AWriteFailingHalfWayKeepsTheOldContent) {
 
 TEST_F(FileProtocol, TargetIsAFolder) {
   fs::create_directory(dir.path() / "fixdef.h");
+  EXPECT_TRUE(maker.CheckOverwrite(dir / "fixdef.h", false));  // a folder cannot be read as a file
+  EXPECT_TRUE(ui.questions.empty());
   ExpectFileError(maker, ui, dir / "fixdef.h", "Is a directory");
+}
+
+TEST_F(FileProtocol, AKillLeavesNoTemporaryFile) {
+  // Ctrl-C or a kill at the overwrite question comes while the new text
+  // waits in its temporary file. (SIGTERM: a background run ignores SIGINT.)
+  const std::string path = dir / "fixdef.h";
+  WriteFile(path, "old");
+  EXPECT_EXIT(
+      {
+        GenFile file(path);
+        file.Write("new");
+        ::raise(SIGTERM);
+      },
+      ::testing::KilledBySignal(SIGTERM), "");
+  EXPECT_EQ("old", ReadFile(path));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
 }
 
 TEST_F(FileProtocol, ALinkedTargetIsReplacedBehindTheLink) {

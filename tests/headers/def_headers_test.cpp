@@ -110,14 +110,6 @@ TEST_F(DefHeaders, EmptyOrMissingDatabaseWritesTheFixedLinesOnly) {
                   Body("fiddef.h"));
 }
 
-TEST_F(DefHeaders, DeclinedHeaderKeepsItsBytes) {
-  TestDatabase db("INSERT INTO T151 VALUES (1, 'FID_A', 'a', 1, NULL);");
-  WriteFile(dir / "fiddef.h", "old");
-  ui.Answer(false);
-  EXPECT_FALSE(maker.MakeFidDefFile(dir / "fiddef.h", false));
-  EXPECT_EQ("old", ReadFile(dir / "fiddef.h"));
-}
-
 TEST_F(DefHeaders, LongValuesKeepTheColumnsExact) {
   // Far past any blank run the alignment helpers usually make.
   const std::string longCode(3000, 'L');
