@@ -4,7 +4,7 @@
 #include "host/registry.h"
 #include "host/user_interface.h"
 #include "login/config_db.h"
-#include "module/format_text.h"
+#include "codetext/code_format.h"
 #include "module/host_app.h"
 #include "res/gui_texts.h"
 
@@ -77,7 +77,7 @@ void CPageExport::OnOK() {
     m_CodeMaker.MakeBlsDefFile(m_strBlsDefFile, m_bOverWrite);
     m_CodeMaker.MakeFosDefFile(m_strFosDefFile, m_bOverWrite);
     m_CodeMaker.MakeSysDefFile(m_strSysDefFile, m_bOverWrite);
-    ff::UI().ShowMessage(ff::gui::FormatText(ff::res::gui::ExportSummaryFormat(),
+    ff::UI().ShowMessage(ff::code::Format(ff::res::gui::ExportSummaryFormat(),
                                              {m_strFixDefFile, m_strFidDefFile, m_strFosDefFile,
                                               m_strBlsDefFile, m_strSysDefFile}));
     theReg.Write("FixPath", m_strPath);

@@ -6,7 +6,7 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "module/format_text.h"
+#include "codetext/code_format.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/code_page_texts.h"
 #include "res/module_texts.h"
@@ -22,7 +22,7 @@ std::string FileList(const std::vector<std::string>& paths) {
   std::string list;
   for (size_t i = 0; i < paths.size(); ++i) {
     if (i > 0) list += texts::FileListSeparator();
-    list += ff::gui::FormatText(texts::FileListItem(), {paths[i]});
+    list += ff::code::Format(texts::FileListItem(), {paths[i]});
   }
   return list + texts::FileListEnd();
 }
@@ -100,7 +100,7 @@ std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, c
   std::string text = texts::CodeFilesHead(bls);
   text += written.empty() ? texts::NoFileGenerated() : FileList(written) + texts::FilesGenerated();
   for (const FileResult& f : files)
-    if (!f.written) text += ff::gui::FormatText(texts::DeclinedFileKept(), {f.path});
+    if (!f.written) text += ff::code::Format(texts::DeclinedFileKept(), {f.path});
   std::vector<std::string> tests;
   for (const std::string* p : {&testCppFile, &testHeadFile})
     if (!p->empty()) tests.push_back(*p);

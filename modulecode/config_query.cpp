@@ -5,7 +5,7 @@
 #include "host/sim_db.h"
 #include "codetext/text_fill.h"
 #include "login/config_db.h"
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 #include "res/function_templates.h"
 
 namespace ff::code {

@@ -15,7 +15,7 @@
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/str_split.h"
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "modulecode/line_grouping.h"
 #include "res/function_templates.h"

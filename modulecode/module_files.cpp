@@ -7,7 +7,7 @@
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"

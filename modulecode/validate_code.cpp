@@ -6,7 +6,7 @@
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 #include "res/function_templates.h"
 #include "res/validation_texts.h"
 

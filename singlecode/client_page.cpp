@@ -2,7 +2,7 @@
 
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
-#include "module/format_text.h"
+#include "codetext/code_format.h"
 #include "res/code_page_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}
@@ -52,6 +52,6 @@ void CPageCodeClientSingle::OnOK() {
       MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text) ? text : std::string();
   UpdateData(false);
   StoreValues();
-  ff::UI().ShowMessage(ff::gui::FormatText(ff::res::codepage::SnippetSettingsSaved(m_bBLS),
+  ff::UI().ShowMessage(ff::code::Format(ff::res::codepage::SnippetSettingsSaved(m_bBLS),
                                            {m_strPath, m_strHeadFile, m_strCppFile}));
 }

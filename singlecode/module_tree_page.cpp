@@ -14,7 +14,7 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "module/format_text.h"
+#include "codetext/code_format.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/function_templates.h"
@@ -165,7 +165,7 @@ std::string CModuleTreePage::TempFolderFile(const std::string& name) {
 std::string CModuleTreePage::EditorFilePath(const std::string& author) {
   const std::string path = TempFolderFile(names::EditorFileName());
   if (!path.empty()) return path;
-  return ff::gui::FormatText(names::EditorFallbackFormat(), {author});
+  return ff::code::Format(names::EditorFallbackFormat(), {author});
 }
 
 void CModuleTreePage::OnCopy() {

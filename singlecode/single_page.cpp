@@ -9,7 +9,7 @@
 #include "host/gbk_text.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "module/format_text.h"
+#include "codetext/code_format.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "singlecode/kestrel_tree_ctrl.h"
@@ -170,8 +170,8 @@ void CPageCodeSingle::OnFind() {
   const int start = m_tree->GetSelectedItem();
   const int found = m_tree->FindItem(match, start, true);
   if (found == 0) {
-    ff::UI().ShowMessage(any ? ff::gui::FormatText(texts::FindNothingAny(), {text})
-                             : ff::gui::FormatText(texts::FindNothingByKind(), {kind, text}));
+    ff::UI().ShowMessage(any ? ff::code::Format(texts::FindNothingAny(), {text})
+                             : ff::code::Format(texts::FindNothingByKind(), {kind, text}));
     return;
   }
   m_tree->SelectItem(found);  // the selection message refreshes the preview

@@ -1,4 +1,4 @@
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 
 namespace ff::code {
 
@@ -10,8 +10,8 @@ void AppendFormat(std::string& out, std::string_view format,
   while (next != args.end()) {
     size_t mark = format.find('%', pos);
     if (mark == std::string_view::npos || mark + 1 >= format.size()) break;
-    char spec = format[mark + 1];
-    if (spec != 's' && spec != 'd') {
+    char conversion = format[mark + 1];
+    if (conversion != 's' && conversion != 'd') {
       out.append(format.substr(pos, mark + 1 - pos));
       pos = mark + 1;
       continue;
