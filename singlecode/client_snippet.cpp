@@ -8,7 +8,7 @@
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "modulecode/code_format.h"
+#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "modulecode/line_grouping.h"
 #include "res/function_templates.h"
