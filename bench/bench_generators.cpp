@@ -119,17 +119,25 @@ class RecordingStore : public ff::DbStore {
   }
   void Pause(bool paused) { paused_ = paused; }
   bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    Count(sql);
+    return inner_->Select(sql, record, error);
+  }
+  bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
+    Count(sql);
+    return inner_->SelectEach(sql, row, onRow, error);
+  }
+  long long queries = 0;
+
+ private:
+  void Count(const std::string& sql) {
     ++queries;
     if (log_ && !paused_) {
       const auto size = static_cast<std::uint32_t>(sql.size());
       std::fwrite(&size, sizeof size, 1, log_);
       std::fwrite(sql.data(), 1, sql.size(), log_);
     }
-    return inner_->Select(sql, record, error);
   }
-  long long queries = 0;
 
- private:
   std::unique_ptr<ff::DbStore> inner_;
   std::FILE* log_ = nullptr;
   bool paused_ = false;

@@ -1,8 +1,12 @@
 // The five definition headers: fiddef.h, fosdef.h, blsdef.h, fixdef.h and
-// sysdef.h. Each is written line by line as its rows are read, after a first
-// pass over the rows that measures the column widths.
+// sysdef.h. Each header's query runs twice: the first run measures the
+// column widths, the second writes each line as its row arrives. The rows
+// are streamed both times, never held together, so a header of any size
+// takes the memory of one row.
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "codetext/code_maker.h"
 #include "codetext/text_fill.h"
@@ -17,12 +21,16 @@ namespace res = ff::res;
 
 namespace {
 
-// Runs one query on the shared connection. The result is not checked: a
-// failed query, like a missing connection, leaves the record empty.
-void SelectAll(const std::string& query, CMemRecord& record) {
+// Runs one query on the shared connection and hands its rows to `onRow`
+// one at a time. The result is not checked: a failed query, like a missing
+// connection, hands over no rows.
+void EachRow(const std::string& query, const std::function<void(const CMemRecord& row)>& onRow) {
   if (g_pConfigDB == nullptr) return;
   g_pConfigDB->Cmd(query);
-  g_pConfigDB->SelectInto(&record, true);
+  g_pConfigDB->SelectEach([&onRow](const CMemRecord& row) {
+    onRow(row);
+    return true;
+  });
 }
 
 std::string Trimmed(const CMemRecord& record, const std::string& caption) {
@@ -31,6 +39,16 @@ std::string Trimmed(const CMemRecord& record, const std::string& caption) {
 
 int Len(const std::string& text) { return static_cast<int>(text.size()); }
 
+// The length of the value once trimmed, without making the trimmed copy:
+// the measuring run looks at every row.
+int TrimmedLen(const CMemRecord& record, const std::string& caption) {
+  std::string_view text = record.GetRef(caption);
+  size_t b = 0, e = text.size();
+  while (b < e && text[b] == ' ') ++b;
+  while (e > b && text[e - 1] == ' ') --e;
+  return static_cast<int>(e - b);
+}
+
 // The blank run that aligns a column. The columns hold database texts of
 // any length, so the run is exact however long it gets.
 std::string Pad(int n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
@@ -38,44 +56,39 @@ std::string Pad(int n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ')
 // fosdef.h and blsdef.h: one macro per code, dots turned into underscores.
 void WriteCodeDefines(ff::GenFile& file, const std::string& query, const std::string& numberCaption,
                       const std::string& codeCaption, const std::string& nameCaption) {
-  CMemRecord record;
-  SelectAll(query, record);
   int width = 0;
-  for (record.GoTop(); !record.Eof(); record.Skip()) width = std::max(width, Len(Trimmed(record, codeCaption)));
-  for (record.GoTop(); !record.Eof(); record.Skip()) {
-    const std::string code = gbk::Replaced(Trimmed(record, codeCaption), ".", "_");
+  EachRow(query, [&](const CMemRecord& row) { width = std::max(width, TrimmedLen(row, codeCaption)); });
+  EachRow(query, [&](const CMemRecord& row) {
+    const std::string code = gbk::Replaced(Trimmed(row, codeCaption), ".", "_");
     file.Write(ff::FillTemplate(res::CodeDefLine(), {{"Code", code},
                                                      {"Pad", Pad(width - Len(code) + 2)},
-                                                     {"Number", Trimmed(record, numberCaption)},
-                                                     {"Name", Trimmed(record, nameCaption)}}));
-  }
+                                                     {"Number", Trimmed(row, numberCaption)},
+                                                     {"Name", Trimmed(row, nameCaption)}}));
+  });
 }
 
 }  // namespace
 
 bool CCodeMaker::MakeFidDefFile(const std::string& path, bool noPrompt) {
   return GenerateFile(path, noPrompt, res::FidDefAbstract(), [](ff::GenFile& file) {
-    CMemRecord record;
-    SelectAll(res::FidDefQuery(), record);
+    const std::string& query = res::FidDefQuery();
     file.Write(res::FidDefBegin());
     int width = 0;
-    for (record.GoTop(); !record.Eof(); record.Skip()) {
-      width = std::max(width, Len(Trimmed(record, res::FidCodeCaption())));
-    }
-    for (record.GoTop(); !record.Eof(); record.Skip()) {
-      const std::string code = Trimmed(record, res::FidCodeCaption());
+    EachRow(query, [&](const CMemRecord& row) { width = std::max(width, TrimmedLen(row, res::FidCodeCaption())); });
+    EachRow(query, [&](const CMemRecord& row) {
+      const std::string code = Trimmed(row, res::FidCodeCaption());
       std::string line = ff::FillTemplate(res::FidDefLine(), {{"Code", code},
                                                               {"Pad", Pad(width - Len(code) + 2)},
-                                                              {"Number", Trimmed(record, res::FidNumberCaption())},
-                                                              {"Name", Trimmed(record, res::FidNameCaption())}});
-      const std::string dataType = Trimmed(record, res::FidTypeCaption());
+                                                              {"Number", Trimmed(row, res::FidNumberCaption())},
+                                                              {"Name", Trimmed(row, res::FidNameCaption())}});
+      const std::string dataType = Trimmed(row, res::FidTypeCaption());
       if (!dataType.empty()) line += ff::FillTemplate(res::FidDefDetail(), {{"Text", dataType}});
       // The note goes in as delivered, blanks and all.
-      const std::string& note = record.GetRef(res::FidNoteCaption());
+      const std::string& note = row.GetRef(res::FidNoteCaption());
       if (!note.empty()) line += ff::FillTemplate(res::FidDefDetail(), {{"Text", note}});
       line += res::LineEnd();
       file.Write(line);
-    }
+    });
     file.Write(res::FidDefEnd());
   });
 }
@@ -105,46 +118,45 @@ bool CCodeMaker::MakeFixDefFile(const std::string& path, bool noPrompt) {
 
 bool CCodeMaker::MakeSysDefFile(const std::string& path, bool noPrompt) {
   return GenerateFile(path, noPrompt, res::SysDefAbstract(), [](ff::GenFile& file) {
-    CMemRecord record;
-    SelectAll(res::SysDefQuery(), record);
+    const std::string& query = res::SysDefQuery();
     file.Write(res::SysDefBegin());
 
     // Kind 6 values are numbers and stand bare; every other kind is a
     // quoted string. Names and messages line up in two columns.
-    auto kindOf = [&record] { return gbk::AtoL(record.GetRef(res::ErrorKindCaption())); };
+    auto kindOf = [](const CMemRecord& row) { return gbk::AtoL(row.GetRef(res::ErrorKindCaption())); };
     int nameWidth = 0;   // code names and message names together
     int valueWidth = 0;  // messages + 2, quoted values + 2
-    for (record.GoTop(); !record.Eof(); record.Skip()) {
-      nameWidth = std::max({nameWidth, Len(Trimmed(record, res::ErrorCodeCaption())),
-                            Len(Trimmed(record, res::ErrorMsgNameCaption()))});
-      valueWidth = std::max(valueWidth, Len(Trimmed(record, res::ErrorMessageCaption())) + 2);
-      if (kindOf() != 6) valueWidth = std::max(valueWidth, Len(Trimmed(record, res::ErrorValueCaption())) + 2);
-    }
+    EachRow(query, [&](const CMemRecord& row) {
+      nameWidth = std::max({nameWidth, TrimmedLen(row, res::ErrorCodeCaption()),
+                            TrimmedLen(row, res::ErrorMsgNameCaption())});
+      valueWidth = std::max(valueWidth, TrimmedLen(row, res::ErrorMessageCaption()) + 2);
+      if (kindOf(row) != 6) valueWidth = std::max(valueWidth, TrimmedLen(row, res::ErrorValueCaption()) + 2);
+    });
 
     std::string lastCategory;
-    for (record.GoTop(); !record.Eof(); record.Skip()) {
-      const std::string category = Trimmed(record, res::ErrorCategoryCaption());
+    EachRow(query, [&](const CMemRecord& row) {
+      const std::string category = Trimmed(row, res::ErrorCategoryCaption());
       if (category != lastCategory) {
         lastCategory = category;
         file.Write(ff::FillTemplate(res::ErrorCategoryHeading(), {{"Category", category}}));
       }
-      const std::string code = Trimmed(record, res::ErrorCodeCaption());
-      const std::string value = Trimmed(record, res::ErrorValueCaption());
-      const std::string message = Trimmed(record, res::ErrorMessageCaption());
-      const bool number = kindOf() == 6;
+      const std::string code = Trimmed(row, res::ErrorCodeCaption());
+      const std::string value = Trimmed(row, res::ErrorValueCaption());
+      const std::string message = Trimmed(row, res::ErrorMessageCaption());
+      const bool number = kindOf(row) == 6;
       file.Write(ff::FillTemplate(number ? res::ErrorNumberLine() : res::ErrorTextLine(),
                                   {{"Code", code},
                                    {"Pad", Pad(nameWidth - Len(code) + 2)},
                                    {"Value", value},
                                    {"ValuePad", Pad(valueWidth - Len(value) + (number ? 2 : 0))},
                                    {"Message", message}}));
-      const std::string messageName = Trimmed(record, res::ErrorMsgNameCaption());
+      const std::string messageName = Trimmed(row, res::ErrorMsgNameCaption());
       if (!messageName.empty()) {
         file.Write(ff::FillTemplate(res::ErrorMessageLine(), {{"Name", messageName},
                                                               {"Pad", Pad(nameWidth - Len(messageName) + 2)},
                                                               {"Message", message}}));
       }
-    }
+    });
     file.Write(res::SysDefEnd());
   });
 }

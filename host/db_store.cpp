@@ -10,6 +10,7 @@
 
 #include "data/embedded_sql.h"
 #include "host/gbk_text.h"
+#include "host/record.h"
 
 namespace ff {
 namespace {
@@ -46,6 +47,22 @@ bool CreateDemoDatabase(const std::string& path, std::string& error) {
 }
 
 }  // namespace
+
+bool DbStore::SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) {
+  CMemRecord all;
+  if (!Select(sql, all, error)) {
+    row.SetColumns({});
+    return false;
+  }
+  row.SetColumns(all.Columns());
+  const int columns = static_cast<int>(all.Columns().size());
+  for (int r = 0; r < all.GetCount(); ++r) {
+    std::span<std::string> values = row.SingleRow();
+    for (int c = 0; c < columns; ++c) values[static_cast<size_t>(c)] = all.Value(r, c);
+    if (!onRow(row)) break;
+  }
+  return true;
+}
 
 bool IsSqliteServer(const std::string& server) {
   return server.empty() || (server.size() == 6 && StartsWithNoCase(server, "sqlite")) ||

@@ -2,10 +2,12 @@
 // SQLite file and SQL Server (or any ODBC data source).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class CStdRecord;
+class CMemRecord;
 
 namespace ff {
 
@@ -24,6 +26,21 @@ class DbStore {
   // columns and rows with the result. On failure the record has no rows,
   // `error` holds the reason and the result is false.
   virtual bool Select(const std::string& sql, CStdRecord& record, std::string& error) = 0;
+
+  // Receives one row of a streamed result; returns false to stop reading.
+  using RowHandler = std::function<bool(const CMemRecord& row)>;
+
+  // Runs one SQL text like Select but hands the rows over one at a time:
+  // `row` gets the result's captions as its columns and holds exactly the
+  // row being handed over, its values refilled in place for the next one.
+  // On failure no further row is handed over, `error` holds the reason and
+  // the result is false; a failure before the first row hands over none.
+  // `onRow` must not run another query on this store: a SQL Server
+  // connection carries one result at a time.
+  //
+  // This default reads the whole result with Select and hands its rows
+  // over one by one; the stores override it to read row by row.
+  virtual bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error);
 };
 
 // Opens the store that the server text names. Null on failure, with the

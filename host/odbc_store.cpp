@@ -15,6 +15,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <span>
 #include <vector>
 
 #include "host/gbk_text.h"
@@ -127,19 +129,32 @@ class OdbcStore : public DbStore {
   }
 
   bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    return Query(sql, record, nullptr, error);
+  }
+
+  bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
+    const std::function<bool()> next = [&] { return onRow(row); };
+    return Query(sql, row, &next, error);
+  }
+
+ private:
+  // Runs `sql` into `record`. Without `afterRow` every row is appended;
+  // with it each row is read into the record's single row and handed over
+  // before the next is fetched, until `afterRow` says stop.
+  bool Query(const std::string& sql, CStdRecord& record, const std::function<bool()>* afterRow, std::string& error) {
     record.SetColumns({});
     SQLHSTMT stmt = nullptr;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &stmt))) {
       error = Failure("cannot start a query", SQL_HANDLE_DBC, dbc_);
       return false;
     }
-    bool ok = Run(stmt, sql, record, error);
+    bool ok = Run(stmt, sql, record, afterRow, error);
     SQLFreeHandle(SQL_HANDLE_STMT, stmt);
     return ok;
   }
 
- private:
-  bool Run(SQLHSTMT stmt, const std::string& sql, CStdRecord& record, std::string& error) {
+  bool Run(SQLHSTMT stmt, const std::string& sql, CStdRecord& record, const std::function<bool()>* afterRow,
+           std::string& error) {
     std::string text = sql;
     if (sqlite_) {
       text = gbk::IsAscii(sql) ? sql : gbk::ToUtf8(sql);
@@ -167,18 +182,25 @@ class OdbcStore : public DbStore {
         record.Empty();
         return false;
       }
-      for (SQLUSMALLINT c = 1; c <= static_cast<SQLUSMALLINT>(columns); ++c) {
-        std::string value;
-        if (!ReadValue(stmt, c, buffer, value)) {
-          error = Failure("reading a value failed", SQL_HANDLE_STMT, stmt);
-          record.Empty();
-          return false;
-        }
-        record.AddValue(sqlite_ && !gbk::IsAscii(value) ? gbk::FromUtf8(value) : std::move(value));
+      if (!ReadRow(stmt, buffer, afterRow ? record.SingleRow() : record.AddRow())) {
+        error = Failure("reading a value failed", SQL_HANDLE_STMT, stmt);
+        record.Empty();
+        return false;
       }
-      record.EndRow();
+      if (afterRow && !(*afterRow)()) break;
     }
     SQLCloseCursor(stmt);
+    return true;
+  }
+
+  // The values of the fetched row, one per column, each overwriting the
+  // text it replaces.
+  bool ReadRow(SQLHSTMT stmt, std::vector<char>& buffer, std::span<std::string> values) {
+    for (size_t i = 0; i < values.size(); ++i) {
+      std::string& value = values[i];
+      if (!ReadValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
+      if (sqlite_ && !gbk::IsAscii(value)) value = gbk::FromUtf8(value);
+    }
     return true;
   }
 

@@ -112,6 +112,24 @@ void CStdRecord::EndRow() {
   ++rowCount_;
 }
 
+std::span<std::string> CStdRecord::AddRow() {
+  const size_t width = columns_.size();
+  const size_t first = static_cast<size_t>(rowCount_) * width;
+  values_.resize(first + width);
+  ++rowCount_;
+  return std::span<std::string>(values_.data() + first, width);
+}
+
+std::span<std::string> CStdRecord::SingleRow() {
+  const size_t width = columns_.size();
+  if (rowCount_ != 1 || values_.size() != width) {
+    values_.resize(width);
+    rowCount_ = 1;
+  }
+  current_ = 0;
+  return std::span<std::string>(values_.data(), width);
+}
+
 int CStdRecord::ColumnIndex(std::string_view caption) const {
   if (lastIndex_ >= 0 && caption == lastCaption_) return lastIndex_;
   int found = -1;

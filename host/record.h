@@ -6,6 +6,7 @@
 // control. Every value is text; NULL reads as the empty text.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,13 @@ class CStdRecord {
   // Appends a value to the row being built; call EndRow() after the last.
   void AddValue(std::string value);
   void EndRow();
+  // Appends one row of empty values and hands them out to be filled in
+  // place; valid until the next change of the record.
+  std::span<std::string> AddRow();
+  // Makes the record hold exactly one row, the current one, and hands out
+  // its values to be overwritten. A streamed read refills this row for
+  // every result row, so the values keep their storage from row to row.
+  std::span<std::string> SingleRow();
 
   const std::vector<std::string>& Columns() const { return columns_; }
 

@@ -40,6 +40,21 @@ bool CSimDB::SelectInto(CStdRecord* record, bool /*replace*/) {
   return true;
 }
 
+bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow) {
+  if (!store_) {
+    lastError_ = "not connected to a database";
+    return false;
+  }
+  CMemRecord row;
+  std::string error;
+  if (!store_->SelectEach(sql_, row, onRow, error)) {
+    lastError_ = error.empty() ? std::string("the query failed") : error;
+    return false;
+  }
+  lastError_.clear();
+  return true;
+}
+
 void CSimDB::Attach(std::unique_ptr<ff::DbStore> store) {
   store_ = std::move(store);
   lastError_.clear();

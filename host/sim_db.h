@@ -1,12 +1,14 @@
 // The connection to the configuration database.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "host/db_store.h"
 
 class CStdRecord;
+class CMemRecord;
 
 class CSimDB {
  public:
@@ -31,6 +33,14 @@ class CSimDB {
   // result. A failed query leaves the record without rows and its reason
   // in GetLastErrMsg().
   bool SelectInto(CStdRecord* record, bool replace = true);
+
+  // Runs the text set by Cmd and hands the rows to `onRow` one at a time,
+  // without holding the result: each arrives as a one-row record whose
+  // columns are the captions (GetString/GetRef read it), refilled in place
+  // for the next row. `onRow` returns false to stop reading. A failed
+  // query hands over no rows and leaves its reason in GetLastErrMsg().
+  // `onRow` must not run another query on this connection.
+  bool SelectEach(const std::function<bool(const CMemRecord& row)>& onRow);
 
   // Lets tests and tools attach a store they opened themselves.
   void Attach(std::unique_ptr<ff::DbStore> store);

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <functional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -34,6 +36,19 @@ class SqliteStore : public DbStore {
   }
 
   bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    return Run(sql, record, nullptr, error);
+  }
+
+  bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
+    const std::function<bool()> next = [&] { return onRow(row); };
+    return Run(sql, row, &next, error);
+  }
+
+ private:
+  // Runs `sql` into `record`. Without `afterRow` every row is appended;
+  // with it each row is read into the record's single row and handed over
+  // before the next is stepped to, until `afterRow` says stop.
+  bool Run(const std::string& sql, CStdRecord& record, const std::function<bool()>* afterRow, std::string& error) {
     sqlite3_stmt* stmt = Prepare(sql, error);
     if (!stmt) {
       record.SetColumns({});
@@ -47,16 +62,11 @@ class SqliteStore : public DbStore {
 
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-      for (int i = 0; i < columns; ++i) {
-        if (sqlite3_column_type(stmt, i) == SQLITE_NULL) {
-          record.AddValue(std::string());
-          continue;
-        }
-        const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        int bytes = sqlite3_column_bytes(stmt, i);
-        record.AddValue(ToGbk(text, static_cast<size_t>(bytes)));
+      ReadRow(stmt, afterRow ? record.SingleRow() : record.AddRow());
+      if (afterRow && !(*afterRow)()) {
+        rc = SQLITE_DONE;
+        break;
       }
-      record.EndRow();
     }
     const bool ok = rc == SQLITE_DONE;
     if (!ok) {
@@ -68,7 +78,26 @@ class SqliteStore : public DbStore {
     return ok;
   }
 
- private:
+  // The values of the row the statement stands on, one per column, each
+  // overwriting the text it replaces; NULL is the empty text.
+  static void ReadRow(sqlite3_stmt* stmt, std::span<std::string> values) {
+    for (size_t i = 0; i < values.size(); ++i) {
+      std::string& value = values[i];
+      const int column = static_cast<int>(i);
+      if (sqlite3_column_type(stmt, column) == SQLITE_NULL) {
+        value.clear();
+        continue;
+      }
+      const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+      const std::string_view utf8(text ? text : "", text ? static_cast<size_t>(sqlite3_column_bytes(stmt, column)) : 0);
+      if (gbk::IsAscii(utf8)) {
+        value.assign(utf8);
+      } else {
+        value = gbk::FromUtf8(utf8);
+      }
+    }
+  }
+
   // Statements stay prepared for the next run of the same text; the
   // generators repeat a few texts many times.
   sqlite3_stmt* Prepare(const std::string& sql, std::string& error) {

@@ -107,6 +107,64 @@ TEST(SqliteStore, AFailedQueryLeavesNoRowsAndItsReason) {
   EXPECT_EQ(g_pConfigDB->GetLastErrMsg(), "");
 }
 
+// Each row a streamed query hands over, as "id|name|chinese name"; the
+// handler says stop once it has `limit` rows.
+std::vector<std::string> Streamed(CSimDB& db, size_t limit = 100) {
+  std::vector<std::string> rows;
+  db.SelectEach([&](const CMemRecord& row) {
+    EXPECT_EQ(row.GetCount(), 1);
+    EXPECT_EQ(row.Columns(), (std::vector<std::string>{G("模块ID"), G("模块名称"), G("模块中文名称")}));
+    rows.push_back(row.GetString(G("模块ID")) + "|" + row.GetRef(G("模块名称")) + "|" + row.GetRef(G("模块中文名称")));
+    return rows.size() < limit;
+  });
+  return rows;
+}
+
+// A store that can only Select, as a store written for another server
+// might be: it streams through the default.
+class SelectOnlyStore : public ff::DbStore {
+ public:
+  explicit SelectOnlyStore(std::unique_ptr<ff::DbStore> inner) : inner_(std::move(inner)) {}
+  bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
+    return inner_->Select(sql, record, error);
+  }
+
+ private:
+  std::unique_ptr<ff::DbStore> inner_;
+};
+
+TEST(SqliteStore, SelectEachHandsOverOneRowAtATime) {
+  ff::test::TestDatabase db(
+      "INSERT INTO T158 VALUES (2, NULL, 'ZJ');"
+      "INSERT INTO T158 VALUES (1, '客户模块', 'KH  ');"
+      "INSERT INTO T158 VALUES (3, '三', 'SF');");
+  const std::vector<std::string> all = {"         1|KH  |" + G("客户模块"), "         2|ZJ|",
+                                        "         3|SF|" + G("三")};
+  std::string error;
+  auto selectOnly = ff::OpenSqliteStore(db.path(), error);
+  ASSERT_TRUE(selectOnly) << U(error);
+  CSimDB fallback;
+  fallback.Attach(std::make_unique<SelectOnlyStore>(std::move(selectOnly)));
+
+  for (CSimDB* conn : {g_pConfigDB, &fallback}) {
+    conn->Cmd(G("SELECT STR(ID) 模块ID, F3 模块名称, F2 模块中文名称 FROM T158 ORDER BY ID"));
+    EXPECT_EQ(Streamed(*conn), all);
+    // Stopping early is no failure, and the next run starts from the top.
+    EXPECT_EQ(Streamed(*conn, 1), std::vector<std::string>{all[0]});
+    EXPECT_EQ(conn->GetLastErrMsg(), "");
+    EXPECT_EQ(Streamed(*conn), all);
+
+    conn->Cmd("SELECT NOPE FROM T999");
+    int calls = 0;
+    EXPECT_FALSE(conn->SelectEach([&](const CMemRecord&) { return ++calls > 0; }));
+    EXPECT_EQ(calls, 0);
+    EXPECT_NE(conn->GetLastErrMsg().find("T999"), std::string::npos) << conn->GetLastErrMsg();
+  }
+  CSimDB closed;
+  EXPECT_FALSE(closed.SelectEach([](const CMemRecord&) { return true; }));
+  EXPECT_FALSE(closed.GetLastErrMsg().empty());
+}
+
 TEST(SqliteStore, RepeatedQueriesSeeNewRowsAndTheFileIsReadOnly) {
   ff::test::TestDatabase db;
   EXPECT_TRUE(Column("SELECT ID FROM T158").empty());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "host/gbk_text.h"
 #include "host/odbc_store.h"
 #include "tests/odbc/odbc_test_util.h"
 #include "tests/support/test_support.h"
@@ -145,6 +146,40 @@ TEST_F(SqliteThroughOdbc, TextsNullsAndLongValuesArriveAsGbk) {
   EXPECT_BYTES_EQ(G(longNote), r.GetString(G("备注")));
   EXPECT_EQ(r.GetString(G("缺省")), "-1");
   EXPECT_EQ(r.GetString(G("长度")), "7");
+}
+
+TEST_F(SqliteThroughOdbc, SelectEachGivesTheRowsOfSelect) {
+  auto odbc = Odbc();
+  ASSERT_TRUE(odbc);
+  for (const std::string& sql : {G("SELECT STR(F1) FID, F2 FID编码, F3 FID名称, F5 NOTE FROM T151 ORDER BY F1"),
+                                std::string("SELECT F99 FROM T999")}) {
+    CMemRecord all;
+    std::string error;
+    const bool selected = odbc->Select(sql, all, error);
+    std::vector<std::string> expected;
+    for (int r = 0; r < all.GetCount(); ++r)
+      for (int c = 0; c < static_cast<int>(all.Columns().size()); ++c) expected.push_back(all.Value(r, c));
+
+    CMemRecord row;
+    std::vector<std::string> streamed;
+    const bool each = odbc->SelectEach(sql, row, [&](const CMemRecord& one) {
+      EXPECT_EQ(one.GetCount(), 1);
+      EXPECT_EQ(one.Columns(), all.Columns());
+      for (const std::string& caption : one.Columns()) streamed.push_back(one.GetRef(caption));
+      return true;
+    }, error);
+    EXPECT_EQ(each, selected) << U(sql);
+    EXPECT_EQ(streamed, expected) << U(sql);
+  }
+  // A handler that stops after the first row leaves the connection ready.
+  int rows = 0;
+  CMemRecord row;
+  std::string error;
+  EXPECT_TRUE(odbc->SelectEach("SELECT F1 FROM T151", row, [&](const CMemRecord&) { return ++rows < 1; }, error));
+  EXPECT_EQ(rows, 1);
+  CMemRecord again;
+  EXPECT_TRUE(odbc->Select("SELECT COUNT(*) N FROM T151", again, error)) << U(error);
+  EXPECT_GT(gbk::AtoL(again.GetRef("N", 0)), 10);
 }
 
 TEST_F(SqliteThroughOdbc, DefinitionHeadersAreTheSameBytes) {
