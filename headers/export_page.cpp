@@ -30,11 +30,8 @@ void CPageExport::MessageMap() {
 
 bool CPageExport::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  const std::string storedPath = theReg.GetReg("FixPath");
   m_bOverWrite = ff::IsSwitchOn(theReg.GetReg("FixFilesOverWrite"));
-  std::string folder = !storedPath.empty() ? storedPath : ff::gui::HelpFileFolder();
-  if (folder.empty()) folder = ".";
-  m_strPath = folder;
+  m_strPath = ff::gui::StartFolder(theReg.GetReg("FixPath"));
   RebuildPaths();
   return true;
 }

@@ -15,4 +15,10 @@ std::string HelpFileFolder() {
   return slash == std::string::npos ? std::string() : helpFile.substr(0, slash);
 }
 
+std::string StartFolder(const std::string& stored) {
+  if (!stored.empty()) return stored;
+  std::string folder = HelpFileFolder();
+  return folder.empty() ? std::string(1, '.') : folder;
+}
+
 }  // namespace ff::gui

@@ -10,4 +10,8 @@ namespace ff::gui {
 // program's folder (GBK), or "" when unknown.
 std::string HelpFileFolder();
 
+// The folder a page starts with when none is stored: `stored` when it is
+// not empty, else the host program's folder, else ".".
+std::string StartFolder(const std::string& stored);
+
 }  // namespace ff::gui

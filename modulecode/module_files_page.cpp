@@ -59,13 +59,11 @@ void CModuleFilesPage::FillTestNames(const std::string& folder) {
 }
 
 void CModuleFilesPage::ReadFolderAndSwitches() {
-  m_strPath = theReg.GetReg("ModulePath");
+  m_strPath = ff::gui::StartFolder(theReg.GetReg("ModulePath"));
   m_bOverWrite = ff::IsSwitchOn(theReg.GetReg("ModuleFilesOverWrite"));
   m_bModuleNeed = ff::IsSwitchOn(theReg.GetReg("ModuleNeed"));
   m_bTestNeed = ff::IsSwitchOn(theReg.GetReg("ModuleTestNeed"));
   m_bBLS = ff::IsSwitchOn(theReg.GetReg("ModuleSelectBLS"));
-  if (m_strPath.empty()) m_strPath = ff::gui::HelpFileFolder();
-  if (m_strPath.empty()) m_strPath = ".";
   if (m_bModuleNeed) FillModuleNames(m_strPath);
   if (m_bTestNeed) FillTestNames(m_strPath);
   m_nKind = m_bBLS ? 1 : 0;
