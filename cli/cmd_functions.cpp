@@ -7,7 +7,7 @@
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
-#include "res/text.h"
+#include "res/function_templates.h"
 #include "res/tree_queries.h"
 
 namespace ff::cli {
@@ -22,8 +22,8 @@ int ListFunctions(Context& context, const std::string& kind, long module) {
     PrintError("the function query failed: " + g_pConfigDB->GetLastErrMsg());
     return kFailure;
   }
-  const std::string& code = bls ? FF_GBK("BLS编码") : FF_GBK("FOS编码");
-  const std::string& name = bls ? FF_GBK("BLS名称") : FF_GBK("FOS名称");
+  const std::string& code = bls ? res::fn::CaptionBlsCode() : res::fn::CaptionFosCode();
+  const std::string& name = bls ? res::fn::CaptionBlsName() : res::fn::CaptionFosName();
   const std::string prefix = std::to_string(module) + '|';
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     // Code and name exactly as delivered, blanks and all.

@@ -6,7 +6,7 @@
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
-#include "res/text.h"
+#include "res/module_texts.h"
 #include "res/tree_queries.h"
 
 namespace ff::cli {
@@ -20,9 +20,9 @@ int ListModules(Context& context, const std::string& kind) {
     PrintError("the module query failed: " + g_pConfigDB->GetLastErrMsg());
     return kFailure;
   }
-  const std::string& id = FF_GBK("模块ID");
-  const std::string& name = FF_GBK("模块名称");
-  const std::string& chinese = FF_GBK("模块中文名称");
+  const std::string& id = res::module::CaptionModuleId();
+  const std::string& name = res::module::CaptionModuleName();
+  const std::string& chinese = res::module::CaptionModuleChineseName();
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
     PrintLine(gbk::Trim(modules.GetRef(id, -1)) + '\t' + gbk::Trim(modules.GetRef(name, -1)) + '\t' +
               gbk::Trim(modules.GetRef(chinese, -1)));

@@ -6,16 +6,15 @@
 
 #include <cstdio>
 
+#include "codetext/code_format.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
-#include "res/text.h"
+#include "res/file_texts.h"
 
 namespace {
 
 constexpr int kMaxSpaces = 1023;
-
-const std::string& OverwriteQuestion() { return FF_GBK("文件%s已经存在，是否重写!"); }
 
 // True when the file at `path` (GBK) can be opened for reading. A folder
 // opens, but it is no file to read.
@@ -41,19 +40,19 @@ std::string CCodeMaker::Spaces(int n) {
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
   if (!Readable(path)) return true;
-  return ff::UI().AskYesNo(ff::gbk::Replaced(OverwriteQuestion(), "%s", path));
+  return ff::UI().AskYesNo(ff::code::Format(ff::res::OverwriteQuestion(), {path}));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {
-  file.Write("#if !defined(" + macro + ")\r\n");
+  file.Write(ff::code::Format(ff::res::GuardBeginFormat(), {macro}));
 }
 
 void CCodeMaker::WriteGuardDefine(ff::GenFile& file, const std::string& macro) {
-  file.Write("#define " + macro + "\r\n\r\n");
+  file.Write(ff::code::Format(ff::res::GuardDefineFormat(), {macro}));
 }
 
 void CCodeMaker::WriteGuardEnd(ff::GenFile& file, const std::string& macro) {
-  file.Write("\r\n#endif // !defined(" + macro + ")\r\n");
+  file.Write(ff::code::Format(ff::res::GuardEndFormat(), {macro}));
 }
 
 void CCodeMaker::WriteNewLine(ff::GenFile& file) { file.Write("\r\n"); }
