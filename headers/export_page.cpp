@@ -1,10 +1,10 @@
 #include "headers/export_page.h"
 
+#include "codetext/code_format.h"
 #include "host/file_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
 #include "login/config_db.h"
-#include "codetext/code_format.h"
 #include "module/host_app.h"
 #include "res/gui_texts.h"
 

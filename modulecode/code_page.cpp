@@ -1,12 +1,12 @@
 #include "modulecode/code_page.h"
 
+#include "codetext/code_format.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "codetext/code_format.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/code_page_texts.h"
 #include "res/module_texts.h"

@@ -1,11 +1,11 @@
 #include "modulecode/config_query.h"
 
+#include "codetext/code_format.h"
+#include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "codetext/text_fill.h"
 #include "login/config_db.h"
-#include "codetext/code_format.h"
 #include "res/function_templates.h"
 
 namespace ff::code {

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/str_split.h"
-#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "modulecode/line_grouping.h"
 #include "res/function_templates.h"

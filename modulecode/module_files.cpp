@@ -3,11 +3,11 @@
 // complete text of every function.
 #include <string>
 
+#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"

@@ -2,11 +2,11 @@
 // server function, in the style the user picked.
 #include <string>
 
+#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "codetext/code_format.h"
 #include "res/function_templates.h"
 #include "res/validation_texts.h"
 

@@ -1,8 +1,8 @@
 #include "singlecode/client_page.h"
 
+#include "codetext/code_format.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
-#include "codetext/code_format.h"
 #include "res/code_page_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}

@@ -3,12 +3,12 @@
 // through g_pConn and read its answer.
 #include <string>
 
+#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "codetext/code_format.h"
 #include "modulecode/config_query.h"
 #include "modulecode/line_grouping.h"
 #include "res/function_templates.h"

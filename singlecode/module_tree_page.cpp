@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 
+#include "codetext/code_format.h"
 #include "codetext/gen_file.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -14,7 +15,6 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
-#include "codetext/code_format.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/function_templates.h"

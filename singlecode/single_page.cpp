@@ -4,12 +4,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "codetext/code_format.h"
 #include "codetext/gen_file.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "codetext/code_format.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "singlecode/kestrel_tree_ctrl.h"
