@@ -188,9 +188,6 @@ GenFile::GenFile(std::string path) : path_(std::move(path)) {
       direct_ = true;
       return;
     }
-    // A read-only file stays read-only for everybody, the superuser too.
-    if (::access(target_.c_str(), W_OK) != 0) Fail(errno);
-    if ((st.st_mode & 0222) == 0) Fail(EACCES);
   }
 
   InstallInterruptCleanup();
@@ -271,7 +268,15 @@ FileOutcome GenFile::Commit() {
     return FileOutcome::Unchanged;
   }
   struct stat st {};
-  mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+  const bool exists = ::stat(target_.c_str(), &st) == 0;
+  if (exists) {
+    // A read-only file stays read-only for everybody, the superuser too. It
+    // is only in the way when its bytes would change: an unchanged one (a
+    // file checked in read-only, say) is left alone above.
+    if (::access(target_.c_str(), W_OK) != 0) Fail(errno);
+    if ((st.st_mode & 0222) == 0) Fail(EACCES);
+  }
+  mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
   if (::chmod(tempPath_.c_str(), mode) != 0) Fail(errno);
   if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
   committed_ = true;

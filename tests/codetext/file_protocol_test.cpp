@@ -193,6 +193,17 @@ TEST_F(FileProtocol, ReadOnlyTargetIsAFileErrorAndSurvives) {
   ExpectFileError(maker, ui, path, "Permission denied");
   EXPECT_EQ("old", ReadFile(path));
   EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+
+  // Only a change needs the write: the same bytes in a read-only file are
+  // simply unchanged.
+  ::chmod(path.c_str(), 0644);
+  ASSERT_TRUE(maker.MakeFixDefFile(path, true));
+  const std::string written = ReadFile(path);
+  ::chmod(path.c_str(), 0444);
+  EXPECT_TRUE(maker.MakeFixDefFile(path, true));
+  EXPECT_EQ(FileOutcome::Unchanged, maker.LastFileOutcome());
+  EXPECT_EQ(written, ReadFile(path));
+  EXPECT_EQ(1u, ui.fileErrors.size());
 }
 
 TEST_F(FileProtocol, FullDeviceIsAFileError) {
