@@ -74,6 +74,10 @@ class CCodeMaker {
   bool MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt);
   bool MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt);
   bool MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt);
+  // The bytes the source writers would write to `path`, in memory (the
+  // merge regeneration starts from them). Nothing is written.
+  std::string MakeFosModuleSourceText(const std::string& path, long moduleId);
+  std::string MakeBlsModuleSourceText(const std::string& path, long moduleId);
 
   // --- function bodies ----------------------------------------------------
   bool MakeFosFunctionText(long moduleId, const std::string& code, std::string& text);

@@ -2,6 +2,7 @@
 // Process.h with one prototype per function, Process.cpp with the
 // complete text of every function.
 #include <string>
+#include <string_view>
 
 #include "codetext/code_format.h"
 #include "codetext/code_maker.h"
@@ -52,10 +53,11 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
   maker.WriteGuardEnd(file, guard);
 }
 
-// Every function of the module, each queried again by its code, streamed
-// to the file one function at a time.
-void WriteSourceBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long moduleId) {
-  file.Write(mod::IncludeBlock());
+// Every function of the module, each queried again by its code, handed to
+// `write` one function at a time.
+template <class Write>
+void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) {
+  write(mod::IncludeBlock());
 
   CMemRecord functions;
   ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
@@ -70,8 +72,23 @@ void WriteSourceBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
       maker.MakeFosFunctionText(moduleId, code, text);
     }
     text += fn::NewLine();
-    file.Write(text);
+    write(text);
   }
+}
+
+auto To(ff::GenFile& file) {
+  return [&file](std::string_view bytes) { file.Write(bytes); };
+}
+
+// The whole source file as text, as the file writer would write it.
+std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
+                       long moduleId) {
+  CRoutineComment& comment = maker.RoutineComment();
+  comment.SetFileName(path);
+  comment.SetAbstract(abstract);
+  std::string text = comment.MakeFileComment();
+  WriteSourceBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, bls, moduleId);
+  return text;
 }
 
 }  // namespace
@@ -88,10 +105,18 @@ bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, boo
 
 bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::FosSourceAbstract(),
-                      [&](ff::GenFile& file) { WriteSourceBody(*this, file, false, moduleId); });
+                      [&](ff::GenFile& file) { WriteSourceBody(*this, To(file), false, moduleId); });
 }
 
 bool CCodeMaker::MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::BlsSourceAbstract(),
-                      [&](ff::GenFile& file) { WriteSourceBody(*this, file, true, moduleId); });
+                      [&](ff::GenFile& file) { WriteSourceBody(*this, To(file), true, moduleId); });
+}
+
+std::string CCodeMaker::MakeFosModuleSourceText(const std::string& path, long moduleId) {
+  return SourceText(*this, path, mod::FosSourceAbstract(), false, moduleId);
+}
+
+std::string CCodeMaker::MakeBlsModuleSourceText(const std::string& path, long moduleId) {
+  return SourceText(*this, path, mod::BlsSourceAbstract(), true, moduleId);
 }
