@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <iconv.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sqlite3.h>
 #include <sys/socket.h>
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 #include "host/gbk_text.h"
 #include "host/tsql_dialect.h"
@@ -56,9 +58,27 @@ int64_t NowMs() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::string Iconv(const char* to, const char* from, std::string_view in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+// A converter opened once per thread: opening one costs more than most of
+// the conversions it serves.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (ok()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t get() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+std::string Iconv(const Converter& converter, std::string_view in) {
+  if (!converter.ok()) return {};
+  iconv_t cd = converter.get();
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh shift state
   std::string out(in.size() * 2 + 16, '\0');
   char* src = const_cast<char*>(in.data());
   size_t srcLeft = in.size();
@@ -77,12 +97,17 @@ std::string Iconv(const char* to, const char* from, std::string_view in) {
     }
   }
   out.resize(dst - out.data());
-  iconv_close(cd);
   return out;
 }
 
-std::string Utf16ToUtf8(std::string_view utf16) { return Iconv("UTF-8", "UTF-16LE", utf16); }
-std::string Utf8ToUtf16(std::string_view utf8) { return Iconv("UTF-16LE", "UTF-8", utf8); }
+std::string Utf16ToUtf8(std::string_view utf16) {
+  thread_local const Converter converter("UTF-8", "UTF-16LE");
+  return Iconv(converter, utf16);
+}
+std::string Utf8ToUtf16(std::string_view utf8) {
+  thread_local const Converter converter("UTF-16LE", "UTF-8");
+  return Iconv(converter, utf8);
+}
 
 // A token stream being built.
 class Writer {
@@ -163,6 +188,7 @@ class TdsConnection {
     while (Receive(type, message)) {
       server_.lastActivity_ = NowMs();
       if (server_.options_.silent) continue;
+      if (server_.options_.requestDelay.count() > 0) std::this_thread::sleep_for(server_.options_.requestDelay);
       bool keep = true;
       switch (type) {
         case kPreLogin: keep = AnswerPreLogin(); break;
@@ -215,13 +241,16 @@ class TdsConnection {
     return true;
   }
 
+  // Sends the whole answer in one write: packets written one by one would
+  // each wait for the client's acknowledgement of the one before.
   bool Send(std::string_view payload) {
     const size_t chunk = packetSize_ - 8;
     size_t pos = 0;
+    std::string packet;
+    packet.reserve(payload.size() + (payload.size() / chunk + 1) * 8);
     do {
       size_t n = std::min(chunk, payload.size() - pos);
       bool last = pos + n == payload.size();
-      std::string packet;
       packet += static_cast<char>(kReply);
       packet += static_cast<char>(last ? 0x01 : 0x00);
       packet += static_cast<char>((n + 8) >> 8);
@@ -231,10 +260,9 @@ class TdsConnection {
       packet += static_cast<char>(packetId_++);
       packet += '\0';
       packet.append(payload.substr(pos, n));
-      if (!WriteAll(packet)) return false;
       pos += n;
     } while (pos < payload.size());
-    return true;
+    return WriteAll(packet);
   }
 
   bool WriteAll(std::string_view bytes) {
@@ -356,7 +384,8 @@ class TdsConnection {
     if (tdsVersion_ >= kTds72) skip = Le32(m, 0);  // ALL_HEADERS
     if (skip > m.size()) return false;
     std::string sql = Utf16ToUtf8(m.substr(skip));
-    {
+    ++server_.batchCount_;
+    if (server_.options_.keepBatches) {
       std::lock_guard lock(server_.mutex_);
       server_.batches_.push_back(sql);
     }
@@ -593,6 +622,10 @@ void TdsTestServer::JoinFinished() {
 }
 
 void TdsTestServer::Serve(int socket) {
+  // Answers go out at once, not held back until the client acknowledges
+  // the previous segment (which a client delays by up to 40 ms).
+  int on = 1;
+  setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
   {
     TdsConnection connection(*this, socket);
     connection.Run();

@@ -4,12 +4,15 @@
 // them from a SQLite configuration database through the same dialect
 // adapter and T-SQL functions the SQLite store uses.
 //
-// A test fixture only: one listening socket on 127.0.0.1 (a free port), a
-// thread per connection, every wait bounded. It stops when destroyed, when
+// A test fixture (and the benchmark's SQL Server) only: one listening
+// socket on 127.0.0.1 (a free port), a thread per connection, every wait
+// bounded. Each answer leaves in one write with TCP_NODELAY, so that the
+// time a query takes is FidForge's and the driver's, not the stand-in's. It stops when destroyed, when
 // Stop() is called, or by itself after `idleSeconds` without a request.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -33,6 +36,11 @@ struct TdsServerOptions {
   int idleSeconds = 120;
   // Accepts connections and never answers: a server that hangs.
   bool silent = false;
+  // Waits this long before answering each request: the round trip of a
+  // network between client and server (0: loopback as it is).
+  std::chrono::microseconds requestDelay{0};
+  // Keeps every SQL text for batches(); off for long runs that only count.
+  bool keepBatches = true;
 };
 
 class TdsTestServer {
@@ -52,6 +60,7 @@ class TdsTestServer {
   int logins() const { return logins_; }
   int refusedLogins() const { return refusedLogins_; }
   std::vector<std::string> batches() const;  // SQL texts as UTF-8
+  long long batchCount() const { return batchCount_; }  // SQL batches answered
 
  private:
   void AcceptLoop();
@@ -72,6 +81,7 @@ class TdsTestServer {
   std::vector<std::string> batches_;
   std::atomic<int> logins_{0};
   std::atomic<int> refusedLogins_{0};
+  std::atomic<long long> batchCount_{0};
   std::atomic<int64_t> lastActivity_{0};
   friend class TdsConnection;
 };
