@@ -1,9 +1,11 @@
 // functions --kind fos|bls --module N: the functions of one module as the
-// tree shows them: the function key, a tab, code and name.
+// tree shows them: the function key, a tab, code and name; or with
+// --format json one object per function.
 #include <cstdio>
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
@@ -13,7 +15,7 @@
 namespace ff::cli {
 namespace {
 
-int ListFunctions(Context& context, const std::string& kind, long module) {
+int ListFunctions(Context& context, const std::string& kind, long module, bool json) {
   if (!context.Connect()) return kFailure;
   const bool bls = kind == "bls";
   CMemRecord functions;
@@ -28,6 +30,15 @@ int ListFunctions(Context& context, const std::string& kind, long module) {
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     // Code and name exactly as delivered, blanks and all.
     const std::string& c = functions.GetRef(code, -1);
+    if (json) {
+      PrintJsonLine(JsonLine()
+                        .Utf8("kind", kind)
+                        .Number("module", module)
+                        .Text("key", prefix + c)
+                        .Text("code", c)
+                        .Text("name", functions.GetRef(name, -1)));
+      continue;
+    }
     PrintLine(prefix + c + '\t' + c + ' ' + functions.GetRef(name, -1));
   }
   return kOk;
@@ -40,8 +51,12 @@ FF_CLI_COMMAND(30, [](CLI::App& app, Context& context, int* status) {
   auto kind = std::make_shared<std::string>();
   auto module = std::make_shared<long>(0);
   command->add_option("--kind", *kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  auto format = std::make_shared<std::string>();
   command->add_option("--module", *module, "module number")->required();
-  command->callback([&context, status, kind, module] { *status = ListFunctions(context, *kind, *module); });
+  AddFormatOption(command, *format);
+  command->callback([&context, status, kind, module, format] {
+    *status = ListFunctions(context, *kind, *module, IsJson(*format));
+  });
 });
 
 }  // namespace ff::cli

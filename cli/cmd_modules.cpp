@@ -1,7 +1,10 @@
-// modules --kind fos|bls: the modules as the tree lists them.
+// modules --kind fos|bls [--format text|json]: the modules as the tree
+// lists them.
 #include <memory>
+#include <optional>
 
 #include "cli/commands.h"
+#include "cli/json_lines.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
@@ -12,7 +15,17 @@
 namespace ff::cli {
 namespace {
 
-int ListModules(Context& context, const std::string& kind) {
+// The module id as a number, or nothing when the text is not an integer.
+std::optional<long long> ModuleNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  size_t pos = text[0] == '-' ? 1 : 0;
+  if (pos == text.size() || text.size() - pos > 18) return std::nullopt;
+  for (size_t i = pos; i < text.size(); ++i)
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+  return std::stoll(text);
+}
+
+int ListModules(Context& context, const std::string& kind, bool json) {
   if (!context.Connect()) return kFailure;
   CMemRecord modules;
   g_pConfigDB->Cmd(res::ModuleQuery(kind == "bls"));
@@ -24,6 +37,19 @@ int ListModules(Context& context, const std::string& kind) {
   const std::string& name = res::module::CaptionModuleName();
   const std::string& chinese = res::module::CaptionModuleChineseName();
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
+    if (json) {
+      const std::string number = gbk::Trim(modules.GetRef(id, -1));
+      JsonLine line;
+      line.Utf8("kind", kind);
+      if (auto value = ModuleNumber(number))
+        line.Number("id", *value);
+      else
+        line.Null("id");
+      line.Text("name", gbk::Trim(modules.GetRef(name, -1)))
+          .Text("chinese_name", gbk::Trim(modules.GetRef(chinese, -1)));
+      PrintJsonLine(line);
+      continue;
+    }
     PrintLine(gbk::Trim(modules.GetRef(id, -1)) + '\t' + gbk::Trim(modules.GetRef(name, -1)) + '\t' +
               gbk::Trim(modules.GetRef(chinese, -1)));
   }
@@ -35,8 +61,11 @@ int ListModules(Context& context, const std::string& kind) {
 FF_CLI_COMMAND(20, [](CLI::App& app, Context& context, int* status) {
   auto* command = app.add_subcommand("modules", "List the FOS or BLS modules: id, name, Chinese name");
   auto kind = std::make_shared<std::string>();
+  auto format = std::make_shared<std::string>();
   command->add_option("--kind", *kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
-  command->callback([&context, status, kind] { *status = ListModules(context, *kind); });
+  AddFormatOption(command, *format);
+  command->callback(
+      [&context, status, kind, format] { *status = ListModules(context, *kind, IsJson(*format)); });
 });
 
 }  // namespace ff::cli

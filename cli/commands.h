@@ -49,6 +49,7 @@ bool RegisterCommand(int order, CommandSetup setup);
 
 // Console output: GBK text from the engine, printed as UTF-8.
 void PrintLine(const std::string& gbk);       // stdout
+void PrintUtf8Line(const std::string& utf8);  // stdout, text that is UTF-8 already
 void PrintError(const std::string& gbk);      // stderr, "fidforge-cli: " prefix
 
 }  // namespace ff::cli

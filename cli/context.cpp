@@ -66,6 +66,12 @@ void PrintLine(const std::string& gbk) {
   Write(stdout, line);
 }
 
+void PrintUtf8Line(const std::string& utf8) {
+  std::string line = utf8;
+  line += '\n';
+  Write(stdout, line);
+}
+
 void PrintError(const std::string& gbk) {
   std::string line = "fidforge-cli: " + gbk::ToUtf8(gbk);
   line += '\n';
