@@ -1,20 +1,24 @@
 // fidforge: a stand-in for the client framework that hosts the module.
-// It loads libfidforge.so from ../lib beside the program, asks it for its
-// module record, sends the start-up events (11 register the menu entry,
+// It loads libfidforge.so (installed: FF_MODULE_DIR, relative to the
+// program's own folder; in the build tree: ../lib), asks it for its module
+// record, sends the start-up events (11 register the menu entry,
 // 4 and 7 exchange parameters) and offers the registered entry in its
 // menu; choosing the entry sends event 3, which opens the module.
 //
 //   fidforge          the main window with the module's menu entry
 //   fidforge --open   opens the module at once and ends when it closes
+//   fidforge --version, fidforge --help
 #include <dlfcn.h>
 #include <iconv.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -22,6 +26,7 @@
 #include <QTimer>
 
 #include "module/client_module.h"
+#include "version/build_version.h"
 
 namespace {
 
@@ -48,6 +53,41 @@ QString FromGbk(const char* text) {
   iconv_close(cd);
   out.resize(out.size() - dstLeft);
   return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+// --help and --version answer without a display, before Qt starts.
+bool AnsweredInfoOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("fidforge %s\n", ff::BuildVersion());
+      return true;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::printf(
+          "Usage: fidforge [--open]\n"
+          "FidForge: C++ sources from the securities back-office configuration database.\n"
+          "The desktop program: it loads the FidForge module and offers it in its menu.\n"
+          "\n"
+          "Options:\n"
+          "  --open      open the module at once; the program ends when it closes\n"
+          "  --version   print the version (and the commit it was built from) and exit\n"
+          "  -h, --help  print this help and exit\n"
+          "\n"
+          "Qt's own options (-platform, -style, ...) are accepted too.\n");
+      return true;
+    }
+  }
+  return false;
+}
+
+// The module library: where the installation puts it, else in the build tree.
+QString FindModuleLibrary() {
+  const QString dir = QApplication::applicationDirPath();
+  const QString installed = dir + QStringLiteral("/" FF_MODULE_DIR "/libfidforge.so");
+  if (QFileInfo::exists(installed)) return installed;
+  const QString built = dir + QStringLiteral("/../lib/libfidforge.so");
+  if (QFileInfo::exists(built)) return built;
+  return installed;
 }
 
 bool SendEvent(Client_Module* module, int32_t event) {
@@ -81,12 +121,13 @@ bool Module_RegMenuData(Client_Module* module, int32_t id, const char* text, int
 }  // extern "C"
 
 int main(int argc, char** argv) {
+  if (AnsweredInfoOption(argc, argv)) return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("fidforge"));
   QApplication::setApplicationDisplayName(QStringLiteral("FidForge"));
   const bool openAtOnce = QApplication::arguments().contains(QStringLiteral("--open"));
 
-  const QString libraryPath = QApplication::applicationDirPath() + QStringLiteral("/../lib/libfidforge.so");
+  const QString libraryPath = FindModuleLibrary();
   void* library = dlopen(libraryPath.toLocal8Bit().constData(), RTLD_NOW | RTLD_GLOBAL);
   if (!library) {
     std::fprintf(stderr, "fidforge: cannot load %s: %s\n", qPrintable(libraryPath), dlerror());

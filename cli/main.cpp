@@ -9,6 +9,7 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "login/config_db.h"
+#include "version/build_version.h"
 
 namespace ff::cli {
 namespace {
@@ -25,6 +26,8 @@ int Run(int argc, char** argv) {
   CLI::App app{"FidForge: C++ sources from the securities back-office configuration database.",
                "fidforge-cli"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("fidforge-cli ") + BuildVersion(),
+                       "Print the version (and the commit it was built from) and exit");
   app.add_option("--db", context.options.db,
                  "Configuration database: a SQLite file, a bare name in the data folder, "
                  "mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE or odbc:CONNECTION-STRING "
