@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
 #include "host/file_error.h"
@@ -48,6 +49,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   std::string folder = gbk::FromUtf8(outUtf8);
   if (folder.empty()) folder = ".";
   if (folder.back() != '/') folder += '/';
+  if (!MakeOutputFolder(folder)) return kFailure;
 
   bool declined = false;
   for (const HeaderFile& header : kHeaders) {

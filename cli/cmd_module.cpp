@@ -1,6 +1,7 @@
-// module --kind fos|bls (--module N | --all) --out DIR: the server source
-// pair Process.h and Process.cpp of a module, as the module code page
-// writes it (compact validation, aligned lines).
+// module --kind fos|bls (--module N | --all) --out DIR [--merge]: the
+// server source pair Process.h and Process.cpp of a module, as the module
+// code page writes it (compact validation, aligned lines). With --merge the
+// hand-written code of an existing Process.cpp is carried into the new one.
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
+#include "merge/source_merge.h"
 #include "modulecode/config_query.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -27,6 +29,7 @@ struct ModuleOptions {
   std::string kind;
   long module = 0;
   bool all = false;
+  bool merge = false;
   std::string out;  // UTF-8
 };
 
@@ -60,10 +63,13 @@ std::string JoinPath(std::string folder, const std::string& name) {
   return folder + name;
 }
 
+enum class ModuleResult { Done, FileError, MergeRefused };
+
 // Writes Process.h, then Process.cpp, of one module into `folder` (GBK).
-// Returns false when a file error stopped it (already reported).
-bool GenerateModule(Context& context, bool bls, const ModuleRow& module, const std::string& folder,
-                    bool& declined) {
+// A merge is made in memory first: when it is refused, neither file is
+// touched. File errors and refusals are already reported.
+ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module, const std::string& folder,
+                            bool merge, bool& declined) {
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
   maker.SetAuthor(context.Author());
@@ -74,18 +80,36 @@ bool GenerateModule(Context& context, bool bls, const ModuleRow& module, const s
   const std::string header = JoinPath(folder, "Process.h");
   const std::string source = JoinPath(folder, "Process.cpp");
   const bool force = context.options.force;
+  merge::MergedSource merged;
+  if (merge) {
+    try {
+      merged = merge::MergeModuleSourceFile(maker, bls, source, module.id);
+    } catch (const merge::MergeRefused& refusal) {
+      PrintError(refusal.what());
+      return ModuleResult::MergeRefused;
+    }
+  }
   try {
     bls ? maker.MakeBlsModuleHeader(header, module.id, force)
         : maker.MakeFosModuleHeader(header, module.id, force);
     declined |= TellFileOutcome(maker, header) == kDeclined;
 
-    bls ? maker.MakeBlsModuleSource(source, module.id, force)
-        : maker.MakeFosModuleSource(source, module.id, force);
-    declined |= TellFileOutcome(maker, source) == kDeclined;
+    if (merge) {
+      maker.WriteTextFile(source, force, merged.text);
+    } else {
+      bls ? maker.MakeBlsModuleSource(source, module.id, force)
+          : maker.MakeFosModuleSource(source, module.id, force);
+    }
+    const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
+    declined |= sourceDeclined;
+    if (merge && !sourceDeclined) {
+      PrintLine("merged: " + source + ": " +
+                (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file")));
+    }
   } catch (const CFileException&) {
-    return false;  // reported by the generator
+    return ModuleResult::FileError;  // reported by the generator
   }
-  return true;
+  return ModuleResult::Done;
 }
 
 int RunModule(Context& context, const ModuleOptions& options) {
@@ -98,7 +122,8 @@ int RunModule(Context& context, const ModuleOptions& options) {
   if (!options.all) {
     for (const ModuleRow& module : modules) {
       if (module.id != options.module) continue;
-      if (!GenerateModule(context, bls, module, out, declined)) return kFailure;
+      if (!MakeOutputFolder(out)) return kFailure;
+      if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
       return declined ? kDeclined : kOk;
     }
     PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " +
@@ -107,6 +132,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
   }
 
   const bool progress = ::isatty(STDERR_FILENO) == 1;
+  bool refused = false;  // a refused merge stops only its own module
   int n = 0;
   for (const ModuleRow& module : modules) {
     ++n;
@@ -117,14 +143,12 @@ int RunModule(Context& context, const ModuleOptions& options) {
       std::fprintf(stderr, "%s\n", gbk::ToUtf8(line).c_str());
     }
     const std::string folder = JoinPath(out, module.idText);
-    std::error_code error;
-    std::filesystem::create_directories(gbk::ToUtf8(folder), error);
-    if (error) {
-      PrintError("cannot create the folder " + folder + ": " + gbk::FromUtf8(error.message()));
-      return kFailure;
-    }
-    if (!GenerateModule(context, bls, module, folder, declined)) return kFailure;
+    if (!MakeOutputFolder(folder)) return kFailure;
+    const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);
+    if (result == ModuleResult::FileError) return kFailure;
+    refused |= result == ModuleResult::MergeRefused;
   }
+  if (refused) return kFailure;
   return declined ? kDeclined : kOk;
 }
 
@@ -138,6 +162,10 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
   CLI::Option* module = command->add_option("--module", options->module, "Module id");
   CLI::Option* all = command->add_flag("--all", options->all, "Every module of the kind, each into DIR/<module id>/");
   module->excludes(all);
+  command->add_flag("--merge", options->merge,
+                    "Keep the hand-written code of an existing Process.cpp: the text between the //##Begin/"
+                    "//##End markers, helpers outside the functions, and (disabled) functions that left "
+                    "the database");
   command->add_option("--out", options->out, "Folder to write into")->required();
   command->callback([&context, status, options, module] {
     if (!options->all && module->count() == 0) {

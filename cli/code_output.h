@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
@@ -32,6 +34,19 @@ inline void WriteCode(const std::string& gbkText) {
   const std::string bytes = Output().utf8 ? gbk::ToUtf8(gbkText) : gbkText;
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
+}
+
+// Creates the output folder `folder` (GBK) and its parents when missing, so
+// that a first run in a fresh checkout works. False when that failed
+// (reported).
+inline bool MakeOutputFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(gbk::ToUtf8(folder.empty() ? std::string(".") : folder), error);
+  if (error) {
+    PrintError("cannot create the folder " + folder + ": " + gbk::FromUtf8(error.message()));
+    return false;
+  }
+  return true;
 }
 
 // Tells on standard output how the last file of `maker` went; a declined
