@@ -9,6 +9,7 @@
 #include "cli/json_lines.h"
 #include "fidcheck/fid_check.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 
 namespace ff::cli {
@@ -47,7 +48,13 @@ int RunCheckFids(Context& context, bool strict, bool json) {
   for (FidCheckKind kind : kFidChecks) {
     CMemRecord record;
     record.Create(FidCheckFields(kind), 0);
-    const int count = RunFidCheck(kind, record);
+    int count;
+    try {
+      count = RunFidCheck(kind, record);
+    } catch (const QueryError& error) {
+      // The lists already printed stand; this one and the rest are not told.
+      throw error.Within("cannot run the FID check");
+    }
     if (count > 0) found = true;
     if (json) {
       PrintJsonRows(kind, record, count);

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 
 namespace ff::cli {
 namespace {
@@ -42,11 +43,16 @@ int RunFunction(Context& context, const FunctionOptions& options) {
   // gives the function comment its version; so does this.
   maker.RoutineComment().SetFileName("processTmp.h");
 
-  std::string text;
-  const bool made = bls ? maker.MakeBlsFunctionText(options.module, code, text)
-                        : maker.MakeFosFunctionText(options.module, code, text);
   const std::string what = std::string(bls ? "BLS" : "FOS") + " function " + code + " in module " +
                            std::to_string(options.module);
+  std::string text;
+  bool made;
+  try {
+    made = bls ? maker.MakeBlsFunctionText(options.module, code, text)
+               : maker.MakeFosFunctionText(options.module, code, text);
+  } catch (const QueryError& error) {
+    throw error.Within("cannot generate " + what);
+  }
   const std::string path = gbk::FromUtf8(options.out);
   return DeliverCode(maker, made, text, what, path, [&] {
     bls ? maker.MakeBlsFunctionFile(path, options.module, context.options.force, code)

@@ -16,6 +16,7 @@
 #include "codetext/code_maker.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "merge/source_merge.h"
 #include "modulecode/config_query.h"
@@ -43,7 +44,11 @@ struct ModuleRow {
 
 std::vector<ModuleRow> ReadModules(bool bls) {
   CMemRecord modules;
-  code::RunQuery(res::ModuleQuery(bls), modules);
+  try {
+    code::RunQuery(res::ModuleQuery(bls), modules);
+  } catch (const QueryError& error) {
+    throw error.Within(std::string("cannot list the ") + (bls ? "BLS" : "FOS") + " modules");
+  }
   std::vector<ModuleRow> rows;
   rows.reserve(modules.GetCount());
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 
 namespace ff::cli {
 namespace {
@@ -26,9 +27,14 @@ int RunSnippet(Context& context, const SnippetOptions& options) {
   maker.SetAskAfterCompare(true);
   maker.SetBeautify(!options.plain);
 
-  std::string text;
-  const bool made = maker.MakeBlsClientSnippet(options.module, context.options.force, code, text);
   const std::string what = "BLS function " + code + " in module " + std::to_string(options.module);
+  std::string text;
+  bool made;
+  try {
+    made = maker.MakeBlsClientSnippet(options.module, context.options.force, code, text);
+  } catch (const QueryError& error) {
+    throw error.Within("cannot generate the snippet of " + what);
+  }
   const std::string path = gbk::FromUtf8(options.out);
   return DeliverCode(maker, made, text, what, path,
                      [&] { maker.WriteTextFile(path, context.options.force, text); });

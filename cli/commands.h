@@ -31,8 +31,8 @@ struct GlobalOptions {
 
 struct Context {
   GlobalOptions options;
-  // Opens g_pConfigDB from --db; prints the reason on stderr and returns
-  // false on failure.
+  // Opens g_pConfigDB from --db and starts the command's read snapshot;
+  // prints the reason on stderr and returns false on failure.
   bool Connect();
   // The author for generated comments: --author, else the comment settings.
   std::string Author() const;  // GBK

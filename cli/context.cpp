@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "host/gbk_text.h"
+#include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "login/config_db.h"
@@ -47,7 +48,12 @@ bool Context::Connect() {
     ok = ConnectConfigDB(login.server, login.user, login.password, login.database);
     messages = std::move(capture.messages);
   }
-  if (ok) return true;
+  if (ok) {
+    // Every read of the command sees one committed state of the database;
+    // the snapshot ends when the connection is released at exit.
+    g_pConfigDB->BeginSnapshot();
+    return true;
+  }
   std::string reason;
   for (const auto& m : messages) reason += (reason.empty() ? "" : "; ") + m;
   PrintError("cannot open the database: " + (reason.empty() ? std::string("unknown reason") : reason));

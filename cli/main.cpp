@@ -8,6 +8,7 @@
 #include "codetext/gen_file.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "login/config_db.h"
 #include "version/build_version.h"
 
@@ -52,6 +53,10 @@ int Run(int argc, char** argv) {
     return app.exit(e) == 0 ? kOk : kUsage;
   } catch (const CFileException& e) {
     PrintError(e.Message());
+    status = kFailure;
+  } catch (const QueryError& e) {
+    // Whatever was written before stays; the file being made was dropped.
+    PrintError(e.What().empty() ? "query failed: " + e.Reason() : e.Message());
     status = kFailure;
   } catch (const std::exception& e) {
     PrintError(gbk::FromUtf8(e.what()));

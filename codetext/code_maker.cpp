@@ -9,6 +9,7 @@
 #include "codetext/code_format.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/user_interface.h"
 #include "res/file_texts.h"
 
@@ -95,5 +96,8 @@ bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
   } catch (const CFileException& error) {
     ff::UI().ReportFileError(error);
     throw;
+  } catch (const ff::QueryError& error) {
+    // The temporary file went with `file`: the target keeps its bytes.
+    throw error.Within("cannot generate " + path);
   }
 }

@@ -79,6 +79,10 @@ class CCodeMaker {
   std::string MakeFosModuleSourceText(const std::string& path, long moduleId);
   std::string MakeBlsModuleSourceText(const std::string& path, long moduleId);
 
+  // Every generator below that reads the database throws ff::QueryError
+  // when a query fails; a file generator has then left its target as it
+  // was. A text generator returns false only for other failures.
+
   // --- function bodies ----------------------------------------------------
   bool MakeFosFunctionText(long moduleId, const std::string& code, std::string& text);
   bool MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text);
@@ -114,8 +118,9 @@ class CCodeMaker {
  private:
   // The generation protocol shared by every file generator: the overwrite
   // question, the file header comment (when `abstract` is given), `body`,
-  // the atomic commit; a file error is reported, then passed on. False
-  // only when the user declined.
+  // the atomic commit; a file error is reported, then passed on. A failed
+  // query abandons the file (its old bytes stay) and is passed on as an
+  // ff::QueryError that names the file. False only when the user declined.
   bool GenerateFile(const std::string& path, bool noPrompt,
                     const std::optional<std::string>& abstract,
                     const std::function<void(ff::GenFile&)>& body);

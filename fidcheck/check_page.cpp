@@ -1,6 +1,7 @@
 #include "fidcheck/check_page.h"
 
 #include "fidcheck/fid_check.h"
+#include "host/query_error.h"
 #include "host/user_interface.h"
 #include "login/config_db.h"
 #include "module/kestrel_list_ctrl.h"
@@ -45,7 +46,14 @@ void CPageNotRegFid::RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestre
     return;
   }
   record.Zap();
-  ff::RunFidCheck(kind, record);  // a failed query leaves no rows
+  try {
+    ff::RunFidCheck(kind, record);
+  } catch (const ff::QueryError& error) {
+    // An empty list with the reason, never the message that all is well.
+    list->Refresh(0);
+    error.ReportError();
+    return;
+  }
   list->AdjustField(-2);
   list->Refresh(0);
   ff::UI().ShowMessage(ff::FidCheckMessage(kind, record.GetCount()));

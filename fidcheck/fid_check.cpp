@@ -1,6 +1,7 @@
 #include "fidcheck/fid_check.h"
 
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
@@ -48,9 +49,9 @@ std::string FidCheckMessage(FidCheckKind kind, int count) {
 
 int RunFidCheck(FidCheckKind kind, CMemRecord& record) {
   record.Zap();
-  if (g_pConfigDB == nullptr) return 0;
+  if (g_pConfigDB == nullptr) throw QueryError(kNotConnected);
   g_pConfigDB->Cmd(FidCheckQuery(kind));
-  g_pConfigDB->SelectInto(&record, true);
+  g_pConfigDB->SelectChecked(&record);
   return record.GetCount();
 }
 

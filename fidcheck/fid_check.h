@@ -25,7 +25,9 @@ const std::string& FidCheckFields(FidCheckKind kind);
 std::string FidCheckMessage(FidCheckKind kind, int count);
 
 // Empties the record, runs the check's query on the shared connection and
-// returns the number of rows. Without a connection the record stays empty.
+// returns the number of rows. A failed query, like a missing connection,
+// throws ff::QueryError: a check that could not run is never told as
+// one that found nothing.
 int RunFidCheck(FidCheckKind kind, CMemRecord& record);
 
 }  // namespace ff

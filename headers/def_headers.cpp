@@ -11,6 +11,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
@@ -22,12 +23,12 @@ namespace res = ff::res;
 namespace {
 
 // Runs one query on the shared connection and hands its rows to `onRow`
-// one at a time. The result is not checked: a failed query, like a missing
-// connection, hands over no rows.
+// one at a time. A failed query, like a missing connection, throws
+// ff::QueryError: the header being written is abandoned.
 void EachRow(const std::string& query, const std::function<void(const CMemRecord& row)>& onRow) {
-  if (g_pConfigDB == nullptr) return;
+  if (g_pConfigDB == nullptr) throw ff::QueryError(ff::kNotConnected);
   g_pConfigDB->Cmd(query);
-  g_pConfigDB->SelectEach([&onRow](const CMemRecord& row) {
+  g_pConfigDB->SelectEachChecked([&onRow](const CMemRecord& row) {
     onRow(row);
     return true;
   });

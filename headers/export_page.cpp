@@ -2,6 +2,7 @@
 
 #include "codetext/code_format.h"
 #include "host/file_error.h"
+#include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
 #include "login/config_db.h"
@@ -66,6 +67,7 @@ void CPageExport::OnOK() {
     ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
     return;
   }
+  ConfigSnapshot snapshot;
   try {
     UpdateData(true);
     // A file the user declines is skipped; the next one is still written.
@@ -85,6 +87,9 @@ void CPageExport::OnOK() {
     theReg.Write("FixFilesOverWrite", ff::SwitchText(m_bOverWrite));
   } catch (const CFileException& error) {
     // Already reported by the generator; reported once more and dropped.
+    error.ReportError();
+  } catch (const ff::QueryError& error) {
+    // The header being written keeps its old bytes; the rest are not made.
     error.ReportError();
   }
   CPropertyPage::OnOK();

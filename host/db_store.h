@@ -41,7 +41,18 @@ class DbStore {
   // This default reads the whole result with Select and hands its rows
   // over one by one; the stores override it to read row by row.
   virtual bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error);
+
+  // One read transaction around the queries that follow, until EndRead:
+  // they all see the same committed state of the database, whatever
+  // another program commits meanwhile. The stores that can offer it
+  // (SQLite) override these; the others read each query as it comes.
+  virtual void BeginRead() {}
+  virtual void EndRead() {}
 };
+
+// How long a store waits for a database that another program has locked
+// before a query fails with a message that says so.
+inline constexpr int kBusyTimeoutSeconds = 5;
 
 // Opens the store that the server text names. Null on failure, with the
 // reason in `error` (never the password).

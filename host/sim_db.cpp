@@ -1,15 +1,20 @@
 #include "host/sim_db.h"
 
+#include "host/query_error.h"
 #include "host/record.h"
 
 CSimDB::CSimDB() = default;
 
-void CSimDB::Close() { store_.reset(); }
+void CSimDB::Close() {
+  if (store_ && snapshotDepth_ > 0) store_->EndRead();
+  snapshotDepth_ = 0;
+  store_.reset();
+}
 
 CSimDB::~CSimDB() { CSimDB::Close(); }
 
 bool CSimDB::Open(const char* server, const char* user, const char* password, const char* database) {
-  store_.reset();
+  CSimDB::Close();
   lastError_.clear();
   ff::LoginValues login{server ? server : "", user ? user : "", password ? password : "",
                         database ? database : ""};
@@ -28,7 +33,7 @@ bool CSimDB::SelectInto(CStdRecord* record, bool /*replace*/) {
   if (!record) return false;
   if (!store_) {
     record->SetColumns({});
-    lastError_ = "not connected to a database";
+    lastError_ = ff::kNotConnected;
     return false;
   }
   std::string error;
@@ -42,7 +47,7 @@ bool CSimDB::SelectInto(CStdRecord* record, bool /*replace*/) {
 
 bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow) {
   if (!store_) {
-    lastError_ = "not connected to a database";
+    lastError_ = ff::kNotConnected;
     return false;
   }
   CMemRecord row;
@@ -55,7 +60,26 @@ bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow)
   return true;
 }
 
+void CSimDB::SelectChecked(CStdRecord* record) {
+  if (!SelectInto(record, true)) throw ff::QueryError(lastError_);
+}
+
+void CSimDB::SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow) {
+  if (!SelectEach(onRow)) throw ff::QueryError(lastError_);
+}
+
+void CSimDB::BeginSnapshot() {
+  if (store_ && snapshotDepth_++ == 0) store_->BeginRead();
+}
+
+void CSimDB::EndSnapshot() {
+  if (!store_ || snapshotDepth_ == 0) return;
+  if (--snapshotDepth_ == 0) store_->EndRead();
+}
+
 void CSimDB::Attach(std::unique_ptr<ff::DbStore> store) {
+  if (store_ && snapshotDepth_ > 0) store_->EndRead();
+  snapshotDepth_ = 0;
   store_ = std::move(store);
   lastError_.clear();
 }

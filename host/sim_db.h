@@ -33,6 +33,10 @@ class CSimDB {
   // result. A failed query leaves the record without rows and its reason
   // in GetLastErrMsg().
   bool SelectInto(CStdRecord* record, bool replace = true);
+  // The same, for readers that must never take a failure for an empty
+  // result: a failed query throws ff::QueryError with the database's
+  // message (also left in GetLastErrMsg()).
+  void SelectChecked(CStdRecord* record);
 
   // Runs the text set by Cmd and hands the rows to `onRow` one at a time,
   // without holding the result: each arrives as a one-row record whose
@@ -41,6 +45,16 @@ class CSimDB {
   // query hands over no rows and leaves its reason in GetLastErrMsg().
   // `onRow` must not run another query on this connection.
   bool SelectEach(const std::function<bool(const CMemRecord& row)>& onRow);
+  // The same; a failed query throws ff::QueryError, also after some rows
+  // were handed over.
+  void SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow);
+
+  // One consistent view for a whole command or user action: the queries
+  // between BeginSnapshot and the matching EndSnapshot read one committed
+  // state of the database (SQLite). Pairs nest; the outermost counts.
+  // Close ends an open snapshot.
+  void BeginSnapshot();
+  void EndSnapshot();
 
   // Lets tests and tools attach a store they opened themselves.
   void Attach(std::unique_ptr<ff::DbStore> store);
@@ -49,4 +63,5 @@ class CSimDB {
   std::unique_ptr<ff::DbStore> store_;
   std::string sql_;
   std::string lastError_;
+  int snapshotDepth_ = 0;
 };

@@ -27,6 +27,17 @@ std::string ToGbk(const char* utf8, size_t size) {
 
 std::string ToGbk(const char* utf8) { return ToGbk(utf8, utf8 ? std::strlen(utf8) : 0); }
 
+// The database's own message, and for a lock that outlasted the busy
+// timeout what it means.
+std::string ReasonOf(sqlite3* db, int rc) {
+  std::string reason = ToGbk(sqlite3_errmsg(db));
+  if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) {
+    reason += " (another program kept the database locked for more than " + std::to_string(kBusyTimeoutSeconds) +
+              " seconds; run again when it has finished writing)";
+  }
+  return reason;
+}
+
 class SqliteStore : public DbStore {
  public:
   explicit SqliteStore(sqlite3* db) : db_(db) {}
@@ -42,6 +53,17 @@ class SqliteStore : public DbStore {
   bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
     const std::function<bool()> next = [&] { return onRow(row); };
     return Run(sql, row, &next, error);
+  }
+
+  // A deferred transaction takes its snapshot at the first read and keeps
+  // it (and the shared lock or WAL read mark) until it ends.
+  void BeginRead() override { inTransaction_ = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+  void EndRead() override {
+    // A read transaction has nothing to keep: ending it only releases the
+    // snapshot. SQLite may already have ended it after an I/O error.
+    if (inTransaction_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    inTransaction_ = false;
   }
 
  private:
@@ -70,7 +92,7 @@ class SqliteStore : public DbStore {
     }
     const bool ok = rc == SQLITE_DONE;
     if (!ok) {
-      error = ToGbk(sqlite3_errmsg(db_));
+      error = Reason(rc);
       record.Empty();
     }
     // Resetting ends the read transaction, so other connections may write.
@@ -109,7 +131,7 @@ class SqliteStore : public DbStore {
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(db_, utf8.c_str(), static_cast<int>(utf8.size()), &stmt, nullptr);
     if (rc != SQLITE_OK) {
-      error = ToGbk(sqlite3_errmsg(db_));
+      error = Reason(rc);
       sqlite3_finalize(stmt);
       return nullptr;
     }
@@ -126,6 +148,8 @@ class SqliteStore : public DbStore {
     return stmt;
   }
 
+  std::string Reason(int rc) const { return ReasonOf(db_, rc); }
+
   void ClearStatements() {
     for (auto& entry : statements_) sqlite3_finalize(entry.second);
     statements_.clear();
@@ -133,6 +157,7 @@ class SqliteStore : public DbStore {
 
   static constexpr size_t kMaxStatements = 256;
   sqlite3* db_;
+  bool inTransaction_ = false;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
 };
 
@@ -160,6 +185,8 @@ std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& e
     sqlite3_close_v2(db);
     return nullptr;
   }
+  // A writer's short lock is waited for rather than failing the read.
+  sqlite3_busy_timeout(db, kBusyTimeoutSeconds * 1000);
   std::string reason;
   if (!tsql::RegisterFunctions(db, &reason)) {
     error = "cannot prepare SQLite database " + shown + ": " + ToGbk(reason.c_str());
@@ -169,7 +196,7 @@ std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& e
   // Reading the schema tells a database from any other file.
   rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) {
-    error = "cannot read SQLite database " + shown + ": " + ToGbk(sqlite3_errmsg(db));
+    error = "cannot read SQLite database " + shown + ": " + ReasonOf(db, rc);
     sqlite3_close_v2(db);
     return nullptr;
   }

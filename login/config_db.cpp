@@ -7,11 +7,19 @@
 
 CSimDB* g_pConfigDB = nullptr;
 
+namespace {
+
+// Tells one connection from the next, even at the same address.
+unsigned long g_connectionNumber = 0;
+
+}  // namespace
+
 bool ConnectConfigDB(const std::string& server, const std::string& user, const std::string& password,
                      const std::string& database) {
   auto db = std::make_unique<CSimDB>();
   // The old connection goes first: a failed attempt leaves no one logged in.
   DisconnectConfigDB();
+  ++g_connectionNumber;
   if (db->Open(server.c_str(), user.c_str(), password.c_str(), database.c_str())) {
     g_pConfigDB = db.release();
     return true;
@@ -22,7 +30,16 @@ bool ConnectConfigDB(const std::string& server, const std::string& user, const s
 
 void DisconnectConfigDB() {
   if (!g_pConfigDB) return;
+  ++g_connectionNumber;
   g_pConfigDB->Close();
   delete g_pConfigDB;
   g_pConfigDB = nullptr;
+}
+
+ConfigSnapshot::ConfigSnapshot() : connection_(g_connectionNumber), begun_(g_pConfigDB != nullptr) {
+  if (begun_) g_pConfigDB->BeginSnapshot();
+}
+
+ConfigSnapshot::~ConfigSnapshot() {
+  if (begun_ && g_pConfigDB && connection_ == g_connectionNumber) g_pConfigDB->EndSnapshot();
 }

@@ -16,3 +16,19 @@ bool ConnectConfigDB(const std::string& server, const std::string& user,
 
 // Releases the shared connection (tests and the CLI at exit).
 void DisconnectConfigDB();
+
+// One consistent view of the shared connection for the life of the object:
+// a user action reads every query from the same committed state (see
+// CSimDB::BeginSnapshot). Without a connection it does nothing; a login
+// made meanwhile ended the old snapshot with its connection.
+class ConfigSnapshot {
+ public:
+  ConfigSnapshot();
+  ~ConfigSnapshot();
+  ConfigSnapshot(const ConfigSnapshot&) = delete;
+  ConfigSnapshot& operator=(const ConfigSnapshot&) = delete;
+
+ private:
+  unsigned long connection_;
+  bool begun_;
+};

@@ -3,6 +3,7 @@
 #include "codetext/code_format.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
@@ -63,7 +64,10 @@ bool CPageCode::OnInitDialog() {
 void CPageCode::LoadModules() {
   if (!g_pConfigDB) return;  // the list stays as it was
   g_pConfigDB->Cmd(ff::res::ModuleQuery(m_bBLS));
-  g_pConfigDB->SelectInto(&m_recModule, true);
+  if (!g_pConfigDB->SelectInto(&m_recModule, true)) {
+    // An empty list with the reason, never an empty list alone.
+    ff::QueryError(g_pConfigDB->GetLastErrMsg()).ReportError();
+  }
   m_lstModule->AdjustField(-2);
   m_lstModule->Refresh(0);
 }
@@ -128,6 +132,7 @@ void CPageCode::OnOK() {
   m_CodeMaker.SetProjectName(m_recModule.GetString(mod::CaptionModuleName()) + " " +
                              m_recModule.GetString(mod::CaptionModuleChineseName()));
   std::vector<FileResult> files;
+  ConfigSnapshot snapshot;
   try {
     // A file the user declines does not stop the other one.
     if (m_bBLS) {
@@ -139,6 +144,11 @@ void CPageCode::OnOK() {
     }
   } catch (const CFileException& error) {
     // Reported by the generator; once more here. Nothing is stored.
+    error.ReportError();
+    CPropertyPage::OnOK();
+    return;
+  } catch (const ff::QueryError& error) {
+    // The file being written keeps its old bytes; nothing is stored.
     error.ReportError();
     CPropertyPage::OnOK();
     return;

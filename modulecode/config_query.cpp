@@ -3,6 +3,7 @@
 #include "codetext/code_format.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "login/config_db.h"
@@ -22,9 +23,9 @@ std::string QueryWithCode(std::string_view query, long moduleId, std::string_vie
 
 void RunQuery(const std::string& sql, CMemRecord& record) {
   record.Empty();
-  if (!g_pConfigDB) return;
+  if (!g_pConfigDB) throw QueryError(kNotConnected);
   g_pConfigDB->Cmd(sql);
-  g_pConfigDB->SelectInto(&record, true);
+  g_pConfigDB->SelectChecked(&record);
 }
 
 }  // namespace ff::code

@@ -16,8 +16,9 @@ std::string QueryWithId(std::string_view query, long id);
 // stays one SQL string literal and the function is found like any other.
 std::string QueryWithCode(std::string_view query, long moduleId, std::string_view code);
 
-// Runs `sql` on g_pConfigDB into `record`. Without a connection, or when
-// the query fails, the record holds no rows.
+// Runs `sql` on g_pConfigDB into `record`. A failed query throws
+// ff::QueryError with the database's message, and so does a missing
+// connection: no generator takes a failure for an empty result.
 void RunQuery(const std::string& sql, CMemRecord& record);
 
 }  // namespace ff::code

@@ -14,6 +14,7 @@
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "host/str_split.h"
 #include "modulecode/config_query.h"
@@ -296,6 +297,9 @@ bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::str
     TextSink sink(text);
     EmitFunctions(maker, kind, moduleId, code, sink);
     return true;
+  } catch (const ff::QueryError&) {
+    text.clear();
+    throw;
   } catch (...) {
     text.clear();
     return false;

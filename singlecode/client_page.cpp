@@ -2,7 +2,9 @@
 
 #include "codetext/code_format.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/user_interface.h"
+#include "login/config_db.h"
 #include "res/code_page_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}
@@ -33,12 +35,18 @@ void CPageCodeClientSingle::RefreshPreview() {
     m_strPreview.clear();
   } else {
     ff::WaitCursor wait;
+    ConfigSnapshot snapshot;
     std::string text;
-    if (MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text))
-      m_strPreview = text;
-    else
-      // FOS functions have no snippet: the preview shows one apostrophe.
-      m_strPreview = m_bBLS ? std::string() : std::string("'");
+    try {
+      if (MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text))
+        m_strPreview = text;
+      else
+        // FOS functions have no snippet: the preview shows one apostrophe.
+        m_strPreview = m_bBLS ? std::string() : std::string("'");
+    } catch (const ff::QueryError& error) {
+      // The preview stays as it was.
+      error.ReportError();
+    }
   }
   UpdateData(false);
 }
@@ -48,8 +56,15 @@ void CPageCodeClientSingle::OnOK() {
   if (!CheckLoggedIn()) return;
   const std::string identifier = ShowSelectedIdentifier();
   std::string text;
-  m_strPreview =
-      MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text) ? text : std::string();
+  try {
+    ConfigSnapshot snapshot;
+    m_strPreview =
+        MakeSnippet(ModuleNumberOf(identifier), FunctionCodeOf(identifier), text) ? text : std::string();
+  } catch (const ff::QueryError& error) {
+    // Nothing is stored.
+    error.ReportError();
+    return;
+  }
   UpdateData(false);
   StoreValues();
   ff::UI().ShowMessage(ff::code::Format(ff::res::codepage::SnippetSettingsSaved(m_bBLS),

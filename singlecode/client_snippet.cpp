@@ -8,6 +8,7 @@
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "modulecode/config_query.h"
 #include "modulecode/line_grouping.h"
@@ -115,6 +116,8 @@ bool CCodeMaker::MakeBlsClientSnippet(long moduleId, bool /*noPrompt*/, const st
     // Only the last function found gives the snippet.
     text = std::move(snippet);
     return true;
+  } catch (const ff::QueryError&) {
+    throw;
   } catch (...) {
     text.clear();
     return false;

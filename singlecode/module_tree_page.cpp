@@ -10,6 +10,7 @@
 #include "codetext/gen_file.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/registry.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
@@ -72,9 +73,14 @@ bool CModuleTreePage::FillModuleTree() {
   const std::string& moduleQuery = ff::res::ModuleQuery(m_bBLS);
   m_tree->DeleteAllItems();
   m_recModule.Empty();
+  ConfigSnapshot snapshot;
   if (g_pConfigDB) {
     g_pConfigDB->Cmd(moduleQuery);
-    g_pConfigDB->SelectInto(&m_recModule, true);
+    if (!g_pConfigDB->SelectInto(&m_recModule, true)) {
+      // The tree stays empty, with the reason.
+      ff::QueryError(g_pConfigDB->GetLastErrMsg()).ReportError();
+      return false;
+    }
   }
   for (m_recModule.GoTop(); !m_recModule.Eof(); m_recModule.Skip()) {
     const std::string& id = m_recModule.GetRef(mod::CaptionModuleId());
@@ -93,7 +99,11 @@ bool CModuleTreePage::FillModuleTree() {
     m_recFunction.Empty();
     if (g_pConfigDB) {
       g_pConfigDB->Cmd(ff::res::FunctionQuery(m_bBLS, module));
-      g_pConfigDB->SelectInto(&m_recFunction, true);
+      if (!g_pConfigDB->SelectInto(&m_recFunction, true)) {
+        // The modules read so far stay in the tree, with the reason.
+        ff::QueryError(g_pConfigDB->GetLastErrMsg()).ReportError();
+        return false;
+      }
     }
     for (m_recFunction.GoTop(); !m_recFunction.Eof(); m_recFunction.Skip()) {
       const std::string& code = m_recFunction.GetRef(codeField);

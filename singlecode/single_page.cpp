@@ -8,8 +8,10 @@
 #include "codetext/gen_file.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
+#include "login/config_db.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "singlecode/kestrel_tree_ctrl.h"
@@ -85,6 +87,7 @@ void CPageCodeSingle::RefreshPreview() {
     // prototypes are the ones the function text refers to).
     std::string header = TempFolderFile(texts::PreviewHeaderName());
     if (header.empty()) header = texts::PreviewHeaderName();
+    ConfigSnapshot snapshot;
     try {
       std::string text;
       bool made;
@@ -98,6 +101,9 @@ void CPageCodeSingle::RefreshPreview() {
       m_strPreview = made ? text : std::string();
     } catch (const CFileException& error) {
       // Reported by the writer; once more here. The preview stays.
+      error.ReportError();
+    } catch (const ff::QueryError& error) {
+      // The preview stays as it was.
       error.ReportError();
     }
   }
@@ -114,6 +120,7 @@ void CPageCodeSingle::OnOK() {
   const long module = ModuleNumberOf(identifier);
   const std::string code = FunctionCodeOf(identifier);
   bool written;
+  ConfigSnapshot snapshot;
   try {
     // A declined header does not stop the source file.
     if (m_bBLS) {
@@ -124,6 +131,10 @@ void CPageCodeSingle::OnOK() {
       written = m_CodeMaker.MakeFosFunctionFile(m_strCppFile, module, m_bOverWrite, code);
     }
   } catch (const CFileException& error) {
+    error.ReportError();
+    return;
+  } catch (const ff::QueryError& error) {
+    // The file being written keeps its old bytes.
     error.ReportError();
     return;
   }
