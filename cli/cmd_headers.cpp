@@ -26,18 +26,6 @@ constexpr HeaderFile kHeaders[] = {
     {"sysdef.h", &CCodeMaker::MakeSysDefFile},
 };
 
-const char* OutcomeWord(FileOutcome outcome) {
-  switch (outcome) {
-    case FileOutcome::Written:
-      return "written";
-    case FileOutcome::Unchanged:
-      return "unchanged";
-    case FileOutcome::Declined:
-    default:
-      return "declined";
-  }
-}
-
 int RunHeaders(Context& context, const std::string& outUtf8) {
   if (!context.Connect()) return kFailure;
 
@@ -62,7 +50,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
     }
     const FileOutcome outcome = maker.LastFileOutcome();
     if (outcome == FileOutcome::Declined) declined = true;
-    PrintLine(std::string(OutcomeWord(outcome)) + ": " + path);
+    PrintLine(std::string(FileOutcomeWord(outcome)) + ": " + path);
   }
   return declined ? kDeclined : kOk;
 }

@@ -5,18 +5,56 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
 #include "cli/commands.h"
+#include "codetext/gen_file.h"
 #include "data/embedded_sql.h"
 #include "host/gbk_text.h"
 
 namespace ff::cli {
 namespace {
 
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// --check: the demo database is made in a private folder and compared with
+// PATH byte for byte; PATH is not touched.
+int CheckDemo(const std::string& path, bool exists) {
+  const std::string shown = gbk::FromUtf8(path);
+  bool same = false;
+  if (exists) {
+    const char* base = std::getenv("TMPDIR");
+    std::string scratch = std::string(base && *base ? base : "/tmp") + "/fidforge-check-XXXXXX";
+    if (::mkdtemp(scratch.data()) == nullptr) {
+      PrintError("cannot check " + shown + ": " + gbk::FromUtf8(std::strerror(errno)));
+      return kFailure;
+    }
+    std::string error;
+    const bool made = data::CreateDatabase(scratch + "/demo.sqlite", true, error);
+    same = made && FileBytes(scratch + "/demo.sqlite") == FileBytes(path);
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
+    if (!made) {
+      PrintError(error);
+      return kFailure;
+    }
+  }
+  if (!same) ++Output().wouldChange;
+  PrintLine((same ? "unchanged: " : "would change: ") + shown);
+  return kOk;
+}
+
 int InitDemo(const Context& context, const std::string& path) {
   const std::string shown = gbk::FromUtf8(path);
   struct stat info{};
   const bool exists = ::lstat(path.c_str(), &info) == 0;
+  if (context.options.check) return CheckDemo(path, exists);
   if (exists && !context.options.force) {
     PrintError(shown + " already exists (give --force to replace it)");
     return kFailure;

@@ -23,6 +23,8 @@ inline const char* FileOutcomeWord(FileOutcome outcome) {
       return "written";
     case FileOutcome::Unchanged:
       return "unchanged";
+    case FileOutcome::WouldChange:
+      return "would change";
     default:
       return "declined";
   }
@@ -37,9 +39,10 @@ inline void WriteCode(const std::string& gbkText) {
 }
 
 // Creates the output folder `folder` (GBK) and its parents when missing, so
-// that a first run in a fresh checkout works. False when that failed
-// (reported).
+// that a first run in a fresh checkout works (not under --check). False
+// when that failed (reported).
 inline bool MakeOutputFolder(const std::string& folder) {
+  if (Output().check) return true;  // a check writes nothing, folders included
   std::error_code error;
   std::filesystem::create_directories(gbk::ToUtf8(folder.empty() ? std::string(".") : folder), error);
   if (error) {

@@ -18,7 +18,8 @@ enum Exit : int {
   kFailure = 1,   // database, file
   kUsage = 2,
   kDeclined = 3,  // a file was declined
-  kCheckFound = 4 // check-fids --strict found rows
+  kCheckFound = 4, // check-fids --strict found rows
+  kStale = 5       // --check: a file would change
 };
 
 // The global options, given before the command.
@@ -26,6 +27,7 @@ struct GlobalOptions {
   std::string db;              // --db (default $FIDFORGE_DB, else the demo database)
   std::string author;          // --author ("" = from the comment settings)
   bool force = false;          // --force: no overwrite questions
+  bool check = false;          // --check: write nothing, tell which files would change
   std::string encoding = "gbk";  // --encoding gbk|utf-8 (generated code only)
 };
 

@@ -37,10 +37,16 @@ int Run(int argc, char** argv) {
       ->envname("FIDFORGE_DB");
   app.add_option("--author", context.options.author, "Author of generated comments (default: the comment settings)");
   app.add_flag("--force", context.options.force, "Overwrite files without asking");
+  app.add_flag("--check", context.options.check,
+               "Write nothing: report each file as \"would change\" or \"unchanged\"; exit 5 when any "
+               "would change");
   app.add_option("--encoding", context.options.encoding, "Encoding of generated code: gbk (default) or utf-8")
       ->check(CLI::IsMember({"gbk", "utf-8"}));
   // The globals take effect before any command runs.
-  app.parse_complete_callback([&context] { Output().utf8 = context.options.encoding == "utf-8"; });
+  app.parse_complete_callback([&context] {
+    Output().utf8 = context.options.encoding == "utf-8";
+    Output().check = context.options.check;
+  });
 
   auto& commands = Registry();
   std::stable_sort(commands.begin(), commands.end(),
@@ -63,6 +69,7 @@ int Run(int argc, char** argv) {
     status = kFailure;
   }
   DisconnectConfigDB();
+  if (status == kOk && Output().check && Output().wouldChange > 0) status = kStale;
   return status;
 }
 

@@ -11,11 +11,18 @@
 
 namespace ff {
 
-enum class FileOutcome { Written, Unchanged, Declined };
+enum class FileOutcome {
+  Written,
+  Unchanged,
+  Declined,
+  WouldChange,  // --check: the file is not written, but its bytes would change
+};
 
 // How generated text reaches the disk, for the whole process.
 struct OutputOptions {
-  bool utf8 = false;  // convert the GBK text to UTF-8 on the way out
+  bool utf8 = false;   // convert the GBK text to UTF-8 on the way out
+  bool check = false;  // write nothing: only compare with the files on disk
+  int wouldChange = 0; // files found stale while checking
 };
 OutputOptions& Output();
 

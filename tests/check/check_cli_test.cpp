@@ -1,0 +1,135 @@
+// fidforge-cli --check: every writing command compares instead of writing,
+// tells each file as "would change" or "unchanged", and exits 5 when
+// anything is stale. Nothing on disk changes, not even a folder.
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/test_support.h"
+
+namespace {
+
+using ff::test::ReadFile;
+using ff::test::WriteFile;
+
+class CheckOption : public ::testing::Test {
+ protected:
+  struct Result {
+    int status = -1;
+    std::string out, err;
+  };
+
+  Result Run(const std::string& args) {
+    const std::string out = dir / "out.txt", err = dir / "err.txt";
+    const std::string command = std::string("SOURCE_DATE_EPOCH=1141560000 TMPDIR='") + (dir / "tmp") + "' '" +
+                                FF_CLI_PATH + "' --db '" + db + "' --author dev " + args + " >'" + out + "' 2>'" +
+                                err + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  }
+  static long long ModifiedNs(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+  }
+  size_t Count(const std::string& text, const std::string& word) {
+    size_t n = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+    return n;
+  }
+
+  ff::test::SettingsSandbox sandbox;
+  ff::test::TempDir dir;
+  std::string db = dir / "demo.sqlite";
+  std::string gen = dir / "gen";
+  void SetUp() override {
+    std::filesystem::create_directory(dir / "tmp");
+    ASSERT_EQ(Run("init-demo '" + db + "'").status, 0);
+  }
+};
+
+TEST_F(CheckOption, FreshCheckoutIsStaleAndStaysEmpty) {
+  Result r = Run("--check headers --out '" + gen + "/include'");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_EQ(5u, Count(r.out, "would change: " + gen + "/include/"));
+  r = Run("--check module --kind fos --all --out '" + gen + "/fos'");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + gen + "/fos/1/Process.cpp")) << r.out;
+  r = Run("--check module --kind bls --module 21 --out '" + gen + "/bls' --merge");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(gen));
+  EXPECT_TRUE(std::filesystem::is_empty(dir / "tmp"));  // its scratch files went too
+}
+
+TEST_F(CheckOption, UpToDateFilesAreUnchangedAndOneEditIsFound) {
+  ASSERT_EQ(0, Run("--force headers --out '" + gen + "/include'").status);
+  ASSERT_EQ(0, Run("--force module --kind fos --all --out '" + gen + "/fos'").status);
+  ASSERT_EQ(0, Run("--force function --kind fos --module 1 --code KH.QUERY --out '" + gen + "/f.cpp'").status);
+
+  Result r = Run("--check headers --out '" + gen + "/include'");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+  EXPECT_EQ(5u, Count(r.out, "unchanged: "));
+  r = Run("--check module --kind fos --all --out '" + gen + "/fos'");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+  EXPECT_EQ(0u, Count(r.out, "would change"));
+  r = Run("--check function --kind fos --module 1 --code KH.QUERY --out '" + gen + "/f.cpp'");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+
+  const std::string edited = gen + "/fos/2/Process.h";
+  WriteFile(edited, ReadFile(edited) + "// mine\r\n");
+  const long long before = ModifiedNs(edited);
+  const std::string bytes = ReadFile(edited);
+  r = Run("--check module --kind fos --all --out '" + gen + "/fos'");
+  EXPECT_EQ(5, r.status);
+  EXPECT_EQ(1u, Count(r.out, "would change: "));
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + edited + "\n")) << r.out;
+  EXPECT_EQ(bytes, ReadFile(edited));
+  EXPECT_EQ(before, ModifiedNs(edited));
+
+  // The encoding is part of the comparison.
+  r = Run("--check --encoding utf-8 headers --out '" + gen + "/include'");
+  EXPECT_EQ(5, r.status);
+}
+
+TEST_F(CheckOption, MergedModulesCheckAgainstTheirMerge) {
+  ASSERT_EQ(0, Run("--force module --kind fos --module 1 --out '" + gen + "'").status);
+  const std::string source = gen + "/Process.cpp";
+  std::string edited = ReadFile(source);
+  const std::string placeholder = "    pDB->Cmd(\"SELECT '...' \");\r\n";
+  edited.replace(edited.find(placeholder), placeholder.size(), "    pDB->Cmd(\"SELECT 1\");\r\n");
+  WriteFile(source, edited);
+
+  // The hand-written SQL is no staleness when merging...
+  Result r = Run("--check module --kind fos --module 1 --out '" + gen + "' --merge");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + source)) << r.out;
+  // ...but it is for a plain regeneration, which would drop it.
+  r = Run("--check module --kind fos --module 1 --out '" + gen + "'");
+  EXPECT_EQ(5, r.status);
+
+  ASSERT_EQ(0, std::system(("sqlite3 '" + db + "' \"DELETE FROM T154 WHERE ID = 102\"").c_str()));
+  r = Run("--check module --kind fos --module 1 --out '" + gen + "' --merge");
+  EXPECT_EQ(5, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + source)) << r.out;
+  EXPECT_EQ(edited, ReadFile(source));
+}
+
+TEST_F(CheckOption, DemoDatabaseAndFailuresKeepTheirOwnStatus) {
+  Result r = Run("--check init-demo '" + (dir / "other.sqlite") + "'");
+  EXPECT_EQ(5, r.status);
+  EXPECT_FALSE(std::filesystem::exists(dir / "other.sqlite"));
+  r = Run("--check init-demo '" + db + "'");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + db)) << r.out;
+
+  // An error is an error, not staleness.
+  r = Run("--check module --kind fos --module 77 --out '" + gen + "'");
+  EXPECT_EQ(1, r.status);
+}
+
+}  // namespace
