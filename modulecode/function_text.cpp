@@ -104,15 +104,6 @@ const std::string& FosPrologue() {
   return text;
 }
 
-const std::string& AuditFlow() {
-  static const std::string text = [] {
-    std::string joined;
-    for (int part = 1; part <= 8; ++part) joined += fn::AuditPart(part);
-    return joined;
-  }();
-  return text;
-}
-
 // The ends of an answer that hold only %RetCode%: each filled once.
 std::string WithRetCode(const std::string& tmpl) {
   return ff::FillTemplate(tmpl, {{fn::kRetCode, fn::RetCodeReplacement()}});
@@ -256,7 +247,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
     } else if (transType == 1) {
       sink.Put(fn::BlsStepForward());
     } else if (audited) {
-      PutFilled(sink, AuditFlow(), fn::kFuncName, name);
+      PutFilled(sink, fn::BlsAuditFlow(), fn::kFuncName, name);
     } else {
       sink.Put(fn::BlsStepNoForward());
     }

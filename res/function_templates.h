@@ -20,7 +20,8 @@ const std::string& FosSqlPlaceholder();
 const std::string& BlsStepForward();       // transaction type 1
 const std::string& BlsStepNoForward();     // transaction types other than 1 and 2
 const std::string& BlsAuditVariables();    // transaction type 2
-const std::string& AuditPart(int n);       // n = 1..8; part 7 holds %FuncName%
+// The audit flow of transaction type 2, answer included; holds %FuncName%.
+const std::string& BlsAuditFlow();
 const std::string& FosMultiRowLoop();      // holds %Fids%
 const std::string& BlsMultiRowLoop();      // holds %Fids%
 const std::string& FosMultiRowEnd();       // holds %RetCode%

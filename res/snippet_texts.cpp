@@ -6,76 +6,12 @@ namespace ff::res::snippet {
 
 // The snippet of a single answer. The text that replaces %FidAs% ends with a
 // line end, so "        //return;" starts a line of its own.
-const std::string& SingleAnswer() {
-  return FF_GBK_LINES(R"(//BeginBLS: %BLSCode% %BLSName% 访问代码开始
-
-string sErrMsg      = ""; //错误信息
-string sPromptTitle = "%BLSName%"; //提示窗口标题
-
-//创建访问头并设置相应请求变量
-
-g_pConn->CreateHead( %BLSCode% );
-
-%FidQs%
-//获得并检查应答结果
-
-long nRetCode = 0L;
-
-
-//应答变量定义
-%FidADefs%
-if ( g_pConn->More() )
-{
-    nRetCode = g_pConn->GetCode();
-    if ( nRetCode < 0 )
-    {
-        sErrMsg = sErrMsg + string("操作失败[") + g_pConn->GetLastErrMsg() + string("]!");
-        MessageBox(sErrMsg.c_str(), sPromptTitle.c_str(), MB_OK|MB_ICONSTOP);
-        //return;
-    }
-    else
-    {
-%FidAs%        //return;
-    }
-}
-else
-{
-    sErrMsg = sErrMsg + string("操作失败[") + g_pConn->GetLastErrMsg() + string("]!");
-    MessageBox(sErrMsg.c_str(), sPromptTitle.c_str(), MB_OK|MB_ICONSTOP);
-    //return;
-}
-//EndBLS 访问代码结束
-)");
-}
+const std::string& SingleAnswer() { return FF_TEMPLATE("snippet_single_answer.txt"); }
 
 const std::string& ProcedureAnswer() { return SingleAnswer(); }
 
 // The snippet of a multi-row answer.
-const std::string& MultiRow() {
-  return FF_GBK_LINES(R"(//BeginBLS: %BLSCode% %BLSName% 访问代码开始
-
-string sErrMsg      = ""; //错误信息
-string sPromptTitle = "%BLSName%"; //提示窗口标题
-
-//创建访问头并设置相应请求变量
-
-g_pConn->CreateHead( %BLSCode% );
-
-%FidQs%
-//获得并检查应答结果
-
-long nRetCode = 0L;
-
-
-//应答变量定义
-%FidADefs%
-while ( g_pConn->More() )
-{
-%FidAs%})" "        " R"(
-//return;
-//EndBLS 访问代码结束
-)");
-}
+const std::string& MultiRow() { return FF_TEMPLATE("snippet_multi_row.txt"); }
 
 const std::string& RequestDefFormat() { return FF_GBK("%s %s = %s; //%s %s\r\n"); }
 const std::string& AnswerDefFormat() { return FF_GBK("%s %s = %s; //%s %s\r\n"); }

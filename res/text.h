@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host/gbk_text.h"
+#include "res/embedded_templates.h"
 
 namespace ff::res {
 
@@ -27,4 +28,12 @@ std::string GbkLines(std::string_view utf8);
   ([]() -> const std::string& {                                           \
     static const std::string converted = ::ff::res::GbkLines(literal);   \
     return converted;                                                     \
+  }())
+
+// A template file of res/templates/ as a string, made once:
+// FF_TEMPLATE("bls_prologue.txt"). The file holds the GBK bytes already.
+#define FF_TEMPLATE(file_name)                                                     \
+  ([]() -> const std::string& {                                                    \
+    static const std::string text(::ff::res::EmbeddedTemplate(file_name));         \
+    return text;                                                                   \
   }())

@@ -4,36 +4,8 @@
 
 namespace ff::res::validate {
 
-const std::string& LooseBlock() {
-  return FF_GBK_LINES(R"(    //%s合法性检查
-    if ( !pSvrComm->HaveItem( %s )%s )
-    {
-        %CreateAnswer%;
-        nRetCode = %s;
-        sErrMsg = %s;
-        pSvrComm->SetItem(FID_CODE, nRetCode);
-        pSvrComm->SetItem(FID_MESSAGE, sErrMsg);
-        pSvrComm->Write();
-        return nRetCode;
-    }
-
-)");
-}
-
-const std::string& CompactBlock() {
-  return FF_GBK_LINES(R"(    if %Valid%)" " " R"(
-    {
-        %CreateAnswer%;
-        nRetCode = %s;
-        sErrMsg = %s;
-        pSvrComm->SetItem(FID_CODE, nRetCode);
-        pSvrComm->SetItem(FID_MESSAGE, sErrMsg);
-        pSvrComm->Write();
-        return nRetCode;
-    }
-
-)");
-}
+const std::string& LooseBlock() { return FF_TEMPLATE("validate_loose_block.txt"); }
+const std::string& CompactBlock() { return FF_TEMPLATE("validate_compact_block.txt"); }
 
 const std::string& ErrorCode() { return FF_GBK("-(pSvrComm->GetFunc()*1000 + ERR_INPUTPARAM)"); }
 const std::string& EmptyTestFormat() { return FF_GBK(" || %s.empty()"); }

@@ -1,11 +1,14 @@
 // The fixed texts, checked line by line: every line ends in CR LF, the
 // number of lines and the trailing blanks are the documented ones.
+#include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "res/embedded_templates.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/snippet_texts.h"
@@ -72,14 +75,17 @@ TEST(FunctionTemplates, LineCountsAndTrailingBlanks) {
       {&fn::BlsStepForward(), "BLS step type 1", 6, {}},
       {&fn::BlsStepNoForward(), "BLS step other", 6, {}},
       {&fn::BlsAuditVariables(), "BLS audit variables", 7, {}},
-      {&fn::AuditPart(1), "audit 1", 14, {{1, 4}, {14, 4}}},
-      {&fn::AuditPart(2), "audit 2", 7, {{2, 4}, {6, 8}}},
-      {&fn::AuditPart(3), "audit 3", 11, {{1, 8}, {5, 11}}},
-      {&fn::AuditPart(4), "audit 4", 26, {{1, 12}, {3, 12}, {5, 12}, {15, 12}, {24, 3}}},
-      {&fn::AuditPart(5), "audit 5", 16, {{3, 5}, {6, 8}}},
-      {&fn::AuditPart(6), "audit 6", 18, {{1, 4}, {7, 8}, {10, 1}}},
-      {&fn::AuditPart(7), "audit 7", 27, {{1, 8}, {22, 8}, {25, 4}}},
-      {&fn::AuditPart(8), "audit 8", 14, {{7, 4}, {13, 4}}},
+      // The eight parts of the audit flow, one after the other: 14, 7, 11,
+      // 26, 16, 18, 27 and 14 lines.
+      {&fn::BlsAuditFlow(), "BLS audit flow", 133,
+       {{1, 4}, {14, 4},                                  // part 1
+        {16, 4}, {20, 8},                                 // part 2
+        {22, 8}, {26, 11},                                // part 3
+        {33, 12}, {35, 12}, {37, 12}, {47, 12}, {56, 3},  // part 4
+        {61, 5}, {64, 8},                                 // part 5
+        {75, 4}, {81, 8}, {84, 1},                        // part 6
+        {93, 8}, {114, 8}, {117, 4},                      // part 7
+        {126, 4}, {132, 4}}},                             // part 8
       {&fn::FosMultiRowLoop(), "FOS loop", 9, {}},
       {&fn::BlsMultiRowLoop(), "BLS loop", 9, {}},
       {&fn::FosMultiRowEnd(), "FOS multi-row end", 17, {{2, 4}}},
@@ -101,6 +107,22 @@ TEST(FunctionTemplates, LeadingBlanksAndTwinSnippets) {
   EXPECT_EQ(fn::BlsPrologue().substr(0, first.size()), first);
   // 73 and 75 are the same text.
   EXPECT_EQ(ff::res::snippet::ProcedureAnswer(), ff::res::snippet::SingleAnswer());
+}
+
+// The build embeds every file of res/templates/ byte for byte: CR LF,
+// trailing blanks and GBK bytes arrive unchanged.
+TEST(FunctionTemplates, EmbeddedAsTheFilesAre) {
+  const std::filesystem::path folder = std::filesystem::path(FF_SOURCE_DIR) / "res" / "templates";
+  std::set<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files.insert(entry.path().filename().string());
+  }
+  std::set<std::string> embedded;
+  for (std::string_view name : ff::res::EmbeddedTemplateNames()) embedded.emplace(name);
+  EXPECT_EQ(embedded, files);
+  for (const std::string& name : files) {
+    EXPECT_BYTES_EQ(ff::test::ReadFile((folder / name).string()), ff::res::EmbeddedTemplate(name)) << name;
+  }
 }
 
 }  // namespace
