@@ -8,7 +8,7 @@
 #include "cli/json_lines.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/function_templates.h"
 #include "res/tree_queries.h"
 

@@ -14,12 +14,12 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
 #include "merge/source_merge.h"
-#include "modulecode/config_query.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
 

@@ -8,7 +8,7 @@
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
 

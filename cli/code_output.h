@@ -13,7 +13,7 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 namespace ff::cli {
 

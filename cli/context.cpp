@@ -7,7 +7,7 @@
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 namespace ff::cli {
 namespace {

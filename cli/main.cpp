@@ -6,10 +6,10 @@
 
 #include "cli/commands.h"
 #include "codetext/gen_file.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
-#include "login/config_db.h"
 #include "version/build_version.h"
 
 namespace ff::cli {

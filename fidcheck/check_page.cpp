@@ -3,7 +3,7 @@
 #include "fidcheck/fid_check.h"
 #include "host/query_error.h"
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/gui_texts.h"
 

@@ -4,7 +4,7 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/fidcheck_texts.h"
 
 namespace ff {

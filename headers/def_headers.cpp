@@ -14,7 +14,7 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/header_texts.h"
 
 namespace gbk = ff::gbk;

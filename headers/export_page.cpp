@@ -5,7 +5,7 @@
 #include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/host_app.h"
 #include "res/gui_texts.h"
 

@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/property_page.h"
 #include "module/qt_text.h"
 #include "res/gui_texts.h"

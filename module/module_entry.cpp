@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 
 #include "login/login_dlg.h"
-#include "login/main_sheet.h"
+#include "module/main_sheet.h"
 #include "module/client_module.h"
 #include "module/property_sheet.h"
 #include "module/qt_user_interface.h"

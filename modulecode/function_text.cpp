@@ -17,8 +17,8 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/str_split.h"
-#include "modulecode/config_query.h"
-#include "modulecode/line_grouping.h"
+#include "codetext/config_query.h"
+#include "codetext/line_grouping.h"
 #include "res/function_templates.h"
 
 namespace gbk = ff::gbk;

@@ -9,7 +9,7 @@
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "modulecode/config_query.h"
+#include "codetext/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"

@@ -2,7 +2,7 @@
 
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "login/login_dlg.h"
 #include "module/host_app.h"
 #include "res/gui_texts.h"

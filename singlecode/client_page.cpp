@@ -4,7 +4,7 @@
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/code_page_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}

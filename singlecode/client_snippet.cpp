@@ -10,8 +10,8 @@
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
-#include "modulecode/config_query.h"
-#include "modulecode/line_grouping.h"
+#include "codetext/config_query.h"
+#include "codetext/line_grouping.h"
 #include "res/function_templates.h"
 #include "res/snippet_texts.h"
 

@@ -15,7 +15,7 @@
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/function_templates.h"

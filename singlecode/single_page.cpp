@@ -11,7 +11,7 @@
 #include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "singlecode/kestrel_tree_ctrl.h"

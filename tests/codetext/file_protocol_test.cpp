@@ -13,7 +13,7 @@
 
 #include "codetext/code_maker.h"
 #include "host/file_error.h"
-#include "tests/codetext/fixed_date.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {

@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 
-#include "tests/codetext/fixed_date.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {

@@ -22,12 +22,12 @@
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "login/config_db.h"
-#include "modulecode/config_query.h"
+#include "host/config_db.h"
+#include "codetext/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
-#include "tests/codetext/fixed_date.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
-#include "modulecode/config_query.h"
+#include "host/config_db.h"
+#include "codetext/config_query.h"
 #include "tests/faults/fault_support.h"
 
 namespace ff::test {

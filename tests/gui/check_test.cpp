@@ -4,7 +4,7 @@
 
 #include "fidcheck/check_page.h"
 #include "gui_test_util.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/kestrel_list_ctrl.h"
 #include "tests/support/test_support.h"
 

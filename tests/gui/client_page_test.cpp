@@ -9,7 +9,7 @@
 #include "code_pages_util.h"
 #include "host/registry.h"
 #include "login/comment_settings.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 using ff::guitest::Click;
 using ff::guitest::IsChecked;

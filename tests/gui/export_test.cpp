@@ -9,7 +9,7 @@
 #include "gui_test_util.h"
 #include "headers/export_page.h"
 #include "host/registry.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "tests/support/test_support.h"
 
 using ff::guitest::Click;

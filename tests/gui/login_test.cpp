@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "gui_test_util.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "login/login_dlg.h"
 #include "login/login_page.h"
-#include "login/main_sheet.h"
+#include "module/main_sheet.h"
 #include "module/property_page.h"
 #include "tests/support/test_support.h"
 

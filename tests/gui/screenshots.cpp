@@ -11,7 +11,7 @@
 #include "gui_test_util.h"
 #include "host/registry.h"
 #include "login/login_dlg.h"
-#include "login/main_sheet.h"
+#include "module/main_sheet.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "code_pages_util.h"
 #include "host/registry.h"
 #include "login/comment_settings.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "modulecode/code_page.h"
 #include "singlecode/client_page.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
-#include "tests/codetext/fixed_date.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {

@@ -4,7 +4,7 @@
 #include "host/registry.h"
 #include "host/sim_db.h"
 #include "login/comment_settings.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "tests/support/test_support.h"
 
 namespace {

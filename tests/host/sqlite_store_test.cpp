@@ -8,7 +8,7 @@
 #include "host/sim_db.h"
 #include "host/tsql_dialect.h"
 #include "host/tsql_functions.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "host/db_store.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 namespace ff::test {
 

@@ -11,7 +11,7 @@
 #include "data/embedded_sql.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 namespace ff::test {
 

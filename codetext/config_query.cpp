@@ -1,4 +1,4 @@
-#include "modulecode/config_query.h"
+#include "codetext/config_query.h"
 
 #include "codetext/code_format.h"
 #include "codetext/text_fill.h"
@@ -6,7 +6,7 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "res/function_templates.h"
 
 namespace ff::code {

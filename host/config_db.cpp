@@ -1,4 +1,4 @@
-#include "login/config_db.h"
+#include "host/config_db.h"
 
 #include <memory>
 

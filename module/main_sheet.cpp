@@ -1,4 +1,4 @@
-#include "login/main_sheet.h"
+#include "module/main_sheet.h"
 
 #include <QPushButton>
 
