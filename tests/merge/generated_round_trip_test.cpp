@@ -7,7 +7,7 @@
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "merge/module_merge.h"
-#include "tests/codetext/fixed_date.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
 namespace {
