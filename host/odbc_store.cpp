@@ -21,6 +21,7 @@
 
 #include "host/gbk_text.h"
 #include "host/record.h"
+#include "host/install_layout.h"
 #include "host/tsql_dialect.h"
 
 namespace ff::odbc {
@@ -505,10 +506,11 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
     CMemRecord probe;
     std::string reason;
     if (!store->Select("SELECT STR(1), DATALENGTH('x')", probe, reason)) {
+      std::string extension = InstalledTsqlExtension();
+      if (extension.empty()) extension = "<path>/libfidforge_tsql.so";
       error = HidePassword("the SQLite data source " + target +
                                " lacks the SQL Server functions STR and DATALENGTH: add "
-                               "LoadExt=<path>/libfidforge_tsql.so to its connection string (" +
-                               reason + ")",
+                               "LoadExt=" + extension + " to its connection string (" + reason + ")",
                            login.password);
       return nullptr;
     }

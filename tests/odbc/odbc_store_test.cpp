@@ -212,6 +212,9 @@ TEST_F(SqliteThroughOdbc, AMissingFunctionLibraryIsSaidAtLogin) {
   EXPECT_EQ(g_pConfigDB, nullptr);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_NE(ui.messages[0].find("LoadExt="), std::string::npos) << ui.messages[0];
+  // It names the extension that belongs to the running program.
+  const std::string extension = std::filesystem::canonical(TsqlExtensionPath()).string();
+  EXPECT_NE(ui.messages[0].find("LoadExt=" + extension + " "), std::string::npos) << ui.messages[0];
 }
 
 TEST_F(SqliteThroughOdbc, AFailedQueryLeavesNoRowsAndTheReason) {
