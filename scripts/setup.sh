@@ -11,7 +11,7 @@ PACKAGES=(
   unixodbc-dev unixodbc tdsodbc libsqliteodbc freetds-bin
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth
-  help2man librsvg2-bin debootstrap bash-completion
+  help2man librsvg2-bin desktop-file-utils debootstrap bash-completion
 )
 
 missing=()

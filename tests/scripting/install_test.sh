@@ -16,6 +16,7 @@ for f in bin/fidforge bin/fidforge-cli lib/fidforge/libfidforge.so lib/fidforge/
          share/man/man1/fidforge-cli.1.gz share/bash-completion/completions/fidforge-cli; do
   [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
+desktop-file-validate "$prefix/share/applications/fidforge.desktop" || fail "the desktop entry is not valid"
 # The PNG icon is a 256x256 PNG.
 head -c 24 "$prefix/share/icons/hicolor/256x256/apps/fidforge.png" | od -An -tx1 | tr -d ' \n' |
   grep -q '^89504e470d0a1a0a0000000d494844520000010000000100' || fail "the PNG icon is not a 256x256 PNG"
