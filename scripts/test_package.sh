@@ -63,6 +63,9 @@ EOF
   fi
 ) 9>"$CACHE/root.lock"
 
+# A run that was killed leaves its throw-away root behind (its mounts went
+# with it): remove those older than a day.
+find /var/tmp -maxdepth 1 -name 'fidforge-package-test.*' -mmin +1440 -exec rm -rf {} + 2>/dev/null || true
 work=$(mktemp -d /var/tmp/fidforge-package-test.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/upper" "$work/overlay-work" "$work/root"
