@@ -1,0 +1,49 @@
+// One finding of the configuration database lint: what is wrong, how bad,
+// and which row it is about. Texts are GBK, as everywhere in the engine.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ff::lint {
+
+enum class Severity { Error, Warning };
+
+// The row a finding is about: its table, its key and its code. The key is
+// the row's own id or number as the database holds it; any part may be
+// empty (a finding about a FID code used by several rows has no key).
+struct Where {
+  std::string table;
+  std::string id;
+  std::string code;
+};
+
+struct Finding {
+  Severity severity = Severity::Error;
+  std::string rule;  // a stable rule name, e.g. "macro-redefined"
+  Where where;
+  std::string message;
+};
+
+// "error" or "warning".
+const char* SeverityName(Severity severity);
+// The parts of a Where that are not empty, joined by blanks: "T154 12 KH_OPEN".
+std::string WhereText(const Where& where);
+// One line of the text report: severity, rule, where and message, separated
+// by tabs (GBK, no line end). Tabs and line breaks inside the texts become
+// blanks, so that a finding stays one line however odd its row.
+std::string FindingLine(const Finding& finding);
+
+// Where the rules put their findings.
+class FindingSink {
+ public:
+  void Add(Severity severity, std::string_view rule, Where where, std::string message);
+  const std::vector<Finding>& Findings() const { return findings_; }
+  std::vector<Finding>& Findings() { return findings_; }
+
+ private:
+  std::vector<Finding> findings_;
+};
+
+}  // namespace ff::lint

@@ -1,0 +1,88 @@
+#include "lint/macro_rules.h"
+
+#include <map>
+#include <string>
+#include <unordered_map>
+
+#include "codetext/text_fill.h"
+#include "lint/rule_names.h"
+#include "res/lint_texts.h"
+
+namespace ff::lint {
+
+namespace {
+
+enum class Header { Guard, Fid, Fos, Bls, Sys };
+
+const char* HeaderName(Header header) {
+  switch (header) {
+    case Header::Guard:
+      return "include guard";
+    case Header::Fid:
+      return "fiddef.h";
+    case Header::Fos:
+      return "fosdef.h";
+    case Header::Bls:
+      return "blsdef.h";
+    case Header::Sys:
+    default:
+      return "sysdef.h";
+  }
+}
+
+struct Definition {
+  Header header;
+  const Where* where;
+  const std::string* value;
+};
+
+}  // namespace
+
+void CheckMacroRedefinitions(const ConfigRows& rows, FindingSink& sink) {
+  // In order of first definition, so that the report follows the headers.
+  std::unordered_map<std::string, size_t> index;
+  std::vector<std::pair<std::string, std::vector<Definition>>> macros;
+  auto define = [&](const std::string& name, Header header, const Where* where, const std::string* value) {
+    if (name.empty()) return;
+    auto [found, inserted] = index.emplace(name, macros.size());
+    if (inserted) macros.emplace_back(name, std::vector<Definition>{});
+    macros[found->second].second.push_back(Definition{header, where, value});
+  };
+
+  static const Where kNoRow;
+  static const std::string kEmpty;
+  for (const std::string& guard : res::lint::GuardMacros()) define(guard, Header::Guard, &kNoRow, &kEmpty);
+  for (const FidRow& fid : rows.fids) define(fid.code, Header::Fid, &fid.where, &fid.number);
+  for (const FunctionRow& f : rows.functions) define(f.macro, f.bls ? Header::Bls : Header::Fos, &f.where, &f.number);
+  for (const ErrorMacro& e : rows.errorMacros) define(e.name, Header::Sys, &e.where, &e.value);
+
+  for (const auto& [name, definitions] : macros) {
+    if (definitions.size() < 2) continue;
+    // Codes defined twice within fiddef.h, fosdef.h or blsdef.h are the
+    // duplicate-code rules' findings; here only what meets across headers.
+    bool acrossHeaders = false;
+    bool sameValue = true;
+    for (const Definition& d : definitions) {
+      if (d.header != definitions[0].header || d.header == Header::Sys) acrossHeaders = true;
+      if (*d.value != *definitions[0].value) sameValue = false;
+    }
+    if (!acrossHeaders) continue;
+    std::string places;
+    for (const Definition& d : definitions) {
+      if (!places.empty()) places += ", ";
+      const std::string where = WhereText(*d.where);
+      places += where.empty() ? std::string(HeaderName(d.header))
+                              : FillTemplate(res::lint::msg::MacroPlace(),
+                                             {{"Header", HeaderName(d.header)}, {"Where", where}});
+    }
+    const Definition& first = definitions[0];
+    const Definition& report = first.header == Header::Guard ? definitions[1] : first;
+    // A redefinition with the same value is allowed by the language, but
+    // one of the two meanings is surely wrong.
+    sink.Add(sameValue ? Severity::Warning : Severity::Error, rule::kMacroRedefined, *report.where,
+             FillTemplate(sameValue ? res::lint::msg::MacroRedefinedSame() : res::lint::msg::MacroRedefined(),
+                          {{"Name", name}, {"Places", places}}));
+  }
+}
+
+}  // namespace ff::lint

@@ -1,0 +1,162 @@
+#include "res/lint_texts.h"
+
+#include "res/text.h"
+
+namespace ff::res::lint {
+
+// The long texts of functions may be of a type REPLACE and LEN do not take
+// on SQL Server (TEXT); they are cast first. The casts keep Unicode, so that
+// a character without a GBK form is still one when the driver converts it.
+const std::string& FidQuery() {
+  return FF_GBK(
+      "SELECT STR(F1) NUM, F2 FID编码, F3 NAME, F4 参数数据类型, F5 NOTE, "
+      "LEN(F2) - LEN(REPLACE(F2, '?', '')) Q_FID编码, LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_NAME, LEN(F5) - LEN(REPLACE(F5, '?', '')) Q_NOTE "
+      "FROM T151 ORDER BY F1, F2");
+}
+
+const std::string& FosFunctionQuery() {
+  return FF_GBK(
+      "SELECT ID, STR(F18) NUM, F19 CODE, F22 NAME, F24 FUNNAME, STR(F26) MODULEID, "
+      "F28 DESIGN, F32 NOTE, LEN(F19) - LEN(REPLACE(F19, '?', '')) Q_CODE, LEN(F22) - LEN(REPLACE(F22, '?', '')) Q_NAME, "
+      "LEN(F24) - LEN(REPLACE(F24, '?', '')) Q_FUNNAME, LEN(CAST(F28 AS NVARCHAR(4000))) - LEN(REPLACE(CAST(F28 AS NVARCHAR(4000)), '?', '')) Q_DESIGN, "
+      "LEN(CAST(F32 AS NVARCHAR(4000))) - LEN(REPLACE(CAST(F32 AS NVARCHAR(4000)), '?', '')) Q_NOTE FROM T154 ORDER BY F18, ID");
+}
+
+const std::string& BlsFunctionQuery() {
+  return FF_GBK(
+      "SELECT ID, STR(F1) NUM, F2 CODE, F3 NAME, F4 FUNNAME, STR(F7) MODULEID, "
+      "F8 DESIGN, F12 NOTE, LEN(F2) - LEN(REPLACE(F2, '?', '')) Q_CODE, LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_NAME, "
+      "LEN(F4) - LEN(REPLACE(F4, '?', '')) Q_FUNNAME, LEN(CAST(F8 AS NVARCHAR(4000))) - LEN(REPLACE(CAST(F8 AS NVARCHAR(4000)), '?', '')) Q_DESIGN, "
+      "LEN(CAST(F12 AS NVARCHAR(4000))) - LEN(REPLACE(CAST(F12 AS NVARCHAR(4000)), '?', '')) Q_NOTE FROM T161 ORDER BY F1, ID");
+}
+
+// The parameter tables are the largest: read in one plain scan, in table
+// order, each row matched to its function by OWNER in memory. The FID code
+// of a parameter is not counted for lost characters: such a code is either
+// defined in T151, where it is counted, or reported as undefined.
+const std::string& FosParamQuery() {
+  return FF_GBK(
+      "SELECT F13 OWNER, ID, F15 FID编码, F3 参数名称, F7 参数数据类型, "
+      "LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_参数名称 FROM T156");
+}
+
+const std::string& BlsParamQuery() {
+  return FF_GBK(
+      "SELECT F1 OWNER, ID, F2 FID编码, F3 参数名称, F7 参数数据类型, "
+      "LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_参数名称 FROM T162");
+}
+
+const std::string& FosModuleQuery() {
+  return FF_GBK(
+      "SELECT STR(ID) ID, F3 NAME, F2 CNAME, LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_NAME, LEN(F2) - LEN(REPLACE(F2, '?', '')) Q_CNAME "
+      "FROM T158 ORDER BY ID");
+}
+
+const std::string& BlsModuleQuery() {
+  return FF_GBK(
+      "SELECT STR(ID) ID, F4 NAME, F3 CNAME, LEN(F4) - LEN(REPLACE(F4, '?', '')) Q_NAME, LEN(F3) - LEN(REPLACE(F3, '?', '')) Q_CNAME "
+      "FROM T164 ORDER BY ID");
+}
+
+// The rows of sysdef.h, with the same filter as its own query.
+const std::string& ErrorQuery() {
+  return FF_GBK(
+      "SELECT STR(A.ID) ID, A.F1 错误码, STR(A.F10) 错误码数据类型, A.F2 CODE, A.F6 错误信息编码, "
+      "RTRIM(A.F3) 错误信息, RTRIM(LTRIM(B.NAME)) CATEGORY, LEN(A.F1) - LEN(REPLACE(A.F1, '?', '')) Q_错误码, "
+      "LEN(A.F2) - LEN(REPLACE(A.F2, '?', '')) Q_CODE, LEN(A.F6) - LEN(REPLACE(A.F6, '?', '')) Q_错误信息编码, "
+      "LEN(A.F3) - LEN(REPLACE(A.F3, '?', '')) Q_错误信息, LEN(B.NAME) - LEN(REPLACE(B.NAME, '?', '')) Q_CATEGORY "
+      "FROM T470 A, T471 B WHERE A.F8 = B.ID AND B.GRADE=2 AND B.FID=2 AND B.TYPE=0 ORDER BY A.F8, A.ID");
+}
+
+const std::string& CaptionId() { return FF_GBK("ID"); }
+const std::string& CaptionNumber() { return FF_GBK("NUM"); }
+const std::string& CaptionCode() { return FF_GBK("CODE"); }
+const std::string& CaptionName() { return FF_GBK("NAME"); }
+const std::string& CaptionFunName() { return FF_GBK("FUNNAME"); }
+const std::string& CaptionModule() { return FF_GBK("MODULEID"); }
+const std::string& CaptionDesign() { return FF_GBK("DESIGN"); }
+const std::string& CaptionNote() { return FF_GBK("NOTE"); }
+const std::string& CaptionOwner() { return FF_GBK("OWNER"); }
+const std::string& CaptionChineseName() { return FF_GBK("CNAME"); }
+const std::string& CaptionCategory() { return FF_GBK("CATEGORY"); }
+std::string QCaption(const std::string& caption) { return "Q_" + caption; }
+
+const std::vector<std::string>& GuardMacros() {
+  static const std::vector<std::string> guards{"_FIDDEF_DEFINE_H", "_FOSDEF_DEFINE_H", "_BLSDEF_DEFINE_H",
+                                               "__FIXDEF_DEFINE__", "_SYSDEF", "AFX_PROCESS_H"};
+  return guards;
+}
+
+namespace msg {
+const std::string& MacroRedefined() {
+  return FF_GBK("%Name% is defined more than once, with different values: %Places%");
+}
+const std::string& MacroRedefinedSame() {
+  return FF_GBK("%Name% is defined more than once (with the same value): %Places%");
+}
+const std::string& MacroPlace() { return FF_GBK("%Header% (%Where%)"); }
+const std::string& NotIdentifier() {
+  return FF_GBK("the %What% \"%Text%\" becomes the name \"%Name%\", which is no C/C++ identifier");
+}
+const std::string& IsKeyword() {
+  return FF_GBK("the %What% \"%Text%\" becomes the name \"%Name%\", which is a C++ keyword");
+}
+const std::string& LineBreak() {
+  return FF_GBK("the %What% holds a %Char%, which breaks the generated line it stands in");
+}
+const std::string& CommentBackslash() {
+  return FF_GBK("the %What% ends in a backslash: in its // comment the next generated line becomes comment too");
+}
+const std::string& CommentClose() {
+  return FF_GBK("the %What% holds \"*/\", which ends its generated /* */ comment early");
+}
+const std::string& CommentOpen() {
+  return FF_GBK("the %What% holds \"/*\" inside a generated /* */ comment (a -Wcomment warning)");
+}
+const std::string& StringLiteralBreak() {
+  return FF_GBK("the %What% holds %Char%, which breaks the generated string literal it stands in");
+}
+const std::string& NotGbk() {
+  return FF_GBK("the %What% holds a character that has no GBK form: the generated code gets '?' instead");
+}
+const std::string& InvalidGbk() {
+  return FF_GBK("the %What% holds bytes that are no GBK character");
+}
+const std::string& ParamTypeMismatch() {
+  return FF_GBK(
+      "parameter %Code% of %Function% has data type %ParamType% (%ParamC%), its FID in T151 has %FidType% "
+      "(%FidC%)");
+}
+const std::string& ParamWithoutFid() {
+  return FF_GBK("parameter \"%Name%\" of %Function% has no FID code: its generated lines name no FID");
+}
+const std::string& DuplicateNumber() { return FF_GBK("%What% number %Number% is also the number of %Other%"); }
+const std::string& DuplicateCode() { return FF_GBK("%What% code %Code% is also the code of %Other%"); }
+const std::string& NumberMissing() {
+  return FF_GBK("%What% %Code% has no number: its #define has no value");
+}
+const std::string& NumberTooWide() {
+  return FF_GBK("%What% %Code% has a number too wide for its query (\"%Number%\"): its #define gets that text");
+}
+const std::string& ModuleMissing() {
+  return FF_GBK("%What% %Code% belongs to module %Module%, which does not exist: no module source holds it");
+}
+const std::string& ModuleIdEmpty() {
+  return FF_GBK("%What% \"%Name%\" has no id: its sources would go to the output folder itself");
+}
+const std::string& ModuleIdNotPositive() {
+  return FF_GBK("%What% id %Id% is not a positive number: the module pages generate module 0 for it");
+}
+const std::string& ModuleIdTooWide() {
+  return FF_GBK("%What% id is too wide for its query: its folder would be named \"**********\"");
+}
+const std::string& ModuleIdDuplicate() {
+  return FF_GBK("%What% id %Id% is used by another module too: both write the same folder");
+}
+const std::string& FidUndefined() {
+  return FF_GBK("FID %Code% (%Name%) is used by %Kind% %Function% but not defined in T151");
+}
+const std::string& FidUnused() { return FF_GBK("FID %Code% (%Name%) is defined but no parameter uses it"); }
+}  // namespace msg
+
+}  // namespace ff::res::lint
