@@ -61,6 +61,15 @@ TEST(TsqlFunctions, IsNullAndDataLength) {
   EXPECT_EQ(One("SELECT ISNULL(DATALENGTH(NULL), -1)"), "-1");
 }
 
+TEST(TsqlFunctions, LenCountsCharactersWithoutTrailingBlanks) {
+  ff::test::TestDatabase db;
+  EXPECT_EQ(One("SELECT LEN('客户号')"), "3");
+  EXPECT_EQ(One("SELECT LEN(' a?  ')"), "3");
+  EXPECT_EQ(One("SELECT LEN('   ')"), "0");
+  EXPECT_EQ(One("SELECT LEN(12345)"), "5");
+  EXPECT_EQ(One("SELECT ISNULL(LEN(NULL), -1)"), "-1");
+}
+
 TEST(TsqlDialect, RenamesIsNullCallsOnlyInCode) {
   using ff::tsql::AdaptForSqlite;
   EXPECT_EQ(AdaptForSqlite("SELECT STR(ISNULL(ID, 0)) ID, isnull (F5,1)"),
