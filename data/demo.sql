@@ -10,6 +10,12 @@
 --   codes with dots, a code stored with trailing blanks, explicit function
 --   names (also blanks only), long request lists of several data types;
 --   FIDs used but not defined, and FIDs defined but used nowhere.
+--
+-- `fidforge-cli lint` finds only what is here on purpose (README, "Lint"):
+-- the undefined and unused FIDs above, and three parameters whose data
+-- type differs from their FID's (FID_YYB of QUERY_USER, FID_WTRQ of the
+-- FOS and the BLS order). FOS and BLS codes never share a name: fixdef.h
+-- includes both headers, and a macro defined twice breaks the build.
 
 ------------------------------------------------------------------------
 -- T151: FIDs (F1 number, F2 code, F3 name, F4 data type, F5 note)
@@ -398,7 +404,7 @@ INSERT INTO T162 VALUES (5026, 504, 'FID_HTSH', '后台审核标志', 2, 0, '0-�
 
 -- audited with answer type 2 (neither loop nor end of answer); eighteen
 -- request parameters of data types 1, 2, 3, 4 and 5
-INSERT INTO T161 VALUES (505, 5105, 'KH_OPEN', '客户开户', 'OpenAccount', 2, 21,
+INSERT INTO T161 VALUES (505, 5105, 'KH_APPLY', '客户开户', 'OpenAccount', 2, 21,
   '1. 柜台录入开户资料
 2. 后台审核
 3. 审核通过后提交客户中心开户', NULL, 2);
@@ -494,7 +500,7 @@ INSERT INTO T162 VALUES (5094, 604, 'FID_ZZFX', '转账方向', 2, 0, NULL, 4, 1
 -- BLS module 23 证券交易 -----------------------------------------------
 
 -- transaction type 1, thirteen request parameters
-INSERT INTO T161 VALUES (701, 7101, 'WT_ORDER', '委托买卖', NULL, 1, 23,
+INSERT INTO T161 VALUES (701, 7101, 'WT_TRADE', '委托买卖', NULL, 1, 23,
   '转发到交易网关', '价格为0表示市价委托', 1);
 INSERT INTO T162 VALUES (5095, 701, 'FID_KHH', '客户号', 1, 1, NULL, 1, 20, 0, NULL, '10000001');
 INSERT INTO T162 VALUES (5096, 701, 'FID_GDDM', '股东代码', 1, 1, NULL, 1, 10, 0, NULL, 'A123456789');
@@ -513,7 +519,7 @@ INSERT INTO T162 VALUES (5108, 701, 'FID_WTH', '委托号', 2, 0, NULL, 4, 10, 0
 INSERT INTO T162 VALUES (5109, 701, 'FID_SBJG', '申报结果', 2, 0, NULL, 4, 2, 0, NULL, NULL);
 
 -- audited cancel
-INSERT INTO T161 VALUES (702, 7102, 'WT_CANCEL', '委托撤单', NULL, 2, 23,
+INSERT INTO T161 VALUES (702, 7102, 'WT_WITHDRAW', '委托撤单', NULL, 2, 23,
   '大额委托撤单需复核', NULL, 1);
 INSERT INTO T162 VALUES (5110, 702, 'FID_ZLLB', '指令类别', 1, 1, '0-业务申请,1-审核通过后提交', 4, 1, 0, NULL, '0');
 INSERT INTO T162 VALUES (5111, 702, 'FID_SHXYM', '审核校验码', 1, 0, NULL, 1, 32, 0, NULL, NULL);
@@ -529,7 +535,7 @@ INSERT INTO T162 VALUES (5120, 702, 'FID_LSH', '流水号', 2, 0, NULL, 4, 10, 0
 INSERT INTO T162 VALUES (5121, 702, 'FID_HTSH', '后台审核标志', 2, 0, NULL, 4, 1, 0, NULL, NULL);
 
 -- answer type 2: multi-row
-INSERT INTO T161 VALUES (703, 7103, 'CJ_QUERY', '成交查询', NULL, 1, 23,
+INSERT INTO T161 VALUES (703, 7103, 'CJ_SEARCH', '成交查询', NULL, 1, 23,
   '转发到交易网关', NULL, 2);
 INSERT INTO T162 VALUES (5122, 703, 'FID_KHH', '客户号', 1, 1, NULL, 1, 20, 0, NULL, '10000001');
 INSERT INTO T162 VALUES (5123, 703, 'FID_GDDM', '股东代码', 1, 0, NULL, 1, 10, 0, NULL, NULL);

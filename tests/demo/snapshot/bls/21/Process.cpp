@@ -549,7 +549,7 @@ long Fun_ModifyCust( struct Service_Module* pModule )
 *1.      2006.03.05       v1.0.0.1            snapshot
 *
 **********************************************************************/
-//KH_OPEN    5105    //客户开户
+//KH_APPLY    5105    //客户开户
 long Fun_OpenAccount( struct Service_Module* pModule )
 {
     //## 取出通讯连接对象

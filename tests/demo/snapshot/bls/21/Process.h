@@ -32,7 +32,7 @@ long Fun_User_Query( struct Service_Module* pModule );
 //KH_XGZL    5104    //修改客户资料
 long Fun_ModifyCust( struct Service_Module* pModule );
 
-//KH_OPEN    5105    //客户开户
+//KH_APPLY    5105    //客户开户
 long Fun_OpenAccount( struct Service_Module* pModule );
 
 

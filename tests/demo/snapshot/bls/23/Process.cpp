@@ -26,7 +26,7 @@
 using namespace std;
 
 /***********************************************************************
-*函数名称：Fun_Wt_Order 委托买卖
+*函数名称：Fun_Wt_Trade 委托买卖
 *实现说明：
 *    转发到交易网关
 *
@@ -40,8 +40,8 @@ using namespace std;
 *1.      2006.03.05       v1.0.0.1            snapshot
 *
 **********************************************************************/
-//WT_ORDER    7101    //委托买卖
-long Fun_Wt_Order( struct Service_Module* pModule )
+//WT_TRADE    7101    //委托买卖
+long Fun_Wt_Trade( struct Service_Module* pModule )
 {
     //## 取出通讯连接对象
     CSvrComm* pSvrComm = (CSvrComm* )pModule->pSvrComm;    
@@ -145,7 +145,7 @@ long Fun_Wt_Order( struct Service_Module* pModule )
 
 
 /***********************************************************************
-*函数名称：Fun_Wt_Cancel 委托撤单
+*函数名称：Fun_Wt_Withdraw 委托撤单
 *实现说明：
 *    大额委托撤单需复核
 *
@@ -158,8 +158,8 @@ long Fun_Wt_Order( struct Service_Module* pModule )
 *1.      2006.03.05       v1.0.0.1            snapshot
 *
 **********************************************************************/
-//WT_CANCEL    7102    //委托撤单
-long Fun_Wt_Cancel( struct Service_Module* pModule )
+//WT_WITHDRAW    7102    //委托撤单
+long Fun_Wt_Withdraw( struct Service_Module* pModule )
 {
     //## 取出通讯连接对象
     CSvrComm* pSvrComm = (CSvrComm* )pModule->pSvrComm;    
@@ -357,7 +357,7 @@ long Fun_Wt_Cancel( struct Service_Module* pModule )
 
 
 /***********************************************************************
-*函数名称：Fun_Cj_Query 成交查询
+*函数名称：Fun_Cj_Search 成交查询
 *实现说明：
 *    转发到交易网关
 *
@@ -370,8 +370,8 @@ long Fun_Wt_Cancel( struct Service_Module* pModule )
 *1.      2006.03.05       v1.0.0.1            snapshot
 *
 **********************************************************************/
-//CJ_QUERY    7103    //成交查询
-long Fun_Cj_Query( struct Service_Module* pModule )
+//CJ_SEARCH    7103    //成交查询
+long Fun_Cj_Search( struct Service_Module* pModule )
 {
     //## 取出通讯连接对象
     CSvrComm* pSvrComm = (CSvrComm* )pModule->pSvrComm;    

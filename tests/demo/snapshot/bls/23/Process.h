@@ -20,14 +20,14 @@
 #if !defined(AFX_PROCESS_H)
 #define AFX_PROCESS_H
 
-//WT_ORDER    7101    //委托买卖
-long Fun_Wt_Order( struct Service_Module* pModule );
+//WT_TRADE    7101    //委托买卖
+long Fun_Wt_Trade( struct Service_Module* pModule );
 
-//WT_CANCEL    7102    //委托撤单
-long Fun_Wt_Cancel( struct Service_Module* pModule );
+//WT_WITHDRAW    7102    //委托撤单
+long Fun_Wt_Withdraw( struct Service_Module* pModule );
 
-//CJ_QUERY    7103    //成交查询
-long Fun_Cj_Query( struct Service_Module* pModule );
+//CJ_SEARCH    7103    //成交查询
+long Fun_Cj_Search( struct Service_Module* pModule );
 
 //GD_QUERY    7104    //股东查询
 long Function_QueryHolder( struct Service_Module* pModule );
