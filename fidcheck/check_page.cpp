@@ -1,11 +1,16 @@
 #include "fidcheck/check_page.h"
 
 #include "fidcheck/fid_check.h"
+#include "codetext/text_fill.h"
 #include "host/query_error.h"
+#include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "host/config_db.h"
+#include "lint/finding_record.h"
+#include "lint/lint_run.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/gui_texts.h"
+#include "res/lint_texts.h"
 
 CPageNotRegFid::CPageNotRegFid() : CPropertyPage(ff::res::IDD_CHECK_PAGE) {}
 
@@ -15,12 +20,14 @@ void CPageNotRegFid::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, 9013, m_lstUnused);
   DDX_Control(pDX, 9010, m_lstFos);
   DDX_Control(pDX, 9009, m_lstBls);
+  DDX_Control(pDX, 9015, m_lstLint);
 }
 
 void CPageNotRegFid::MessageMap() {
   OnCommand(9011, [this] { OnCheckBls(); });
   OnCommand(9012, [this] { OnCheckFos(); });
   OnCommand(9014, [this] { OnCheckUnused(); });
+  OnCommand(9016, [this] { OnCheckLint(); });
 }
 
 bool CPageNotRegFid::OnInitDialog() {
@@ -31,6 +38,8 @@ bool CPageNotRegFid::OnInitDialog() {
   m_lstBls->SetRecord(&m_recBls);
   m_lstFos->SetRecord(&m_recFos);
   m_lstUnused->SetRecord(&m_recUnused);
+  m_recLint.Create(ff::res::lint::FindingFields(), 0);
+  m_lstLint->SetRecord(&m_recLint);
   return true;
 }
 
@@ -57,4 +66,25 @@ void CPageNotRegFid::RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestre
   list->AdjustField(-2);
   list->Refresh(0);
   ff::UI().ShowMessage(ff::FidCheckMessage(kind, record.GetCount()));
+}
+
+void CPageNotRegFid::OnCheckLint() {
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInCheck());
+    return;
+  }
+  const ff::lint::LintResult result = [] {
+    ff::WaitCursor wait;
+    return ff::lint::RunLint(*g_pConfigDB);
+  }();
+  // A failed read lists nothing: half the findings would look like a
+  // cleaner database than there is.
+  ff::lint::FillFindingRecord(result.ok ? result.findings : std::vector<ff::lint::Finding>{}, m_recLint);
+  m_lstLint->AdjustField(-2);
+  m_lstLint->Refresh(0);
+  if (!result.ok) {
+    ff::UI().ShowMessage(ff::FillTemplate(ff::res::lint::PageFailed(), {{"Reason", result.error}}));
+    return;
+  }
+  ff::UI().ShowMessage(ff::lint::FindingCountMessage(result.findings));
 }

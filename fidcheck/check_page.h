@@ -1,5 +1,6 @@
 // Tab "检查FID定义": lists the FIDs that BLS or FOS parameters use without a
-// definition, and the defined FIDs that no parameter uses.
+// definition, the defined FIDs that no parameter uses, and the findings of
+// the configuration database lint ("代码检查").
 #pragma once
 
 #include "host/record.h"
@@ -18,13 +19,16 @@ class CPageNotRegFid : public CPropertyPage {
   CKestrelListCtrl* m_lstUnused = nullptr;  // 9013
   CKestrelListCtrl* m_lstFos = nullptr;     // 9010
   CKestrelListCtrl* m_lstBls = nullptr;     // 9009
+  CKestrelListCtrl* m_lstLint = nullptr;    // 9015
   CMemRecord m_recFos;
   CMemRecord m_recBls;
   CMemRecord m_recUnused;
+  CMemRecord m_recLint;
 
   void OnCheckBls();     // button 9011
   void OnCheckFos();     // button 9012
   void OnCheckUnused();  // button 9014
+  void OnCheckLint();    // button 9016
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -78,7 +78,8 @@ DialogTemplate ExportPage() {
 }
 
 DialogTemplate CheckPage() {
-  return {IDD_CHECK_PAGE, "检查FID定义", 358, 335, "宋体", 9, {
+  // The fourth list, the lint's findings, goes below the three checks.
+  return {IDD_CHECK_PAGE, "检查FID定义", 358, 425, "宋体", 9, {
       Label("BLS中未定义FID检查：   ", 7, 6, 93, 8),
       Line(99, 9, 253),
       {K::ListView, 9009, "", 7, 19, 272, 83, kGroup},
@@ -91,6 +92,10 @@ DialogTemplate CheckPage() {
       Line(102, 235, 249),
       {K::ListView, 9013, "", 7, 249, 272, 76, kGroup},
       Button(9014, "检查未用FID(&N)", 291, 311, 61, 14),
+      Label("代码检查：  ", 7, 333, 49, 8),
+      Line(60, 337, 292),
+      {K::ListView, 9015, "", 7, 345, 272, 70, kGroup},
+      Button(9016, "代码检查(&L)", 291, 401, 61, 14),
   }};
 }
 

@@ -159,4 +159,9 @@ const std::string& FidUndefined() {
 const std::string& FidUnused() { return FF_GBK("FID %Code% (%Name%) is defined but no parameter uses it"); }
 }  // namespace msg
 
+const std::string& FindingFields() { return FF_GBK("级别[C8],规则[C24],位置[C40],说明[C255]"); }
+const std::string& PageNone() { return FF_GBK("代码检查尚未发现任何问题。"); }
+const std::string& PageFound() { return FF_GBK("代码检查共发现%Count%个问题，其中%Errors%个错误！"); }
+const std::string& PageFailed() { return FF_GBK("代码检查失败：%Reason%"); }
+
 }  // namespace ff::res::lint

@@ -67,4 +67,10 @@ const std::string& FidUndefined();         // %Code% %Name% %Kind% %Function%
 const std::string& FidUnused();            // %Code% %Name%
 }  // namespace msg
 
+// The FID check page's list of findings ("代码检查").
+const std::string& FindingFields();   // "级别[C8],规则[C24],位置[C40],说明[C255]"
+const std::string& PageNone();        // "代码检查尚未发现任何问题。"
+const std::string& PageFound();       // %Count% findings, %Errors% of them errors
+const std::string& PageFailed();      // %Reason%
+
 }  // namespace ff::res::lint

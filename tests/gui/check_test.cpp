@@ -119,6 +119,45 @@ class CheckTest : public QObject {
     QVERIFY(page.m_lstBls->columnWidth(0) >= page.m_lstBls->fontMetrics().horizontalAdvance("FID_X"));
   }
 
+  void lintListsSeverityRuleWhereAndMessage() {
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    QCOMPARE(page.m_lstLint->columnCount(), 4);
+    QCOMPARE(page.m_lstLint->headerItem()->text(1), QStringLiteral("规则"));
+    Click(page, 9016);
+    QCOMPARE(ui.messages.back(), G("您尚未登录配置库，请先登录！"));
+
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    Click(page, 9016);
+    Click(page, 9016);  // twice: listed once
+    // FID_X in two BLS, FID_Y in one FOS (errors), FID_FREE unused; no
+    // module exists for the three functions.
+    QCOMPARE(page.m_lstLint->topLevelItemCount(), 7);
+    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(0), QStringLiteral("warning"));
+    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(1), QStringLiteral("function-module-missing"));
+    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(2), QStringLiteral("T154 1 F100"));
+    QCOMPARE(page.m_lstLint->topLevelItem(3)->text(1), QStringLiteral("fid-undefined-bls"));
+    QCOMPARE(page.m_lstLint->topLevelItem(3)->text(3),
+             QStringLiteral("FID FID_X (未定义) is used by BLS B1 but not defined in T151"));
+    QCOMPARE(page.m_lstLint->topLevelItem(6)->text(1), QStringLiteral("fid-unused"));
+    QCOMPARE(ui.messages.back(), G("代码检查共发现7个问题，其中3个错误！"));
+  }
+
+  void lintFailureIsShownNotAnEmptyList() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(kCleanSql);
+    db.Exec("DROP TABLE T164;");
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    Click(page, 9016);
+    QCOMPARE(page.m_lstLint->topLevelItemCount(), 0);
+    QVERIFY(ui.messages.back().starts_with(G("代码检查失败：")));
+    QVERIFY(ff::gbk::Contains(ui.messages.back(), "T164"));
+  }
+
   void pickingARowMovesTheRecord() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
