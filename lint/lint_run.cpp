@@ -249,7 +249,16 @@ class Linter {
 
 }  // namespace
 
-LintResult RunLint(CSimDB& db) { return Linter(db).Run(); }
+LintResult RunLint(CSimDB& db) {
+  // Every table from one committed state: rows that refer to each other
+  // (a parameter and its function) must not come from two.
+  struct Snapshot {
+    explicit Snapshot(CSimDB& db) : db(db) { db.BeginSnapshot(); }
+    ~Snapshot() { db.EndSnapshot(); }
+    CSimDB& db;
+  } snapshot(db);
+  return Linter(db).Run();
+}
 
 std::vector<std::string> LintQueries() {
   std::vector<std::string> queries{q::FidQuery(),       q::FosFunctionQuery(), q::BlsFunctionQuery(),

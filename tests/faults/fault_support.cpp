@@ -55,6 +55,8 @@ const std::vector<std::string>& CliFixture::EveryCommand() {
       "check-fids --strict",
       "modules --kind fos",
       "functions --kind bls --module 21",
+      "lint",
+      "lint --format json",
   };
   return commands;
 }
