@@ -18,6 +18,7 @@
 //   fos-text       the text of one FOS function, repeated
 //   bls-text       the text of one BLS function, repeated
 //   snippet        the client snippet of one BLS function, repeated
+//   lint           the configuration database lint (fidforge-cli lint)
 // and for each of them the yardstick "<phase> queries": the very SQL texts
 // that the phase ran (recorded once in an untimed run), run again on the
 // same kind of connection into a CMemRecord, every value read by caption
@@ -58,6 +59,7 @@
 #include "bench/bench_db.h"
 #include "codetext/code_maker.h"
 #include "data/embedded_sql.h"
+#include "lint/lint_run.h"
 #include "host/db_store.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
@@ -373,6 +375,22 @@ int RunChild(const ChildArgs& args) {
       std::fprintf(stderr, "ff-bench: %s made no text for %s\n", args.phase.c_str(), function.code.c_str());
       return 1;
     }
+  } else if (args.phase == "lint") {
+    if (!args.record.empty()) store->RecordTo(args.record);
+    rssBefore = PeakRssKb();
+    queriesBefore = store->queries;
+    cpuStart = CpuSeconds();
+    const auto start = Clock::now();
+    const ff::lint::LintResult result = ff::lint::RunLint(*g_pConfigDB);
+    // The report as the text format prints it, one line a finding.
+    for (const ff::lint::Finding& finding : result.findings)
+      bytes += static_cast<long long>(ff::lint::FindingLine(finding).size()) + 1;
+    seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    cpu = CpuSeconds() - cpuStart;
+    if (!result.ok) {
+      std::fprintf(stderr, "ff-bench: lint failed: %s\n", gbk::ToUtf8(result.error).c_str());
+      return 1;
+    }
   } else {
     const bool headers = args.phase == "headers" || args.phase == "whole";
     const bool modules = args.phase == "modules" || args.phase == "whole";
@@ -599,11 +617,11 @@ int main(int argc, char** argv) {
     DisconnectConfigDB();
   }
 
-  const std::vector<std::string> phases = {"headers", "modules", "whole", "fos-text", "bls-text", "snippet"};
+  const std::vector<std::string> phases = {"headers", "modules", "whole", "fos-text", "bls-text", "snippet", "lint"};
 
   // Untimed runs that record the SQL texts of each phase.
   std::map<std::string, std::string> recorded;
-  for (const char* phase : {"headers", "modules", "fos-text", "bls-text", "snippet"}) {
+  for (const char* phase : {"headers", "modules", "fos-text", "bls-text", "snippet", "lint"}) {
     const std::string file = (recordDir / (std::string(phase) + ".sql")).string();
     Measured ignored;
     if (!RunInChild({"--db", db, "--phase", phase, "--child-out", childOut(), "--record", file}, ignored)) {
@@ -778,6 +796,11 @@ int main(int argc, char** argv) {
     target(whole.median.seconds < 3.0, line);
   } else {
     std::printf("  %-6s %s\n", "-", "the 3 s target is set for the standard database (--scale 1)");
+  }
+  if (standardSize) {
+    const Row& lint = find("lint");
+    std::snprintf(line, sizeof line, "lint of the whole database under 1 s: %.3f s", lint.median.seconds);
+    target(lint.median.seconds < 1.0, line);
   }
   for (const char* name : {"headers", "modules", "whole"}) {
     const Row& row = find(name);

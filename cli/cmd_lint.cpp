@@ -6,10 +6,10 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
-#include "login/config_db.h"
 
 namespace ff::cli {
 namespace {

@@ -1,11 +1,11 @@
 #include "fidcheck/check_page.h"
 
-#include "fidcheck/fid_check.h"
 #include "codetext/text_fill.h"
+#include "fidcheck/fid_check.h"
+#include "host/config_db.h"
 #include "host/query_error.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
-#include "host/config_db.h"
 #include "lint/finding_record.h"
 #include "lint/lint_run.h"
 #include "module/kestrel_list_ctrl.h"

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "codetext/code_maker.h"
+#include "host/config_db.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
-#include "login/config_db.h"
 #include "tests/support/test_support.h"
 
 namespace {

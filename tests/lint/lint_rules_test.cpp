@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "host/config_db.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
 #include "lint/text_rules.h"
-#include "login/config_db.h"
 #include "tests/support/test_support.h"
 
 namespace {
