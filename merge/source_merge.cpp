@@ -10,6 +10,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 
 namespace ff::merge {
 namespace {
@@ -62,7 +63,12 @@ MergedSource MergeModuleSourceFile(CCodeMaker& maker, bool bls, const std::strin
   std::string bytes;
   result.hadOldFile = ReadOld(path, bytes);
   const std::string old = result.hadOldFile ? AsGbk(path, bytes, Output().utf8) : std::string();
-  std::string fresh = bls ? maker.MakeBlsModuleSourceText(path, moduleId) : maker.MakeFosModuleSourceText(path, moduleId);
+  std::string fresh;
+  try {
+    fresh = bls ? maker.MakeBlsModuleSourceText(path, moduleId) : maker.MakeFosModuleSourceText(path, moduleId);
+  } catch (const QueryError& error) {
+    throw error.Within("cannot generate " + path);
+  }
   if (!result.hadOldFile) {
     result.text = std::move(fresh);
     return result;

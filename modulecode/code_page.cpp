@@ -4,6 +4,7 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
+#include "host/registry.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
@@ -40,12 +41,14 @@ void CPageCode::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, 9022, m_lstModule);
   CModuleFilesPage::DoDataExchange(pDX);
   DDX_Text(pDX, 9029, m_strModuleName);
+  DDX_Check(pDX, 9050, m_bKeepHandCode);
 }
 
 void CPageCode::MessageMap() {
   CModuleFilesPage::MessageMap();
   OnCommand(9035, [this] { OnRadioBls(); });
   OnCommand(9034, [this] { OnRadioFos(); });
+  OnCommand(9050, [this] { m_bKeepHandCode = !m_bKeepHandCode; });
   if (auto* list = Control<CKestrelListCtrl>(9022))
     QObject::connect(list, &CKestrelListCtrl::Picked, this, [this] { OnModulePicked(); });
 }
@@ -54,6 +57,7 @@ bool CPageCode::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   OfferLogin();
   ReadFolderAndSwitches();
+  m_bKeepHandCode = ff::IsSwitchOn(theReg.GetReg("ModuleKeepHandCode"));
   m_recModule.Create(texts::ModuleListFields(), 0);
   m_lstModule->SetRecord(&m_recModule);
   LoadModules();
@@ -132,10 +136,16 @@ void CPageCode::OnOK() {
   m_CodeMaker.SetProjectName(m_recModule.GetString(mod::CaptionModuleName()) + " " +
                              m_recModule.GetString(mod::CaptionModuleChineseName()));
   std::vector<FileResult> files;
+  std::string mergeReport;
   ConfigSnapshot snapshot;
   try {
     // A file the user declines does not stop the other one.
-    if (m_bBLS) {
+    if (m_bKeepHandCode) {
+      if (!WriteMergedModule(module, files, mergeReport)) {
+        CPropertyPage::OnOK();
+        return;
+      }
+    } else if (m_bBLS) {
       files.push_back({m_strHeadFile, m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)});
       files.push_back({m_strCppFile, m_CodeMaker.MakeBlsModuleSource(m_strCppFile, module, m_bOverWrite)});
     } else {
@@ -154,8 +164,9 @@ void CPageCode::OnOK() {
     return;
   }
   StoreValues();
+  theReg.Write("ModuleKeepHandCode", ff::SwitchText(m_bKeepHandCode));
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
-  ff::UI().ShowMessage(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile));
+  ff::UI().ShowMessage(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport);
   CPropertyPage::OnOK();
 }

@@ -20,6 +20,9 @@ class CPageCode : public CModuleFilesPage {
   // The fields beyond the folder, file names and switches (GBK texts).
   CKestrelListCtrl* m_lstModule = nullptr;  // 9022
   std::string m_strModuleName;              // edit 9029
+  // Check 9050 "保留手写代码": regenerate Process.cpp keeping the
+  // hand-written code of the file there (registry "ModuleKeepHandCode").
+  bool m_bKeepHandCode = false;
   CCodeMaker m_CodeMaker;
   CMemRecord m_recModule;  // the rows of list 9022
 
@@ -45,4 +48,8 @@ class CPageCode : public CModuleFilesPage {
  private:
   void SwitchMode(bool bls);
   void LoadModules();
+  // Process.h as usual, Process.cpp merged with the file there. False when
+  // the merge was refused (said to the user; no file touched). `report`
+  // receives the merge's lines for the summary.
+  bool WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report);
 };

@@ -13,4 +13,13 @@ const std::string& RetiredFunctionBlock();
 // the end of the file. %Text%: the text as it stood.
 const std::string& MovedTextBlock();
 
+// The module code page's summary lines. %File%: the source path; %Kept%,
+// %Added%, %Retired%: counts; %Names%: function names joined by "、".
+const std::string& PageMergedLine();
+const std::string& PageRetiredNamesLine();
+const std::string& PageNoEarlierFileLine();
+// The message of a refused merge; %Reason%: the refusal naming file and line.
+const std::string& PageMergeRefused();
+const std::string& NameSeparator();  // "、"
+
 }  // namespace ff::res::merge

@@ -49,6 +49,8 @@ const std::vector<std::string>& CliFixture::EveryCommand() {
       "module --kind fos --all --out OUT/fos",
       "module --kind bls --all --out OUT/bls",
       "module --kind fos --module 1 --out OUT/one",
+      "module --kind fos --all --out OUT/fos --merge",
+      "--check headers --out OUT/h",
       "function --kind fos --module 1 --code KH_LIST --out OUT/f.cpp",
       "function --kind bls --module 21 --code QUERY_USER_LIST --out OUT/b.cpp",
       "snippet --module 21 --code QUERY_USER_LIST --out OUT/s.cpp",

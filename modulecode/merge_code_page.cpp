@@ -1,0 +1,56 @@
+// The module code page with "保留手写代码" ticked: Process.cpp is merged
+// with the file already there instead of overwritten.
+#include <string>
+#include <vector>
+
+#include "codetext/text_fill.h"
+#include "host/user_interface.h"
+#include "merge/source_merge.h"
+#include "modulecode/code_page.h"
+#include "res/merge_texts.h"
+
+namespace texts = ff::res::merge;
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) {
+    if (!text.empty()) text += texts::NameSeparator();
+    text += name;
+  }
+  return text;
+}
+
+std::string ReportLines(const std::string& path, const ff::merge::MergedSource& merged) {
+  if (!merged.hadOldFile) return ff::FillTemplate(texts::PageNoEarlierFileLine(), {{"File", path}});
+  const ff::merge::MergeReport& report = merged.report;
+  const std::string kept = std::to_string(report.regionsKept);
+  const std::string added = std::to_string(report.functionsAdded);
+  const std::string retired = std::to_string(report.functionsRetired);
+  std::string lines = ff::FillTemplate(texts::PageMergedLine(),
+                                       {{"File", path}, {"Kept", kept}, {"Added", added}, {"Retired", retired}});
+  if (!report.retired.empty()) {
+    lines += ff::FillTemplate(texts::PageRetiredNamesLine(), {{"Names", Joined(report.retired)}});
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report) {
+  // The merge is made in memory first: a refused one touches no file.
+  ff::merge::MergedSource merged;
+  try {
+    merged = ff::merge::MergeModuleSourceFile(m_CodeMaker, m_bBLS, m_strCppFile, module);
+  } catch (const ff::merge::MergeRefused& refusal) {
+    ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
+    return false;
+  }
+  files.push_back({m_strHeadFile, m_bBLS ? m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)
+                                         : m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite)});
+  const bool written = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, merged.text);
+  files.push_back({m_strCppFile, written});
+  if (written) report = ReportLines(m_strCppFile, merged);
+  return true;
+}
