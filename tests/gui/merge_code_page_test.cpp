@@ -6,7 +6,7 @@
 
 #include "code_pages_util.h"
 #include "host/registry.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
 
