@@ -81,6 +81,8 @@ class CliThroughSqlServer : public ::testing::Test {
         {"module", "--kind", "fos", "--all", "--out", out + "/fos"},
         {"module", "--kind", "bls", "--all", "--out", out + "/bls"},
         {"check-fids"},
+        {"lint"},
+        {"lint", "--format", "json"},
         {"modules", "--kind", "fos"},
         {"modules", "--kind", "bls"},
     };
@@ -142,6 +144,9 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
   // The reference run itself must have worked.
   EXPECT_NE(expected["run0_headers.txt"].rfind("status 0", 0), std::string::npos) << expected["run0_headers.txt"];
   EXPECT_GT(expected["headers/fiddef.h"].size(), 200u);
+  // The demo's lint: its deliberate findings, an error among them.
+  EXPECT_NE(expected["run4_lint.txt"].rfind("status 4\nwarning\tparam-type-mismatch", 0), std::string::npos)
+      << expected["run4_lint.txt"];
   for (const auto& side : {tds, odbc}) {
     auto actual = Files(side);
     for (const auto& [name, bytes] : expected) {
