@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
       check->OnCheckBls();
       check->OnCheckFos();
       check->OnCheckUnused();
+      check->OnCheckLint();
     }
     ok &= Save(sheet, out + "/" + names[i] + ".png");
   }
