@@ -67,25 +67,25 @@ void CCodeMaker::WriteLine(ff::GenFile& file, const std::string& text) {
 bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
                               const std::optional<std::string>& abstract,
                               const std::function<void(ff::GenFile&)>& body) {
-  if (ff::Output().check) {
-    // Nothing is asked and nothing is written: the bytes are only compared.
-    lastOutcome_ = ff::CompareWithTarget(path, [&](ff::GenFile& file) {
-      if (abstract) {
-        comment_.SetFileName(path);
-        comment_.SetAbstract(*abstract);
-        file.Write(comment_.MakeFileComment());
-      }
-      body(file);
-    });
-    return true;
-  }
   // The question normally comes first, before the database is read. When
   // asked to compare first, an unchanged result needs no question at all.
-  if (!askAfterCompare_ && !CheckOverwrite(path, noPrompt)) {
+  if (!ff::Output().check && !askAfterCompare_ && !CheckOverwrite(path, noPrompt)) {
     lastOutcome_ = ff::FileOutcome::Declined;
     return false;
   }
   try {
+    if (ff::Output().check) {
+      // Nothing is asked and nothing is written: the bytes are only compared.
+      lastOutcome_ = ff::CompareWithTarget(path, [&](ff::GenFile& file) {
+        if (abstract) {
+          comment_.SetFileName(path);
+          comment_.SetAbstract(*abstract);
+          file.Write(comment_.MakeFileComment());
+        }
+        body(file);
+      });
+      return true;
+    }
     ff::GenFile file(path);
     if (abstract) {
       comment_.SetFileName(path);
