@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded by name at run time, so dpkg-shlibdeps cannot see them: the ODBC
-# drivers for SQL Server (FreeTDS) and for SQLite through ODBC.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tdsodbc, libsqliteodbc")
+# drivers for SQL Server (FreeTDS) and for SQLite through ODBC, and Qt's own
+# translations (qtbase_zh_CN.qm: the standard buttons and dialogs in Chinese).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tdsodbc, libsqliteodbc, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 
 include(CPack)
