@@ -8,6 +8,7 @@
 #include "codetext/text_fill.h"
 #include "fidcheck/fid_check.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "lint/config_rows.h"
@@ -64,16 +65,20 @@ class Linter {
 
  private:
   // Runs one query, handing each row to `onRow`; false with the reason
-  // when it fails.
-  bool Each(const std::string& sql, const std::function<void(const CMemRecord&)>& onRow) {
+  // when it fails, telling what the lint was reading.
+  bool Each(const std::string& sql, std::string_view what, const std::function<void(const CMemRecord&)>& onRow) {
     ++queries_;
     db_.Cmd(sql);
-    const bool ok = db_.SelectEach([&onRow](const CMemRecord& row) {
-      onRow(row);
-      return true;
-    });
-    if (!ok) error_ = "lint query failed: " + db_.GetLastErrMsg() + " (" + gbk::Trim(sql.substr(0, 60)) + "...)";
-    return ok;
+    try {
+      db_.SelectEachChecked([&onRow](const CMemRecord& row) {
+        onRow(row);
+        return true;
+      });
+    } catch (const QueryError& error) {
+      error_ = error.Within("lint cannot read " + std::string(what)).Message();
+      return false;
+    }
+    return true;
   }
 
   static std::string Trimmed(const CMemRecord& row, const std::string& caption) {
@@ -96,7 +101,7 @@ class Linter {
 
   bool ReadFids() {
     static const std::string kCode = gbk::FromUtf8("FID编码");
-    return Each(q::FidQuery(), [&](const CMemRecord& row) {
+    return Each(q::FidQuery(), "the FIDs (T151)", [&](const CMemRecord& row) {
       FidRow fid;
       fid.number = Trimmed(row, q::CaptionNumber());
       fid.code = Trimmed(row, kCode);
@@ -115,7 +120,7 @@ class Linter {
 
   bool ReadFunctions(bool bls) {
     const std::string kind = bls ? "BLS" : "FOS";
-    return Each(bls ? q::BlsFunctionQuery() : q::FosFunctionQuery(), [&](const CMemRecord& row) {
+    return Each(bls ? q::BlsFunctionQuery() : q::FosFunctionQuery(), bls ? "the BLS functions (T161)" : "the FOS functions (T154)", [&](const CMemRecord& row) {
       FunctionRow f;
       f.bls = bls;
       f.number = Trimmed(row, q::CaptionNumber());
@@ -141,7 +146,7 @@ class Linter {
 
   bool ReadModules(bool bls) {
     const std::string kind = bls ? "BLS module" : "FOS module";
-    return Each(bls ? q::BlsModuleQuery() : q::FosModuleQuery(), [&](const CMemRecord& row) {
+    return Each(bls ? q::BlsModuleQuery() : q::FosModuleQuery(), bls ? "the BLS modules (T164)" : "the FOS modules (T158)", [&](const CMemRecord& row) {
       ModuleRow m;
       m.bls = bls;
       m.id = Trimmed(row, q::CaptionId());
@@ -159,7 +164,7 @@ class Linter {
     static const std::string kKind = gbk::FromUtf8("错误码数据类型");
     static const std::string kMsgName = gbk::FromUtf8("错误信息编码");
     static const std::string kMessage = gbk::FromUtf8("错误信息");
-    return Each(q::ErrorQuery(), [&](const CMemRecord& row) {
+    return Each(q::ErrorQuery(), "the error codes (T470, T471)", [&](const CMemRecord& row) {
       const std::string code = Trimmed(row, q::CaptionCode());
       const std::string value = Trimmed(row, kValue);
       const std::string msgName = Trimmed(row, kMsgName);
@@ -187,7 +192,7 @@ class Linter {
     for (const FunctionRow& f : rows_.functions) {
       if (f.bls == bls) functions.emplace(f.where.id, &f);
     }
-    return Each(bls ? q::BlsParamQuery() : q::FosParamQuery(), [&](const CMemRecord& row) {
+    return Each(bls ? q::BlsParamQuery() : q::FosParamQuery(), bls ? "the BLS parameters (T162)" : "the FOS parameters (T156)", [&](const CMemRecord& row) {
       const auto owner = functions.find(gbk::Trim(row.GetRef(q::CaptionOwner())));
       if (owner == functions.end()) return;
       const std::string code = Trimmed(row, kCode);
@@ -213,7 +218,7 @@ class Linter {
     static const std::string kBls = gbk::FromUtf8("所在BLS");
     static const std::string kFos = gbk::FromUtf8("所在FOS");
     for (const FidCheckKind kind : kFidChecks) {
-      const bool ok = Each(FidCheckQuery(kind), [&](const CMemRecord& row) {
+      const bool ok = Each(FidCheckQuery(kind), "the FID checks", [&](const CMemRecord& row) {
         const std::string code = Trimmed(row, kCode);
         const std::string name = Trimmed(row, kName);
         switch (kind) {
