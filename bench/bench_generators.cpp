@@ -58,14 +58,13 @@
 
 #include "bench/bench_db.h"
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "data/embedded_sql.h"
-#include "lint/lint_run.h"
 #include "host/db_store.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "host/config_db.h"
-#include "codetext/config_query.h"
+#include "lint/lint_run.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -239,7 +238,7 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
     CCodeMaker maker;
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
-    maker.SetValidateStyle(3);
+    maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
     if (job.bls) {
       maker.MakeBlsModuleHeader(job.folder + "Process.h", job.module.id, true);

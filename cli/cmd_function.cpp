@@ -23,9 +23,12 @@ struct FunctionOptions {
   std::string out;       // UTF-8; empty: standard output
 };
 
-// The style codes behind the page's validation buttons.
-const std::map<std::string, int>& ValidateStyles() {
-  static const std::map<std::string, int> styles{{"none", 0}, {"macro", 1}, {"loose", 2}, {"compact", 3}};
+// The styles behind the page's validation buttons.
+const std::map<std::string, ValidateStyle>& ValidateStyles() {
+  static const std::map<std::string, ValidateStyle> styles{{"none", ValidateStyle::None},
+                                                           {"macro", ValidateStyle::Macro},
+                                                           {"loose", ValidateStyle::Loose},
+                                                           {"compact", ValidateStyle::Compact}};
   return styles;
 }
 

@@ -79,7 +79,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module,
   maker.SetAskAfterCompare(true);
   maker.SetAuthor(context.Author());
   maker.SetProjectName(module.name + " " + module.chineseName);
-  maker.SetValidateStyle(3);
+  maker.SetValidateStyle(ValidateStyle::Compact);
   maker.SetBeautify(true);
 
   const std::string header = JoinPath(folder, "Process.h");

@@ -10,10 +10,10 @@
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
-#include "host/config_db.h"
 
 namespace ff::cli {
 
@@ -68,7 +68,7 @@ template <class WriteFile>
 int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, const std::string& what,
                 const std::string& path, WriteFile writeFile) {
   if (!made) {
-    PrintError("cannot generate " + what + ": " + (g_pConfigDB ? g_pConfigDB->GetLastErrMsg() : std::string()));
+    PrintError("cannot generate " + what + ": " + maker.LastError());
     return kFailure;
   }
   if (text.empty()) {

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-#include "codetext/code_format.h"
 #include "codetext/stale_check.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -15,8 +14,6 @@
 #include "res/file_texts.h"
 
 namespace {
-
-constexpr int kMaxSpaces = 1023;
 
 // True when the file at `path` (GBK) can be opened for reading. A folder
 // opens, but it is no file to read.
@@ -35,26 +32,26 @@ CCodeMaker::CCodeMaker() = default;
 CCodeMaker::~CCodeMaker() = default;
 
 std::string CCodeMaker::Spaces(int n) {
-  if (n <= 0) return {};
-  return std::string(static_cast<size_t>(n > kMaxSpaces ? kMaxSpaces : n), ' ');
+  // Exact however long: the columns hold database texts of any length.
+  return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
 }
 
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
   if (!Readable(path)) return true;
-  return ff::UI().AskYesNo(ff::code::Format(ff::res::OverwriteQuestion(), {path}));
+  return ff::UI().AskYesNo(ff::res::OverwriteQuestion(path));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {
-  file.Write(ff::code::Format(ff::res::GuardBeginFormat(), {macro}));
+  file.Write(ff::res::GuardBegin(macro));
 }
 
 void CCodeMaker::WriteGuardDefine(ff::GenFile& file, const std::string& macro) {
-  file.Write(ff::code::Format(ff::res::GuardDefineFormat(), {macro}));
+  file.Write(ff::res::GuardDefine(macro));
 }
 
 void CCodeMaker::WriteGuardEnd(ff::GenFile& file, const std::string& macro) {
-  file.Write(ff::code::Format(ff::res::GuardEndFormat(), {macro}));
+  file.Write(ff::res::GuardEnd(macro));
 }
 
 void CCodeMaker::WriteNewLine(ff::GenFile& file) { file.Write("\r\n"); }

@@ -13,6 +13,7 @@
 #include "codetext/fid_naming.h"
 #include "codetext/gen_file.h"
 #include "codetext/routine_comment.h"
+#include "codetext/validate_style.h"
 
 class CMemRecord;
 
@@ -26,9 +27,8 @@ class CCodeMaker {
   // --- settings -----------------------------------------------------------
   void SetAuthor(const std::string& author) { comment_.SetAuthor(author); }
   void SetProjectName(const std::string& name) { comment_.SetProjectName(name); }
-  // 0 none, 1 macro, 2 loose, 3 compact; any other code gives no check code.
-  void SetValidateStyle(int style) { validateStyle_ = style; }
-  int GetValidateStyle() const { return validateStyle_; }
+  void SetValidateStyle(ff::ValidateStyle style) { validateStyle_ = style; }
+  ff::ValidateStyle GetValidateStyle() const { return validateStyle_; }
   // Column alignment; returns the previous value.
   bool SetBeautify(bool on) {
     bool old = beautify_;
@@ -43,9 +43,13 @@ class CCodeMaker {
   void SetAskAfterCompare(bool on) { askAfterCompare_ = on; }
   // What the last file operation did with its file.
   ff::FileOutcome LastFileOutcome() const { return lastOutcome_; }
+  // Why the last text generator returned false (a failed query throws
+  // ff::QueryError instead). Empty when nothing failed.
+  const std::string& LastError() const { return lastError_; }
+  void SetLastError(const std::string& reason) { lastError_ = reason; }
 
   // --- file protocol ------------------------------------------------------
-  static std::string Spaces(int n);  // n <= 0: ""; at most 1023 blanks
+  static std::string Spaces(int n);  // n blanks; n <= 0: ""
   // True when the file may be written; asks "文件%s已经存在，是否重写!"
   // when it exists and the no-prompt switch is off.
   bool CheckOverwrite(const std::string& path, bool noPrompt);
@@ -88,6 +92,9 @@ class CCodeMaker {
   bool MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text);
   bool MakeFosFunctionFile(const std::string& path, long moduleId, bool noPrompt, const std::string& code);
   bool MakeBlsFunctionFile(const std::string& path, long moduleId, bool noPrompt, const std::string& code);
+  // The two request-line makers give the same text; both are names of the
+  // system's interface, so both stay (the generators call the shared
+  // rule directly).
   std::string MakeFosRequestLines(CMemRecord& request);
   std::string MakeBlsRequestLines(CMemRecord& request);
   std::string MakeFosAnswerLines(CMemRecord& answer);
@@ -97,6 +104,8 @@ class CCodeMaker {
 
   // --- request validation -------------------------------------------------
   std::string MakeValidateCode(CMemRecord& request, bool multiRow);
+  // Named by the system's interface; the generators stream
+  // MakeValidateCode's text instead, so nothing here calls it.
   void WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow);
   std::string MakeValidateLoose(CMemRecord& request);
   std::string MakeValidateMacro(CMemRecord& request, bool multiRow);
@@ -126,8 +135,9 @@ class CCodeMaker {
                     const std::function<void(ff::GenFile&)>& body);
 
   CRoutineComment comment_;
-  int validateStyle_ = 3;
+  ff::ValidateStyle validateStyle_ = ff::ValidateStyle::Compact;
   bool beautify_ = true;
   bool askAfterCompare_ = false;
   ff::FileOutcome lastOutcome_ = ff::FileOutcome::Written;
+  std::string lastError_;
 };

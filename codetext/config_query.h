@@ -16,6 +16,10 @@ std::string QueryWithId(std::string_view query, long id);
 // stays one SQL string literal and the function is found like any other.
 std::string QueryWithCode(std::string_view query, long moduleId, std::string_view code);
 
+// The value under `caption` in the current row, blanks trimmed at both
+// ends (STR() writes numbers right-aligned in ten characters).
+std::string Trimmed(const CMemRecord& record, const std::string& caption);
+
 // Runs `sql` on g_pConfigDB into `record`. A failed query throws
 // ff::QueryError with the database's message, and so does a missing
 // connection: no generator takes a failure for an empty result.

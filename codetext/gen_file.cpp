@@ -214,8 +214,6 @@ void GenFile::Write(std::string_view bytes) {
   if (buffer_.size() >= kBufferSize) Flush(false);
 }
 
-void GenFile::Flush() { Flush(false); }
-
 void GenFile::Flush(bool final) {
   if (buffer_.empty()) return;
   size_t take = buffer_.size();

@@ -53,7 +53,6 @@ class GenFile {
   int fd_ = -1;
   bool committed_ = false;
   std::string buffer_;  // small write buffer, flushed at 64 KiB
-  void Flush();
 
   int pendingSlot_ = -1;   // where an interrupt finds the temporary file
   std::string target_;     // the file the rename replaces (links resolved)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "res/comment_texts.h"
 
@@ -52,20 +53,13 @@ void CollapseBlanks(std::string& text) {
   text.swap(out);
 }
 
-// Fills the date placeholders of a template line.
-void FillDate(std::string& line, const ff::CommentDate& date) {
-  gbk::ReplaceAll(line, "%Year%", date.year);
-  gbk::ReplaceAll(line, "%Month%", date.month);
-  gbk::ReplaceAll(line, "%Day%", date.day);
-}
-
 // The first row of the change history, shared by both comments.
 std::string HistoryRow(const ff::CommentDate& date, const std::string& author, const std::string& version) {
-  std::string row = res::HistoryFirstRow();
-  FillDate(row, date);
-  gbk::ReplaceAll(row, "%Author%", author);
-  gbk::ReplaceAll(row, "%Version%", version);
-  return row;
+  return ff::FillTemplate(res::HistoryFirstRow(), {{"Year", date.year},
+                                                   {"Month", date.month},
+                                                   {"Day", date.day},
+                                                   {"Author", author},
+                                                   {"Version", version}});
 }
 
 std::string TwoDigits(int n) {
@@ -129,8 +123,7 @@ std::string CRoutineComment::GetFileVersion(const std::string& /*path*/) {
 std::string CRoutineComment::MakeCopyRightLine() const {
   std::string line(255, ' ');
   line += res::CopyRightTemplate();
-  gbk::ReplaceAll(line, "%CopyRight%", res::CopyRightText());
-  gbk::ReplaceAll(line, "%Company%", res::CopyRightCompany());
+  line = ff::FillTemplate(line, {{"CopyRight", res::CopyRightText()}, {"Company", res::CopyRightCompany()}});
   // Right-aligned so that "*" + the line is as wide as the top border.
   size_t keep = res::CommentTopBorder().size() - 1;
   return line.size() > keep ? line.substr(line.size() - keep) : line;
@@ -142,18 +135,18 @@ std::string CRoutineComment::MakeFileComment() {
   const std::string& star = res::CommentPrefix();
   const std::string blank = star + kCrLf;
 
-  std::string dateLine = star + res::CreateDateLine();
-  FillDate(dateLine, date);
+  const std::string dateLine =
+      star + ff::FillTemplate(res::CreateDateLine(), {{"Year", date.year}, {"Month", date.month}, {"Day", date.day}});
 
   std::string out;
   out += res::CommentTopBorder() + kCrLf;
   out += star + MakeCopyRightLine() + kCrLf;
   out += blank;
-  out += gbk::Replaced(star + res::FileNameLine(), "%CurFileName%", fileName_) + kCrLf;
-  out += gbk::Replaced(star + res::ProjectLine(), "%CurProjectName%", projectName_) + kCrLf;
-  out += gbk::Replaced(star + res::AbstractLine(), "%Abstract%", abstract_) + kCrLf;
+  out += star + ff::FillTemplate(res::FileNameLine(), {{"CurFileName", fileName_}}) + kCrLf;
+  out += star + ff::FillTemplate(res::ProjectLine(), {{"CurProjectName", projectName_}}) + kCrLf;
+  out += star + ff::FillTemplate(res::AbstractLine(), {{"Abstract", abstract_}}) + kCrLf;
   out += blank;
-  out += gbk::Replaced(star + res::AuthorLine(), "%Author%", author) + kCrLf;
+  out += star + ff::FillTemplate(res::AuthorLine(), {{"Author", author}}) + kCrLf;
   out += dateLine + kCrLf;
   out += star + res::FileRemarkLine() + kCrLf;
   out += blank;
@@ -228,10 +221,12 @@ std::string CRoutineComment::MakeFunctionComment() {
   const std::string in(static_cast<size_t>(indent_), ' ');
   const std::string star = in + res::CommentPrefix();
 
-  std::string nameLine = gbk::Replaced(res::FunctionNameLine(), "%CurFunName%", name + " " + functionTitle_);
-  std::string designLine = gbk::Replaced(res::FunctionDesignLine(), "%Imp%", design_);
-  gbk::ReplaceAll(designLine, "%Design%", design_);
-  std::string noteLine = gbk::Replaced(res::FunctionNoteLine(), "%Note%", note_);
+  const std::string nameLine =
+      ff::FillTemplate(res::FunctionNameLine(), {{"CurFunName", name + " " + functionTitle_}});
+  // "%Design%" is the line's other name for the design text, should a
+  // template hold it.
+  const std::string designLine = ff::FillTemplate(res::FunctionDesignLine(), {{"Imp", design_}, {"Design", design_}});
+  const std::string noteLine = ff::FillTemplate(res::FunctionNoteLine(), {{"Note", note_}});
 
   std::string out;
   out += in + res::CommentTopBorder() + kCrLf;

@@ -9,25 +9,28 @@
 #include "lint/finding_record.h"
 #include "lint/lint_run.h"
 #include "module/kestrel_list_ctrl.h"
+#include "res/control_ids.h"
 #include "res/gui_texts.h"
 #include "res/lint_texts.h"
+
+namespace ctl = ff::res::ctl;
 
 CPageNotRegFid::CPageNotRegFid() : CPropertyPage(ff::res::IDD_CHECK_PAGE) {}
 
 CPageNotRegFid::~CPageNotRegFid() = default;
 
 void CPageNotRegFid::DoDataExchange(CDataExchange* pDX) {
-  DDX_Control(pDX, 9013, m_lstUnused);
-  DDX_Control(pDX, 9010, m_lstFos);
-  DDX_Control(pDX, 9009, m_lstBls);
-  DDX_Control(pDX, 9015, m_lstLint);
+  DDX_Control(pDX, ctl::check::kUnusedList, m_lstUnused);
+  DDX_Control(pDX, ctl::check::kFosList, m_lstFos);
+  DDX_Control(pDX, ctl::check::kBlsList, m_lstBls);
+  DDX_Control(pDX, ctl::check::kLintList, m_lstLint);
 }
 
 void CPageNotRegFid::MessageMap() {
-  OnCommand(9011, [this] { OnCheckBls(); });
-  OnCommand(9012, [this] { OnCheckFos(); });
-  OnCommand(9014, [this] { OnCheckUnused(); });
-  OnCommand(9016, [this] { OnCheckLint(); });
+  OnCommand(ctl::check::kCheckBls, [this] { OnCheckBls(); });
+  OnCommand(ctl::check::kCheckFos, [this] { OnCheckFos(); });
+  OnCommand(ctl::check::kCheckUnused, [this] { OnCheckUnused(); });
+  OnCommand(ctl::check::kCheckLint, [this] { OnCheckLint(); });
 }
 
 bool CPageNotRegFid::OnInitDialog() {

@@ -1,10 +1,10 @@
 #include "fidcheck/fid_check.h"
 
+#include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "host/config_db.h"
 #include "res/fidcheck_texts.h"
 
 namespace ff {
@@ -15,7 +15,7 @@ struct CheckTexts {
   const std::string& (*query)();
   const std::string& (*fields)();
   const std::string& (*none)();
-  const std::string& (*found)();
+  std::string (*found)(std::string_view count);
 };
 
 const CheckTexts& TextsOf(FidCheckKind kind) {
@@ -44,7 +44,7 @@ const std::string& FidCheckFields(FidCheckKind kind) { return TextsOf(kind).fiel
 std::string FidCheckMessage(FidCheckKind kind, int count) {
   const CheckTexts& texts = TextsOf(kind);
   if (count < 1) return texts.none();
-  return gbk::Replaced(texts.found(), "%d", std::to_string(count));
+  return texts.found(std::to_string(count));
 }
 
 int RunFidCheck(FidCheckKind kind, CMemRecord& record) {

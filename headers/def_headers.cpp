@@ -9,16 +9,19 @@
 #include <string_view>
 
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "codetext/text_fill.h"
+#include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/sim_db.h"
-#include "host/config_db.h"
+#include "res/function_templates.h"
 #include "res/header_texts.h"
 
 namespace gbk = ff::gbk;
 namespace res = ff::res;
+using ff::code::Trimmed;
 
 namespace {
 
@@ -34,10 +37,6 @@ void EachRow(const std::string& query, const std::function<void(const CMemRecord
   });
 }
 
-std::string Trimmed(const CMemRecord& record, const std::string& caption) {
-  return gbk::Trim(record.GetRef(caption));
-}
-
 int Len(const std::string& text) { return static_cast<int>(text.size()); }
 
 // The length of the value once trimmed, without making the trimmed copy:
@@ -50,10 +49,6 @@ int TrimmedLen(const CMemRecord& record, const std::string& caption) {
   return static_cast<int>(e - b);
 }
 
-// The blank run that aligns a column. The columns hold database texts of
-// any length, so the run is exact however long it gets.
-std::string Pad(int n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
-
 // fosdef.h and blsdef.h: one macro per code, dots turned into underscores.
 void WriteCodeDefines(ff::GenFile& file, const std::string& query, const std::string& numberCaption,
                       const std::string& codeCaption, const std::string& nameCaption) {
@@ -62,7 +57,7 @@ void WriteCodeDefines(ff::GenFile& file, const std::string& query, const std::st
   EachRow(query, [&](const CMemRecord& row) {
     const std::string code = gbk::Replaced(Trimmed(row, codeCaption), ".", "_");
     file.Write(ff::FillTemplate(res::CodeDefLine(), {{"Code", code},
-                                                     {"Pad", Pad(width - Len(code) + 2)},
+                                                     {"Pad", CCodeMaker::Spaces(width - Len(code) + 2)},
                                                      {"Number", Trimmed(row, numberCaption)},
                                                      {"Name", Trimmed(row, nameCaption)}}));
   });
@@ -79,7 +74,7 @@ bool CCodeMaker::MakeFidDefFile(const std::string& path, bool noPrompt) {
     EachRow(query, [&](const CMemRecord& row) {
       const std::string code = Trimmed(row, res::FidCodeCaption());
       std::string line = ff::FillTemplate(res::FidDefLine(), {{"Code", code},
-                                                              {"Pad", Pad(width - Len(code) + 2)},
+                                                              {"Pad", CCodeMaker::Spaces(width - Len(code) + 2)},
                                                               {"Number", Trimmed(row, res::FidNumberCaption())},
                                                               {"Name", Trimmed(row, res::FidNameCaption())}});
       const std::string dataType = Trimmed(row, res::FidTypeCaption());
@@ -97,8 +92,8 @@ bool CCodeMaker::MakeFidDefFile(const std::string& path, bool noPrompt) {
 bool CCodeMaker::MakeFosDefFile(const std::string& path, bool noPrompt) {
   return GenerateFile(path, noPrompt, res::FosDefAbstract(), [](ff::GenFile& file) {
     file.Write(res::FosDefBegin());
-    WriteCodeDefines(file, res::FosDefQuery(), res::FosNumberCaption(), res::FosCodeCaption(),
-                     res::FosNameCaption());
+    WriteCodeDefines(file, res::FosDefQuery(), res::fn::CaptionFosNumber(), res::fn::CaptionFosCode(),
+                     res::fn::CaptionFosName());
     file.Write(res::FosDefEnd());
   });
 }
@@ -106,8 +101,8 @@ bool CCodeMaker::MakeFosDefFile(const std::string& path, bool noPrompt) {
 bool CCodeMaker::MakeBlsDefFile(const std::string& path, bool noPrompt) {
   return GenerateFile(path, noPrompt, res::BlsDefAbstract(), [](ff::GenFile& file) {
     file.Write(res::BlsDefBegin());
-    WriteCodeDefines(file, res::BlsDefQuery(), res::BlsNumberCaption(), res::BlsCodeCaption(),
-                     res::BlsNameCaption());
+    WriteCodeDefines(file, res::BlsDefQuery(), res::fn::CaptionBlsNumber(), res::fn::CaptionBlsCode(),
+                     res::fn::CaptionBlsName());
     file.Write(res::BlsDefEnd());
   });
 }
@@ -147,14 +142,14 @@ bool CCodeMaker::MakeSysDefFile(const std::string& path, bool noPrompt) {
       const bool number = kindOf(row) == 6;
       file.Write(ff::FillTemplate(number ? res::ErrorNumberLine() : res::ErrorTextLine(),
                                   {{"Code", code},
-                                   {"Pad", Pad(nameWidth - Len(code) + 2)},
+                                   {"Pad", CCodeMaker::Spaces(nameWidth - Len(code) + 2)},
                                    {"Value", value},
-                                   {"ValuePad", Pad(valueWidth - Len(value) + (number ? 2 : 0))},
+                                   {"ValuePad", CCodeMaker::Spaces(valueWidth - Len(value) + (number ? 2 : 0))},
                                    {"Message", message}}));
       const std::string messageName = Trimmed(row, res::ErrorMsgNameCaption());
       if (!messageName.empty()) {
         file.Write(ff::FillTemplate(res::ErrorMessageLine(), {{"Name", messageName},
-                                                              {"Pad", Pad(nameWidth - Len(messageName) + 2)},
+                                                              {"Pad", CCodeMaker::Spaces(nameWidth - Len(messageName) + 2)},
                                                               {"Message", message}}));
       }
     });

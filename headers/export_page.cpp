@@ -1,32 +1,34 @@
 #include "headers/export_page.h"
 
-#include "codetext/code_format.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "host/config_db.h"
 #include "module/host_app.h"
+#include "res/control_ids.h"
 #include "res/gui_texts.h"
+
+namespace ctl = ff::res::ctl;
 
 CPageExport::CPageExport() : CPropertyPage(ff::res::IDD_EXPORT_PAGE) {}
 
 CPageExport::~CPageExport() = default;
 
 void CPageExport::DoDataExchange(CDataExchange* pDX) {
-  DDX_Check(pDX, 9033, m_bOverWrite);
-  DDX_Text(pDX, 9017, m_strBlsDefFile);
-  DDX_Text(pDX, 9013, m_strPath);
-  DDX_Text(pDX, 9015, m_strFidDefFile);
-  DDX_Text(pDX, 9016, m_strFosDefFile);
-  DDX_Text(pDX, 9021, m_strSysDefFile);
+  DDX_Check(pDX, ctl::exporting::kNoPrompt, m_bOverWrite);
+  DDX_Text(pDX, ctl::exporting::kBlsDefFile, m_strBlsDefFile);
+  DDX_Text(pDX, ctl::exporting::kFolder, m_strPath);
+  DDX_Text(pDX, ctl::exporting::kFidDefFile, m_strFidDefFile);
+  DDX_Text(pDX, ctl::exporting::kFosDefFile, m_strFosDefFile);
+  DDX_Text(pDX, ctl::exporting::kSysDefFile, m_strSysDefFile);
 }
 
 void CPageExport::MessageMap() {
-  OnCommand(9014, [this] { OnChooseFolder(); });
-  OnEditChange(9013, [this] { OnFolderChanged(); });
-  OnCommand(9033, [this] { OnOverWrite(); });
-  // The "..." buttons 9018, 9019, 9020 and 9022 have no action.
+  OnCommand(ctl::exporting::kBrowseFolder, [this] { OnChooseFolder(); });
+  OnEditChange(ctl::exporting::kFolder, [this] { OnFolderChanged(); });
+  OnCommand(ctl::exporting::kNoPrompt, [this] { OnOverWrite(); });
+  // The "..." buttons kBrowseFidDef, kBrowseFosDef, kBrowseBlsDef and kBrowseSysDef have no action.
 }
 
 bool CPageExport::OnInitDialog() {
@@ -76,9 +78,11 @@ void CPageExport::OnOK() {
     m_CodeMaker.MakeBlsDefFile(m_strBlsDefFile, m_bOverWrite);
     m_CodeMaker.MakeFosDefFile(m_strFosDefFile, m_bOverWrite);
     m_CodeMaker.MakeSysDefFile(m_strSysDefFile, m_bOverWrite);
-    ff::UI().ShowMessage(ff::code::Format(ff::res::gui::ExportSummaryFormat(),
-                                             {m_strFixDefFile, m_strFidDefFile, m_strFosDefFile,
-                                              m_strBlsDefFile, m_strSysDefFile}));
+    ff::UI().ShowMessage(ff::res::gui::ExportSummary({.fixdef = m_strFixDefFile,
+                                                      .fiddef = m_strFidDefFile,
+                                                      .fosdef = m_strFosDefFile,
+                                                      .blsdef = m_strBlsDefFile,
+                                                      .sysdef = m_strSysDefFile}));
     theReg.Write("FixPath", m_strPath);
     theReg.Write("FidDefFile", m_strFidDefFile);
     theReg.Write("FOSDefFile", m_strFosDefFile);

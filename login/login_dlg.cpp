@@ -2,18 +2,21 @@
 
 #include <QComboBox>
 
-#include "host/user_interface.h"
 #include "host/config_db.h"
+#include "host/user_interface.h"
 #include "module/property_page.h"
 #include "module/qt_text.h"
+#include "res/control_ids.h"
 #include "res/gui_texts.h"
+
+namespace ctl = ff::res::ctl;
 
 template <class Base>
 void CLoginForm<Base>::DoDataExchange(CDataExchange* pDX) {
-  DDX_Control(pDX, 9001, m_cmbServer);
-  DDX_Text(pDX, 9003, m_strPassword);
-  DDX_Text(pDX, 9002, m_strUser);
-  DDX_Text(pDX, 9006, m_strDatabase);
+  DDX_Control(pDX, ctl::login::kServer, m_cmbServer);
+  DDX_Text(pDX, ctl::login::kPassword, m_strPassword);
+  DDX_Text(pDX, ctl::login::kUser, m_strUser);
+  DDX_Text(pDX, ctl::login::kDatabase, m_strDatabase);
 }
 
 template <class Base>

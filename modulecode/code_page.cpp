@@ -1,6 +1,6 @@
 #include "modulecode/code_page.h"
 
-#include "codetext/code_format.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -8,11 +8,13 @@
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
-#include "host/config_db.h"
 #include "module/kestrel_list_ctrl.h"
 #include "res/code_page_texts.h"
+#include "res/control_ids.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
+
+namespace ctl = ff::res::ctl;
 
 namespace texts = ff::res::codepage;
 namespace mod = ff::res::module;
@@ -24,7 +26,7 @@ std::string FileList(const std::vector<std::string>& paths) {
   std::string list;
   for (size_t i = 0; i < paths.size(); ++i) {
     if (i > 0) list += texts::FileListSeparator();
-    list += ff::code::Format(texts::FileListItem(), {paths[i]});
+    list += texts::FileListItem(paths[i]);
   }
   return list + texts::FileListEnd();
 }
@@ -38,18 +40,18 @@ CPageCode::CPageCode()
 CPageCode::~CPageCode() = default;
 
 void CPageCode::DoDataExchange(CDataExchange* pDX) {
-  DDX_Control(pDX, 9022, m_lstModule);
+  DDX_Control(pDX, ctl::code::kModuleList, m_lstModule);
   CModuleFilesPage::DoDataExchange(pDX);
-  DDX_Text(pDX, 9029, m_strModuleName);
-  DDX_Check(pDX, 9050, m_bKeepHandCode);
+  DDX_Text(pDX, ctl::files::kModuleName, m_strModuleName);
+  DDX_Check(pDX, ctl::code::kKeepHandCode, m_bKeepHandCode);
 }
 
 void CPageCode::MessageMap() {
   CModuleFilesPage::MessageMap();
-  OnCommand(9035, [this] { OnRadioBls(); });
-  OnCommand(9034, [this] { OnRadioFos(); });
-  OnCommand(9050, [this] { m_bKeepHandCode = !m_bKeepHandCode; });
-  if (auto* list = Control<CKestrelListCtrl>(9022))
+  OnCommand(ctl::files::kBls, [this] { OnRadioBls(); });
+  OnCommand(ctl::files::kFos, [this] { OnRadioFos(); });
+  OnCommand(ctl::code::kKeepHandCode, [this] { m_bKeepHandCode = !m_bKeepHandCode; });
+  if (auto* list = Control<CKestrelListCtrl>(ctl::code::kModuleList))
     QObject::connect(list, &CKestrelListCtrl::Picked, this, [this] { OnModulePicked(); });
 }
 
@@ -108,7 +110,7 @@ std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, c
   std::string text = texts::CodeFilesHead(bls);
   text += written.empty() ? texts::NoFileGenerated() : FileList(written) + texts::FilesGenerated();
   for (const FileResult& f : files)
-    if (!f.written) text += ff::code::Format(texts::DeclinedFileKept(), {f.path});
+    if (!f.written) text += texts::DeclinedFileKept(f.path);
   std::vector<std::string> tests;
   for (const std::string* p : {&testCppFile, &testHeadFile})
     if (!p->empty()) tests.push_back(*p);

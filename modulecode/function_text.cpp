@@ -5,26 +5,26 @@
 // The text form and the file form run the same assembly: each piece goes
 // to a sink as soon as it is made, which appends it to a string or writes
 // it to the file. So both forms give the same bytes by construction.
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "codetext/gen_file.h"
+#include "codetext/line_grouping.h"
+#include "codetext/request_alignment.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/str_split.h"
-#include "codetext/config_query.h"
-#include "codetext/line_grouping.h"
 #include "res/function_templates.h"
 
 namespace gbk = ff::gbk;
 namespace fn = ff::res::fn;
-using ff::code::AppendFormat;
-using ff::code::Format;
+using ff::code::Trimmed;
 
 namespace {
 
@@ -61,7 +61,7 @@ struct Kind {
   const std::string& singleQuery;
   const std::string& requestQuery;
   const std::string& answerQuery;
-  const std::string& answerLineFormat;
+  void (*appendAnswerLine)(std::string& out, const fn::AnswerLine& line);
   const std::string& numberCaption;
   const std::string& codeCaption;
   const std::string& nameCaption;
@@ -72,7 +72,7 @@ const Kind& FosKind() {
                          fn::FosSingleQuery(),
                          fn::FosRequestQuery(),
                          fn::FosAnswerQuery(),
-                         fn::FosAnswerLineFormat(),
+                         fn::AppendFosAnswerLine,
                          fn::CaptionFosNumber(),
                          fn::CaptionFosCode(),
                          fn::CaptionFosName()};
@@ -84,23 +84,17 @@ const Kind& BlsKind() {
                          fn::BlsSingleQuery(),
                          fn::BlsRequestQuery(),
                          fn::BlsAnswerQuery(),
-                         fn::BlsAnswerLineFormat(),
+                         fn::AppendBlsAnswerLine,
                          fn::CaptionBlsNumber(),
                          fn::CaptionBlsCode(),
                          fn::CaptionBlsName()};
   return kind;
 }
 
-std::string Trimmed(const CMemRecord& record, const std::string& caption) {
-  return gbk::Trim(record.GetRef(caption));
-}
-
-std::string Marker(std::string_view name) { return "%" + std::string(name) + "%"; }
-
 // Texts that are the same for every function, filled once.
 const std::string& FosPrologue() {
   static const std::string text =
-      gbk::Replaced(fn::FosPrologue(), Marker(fn::kCreateAnswer), fn::CreateAnswerReplacement());
+      ff::FillTemplate(fn::FosPrologue(), {{fn::kCreateAnswer, fn::CreateAnswerReplacement()}});
   return text;
 }
 
@@ -121,45 +115,25 @@ const std::string& FosProcedureAnswer() {
   return text;
 }
 
-// Puts `tmpl` with every %name% replaced by `value`, without copying it.
-void PutFilled(Sink& sink, std::string_view tmpl, std::string_view name, std::string_view value) {
-  const std::string mark = Marker(name);
-  size_t pos = 0;
-  for (size_t at; (at = gbk::Find(tmpl, mark, pos)) != std::string_view::npos; pos = at + mark.size()) {
-    sink.Put(tmpl.substr(pos, at - pos));
-    sink.Put(value);
-  }
-  sink.Put(tmpl.substr(pos));
-}
-
 std::string RequestLines(const CCodeMaker& maker, CMemRecord& record) {
-  const bool align = maker.GetBeautify();
   std::string out;
-  int codeWidth = 0, varWidth = 0;
-  if (align) {
-    maker.MeasureCodeVarWidths(record, codeWidth, varWidth);
-    varWidth -= 3;  // "FidAns" becomes "Fid"
-  }
-  ff::code::LineGrouping grouping(align, record.GetCount());
+  ff::code::RequestAlignment alignment(maker, record);
   for (record.GoTop(); !record.Eof(); record.Skip(1)) {
     ff::FidVarInfo info = maker.GetFidVarInfo(record);
-    gbk::ReplaceAll(info.variable, "FidAns", "Fid");
-    if (align) {
-      info.variable += CCodeMaker::Spaces(varWidth - static_cast<int>(info.variable.size()));
-      // "Double" is two characters longer than "Item" and "Long".
-      const int less = info.cType == "double" ? 2 : 0;
-      info.code += CCodeMaker::Spaces(codeWidth - static_cast<int>(info.code.size()) - less);
-      if (info.cType == "long") info.cType += "  ";
-      if (grouping.Break(info.cType)) out += fn::NewLine();
-    }
-    AppendFormat(out, fn::RequestLineFormat(),
-                 {info.cType, info.variable, info.getter, info.code, info.name});
+    if (alignment.Apply(info)) out += fn::NewLine();
+    fn::AppendRequestLine(out, {.cType = info.cType,
+                                .variable = info.variable,
+                                .getter = info.getter,
+                                .code = info.code,
+                                .name = info.name});
   }
   out += fn::NewLine();
   return out;
 }
 
-std::string AnswerLines(const CCodeMaker& maker, CMemRecord& record, const std::string& format) {
+using AnswerLineMaker = void (*)(std::string& out, const fn::AnswerLine& line);
+
+std::string AnswerLines(const CCodeMaker& maker, CMemRecord& record, AnswerLineMaker appendLine) {
   const bool align = maker.GetBeautify();
   const int rows = record.GetCount();
   std::string out;
@@ -177,7 +151,7 @@ std::string AnswerLines(const CCodeMaker& maker, CMemRecord& record, const std::
       filler = CCodeMaker::Spaces(codeWidth - static_cast<int>(info.code.size()));
       if (grouping.Break(info.cType)) out += fn::NewLine();
     }
-    AppendFormat(out, format, {info.code, filler, std::to_string(number), info.name});
+    appendLine(out, {.code = info.code, .filler = filler, .row = std::to_string(number), .name = info.name});
   }
   if (rows > 0) out += fn::NewLine();
   return out;
@@ -227,7 +201,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
     comment.SetFunctionPrototype(prototype);
     sink.Put(comment.MakeFunctionComment());
 
-    sink.Put(Format(fn::IdentLineFormat(), {fnCode, number, name}));
+    sink.Put(fn::MakeIdentLine({.code = fnCode, .number = number, .name = name}));
     sink.Put(prototype);
     sink.Put(fn::OpenBrace());
     sink.Put(kind.bls ? fn::BlsPrologue() : FosPrologue());
@@ -247,7 +221,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
     } else if (transType == 1) {
       sink.Put(fn::BlsStepForward());
     } else if (audited) {
-      PutFilled(sink, fn::BlsAuditFlow(), fn::kFuncName, name);
+      sink.Put(ff::FillTemplate(fn::BlsAuditFlow(), {{fn::kFuncName, name}}));
     } else {
       sink.Put(fn::BlsStepNoForward());
     }
@@ -258,7 +232,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
       if (multiRow) {
         ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
         const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
-        PutFilled(sink, loop, fn::kFids, AnswerLines(maker, answer, kind.answerLineFormat));
+        sink.Put(ff::FillTemplate(loop, {{fn::kFids, AnswerLines(maker, answer, kind.appendAnswerLine)}}));
         sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
       } else if (kind.bls) {
         sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
@@ -266,7 +240,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
         sink.Put(FosProcedureAnswer());
       } else {
         ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
-        const std::string lines = AnswerLines(maker, answer, kind.answerLineFormat);
+        const std::string lines = AnswerLines(maker, answer, kind.appendAnswerLine);
         std::string text = ff::FillTemplate(
             fn::FosSingleAnswer(), {{fn::kFids, lines}, {fn::kRetCode, fn::RetCodeReplacement()}});
         // The answer lines sit one level less deep than the template's
@@ -284,15 +258,19 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
 bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
               std::string& text) {
   text.clear();
+  maker.SetLastError({});
   try {
     TextSink sink(text);
     EmitFunctions(maker, kind, moduleId, code, sink);
     return true;
   } catch (const ff::QueryError&) {
     text.clear();
-    throw;
-  } catch (...) {
+    throw;  // the caller tells the database's reason
+  } catch (const std::exception& error) {
+    // Anything else (a text too large for memory): no text, and the
+    // reason stays with the maker instead of some unrelated message.
     text.clear();
+    maker.SetLastError(error.what());
     return false;
   }
 }
@@ -327,20 +305,20 @@ std::string CCodeMaker::MakeFosRequestLines(CMemRecord& request) { return Reques
 std::string CCodeMaker::MakeBlsRequestLines(CMemRecord& request) { return RequestLines(*this, request); }
 
 std::string CCodeMaker::MakeFosAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, answer, fn::FosAnswerLineFormat());
+  return AnswerLines(*this, answer, fn::AppendFosAnswerLine);
 }
 
 std::string CCodeMaker::MakeBlsAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, answer, fn::BlsAnswerLineFormat());
+  return AnswerLines(*this, answer, fn::AppendBlsAnswerLine);
 }
 
 std::string CCodeMaker::MakeFosPrototype(const std::string& funName, const std::string& code) const {
-  return Format(fn::PrototypeFormat(), {"", NameFromCode(funName, code)});
+  return fn::MakePrototype({.prefix = "", .name = NameFromCode(funName, code)});
 }
 
 std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::string& code) const {
   const std::string name = NameFromCode(funName, code);
   // A name that already starts with "Fun" (Fun_Login, Function...) keeps it.
   const bool marked = name.compare(0, fn::BlsNameMark().size(), fn::BlsNameMark()) == 0;
-  return Format(fn::PrototypeFormat(), {marked ? "" : fn::BlsNamePrefix(), name});
+  return fn::MakePrototype({.prefix = marked ? std::string_view() : fn::BlsNamePrefix(), .name = name});
 }

@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "codetext/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -41,10 +40,11 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
   std::string entry;
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
-    const std::string code = gbk::Replaced(gbk::Trim(functions.GetRef(codeCaption)), ".", "_");
+    const std::string code = gbk::Replaced(ff::code::Trimmed(functions, codeCaption), ".", "_");
     const std::string& funName = functions.GetRef(fn::CaptionFunName());
-    entry = ff::code::Format(fn::IdentLineFormat(), {code, gbk::Trim(functions.GetRef(numberCaption)),
-                                                     gbk::Trim(functions.GetRef(nameCaption))});
+    entry = fn::MakeIdentLine({.code = code,
+                               .number = ff::code::Trimmed(functions, numberCaption),
+                               .name = ff::code::Trimmed(functions, nameCaption)});
     entry += Declaration(bls ? maker.MakeBlsPrototype(funName, code) : maker.MakeFosPrototype(funName, code));
     entry += fn::NewLine();
     file.Write(entry);

@@ -1,11 +1,14 @@
 #include "modulecode/module_files_page.h"
 
+#include "host/config_db.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "host/config_db.h"
 #include "login/login_dlg.h"
 #include "module/host_app.h"
+#include "res/control_ids.h"
 #include "res/gui_texts.h"
+
+namespace ctl = ff::res::ctl;
 
 CModuleFilesPage::CModuleFilesPage(int templateId, FileNames names)
     : CPropertyPage(templateId), names_(std::move(names)) {}
@@ -17,23 +20,23 @@ std::string CModuleFilesPage::InFolder(const std::string& folder, const std::str
 }
 
 void CModuleFilesPage::DoDataExchange(CDataExchange* pDX) {
-  DDX_Check(pDX, 9021, m_bModuleNeed);
-  DDX_Check(pDX, 9033, m_bOverWrite);
-  DDX_Check(pDX, 9027, m_bTestNeed);
-  DDX_Text(pDX, 9013, m_strPath);
-  DDX_Text(pDX, 9023, m_strCppFile);
-  DDX_Text(pDX, 9030, m_strHeadFile);
-  DDX_Text(pDX, 9028, m_strTestCppFile);
-  DDX_Text(pDX, 9024, m_strTestHeadFile);
-  DDX_Radio(pDX, 9034, m_nKind);
+  DDX_Check(pDX, ctl::files::kMakeModule, m_bModuleNeed);
+  DDX_Check(pDX, ctl::files::kNoPrompt, m_bOverWrite);
+  DDX_Check(pDX, ctl::files::kMakeTest, m_bTestNeed);
+  DDX_Text(pDX, ctl::files::kFolder, m_strPath);
+  DDX_Text(pDX, ctl::files::kCppFile, m_strCppFile);
+  DDX_Text(pDX, ctl::files::kHeaderFile, m_strHeadFile);
+  DDX_Text(pDX, ctl::files::kTestCppFile, m_strTestCppFile);
+  DDX_Text(pDX, ctl::files::kTestHeaderFile, m_strTestHeadFile);
+  DDX_Radio(pDX, ctl::files::kFos, m_nKind);
 }
 
 void CModuleFilesPage::MessageMap() {
-  OnCommand(9021, [this] { OnModuleNeed(); });
-  OnCommand(9027, [this] { OnTestNeed(); });
-  OnCommand(9033, [this] { OnOverWrite(); });
-  OnCommand(9014, [this] { OnChooseFolder(); });
-  // The "..." buttons 9025, 9026, 9031 and 9032 have no action.
+  OnCommand(ctl::files::kMakeModule, [this] { OnModuleNeed(); });
+  OnCommand(ctl::files::kMakeTest, [this] { OnTestNeed(); });
+  OnCommand(ctl::files::kNoPrompt, [this] { OnOverWrite(); });
+  OnCommand(ctl::files::kBrowseFolder, [this] { OnChooseFolder(); });
+  // The "..." buttons kBrowseTestHeader, kBrowseTestCpp, kBrowseHeader and kBrowseCpp have no action.
 }
 
 void CModuleFilesPage::OfferLogin() {

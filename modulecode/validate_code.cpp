@@ -2,38 +2,27 @@
 // server function, in the style the user picked.
 #include <string>
 
-#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
+#include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "res/function_templates.h"
 #include "res/validation_texts.h"
 
 namespace gbk = ff::gbk;
+namespace fn = ff::res::fn;
 namespace val = ff::res::validate;
-using ff::code::AppendFormat;
-using ff::code::Format;
 
 namespace {
 
-enum Style { kNone = 0, kMacro = 1, kLoose = 2, kCompact = 3 };
-
 // Only a mandatory flag of exactly 1 makes a parameter checked.
 bool IsMandatory(const CMemRecord& record) {
-  return gbk::AtoL(record.GetRef(ff::res::fn::CaptionMandatory())) == 1;
+  return gbk::AtoL(record.GetRef(fn::CaptionMandatory())) == 1;
 }
 
 // Text items (data types 1 and 3) must also be non-empty.
 bool IsTextItem(int dataType) { return dataType == 1 || dataType == 3; }
-
-// The loose block with its create-answer call in place.
-const std::string& LooseBlock() {
-  static const std::string block = gbk::Replaced(
-      val::LooseBlock(), "%" + std::string(ff::res::fn::kCreateAnswer) + "%",
-      ff::res::fn::CreateAnswerReplacement());
-  return block;
-}
 
 // The compact block around its condition: everything but the condition is
 // the same for every function, so it is made once.
@@ -42,10 +31,11 @@ struct CompactFrame {
 };
 const CompactFrame& Compact() {
   static const CompactFrame frame = [] {
-    std::string block = gbk::Replaced(
-        val::CompactBlock(), "%" + std::string(ff::res::fn::kCreateAnswer) + "%",
-        ff::res::fn::CreateAnswerReplacement());
-    block = Format(block, {val::ErrorCode(), val::CompactMessage()});
+    // %Valid% names no value here: it stays, and the block is cut there.
+    const std::string block = ff::FillTemplate(val::CompactBlock(),
+                                               {{fn::kCreateAnswer, fn::CreateAnswerReplacement()},
+                                                {val::kErrorCode, val::ErrorCode()},
+                                                {val::kErrorMessage, val::CompactMessage()}});
     const std::string mark = "%" + std::string(val::kValid) + "%";
     size_t at = gbk::Find(block, mark);
     return CompactFrame{block.substr(0, at), block.substr(at + mark.size())};
@@ -57,15 +47,16 @@ const CompactFrame& Compact() {
 
 std::string CCodeMaker::MakeValidateCode(CMemRecord& request, bool multiRow) {
   switch (validateStyle_) {
-    case kMacro:
+    case ff::ValidateStyle::Macro:
       return MakeValidateMacro(request, multiRow);
-    case kLoose:
+    case ff::ValidateStyle::Loose:
       return MakeValidateLoose(request);
-    case kCompact:
+    case ff::ValidateStyle::Compact:
       return MakeValidateCompact(request);
-    default:
-      return {};
+    case ff::ValidateStyle::None:
+      break;
   }
+  return {};  // none, or a code of no style
 }
 
 void CCodeMaker::WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow) {
@@ -75,15 +66,18 @@ void CCodeMaker::WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool 
 
 std::string CCodeMaker::MakeValidateLoose(CMemRecord& request) {
   std::string out;
-  std::string emptyTest, message;
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     if (!IsMandatory(request)) continue;
     ff::FidVarInfo info = GetFidVarInfo(request);
     gbk::ReplaceAll(info.variable, "FidAns", "Fid");
-    emptyTest.clear();
-    if (IsTextItem(info.dataType)) AppendFormat(emptyTest, val::EmptyTestFormat(), {info.variable});
-    message = Format(val::LooseMessageFormat(), {info.code, info.name});
-    AppendFormat(out, LooseBlock(), {info.name, info.code, emptyTest, val::ErrorCode(), message});
+    const std::string emptyTest = IsTextItem(info.dataType) ? val::EmptyTest(info.variable) : std::string();
+    const std::string message = val::MakeLooseMessage({.code = info.code, .name = info.name});
+    out += ff::FillTemplate(val::LooseBlock(), {{val::kParamName, info.name},
+                                                {val::kFidCode, info.code},
+                                                {val::kEmptyTest, emptyTest},
+                                                {fn::kCreateAnswer, fn::CreateAnswerReplacement()},
+                                                {val::kErrorCode, val::ErrorCode()},
+                                                {val::kErrorMessage, message}});
   }
   return out;
 }
@@ -96,24 +90,25 @@ std::string CCodeMaker::MakeValidateMacro(CMemRecord& request, bool multiRow) {
     ff::FidVarInfo info = GetFidVarInfo(request);
     gbk::ReplaceAll(info.variable, "Ans", "");
     const std::string& macro = IsTextItem(info.dataType) ? val::StringMacro() : val::ItemMacro();
-    const std::string label = Format(val::MacroLabelFormat(), {info.code, info.name});
-    AppendFormat(out, val::MacroLineFormat(), {macro, info.code, info.variable, label, flag});
+    val::AppendMacroLine(out, {.macro = macro,
+                               .code = info.code,
+                               .variable = info.variable,
+                               .name = info.name,
+                               .multiRowFlag = flag});
   }
   return out;
 }
 
 std::string CCodeMaker::MakeValidateCompact(CMemRecord& request) {
   std::string condition;
-  std::string emptyTest;
   int count = 0;
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     if (!IsMandatory(request)) continue;
     ff::FidVarInfo info = GetFidVarInfo(request);
     gbk::ReplaceAll(info.variable, "FidAns", "Fid");
     condition += count == 0 ? val::CompactOpen() : val::CompactNext();
-    emptyTest.clear();
-    if (IsTextItem(info.dataType)) AppendFormat(emptyTest, val::EmptyTestFormat(), {info.variable});
-    AppendFormat(condition, val::CompactItemFormat(), {info.code, emptyTest});
+    const std::string emptyTest = IsTextItem(info.dataType) ? val::EmptyTest(info.variable) : std::string();
+    val::AppendCompactItem(condition, {.code = info.code, .emptyTest = emptyTest});
     ++count;
   }
   if (count == 0) return {};

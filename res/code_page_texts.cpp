@@ -1,5 +1,6 @@
 #include "res/code_page_texts.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res::codepage {
@@ -17,34 +18,38 @@ const std::string& SingleTestHeaderName() { return FF_GBK("ProcessTestTmp.h"); }
 const std::string& SingleTestSourceName() { return FF_GBK("ProcessTestTmp.cpp"); }
 const std::string& PreviewHeaderName() { return FF_GBK("processTmp.h"); }
 const std::string& EditorFileName() { return FF_GBK("Tmp.txt"); }
-const std::string& EditorFallbackFormat() { return FF_GBK("./Tmp%s.txt"); }
+std::string EditorFallbackName(std::string_view author) { return SystemFormat(FF_GBK("./Tmp%s.txt"), {author}); }
 
 const std::string& CodeFilesHead(bool bls) { return bls ? FF_GBK("BLS代码文件：") : FF_GBK("FOS代码文件："); }
-const std::string& FileListItem() { return FF_GBK("\n\t%s"); }
+std::string FileListItem(std::string_view path) { return SystemFormat(FF_GBK("\n\t%s"), {path}); }
 const std::string& FileListSeparator() { return FF_GBK(","); }
 const std::string& FileListEnd() { return FF_GBK("。"); }
 const std::string& FilesGenerated() { return FF_GBK("\n\t已经生成!"); }
 const std::string& NoFileGenerated() { return FF_GBK("\n\t没有生成任何文件。"); }
-const std::string& DeclinedFileKept() {
-  return FF_GBK("\n文件%s已经存在，按您的选择没有覆盖，保留原有内容。");
+std::string DeclinedFileKept(std::string_view path) {
+  return SystemFormat(FF_GBK("\n文件%s已经存在，按您的选择没有覆盖，保留原有内容。"), {path});
 }
 const std::string& TestFilesHead() { return FF_GBK("\n测试代码文件："); }
 const std::string& TestFilesNotGenerated() { return FF_GBK("\n\t没有生成（本工具不生成测试代码）。"); }
 
-const std::string& SnippetSettingsSaved(bool bls) {
-  return bls ? FF_GBK(
-                   "设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved) {
+  const std::string& format =
+      bls ? FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
                    "BLS客户端访问代码片只显示在预览中，可复制或编辑；本页没有生成文件。")
-             : FF_GBK(
-                   "设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+          : FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
                    "FOS功能没有客户端访问代码片；本页没有生成文件。");
+  return SystemFormat(format, {saved.folder, saved.header, saved.source});
 }
 
 const std::string& FindKindCode() { return FF_GBK("功能编码"); }
 const std::string& FindKindId() { return FF_GBK("ID"); }
 const std::string& FindKindName() { return FF_GBK("名称"); }
 const std::string& FindTextMissing() { return FF_GBK("请输入要查找的内容！"); }
-const std::string& FindNothingByKind() { return FF_GBK("按%s查找，没有找到包含“%s”的模块或功能！"); }
-const std::string& FindNothingAny() { return FF_GBK("没有找到包含“%s”的模块或功能！"); }
+std::string FindNothingByKind(const FindRequest& request) {
+  return SystemFormat(FF_GBK("按%s查找，没有找到包含“%s”的模块或功能！"), {request.kind, request.text});
+}
+std::string FindNothingAny(std::string_view text) {
+  return SystemFormat(FF_GBK("没有找到包含“%s”的模块或功能！"), {text});
+}
 
 }  // namespace ff::res::codepage

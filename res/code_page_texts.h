@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ff::res::codepage {
 
@@ -25,8 +26,8 @@ const std::string& SingleTestSourceName();  // "ProcessTestTmp.cpp"
 // preview is built, and the file handed to the editor.
 const std::string& PreviewHeaderName();  // "processTmp.h"
 const std::string& EditorFileName();     // "Tmp.txt"
-// Without a temporary folder the editor file is "./Tmp" + author + ".txt".
-const std::string& EditorFallbackFormat();  // "./Tmp%s.txt"
+// Without a temporary folder the editor file is "./Tmp%s.txt" with the author.
+std::string EditorFallbackName(std::string_view author);
 
 // The summary of the module code page. It names only the files written:
 //   <head> <item>,<item><list end><generated>     (some written)
@@ -34,18 +35,20 @@ const std::string& EditorFallbackFormat();  // "./Tmp%s.txt"
 // followed by one <declined> line per file the user chose to keep and,
 // when test file names are set, <test head> <items><list end><test not>.
 const std::string& CodeFilesHead(bool bls);  // "BLS代码文件：" / "FOS代码文件："
-const std::string& FileListItem();           // "\n\t%s"
+std::string FileListItem(std::string_view path);  // "\n\t%s"
 const std::string& FileListSeparator();      // ","
 const std::string& FileListEnd();            // "。"
 const std::string& FilesGenerated();         // "\n\t已经生成!"
 const std::string& NoFileGenerated();
-const std::string& DeclinedFileKept();  // "%s": the path
+std::string DeclinedFileKept(std::string_view path);
 const std::string& TestFilesHead();
 const std::string& TestFilesNotGenerated();
 
-// The report of OK on the snippet page, filled with the folder, the header
-// file and the source file that were stored.
-const std::string& SnippetSettingsSaved(bool bls);
+// The report of OK on the snippet page: what was stored.
+struct SavedSettings {
+  std::string_view folder, header, source;
+};
+std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved);
 
 // The tree search of the single template code page. The kinds are the
 // entries of the find-by box.
@@ -53,7 +56,10 @@ const std::string& FindKindCode();  // "功能编码"
 const std::string& FindKindId();    // "ID"
 const std::string& FindKindName();  // "名称"
 const std::string& FindTextMissing();
-const std::string& FindNothingByKind();  // "%s" kind, "%s" text
-const std::string& FindNothingAny();     // "%s" text
+struct FindRequest {
+  std::string_view kind, text;
+};
+std::string FindNothingByKind(const FindRequest& request);
+std::string FindNothingAny(std::string_view text);
 
 }  // namespace ff::res::codepage

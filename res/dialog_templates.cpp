@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "res/control_ids.h"
+
 namespace ff::res {
 
 namespace {
@@ -32,13 +34,13 @@ ControlTemplate Radio(int id, std::string text, int x, int y, int w, int h, unsi
 std::vector<ControlTemplate> LoginFields() {
   return {
       Label("登录服务器：", 14, 17, 54, 8),
-      {K::ComboBox, 9001, "", 70, 14, 136, 80, kGroup, {"sqlite", "127.0.0.1,1433"}},
+      {K::ComboBox, ctl::login::kServer, "", 70, 14, 136, 80, kGroup, {"sqlite", "127.0.0.1,1433"}},
       Label("数据库名称：", 14, 37, 54, 8),
-      Edit(9006, 70, 34, 136, 14),
+      Edit(ctl::login::kDatabase, 70, 34, 136, 14),
       Label("登录用户：", 14, 57, 54, 8),
-      Edit(9002, 70, 54, 136, 14),
+      Edit(ctl::login::kUser, 70, 54, 136, 14),
       Label("登录口令：", 14, 77, 54, 8),
-      Edit(9003, 70, 74, 136, 14, kPassword),
+      Edit(ctl::login::kPassword, 70, 74, 136, 14, kPassword),
   };
 }
 
@@ -58,21 +60,21 @@ DialogTemplate LoginPage() {
 DialogTemplate ExportPage() {
   return {IDD_EXPORT_PAGE, "生成头文件", 340, 157, "宋体", 9, {
       Label("放置目录：    ", 7, 7, 57, 14),
-      Edit(9013, 69, 7, 243, 14),
-      Button(9014, "...", 319, 7, 14, 14),
+      Edit(ctl::exporting::kFolder, 69, 7, 243, 14),
+      Button(ctl::exporting::kBrowseFolder, "...", 319, 7, 14, 14),
       Label("信息元定义：", 7, 26, 57, 14),
-      Edit(9015, 69, 26, 243, 14),
-      Button(9018, "...", 319, 26, 14, 14),
+      Edit(ctl::exporting::kFidDefFile, 69, 26, 243, 14),
+      Button(ctl::exporting::kBrowseFidDef, "...", 319, 26, 14, 14),
       Label("FOS定义：", 7, 45, 57, 14),
-      Edit(9016, 69, 45, 243, 14),
-      Button(9019, "...", 319, 45, 14, 14),
+      Edit(ctl::exporting::kFosDefFile, 69, 45, 243, 14),
+      Button(ctl::exporting::kBrowseFosDef, "...", 319, 45, 14, 14),
       Label("BLS定义：", 7, 64, 57, 14),
-      Edit(9017, 69, 64, 243, 14),
-      Button(9020, "...", 319, 64, 14, 14),
+      Edit(ctl::exporting::kBlsDefFile, 69, 64, 243, 14),
+      Button(ctl::exporting::kBrowseBlsDef, "...", 319, 64, 14, 14),
       Label("SysDef：", 7, 83, 57, 14),
-      Edit(9021, 69, 83, 243, 14),
-      Button(9022, "...", 319, 83, 14, 14),
-      Check(9033, "覆盖原有文件时，不提示。", 69, 112, 112, 10),
+      Edit(ctl::exporting::kSysDefFile, 69, 83, 243, 14),
+      Button(ctl::exporting::kBrowseSysDef, "...", 319, 83, 14, 14),
+      Check(ctl::exporting::kNoPrompt, "覆盖原有文件时，不提示。", 69, 112, 112, 10),
       DefButton(IDOK, "确定", 283, 136, 50, 14),
   }};
 }
@@ -82,20 +84,20 @@ DialogTemplate CheckPage() {
   return {IDD_CHECK_PAGE, "检查FID定义", 358, 425, "宋体", 9, {
       Label("BLS中未定义FID检查：   ", 7, 6, 93, 8),
       Line(99, 9, 253),
-      {K::ListView, 9009, "", 7, 19, 272, 83, kGroup},
-      Button(9011, "检查BLS定义(&B)", 291, 88, 61, 14),
+      {K::ListView, ctl::check::kBlsList, "", 7, 19, 272, 83, kGroup},
+      Button(ctl::check::kCheckBls, "检查BLS定义(&B)", 291, 88, 61, 14),
       Label("FOS中未定义FID检查：  ", 7, 118, 89, 8),
       Line(102, 121, 250),
-      {K::ListView, 9010, "", 7, 135, 272, 76, kGroup},
-      Button(9012, "检查FOS定义(&F)", 291, 197, 61, 14),
+      {K::ListView, ctl::check::kFosList, "", 7, 135, 272, 76, kGroup},
+      Button(ctl::check::kCheckFos, "检查FOS定义(&F)", 291, 197, 61, 14),
       Label("未使用FID检查：  ", 7, 231, 69, 8),
       Line(102, 235, 249),
-      {K::ListView, 9013, "", 7, 249, 272, 76, kGroup},
-      Button(9014, "检查未用FID(&N)", 291, 311, 61, 14),
+      {K::ListView, ctl::check::kUnusedList, "", 7, 249, 272, 76, kGroup},
+      Button(ctl::check::kCheckUnused, "检查未用FID(&N)", 291, 311, 61, 14),
       Label("代码检查：  ", 7, 333, 49, 8),
       Line(60, 337, 292),
-      {K::ListView, 9015, "", 7, 345, 272, 70, kGroup},
-      Button(9016, "代码检查(&L)", 291, 401, 61, 14),
+      {K::ListView, ctl::check::kLintList, "", 7, 345, 272, 70, kGroup},
+      Button(ctl::check::kCheckLint, "代码检查(&L)", 291, 401, 61, 14),
   }};
 }
 
@@ -103,32 +105,32 @@ DialogTemplate CodePage() {
   return {IDD_CODE_PAGE, "生成模块代码", 340, 279, "宋体", 9, {
       Label("模块列表：    ", 7, 7, 57, 14),
       Line(73, 14, 242),
-      Radio(9034, "FOS(&F)", 41, 22, 40, 10, kGroup),
-      Radio(9035, "BLS(&B)", 127, 22, 40, 10),
-      {K::ListView, 9022, "", 7, 35, 309, 50, kGroup},
+      Radio(ctl::files::kFos, "FOS(&F)", 41, 22, 40, 10, kGroup),
+      Radio(ctl::files::kBls, "BLS(&B)", 127, 22, 40, 10),
+      {K::ListView, ctl::code::kModuleList, "", 7, 35, 309, 50, kGroup},
       Label("生成模块名称：", 7, 92, 57, 14),
-      Edit(9029, 69, 94, 172, 14),
+      Edit(ctl::files::kModuleName, 69, 94, 172, 14),
       Label("放置目录：", 7, 109, 57, 14),
-      Edit(9013, 69, 111, 172, 14),
-      Button(9014, "...", 248, 112, 14, 14),
-      Check(9021, "生成编程模板代码：", 7, 131, 80, 14),
+      Edit(ctl::files::kFolder, 69, 111, 172, 14),
+      Button(ctl::files::kBrowseFolder, "...", 248, 112, 14, 14),
+      Check(ctl::files::kMakeModule, "生成编程模板代码：", 7, 131, 80, 14),
       Line(94, 138, 221),
       Label("头文件：", 7, 146, 57, 14),
-      Edit(9030, 69, 146, 172, 14),
-      Button(9031, "...", 248, 146, 14, 14),
+      Edit(ctl::files::kHeaderFile, 69, 146, 172, 14),
+      Button(ctl::files::kBrowseHeader, "...", 248, 146, 14, 14),
       Label("cpp文件：", 7, 161, 57, 14),
-      Edit(9023, 69, 161, 172, 14),
-      Button(9032, "...", 248, 165, 14, 14),
-      Check(9027, "生成测试代码：", 7, 184, 64, 14),
+      Edit(ctl::files::kCppFile, 69, 161, 172, 14),
+      Button(ctl::files::kBrowseCpp, "...", 248, 165, 14, 14),
+      Check(ctl::files::kMakeTest, "生成测试代码：", 7, 184, 64, 14),
       Line(80, 191, 235),
       Label("头文件：", 7, 200, 57, 14),
-      Edit(9024, 69, 200, 172, 14),
-      Button(9025, "...", 248, 201, 14, 14),
+      Edit(ctl::files::kTestHeaderFile, 69, 200, 172, 14),
+      Button(ctl::files::kBrowseTestHeader, "...", 248, 201, 14, 14),
       Label("cpp文件：", 7, 215, 57, 14),
-      Edit(9028, 69, 215, 172, 14),
-      Button(9026, "...", 248, 219, 14, 14),
-      Check(9050, "保留手写代码", 7, 243, 100, 10),
-      Check(9033, "覆盖原有文件时，不提示。", 121, 243, 112, 10),
+      Edit(ctl::files::kTestCppFile, 69, 215, 172, 14),
+      Button(ctl::files::kBrowseTestCpp, "...", 248, 219, 14, 14),
+      Check(ctl::code::kKeepHandCode, "保留手写代码", 7, 243, 100, 10),
+      Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 121, 243, 112, 10),
       DefButton(IDOK, "确定", 283, 255, 50, 14),
   }};
 }
@@ -140,53 +142,53 @@ constexpr unsigned kTreeStyle = kTreeButtons | kTreeLines | kTreeLinesAtRoot | k
 // single-function pages, from the row `y` down.
 void AddFileFields(std::vector<ControlTemplate>& c, int y) {
   c.push_back(Label("保存目录：", 7, y, 57, 14));
-  c.push_back(Edit(9013, 69, y, 172, 14, kGroup));
-  c.push_back(Button(9014, "...", 248, y, 14, 14));
+  c.push_back(Edit(ctl::files::kFolder, 69, y, 172, 14, kGroup));
+  c.push_back(Button(ctl::files::kBrowseFolder, "...", 248, y, 14, 14));
   int y1 = y + 20, y2 = y + 38, y3 = y + 56;
-  c.push_back(Check(9021, "生成编程模板代码：", 7, y1, 80, 14));
+  c.push_back(Check(ctl::files::kMakeModule, "生成编程模板代码：", 7, y1, 80, 14));
   c.push_back(Line(90, y1 + 7, 172));
   c.push_back(Label("头文件：", 7, y2, 57, 14));
-  c.push_back(Edit(9030, 69, y2, 172, 14));
-  c.push_back(Button(9031, "...", 248, y2, 14, 14));
+  c.push_back(Edit(ctl::files::kHeaderFile, 69, y2, 172, 14));
+  c.push_back(Button(ctl::files::kBrowseHeader, "...", 248, y2, 14, 14));
   c.push_back(Label("cpp文件：", 7, y3, 57, 14));
-  c.push_back(Edit(9023, 69, y3, 172, 14));
-  c.push_back(Button(9032, "...", 248, y3, 14, 14));
-  c.push_back(Check(9027, "生成测试代码：", 274, y1, 64, 14));
+  c.push_back(Edit(ctl::files::kCppFile, 69, y3, 172, 14));
+  c.push_back(Button(ctl::files::kBrowseCpp, "...", 248, y3, 14, 14));
+  c.push_back(Check(ctl::files::kMakeTest, "生成测试代码：", 274, y1, 64, 14));
   c.push_back(Line(341, y1 + 7, 78));
   c.push_back(Label("头文件：", 274, y2, 40, 14));
-  c.push_back(Edit(9024, 314, y2, 88, 14));
-  c.push_back(Button(9025, "...", 405, y2, 14, 14));
+  c.push_back(Edit(ctl::files::kTestHeaderFile, 314, y2, 88, 14));
+  c.push_back(Button(ctl::files::kBrowseTestHeader, "...", 405, y2, 14, 14));
   c.push_back(Label("cpp文件：", 274, y3, 40, 14));
-  c.push_back(Edit(9028, 314, y3, 88, 14));
-  c.push_back(Button(9026, "...", 405, y3, 14, 14));
+  c.push_back(Edit(ctl::files::kTestCppFile, 314, y3, 88, 14));
+  c.push_back(Button(ctl::files::kBrowseTestCpp, "...", 405, y3, 14, 14));
 }
 
 DialogTemplate SinglePage() {
   DialogTemplate t{IDD_SINGLE_PAGE, "单一FOS/BLS模板代码", 426, 368, "宋体", 9, {
       Label("模块列表：    ", 7, 7, 57, 14),
-      Radio(9034, "FOS(&F)", 41, 20, 40, 10, kGroup),
-      Radio(9035, "BLS(&B)", 127, 20, 40, 10),
-      {K::TreeView, 9036, "", 7, 39, 185, 184, kTreeStyle},
+      Radio(ctl::files::kFos, "FOS(&F)", 41, 20, 40, 10, kGroup),
+      Radio(ctl::files::kBls, "BLS(&B)", 127, 20, 40, 10),
+      {K::TreeView, ctl::tree::kTree, "", 7, 39, 185, 184, kTreeStyle},
       Label("生成模块ID|FOS/BLS：", 204, 7, 89, 8),
-      Edit(9029, 294, 7, 125, 14, kDisabled | kGroup),
+      Edit(ctl::files::kModuleName, 294, 7, 125, 14, kDisabled | kGroup),
       Label("代码风格：", 204, 26, 46, 8),
-      Radio(9043, "简约型(&J)", 252, 25, 56, 10, kGroup),
-      Radio(9044, "局部美化(&M)", 312, 25, 62, 10),
+      Radio(ctl::tree::kPlain, "简约型(&J)", 252, 25, 56, 10, kGroup),
+      Radio(ctl::tree::kBeautify, "局部美化(&M)", 312, 25, 62, 10),
       Label("插入请求变量检查代码：", 204, 42, 100, 8),
-      Radio(9039, "不插入(&1)", 214, 54, 50, 10, kGroup),
-      Radio(9040, "松散代码(&2)", 268, 54, 54, 10),
-      Radio(9041, "紧凑代码(&3)", 326, 54, 54, 10),
-      Radio(9042, "宏(&4)", 384, 54, 35, 10),
+      Radio(ctl::single::kValidateNone, "不插入(&1)", 214, 54, 50, 10, kGroup),
+      Radio(ctl::single::kValidateLoose, "松散代码(&2)", 268, 54, 54, 10),
+      Radio(ctl::single::kValidateCompact, "紧凑代码(&3)", 326, 54, 54, 10),
+      Radio(ctl::single::kValidateMacro, "宏(&4)", 384, 54, 35, 10),
       Label("cpp代码：", 204, 70, 60, 8),
-      Edit(9037, 204, 80, 215, 143, kPreviewStyle),
-      {K::ComboBox, 9046, "", 7, 229, 62, 60, kDropList | kNoSort | kGroup, {"功能编码", "ID", "名称"}},
-      Edit(9015, 73, 229, 80, 14),
-      Button(4, "查找(&L)", 157, 229, 35, 14),
+      Edit(ctl::tree::kPreview, 204, 80, 215, 143, kPreviewStyle),
+      {K::ComboBox, ctl::single::kFindBy, "", 7, 229, 62, 60, kDropList | kNoSort | kGroup, {"功能编码", "ID", "名称"}},
+      Edit(ctl::single::kFindText, 73, 229, 80, 14),
+      Button(ctl::single::kFind, "查找(&L)", 157, 229, 35, 14),
       Button(IDCANCEL, "复制(&C)", 313, 229, 50, 14),
-      Button(3, "编辑(&E)", 369, 229, 50, 14),
+      Button(ctl::tree::kEdit, "编辑(&E)", 369, 229, 50, 14),
   }};
   AddFileFields(t.controls, 252);
-  t.controls.push_back(Check(9033, "覆盖原有文件时，不提示。", 7, 334, 112, 10));
+  t.controls.push_back(Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 7, 334, 112, 10));
   t.controls.push_back(DefButton(IDOK, "确定", 369, 346, 50, 14));
   return t;
 }
@@ -194,21 +196,21 @@ DialogTemplate SinglePage() {
 DialogTemplate ClientPage() {
   DialogTemplate t{IDD_CLIENT_PAGE, "单一FOS/BLS客户端访问代码片", 426, 321, "宋体", 9, {
       Label("模块列表：    ", 7, 7, 57, 14),
-      Radio(9034, "FOS(&F)", 41, 20, 40, 10, kGroup),
-      Radio(9035, "BLS(&B)", 127, 20, 40, 10),
-      {K::TreeView, 9036, "", 7, 31, 185, 169, kTreeStyle},
+      Radio(ctl::files::kFos, "FOS(&F)", 41, 20, 40, 10, kGroup),
+      Radio(ctl::files::kBls, "BLS(&B)", 127, 20, 40, 10),
+      {K::TreeView, ctl::tree::kTree, "", 7, 31, 185, 169, kTreeStyle},
       Label("模块ID|FOS/BLS：  ", 206, 7, 69, 14),
-      Edit(9029, 281, 7, 137, 14, kDisabled | kGroup),
+      Edit(ctl::files::kModuleName, 281, 7, 137, 14, kDisabled | kGroup),
       Label("代码风格：", 206, 26, 46, 8),
-      Radio(9043, "简约型(&J)", 254, 25, 56, 10, kGroup),
-      Radio(9044, "局部美化(&M)", 314, 25, 62, 10),
+      Radio(ctl::tree::kPlain, "简约型(&J)", 254, 25, 56, 10, kGroup),
+      Radio(ctl::tree::kBeautify, "局部美化(&M)", 314, 25, 62, 10),
       Label("客户访问代码：", 206, 40, 80, 8),
-      Edit(9037, 206, 50, 212, 150, kPreviewStyle),
+      Edit(ctl::tree::kPreview, 206, 50, 212, 150, kPreviewStyle),
       Button(IDCANCEL, "复制(&C)", 312, 206, 50, 14),
-      Button(3, "编辑(&E)", 368, 206, 50, 14),
+      Button(ctl::tree::kEdit, "编辑(&E)", 368, 206, 50, 14),
   }};
   AddFileFields(t.controls, 206);
-  t.controls.push_back(Check(9033, "覆盖原有文件时，不提示。", 7, 284, 112, 10));
+  t.controls.push_back(Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 7, 284, 112, 10));
   t.controls.push_back(DefButton(IDOK, "确定", 368, 300, 50, 14));
   return t;
 }

@@ -1,5 +1,6 @@
 #include "res/fidcheck_texts.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res {
@@ -29,11 +30,15 @@ const std::string& FosUndefinedFidFields() { return FF_GBK("FID编码[C30],FID�
 const std::string& UnusedFidFields() { return FF_GBK("FID编码[C30],FID名称[C30]"); }
 
 const std::string& BlsUndefinedFidNone() { return FF_GBK("BLS定义中尚未发现任何未定义FID。"); }
-const std::string& BlsUndefinedFidFound() { return FF_GBK("BLS定义中共发现%d个未定义FID！"); }
+std::string BlsUndefinedFidFound(std::string_view count) {
+  return SystemFormat(FF_GBK("BLS定义中共发现%d个未定义FID！"), {count});
+}
 const std::string& FosUndefinedFidNone() { return FF_GBK("FOS定义中尚未发现任何未定义FID。"); }
-const std::string& FosUndefinedFidFound() { return FF_GBK("FOS定义中共发现%d个未定义FID！"); }
+std::string FosUndefinedFidFound(std::string_view count) {
+  return SystemFormat(FF_GBK("FOS定义中共发现%d个未定义FID！"), {count});
+}
 const std::string& UnusedFidNone() { return FF_GBK("尚未发现任何未使用FID。"); }
-const std::string& UnusedFidFound() { return FF_GBK("共发现%d个未使用FID！"); }
+std::string UnusedFidFound(std::string_view count) { return SystemFormat(FF_GBK("共发现%d个未使用FID！"), {count}); }
 
 const std::string& CheckNotLoggedIn() { return FF_GBK("您尚未登录配置库，请先登录！"); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ff::res {
 
@@ -18,13 +19,14 @@ const std::string& BlsUndefinedFidFields();  // "FID编码[C30],FID名称[C30],�
 const std::string& FosUndefinedFidFields();  // "FID编码[C30],FID名称[C30], 所在FOS[C128]"
 const std::string& UnusedFidFields();        // "FID编码[C30],FID名称[C30]"
 
-// Messages: none found, and "%d" found.
+// Messages: none found, and the number found ("...共发现%d个..."),
+// `count` in decimal.
 const std::string& BlsUndefinedFidNone();
-const std::string& BlsUndefinedFidFound();
+std::string BlsUndefinedFidFound(std::string_view count);
 const std::string& FosUndefinedFidNone();
-const std::string& FosUndefinedFidFound();
+std::string FosUndefinedFidFound(std::string_view count);
 const std::string& UnusedFidNone();
-const std::string& UnusedFidFound();
+std::string UnusedFidFound(std::string_view count);
 
 // Shown by the check page when there is no connection.
 const std::string& CheckNotLoggedIn();  // "您尚未登录配置库，请先登录！"

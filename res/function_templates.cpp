@@ -1,5 +1,6 @@
 #include "res/function_templates.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 // The long templates are the files of res/templates/, byte for byte.
@@ -21,25 +22,6 @@ const std::string& FosProcedureAnswer() { return FF_TEMPLATE("fos_procedure_answ
 const std::string& FosSingleAnswer() { return FF_TEMPLATE("fos_single_answer.txt"); }
 const std::string& BlsSingleAnswer() { return FF_TEMPLATE("bls_single_answer.txt"); }
 
-std::vector<NamedTemplate> AllTemplates() {
-  return {
-      {"BLS prologue", BlsPrologue()},
-      {"FOS prologue", FosPrologue()},
-      {"FOS SQL placeholder", FosSqlPlaceholder()},
-      {"BLS business step, transaction type 1", BlsStepForward()},
-      {"BLS business step, other transaction types", BlsStepNoForward()},
-      {"BLS audit variables", BlsAuditVariables()},
-      {"BLS audit flow", BlsAuditFlow()},
-      {"FOS multi-row answer loop", FosMultiRowLoop()},
-      {"BLS multi-row answer loop", BlsMultiRowLoop()},
-      {"FOS end of a multi-row answer", FosMultiRowEnd()},
-      {"BLS end of a multi-row answer", BlsMultiRowEnd()},
-      {"FOS stored procedure answer", FosProcedureAnswer()},
-      {"FOS single answer", FosSingleAnswer()},
-      {"BLS single answer", BlsSingleAnswer()},
-  };
-}
-
 // --- pieces -----------------------------------------------------------------
 
 const std::string& OpenBrace() { return FF_GBK("{\r\n"); }
@@ -51,15 +33,32 @@ const std::string& CreateAnswerReplacement() {
 }
 const std::string& RetCodeReplacement() { return FF_GBK("-(pSvrComm->GetFunc()*1000 + ERR_RUNSQL)"); }
 const std::string& NewLine() { return FF_GBK("\r\n"); }
-const std::string& RequestLineFormat() { return FF_GBK("    %s %s = pSvrComm->Get%s( %s ); //%s\r\n"); }
-const std::string& FosAnswerLineFormat() {
-  return FF_GBK("        pSvrComm->SetItem( %s, %spDB->Get( %d ) ); //%s\r\n");
+
+// --- lines ----------------------------------------------------------------
+
+void AppendRequestLine(std::string& out, const RequestLine& line) {
+  AppendSystemFormat(out, FF_GBK("    %s %s = pSvrComm->Get%s( %s ); //%s\r\n"),
+                     {line.cType, line.variable, line.getter, line.code, line.name});
 }
-const std::string& BlsAnswerLineFormat() {
-  return FF_GBK("        pSvrComm->SetItem( %s, %spClient->GetItem( %d ) ); //%s\r\n");
+
+void AppendFosAnswerLine(std::string& out, const AnswerLine& line) {
+  AppendSystemFormat(out, FF_GBK("        pSvrComm->SetItem( %s, %spDB->Get( %d ) ); //%s\r\n"),
+                     {line.code, line.filler, line.row, line.name});
 }
-const std::string& IdentLineFormat() { return FF_GBK("//%s    %s    //%s\r\n"); }
-const std::string& PrototypeFormat() { return FF_GBK("long %s%s( struct Service_Module* pModule )\r\n"); }
+
+void AppendBlsAnswerLine(std::string& out, const AnswerLine& line) {
+  AppendSystemFormat(out, FF_GBK("        pSvrComm->SetItem( %s, %spClient->GetItem( %d ) ); //%s\r\n"),
+                     {line.code, line.filler, line.row, line.name});
+}
+
+std::string MakeIdentLine(const IdentLine& line) {
+  return SystemFormat(FF_GBK("//%s    %s    //%s\r\n"), {line.code, line.number, line.name});
+}
+
+std::string MakePrototype(const Prototype& prototype) {
+  return SystemFormat(FF_GBK("long %s%s( struct Service_Module* pModule )\r\n"),
+                      {prototype.prefix, prototype.name});
+}
 const std::string& BlsNamePrefix() { return FF_GBK("Fun_"); }
 const std::string& BlsNameMark() { return FF_GBK("Fun"); }
 const std::string& DeclarationEnd() { return FF_GBK(";\r\n"); }

@@ -2,9 +2,10 @@
 // pieces and line formats that join them, and the queries that read one
 // function and its parameters. Every text is GBK with CR LF line ends.
 //
-// Placeholders in the templates (%CreateAnswer%, %Fids%, %FuncName%,
-// %RetCode%, %ErrMsg%) stay as written; the function text generator
-// replaces them. Formats take their arguments in the order of their %s/%d.
+// The templates hold named placeholders (%CreateAnswer%, %Fids%,
+// %FuncName%, %RetCode%, %ErrMsg%), filled with ff::FillTemplate. The line
+// formats keep the system's printf form and are filled only through the
+// functions with named values below.
 #pragma once
 
 #include <string>
@@ -30,13 +31,6 @@ const std::string& FosProcedureAnswer();   // answer type 1; holds %RetCode%
 const std::string& FosSingleAnswer();      // holds %Fids% and %RetCode%
 const std::string& BlsSingleAnswer();      // holds %ErrMsg%
 
-// Every template above under a readable name, in the order listed.
-struct NamedTemplate {
-  const char* name;
-  const std::string& text;
-};
-std::vector<NamedTemplate> AllTemplates();
-
 // --- placeholders -----------------------------------------------------------
 inline constexpr std::string_view kCreateAnswer = "CreateAnswer";
 inline constexpr std::string_view kFids = "Fids";
@@ -53,15 +47,34 @@ const std::string& ValidationComment();        // "    //请求变量有效性�
 const std::string& CreateAnswerReplacement();  // for %CreateAnswer%
 const std::string& RetCodeReplacement();       // for %RetCode%
 const std::string& NewLine();                  // "\r\n"
-// C type, variable, getter suffix, FID code, parameter name.
-const std::string& RequestLineFormat();
-// FID code, blank filler, row number, parameter name.
-const std::string& FosAnswerLineFormat();
-const std::string& BlsAnswerLineFormat();
-// Code, number, name: the identification line above a prototype.
-const std::string& IdentLineFormat();
-// Prefix ("" or "Fun_"), function name.
-const std::string& PrototypeFormat();
+
+// --- lines ----------------------------------------------------------------
+// "    %s %s = pSvrComm->Get%s( %s ); //%s\r\n"
+struct RequestLine {
+  std::string_view cType, variable, getter, code, name;
+};
+void AppendRequestLine(std::string& out, const RequestLine& line);
+
+// "        pSvrComm->SetItem( %s, %spDB->Get( %d ) ); //%s\r\n" (FOS),
+// "... %spClient->GetItem( %d ) ..." (BLS).
+struct AnswerLine {
+  std::string_view code, filler, row, name;  // row: the row number, from 1
+};
+void AppendFosAnswerLine(std::string& out, const AnswerLine& line);
+void AppendBlsAnswerLine(std::string& out, const AnswerLine& line);
+
+// "//%s    %s    //%s\r\n": the identification line above a prototype.
+struct IdentLine {
+  std::string_view code, number, name;
+};
+std::string MakeIdentLine(const IdentLine& line);
+
+// "long %s%s( struct Service_Module* pModule )\r\n".
+struct Prototype {
+  std::string_view prefix;  // "" or "Fun_"
+  std::string_view name;
+};
+std::string MakePrototype(const Prototype& prototype);
 const std::string& BlsNamePrefix();  // "Fun_"
 const std::string& BlsNameMark();    // "Fun": a name starting so gets no prefix
 // What a header puts after a prototype in place of its line end.

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res::gui {
@@ -30,10 +32,13 @@ inline const std::string& NotLoggedInGenerate() { return FF_GBK("您尚未登录
 inline const std::string& NotLoggedInCheck() { return FF_GBK("您尚未登录配置库，请先登录！"); }
 inline const std::string& FolderBrowserTitle() { return FF_GBK("修改Fix头文件放置路径"); }
 
-// The header export page: the summary, filled with the paths of fixdef.h,
-// fiddef.h, fosdef.h, blsdef.h and sysdef.h.
-inline const std::string& ExportSummaryFormat() {
-  return FF_GBK("fix定义.h头文件：\n\t%s,\n\t%s,\n\t%s,\n\t%s,\n\t%s。\n\t已经生成!");
+// The header export page: the summary of the five files written.
+struct ExportedFiles {
+  std::string_view fixdef, fiddef, fosdef, blsdef, sysdef;
+};
+inline std::string ExportSummary(const ExportedFiles& files) {
+  return SystemFormat(FF_GBK("fix定义.h头文件：\n\t%s,\n\t%s,\n\t%s,\n\t%s,\n\t%s。\n\t已经生成!"),
+                      {files.fixdef, files.fiddef, files.fosdef, files.blsdef, files.sysdef});
 }
 
 }  // namespace ff::res::gui

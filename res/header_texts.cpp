@@ -81,12 +81,6 @@ const std::string& FidCodeCaption() { return FF_GBK("FID编码"); }
 const std::string& FidNameCaption() { return FF_GBK("FID名称"); }
 const std::string& FidTypeCaption() { return FF_GBK("DATATYPE"); }
 const std::string& FidNoteCaption() { return FF_GBK("NOTE"); }
-const std::string& FosNumberCaption() { return FF_GBK("FOSID"); }
-const std::string& FosCodeCaption() { return FF_GBK("FOS编码"); }
-const std::string& FosNameCaption() { return FF_GBK("FOS名称"); }
-const std::string& BlsNumberCaption() { return FF_GBK("BLSID"); }
-const std::string& BlsCodeCaption() { return FF_GBK("BLS编码"); }
-const std::string& BlsNameCaption() { return FF_GBK("BLS名称"); }
 const std::string& ErrorValueCaption() { return FF_GBK("错误码"); }
 const std::string& ErrorKindCaption() { return FF_GBK("错误码数据类型"); }
 const std::string& ErrorCodeCaption() { return FF_GBK("错误码编码"); }

@@ -42,18 +42,13 @@ const std::string& ErrorNumberLine();      // kind 6: the bare value
 const std::string& ErrorTextLine();        // other kinds: the value quoted
 const std::string& ErrorMessageLine();
 
-// Column captions of the queries.
+// Column captions of the queries (the FOS and BLS code queries use the
+// function captions of res/function_templates.h).
 const std::string& FidNumberCaption();     // "FID"
 const std::string& FidCodeCaption();       // "FID编码"
 const std::string& FidNameCaption();       // "FID名称"
 const std::string& FidTypeCaption();       // "DATATYPE"
 const std::string& FidNoteCaption();       // "NOTE"
-const std::string& FosNumberCaption();     // "FOSID"
-const std::string& FosCodeCaption();       // "FOS编码"
-const std::string& FosNameCaption();       // "FOS名称"
-const std::string& BlsNumberCaption();     // "BLSID"
-const std::string& BlsCodeCaption();       // "BLS编码"
-const std::string& BlsNameCaption();       // "BLS名称"
 const std::string& ErrorValueCaption();    // "错误码"
 const std::string& ErrorKindCaption();     // "错误码数据类型"
 const std::string& ErrorCodeCaption();     // "错误码编码"

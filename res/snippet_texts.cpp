@@ -1,5 +1,6 @@
 #include "res/snippet_texts.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res::snippet {
@@ -13,25 +14,51 @@ const std::string& ProcedureAnswer() { return SingleAnswer(); }
 // The snippet of a multi-row answer.
 const std::string& MultiRow() { return FF_TEMPLATE("snippet_multi_row.txt"); }
 
-const std::string& RequestDefFormat() { return FF_GBK("%s %s = %s; //%s %s\r\n"); }
-const std::string& AnswerDefFormat() { return FF_GBK("%s %s = %s; //%s %s\r\n"); }
 const std::string& MandatoryMark() { return FF_GBK(" 强制输入"); }
-const std::string& RequestSetFormat() { return FF_GBK("g_pConn->SetItem( %s, %s );\r\n"); }
-const std::string& ReadFormatMulti() { return FF_GBK("    %s = g_pConn->Get%s( %s );\r\n"); }
-const std::string& ReadFormatSingle() { return FF_GBK("        %s = g_pConn->Get%s( %s );\r\n"); }
 const std::string& RecordIntro() { return FF_GBK("    //内存记录设置\r\n    //rec.Append();\r\n"); }
 const std::string& SecondRecordIntro() {
   return FF_GBK("\r\n    //或内存记录设置\r\n    //rec.Append();\r\n");
 }
 const std::string& CStrSuffix() { return FF_GBK(".c_str()"); }
-const std::string& RecordHeaderFormat() {
-  return FF_GBK("//本行可用于建立MemRecord头： rec.Create(\"%s\"); \r\n");
+
+void AppendRequestDef(std::string& out, const VariableDef& def) {
+  AppendSystemFormat(out, FF_GBK("%s %s = %s; //%s %s\r\n"),
+                     {def.cType, def.variable, def.initValue, def.code, def.comment});
 }
-const std::string& SecondRecordHeaderFormat() {
-  return FF_GBK("//或本行可用于建立MemRecord头： rec.Create(\"%s\"); \r\n");
+
+void AppendAnswerDef(std::string& out, const VariableDef& def) {
+  AppendSystemFormat(out, FF_GBK("%s %s = %s; //%s %s\r\n"),
+                     {def.cType, def.variable, def.initValue, def.code, def.comment});
 }
-const std::string& RecordFieldFormat() { return FF_GBK("%s[%s],"); }
-const std::string& RecordSetFormat() { return FF_GBK("    //rec.Set( \"%s\", %s ); //%s\r\n"); }
-const std::string& CommentFormat() { return FF_GBK("%s %s"); }
+
+std::string MakeAnswerComment(const AnswerComment& comment) {
+  return SystemFormat(FF_GBK("%s %s"), {comment.name, comment.typeTag});
+}
+
+void AppendRequestSet(std::string& out, const RequestSet& set) {
+  AppendSystemFormat(out, FF_GBK("g_pConn->SetItem( %s, %s );\r\n"), {set.code, set.variable});
+}
+
+void AppendAnswerRead(std::string& out, bool multiRow, const AnswerRead& read) {
+  const std::string& format = multiRow ? FF_GBK("    %s = g_pConn->Get%s( %s );\r\n")
+                                       : FF_GBK("        %s = g_pConn->Get%s( %s );\r\n");
+  AppendSystemFormat(out, format, {read.variable, read.getter, read.code});
+}
+
+std::string MakeRecordHeader(std::string_view fields) {
+  return SystemFormat(FF_GBK("//本行可用于建立MemRecord头： rec.Create(\"%s\"); \r\n"), {fields});
+}
+
+std::string MakeSecondRecordHeader(std::string_view fields) {
+  return SystemFormat(FF_GBK("//或本行可用于建立MemRecord头： rec.Create(\"%s\"); \r\n"), {fields});
+}
+
+void AppendRecordField(std::string& out, const RecordField& field) {
+  AppendSystemFormat(out, FF_GBK("%s[%s],"), {field.key, field.typeTag});
+}
+
+void AppendRecordSet(std::string& out, const RecordSet& set) {
+  AppendSystemFormat(out, FF_GBK("    //rec.Set( \"%s\", %s ); //%s\r\n"), {set.key, set.variable, set.name});
+}
 
 }  // namespace ff::res::snippet

@@ -1,5 +1,6 @@
 // The client access snippet of a BLS function: its two templates and the
-// line formats that fill them. GBK, CR LF.
+// lines that fill them. GBK, CR LF. The line formats keep the system's
+// printf form and are filled only through the functions below.
 #pragma once
 
 #include <string>
@@ -18,20 +19,46 @@ const std::string& SingleAnswer();     // answer types other than 1
 const std::string& ProcedureAnswer();  // answer type 1: the same text
 const std::string& MultiRow();
 
-// C type, variable, initial value, FID code, comment.
-const std::string& RequestDefFormat();
-const std::string& AnswerDefFormat();
 const std::string& MandatoryMark();      // " 强制输入"
-const std::string& RequestSetFormat();   // FID code, variable
-const std::string& ReadFormatMulti();    // variable, getter suffix, FID code
-const std::string& ReadFormatSingle();   // the same, inside the else branch
 const std::string& RecordIntro();
 const std::string& SecondRecordIntro();
 const std::string& CStrSuffix();         // ".c_str()"
-const std::string& RecordHeaderFormat();        // the list by parameter name
-const std::string& SecondRecordHeaderFormat();  // the list by short FID name
-const std::string& RecordFieldFormat();  // "%s[%s],": key, type tag
-const std::string& RecordSetFormat();    // key, variable, parameter name
-const std::string& CommentFormat();      // "%s %s": parameter name, type tag
+
+// "%s %s = %s; //%s %s\r\n": a request or answer variable's definition.
+struct VariableDef {
+  std::string_view cType, variable, initValue, code, comment;
+};
+void AppendRequestDef(std::string& out, const VariableDef& def);
+void AppendAnswerDef(std::string& out, const VariableDef& def);
+// "%s %s": an answer definition's comment.
+struct AnswerComment {
+  std::string_view name, typeTag;
+};
+std::string MakeAnswerComment(const AnswerComment& comment);
+// "g_pConn->SetItem( %s, %s );\r\n"
+struct RequestSet {
+  std::string_view code, variable;
+};
+void AppendRequestSet(std::string& out, const RequestSet& set);
+// "    %s = g_pConn->Get%s( %s );\r\n" (multi-row), indented four blanks
+// more inside the single answer's else branch.
+struct AnswerRead {
+  std::string_view variable, getter, code;
+};
+void AppendAnswerRead(std::string& out, bool multiRow, const AnswerRead& read);
+// "//本行可用于建立MemRecord头： rec.Create(\"%s\"); \r\n" with the
+// fields by parameter name, and the "或" line with those by short FID name.
+std::string MakeRecordHeader(std::string_view fields);
+std::string MakeSecondRecordHeader(std::string_view fields);
+// "%s[%s],": one field of a record header.
+struct RecordField {
+  std::string_view key, typeTag;
+};
+void AppendRecordField(std::string& out, const RecordField& field);
+// "    //rec.Set( \"%s\", %s ); //%s\r\n"
+struct RecordSet {
+  std::string_view key, variable, name;
+};
+void AppendRecordSet(std::string& out, const RecordSet& set);
 
 }  // namespace ff::res::snippet

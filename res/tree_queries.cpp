@@ -1,5 +1,6 @@
 #include "res/tree_queries.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res {
@@ -27,7 +28,7 @@ const std::string& FosFunctionQueryTemplate() {
 }
 
 std::string FunctionQuery(bool bls, long module) {
-  return gbk::Replaced(FunctionQueryTemplate(bls), "%d", std::to_string(module));
+  return SystemFormat(FunctionQueryTemplate(bls), {std::to_string(module)});
 }
 
 }  // namespace ff::res

@@ -11,7 +11,8 @@ const std::string& BlsModuleQuery();  // T164
 const std::string& FosModuleQuery();  // T158
 inline const std::string& ModuleQuery(bool bls) { return bls ? BlsModuleQuery() : FosModuleQuery(); }
 
-// The functions of one module, with "%d" for the module number.
+// The functions of one module, with the system's "%d" for the module
+// number: fill it with FunctionQuery.
 const std::string& BlsFunctionQueryTemplate();  // T161
 const std::string& FosFunctionQueryTemplate();  // T154
 inline const std::string& FunctionQueryTemplate(bool bls) {

@@ -1,10 +1,9 @@
 #include "singlecode/client_page.h"
 
-#include "codetext/code_format.h"
+#include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/user_interface.h"
-#include "host/config_db.h"
 #include "res/code_page_texts.h"
 
 CPageCodeClientSingle::CPageCodeClientSingle() : CModuleTreePage(ff::res::IDD_CLIENT_PAGE) {}
@@ -67,6 +66,6 @@ void CPageCodeClientSingle::OnOK() {
   }
   UpdateData(false);
   StoreValues();
-  ff::UI().ShowMessage(ff::code::Format(ff::res::codepage::SnippetSettingsSaved(m_bBLS),
-                                           {m_strPath, m_strHeadFile, m_strCppFile}));
+  ff::UI().ShowMessage(ff::res::codepage::SnippetSettingsSaved(
+      m_bBLS, {.folder = m_strPath, .header = m_strHeadFile, .source = m_strCppFile}));
 }

@@ -1,25 +1,25 @@
 // Members of CCodeMaker that build the client access snippet of a BLS
 // function: the code a client program uses to call the transaction
 // through g_pConn and read its answer.
+#include <exception>
 #include <string>
 
-#include "codetext/code_format.h"
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
 #include "codetext/gen_file.h"
+#include "codetext/line_grouping.h"
+#include "codetext/request_alignment.h"
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
-#include "codetext/config_query.h"
-#include "codetext/line_grouping.h"
 #include "res/function_templates.h"
 #include "res/snippet_texts.h"
 
 namespace gbk = ff::gbk;
 namespace fn = ff::res::fn;
 namespace sn = ff::res::snippet;
-using ff::code::AppendFormat;
-using ff::code::Format;
+using ff::code::Trimmed;
 
 namespace {
 
@@ -67,7 +67,7 @@ std::string RecordSetLines(const CCodeMaker& maker, CMemRecord& answer, bool byN
       if (grouping.Break(info.cType)) out += fn::NewLine();
     }
     const std::string key = byName ? info.name : ShortFidName(info.variable);
-    AppendFormat(out, sn::RecordSetFormat(), {key, variable, info.name});
+    sn::AppendRecordSet(out, {.key = key, .variable = variable, .name = info.name});
   }
   return out;
 }
@@ -77,17 +77,17 @@ std::string RecordSetLines(const CCodeMaker& maker, CMemRecord& answer, bool byN
 bool CCodeMaker::MakeBlsClientSnippet(long moduleId, bool /*noPrompt*/, const std::string& code,
                                       std::string& text) {
   text.clear();
+  lastError_.clear();
   try {
     CMemRecord functions, request, answer;
     ff::code::RunQuery(ff::code::QueryWithCode(fn::BlsSingleQuery(), moduleId, code), functions);
     std::string snippet;
     for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
-      const std::string blsCode =
-          gbk::Replaced(gbk::Trim(functions.GetRef(fn::CaptionBlsCode())), ".", "_");
-      const std::string name = gbk::Trim(functions.GetRef(fn::CaptionBlsName()));
-      const long answerType = gbk::AtoL(gbk::Trim(functions.GetRef(fn::CaptionAnswerType())));
+      const std::string blsCode = gbk::Replaced(Trimmed(functions, fn::CaptionBlsCode()), ".", "_");
+      const std::string name = Trimmed(functions, fn::CaptionBlsName());
+      const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
       const bool multiRow = IsMultiRowAnswer(answerType, blsCode);
-      const long id = gbk::AtoL(gbk::Trim(functions.GetRef(fn::CaptionId())));
+      const long id = gbk::AtoL(Trimmed(functions, fn::CaptionId()));
 
       const std::string& tmpl =
           multiRow ? sn::MultiRow() : (answerType == 1 ? sn::ProcedureAnswer() : sn::SingleAnswer());
@@ -117,9 +117,12 @@ bool CCodeMaker::MakeBlsClientSnippet(long moduleId, bool /*noPrompt*/, const st
     text = std::move(snippet);
     return true;
   } catch (const ff::QueryError&) {
-    throw;
-  } catch (...) {
+    throw;  // the caller tells the database's reason
+  } catch (const std::exception& error) {
+    // Anything else (a text too large for memory): no snippet, and the
+    // reason stays with the maker instead of some unrelated message.
     text.clear();
+    lastError_ = error.what();
     return false;
   }
 }
@@ -131,31 +134,23 @@ bool CCodeMaker::MakeFosClientSnippet(long, bool, const std::string&, std::strin
 
 std::string CCodeMaker::MakeClientRequestLines(CMemRecord& request) {
   const bool align = beautify_;
-  int codeWidth = 0, varWidth = 0;
-  if (align) {
-    MeasureCodeVarWidths(request, codeWidth, varWidth);
-    varWidth -= 3;  // "FidAns" becomes "Fid"
-  }
   const int rows = request.GetCount();
   std::string out;
 
-  // Definitions.
-  ff::code::LineGrouping defGroups(align, rows);
+  // Definitions: the columns of the server function's request lines.
+  ff::code::RequestAlignment alignment(*this, request);
+  const int codeWidth = alignment.CodeWidth();
   std::string comment;
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     ff::FidVarInfo info = GetFidVarInfo(request);
-    gbk::ReplaceAll(info.variable, "FidAns", "Fid");
     comment = info.name;
     if (gbk::AtoL(request.GetRef(fn::CaptionMandatory())) == 1) comment += sn::MandatoryMark();
-    if (align) {
-      info.variable += Spaces(varWidth - Length(info.variable));
-      const int less = info.cType == "double" ? 2 : 0;
-      info.code += Spaces(codeWidth - Length(info.code) - less);
-      if (info.cType == "long") info.cType += "  ";
-      if (defGroups.Break(info.cType)) out += fn::NewLine();
-    }
-    AppendFormat(out, sn::RequestDefFormat(),
-                 {info.cType, info.variable, info.initValue, info.code, comment});
+    if (alignment.Apply(info)) out += fn::NewLine();
+    sn::AppendRequestDef(out, {.cType = info.cType,
+                               .variable = info.variable,
+                               .initValue = info.initValue,
+                               .code = info.code,
+                               .comment = comment});
   }
   if (rows > 0) out += fn::NewLine();
 
@@ -169,7 +164,7 @@ std::string CCodeMaker::MakeClientRequestLines(CMemRecord& request) {
       info.variable = Spaces(codeWidth - Length(info.code)) + info.variable;
       if (setGroups.Break(info.cType)) out += fn::NewLine();
     }
-    AppendFormat(out, sn::RequestSetFormat(), {info.code, info.variable});
+    sn::AppendRequestSet(out, {.code = info.code, .variable = info.variable});
   }
   return out;
 }
@@ -181,22 +176,24 @@ std::string CCodeMaker::MakeClientAnswerDefs(CMemRecord& answer) {
   ff::code::LineGrouping grouping(align, answer.GetCount());
   for (answer.GoTop(); !answer.Eof(); answer.Skip(1)) {
     ff::FidVarInfo info = GetFidVarInfo(answer);
-    const std::string comment = Format(sn::CommentFormat(), {info.name, info.typeTag});
+    const std::string comment = sn::MakeAnswerComment({.name = info.name, .typeTag = info.typeTag});
     if (align) {
       // Pads so that the semicolons line up.
       info.variable += Spaces(varWidth - Length(info.initValue) - Length(info.variable) + 2);
       if (info.cType == "long") info.cType += "  ";
       if (grouping.Break(info.cType)) out += fn::NewLine();
     }
-    AppendFormat(out, sn::AnswerDefFormat(),
-                 {info.cType, info.variable, info.initValue, info.code, comment});
+    sn::AppendAnswerDef(out, {.cType = info.cType,
+                              .variable = info.variable,
+                              .initValue = info.initValue,
+                              .code = info.code,
+                              .comment = comment});
   }
   return out;
 }
 
 std::string CCodeMaker::MakeClientAnswerReads(CMemRecord& answer, bool multiRow) {
   const bool align = beautify_;
-  const std::string& format = multiRow ? sn::ReadFormatMulti() : sn::ReadFormatSingle();
   const int varWidth = AlignedVarWidth(*this, answer);
   std::string out;
   ff::code::LineGrouping grouping(align, answer.GetCount());
@@ -206,7 +203,7 @@ std::string CCodeMaker::MakeClientAnswerReads(CMemRecord& answer, bool multiRow)
       info.variable += Spaces(varWidth - Length(info.variable));
       if (grouping.Break(info.cType)) out += fn::NewLine();
     }
-    AppendFormat(out, format, {info.variable, info.getter, info.code});
+    sn::AppendAnswerRead(out, multiRow, {.variable = info.variable, .getter = info.getter, .code = info.code});
   }
   return out;
 }
@@ -215,16 +212,14 @@ std::string CCodeMaker::MakeClientRecordHeader(CMemRecord& answer) {
   std::string byName, byCode;
   for (answer.GoTop(); !answer.Eof(); answer.Skip(1)) {
     ff::FidVarInfo info = GetFidVarInfo(answer);
-    AppendFormat(byName, sn::RecordFieldFormat(), {info.name, info.typeTag});
-    AppendFormat(byCode, sn::RecordFieldFormat(), {ShortFidName(info.variable), info.typeTag});
+    sn::AppendRecordField(byName, {.key = info.name, .typeTag = info.typeTag});
+    sn::AppendRecordField(byCode, {.key = ShortFidName(info.variable), .typeTag = info.typeTag});
   }
   // Every field ends in "],": the last comma goes.
   while (!byName.empty() && byName.back() == ',') byName.pop_back();
   while (!byCode.empty() && byCode.back() == ',') byCode.pop_back();
   if (byName.empty()) return {};
-  std::string out = Format(sn::RecordHeaderFormat(), {byName});
-  AppendFormat(out, sn::SecondRecordHeaderFormat(), {byCode});
-  return out;
+  return sn::MakeRecordHeader(byName) + sn::MakeSecondRecordHeader(byCode);
 }
 
 std::string CCodeMaker::MakeClientRecordSetByName(CMemRecord& answer) {

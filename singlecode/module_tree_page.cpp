@@ -6,8 +6,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 
-#include "codetext/code_format.h"
 #include "codetext/gen_file.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -15,13 +15,15 @@
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
-#include "host/config_db.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
+#include "res/control_ids.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
 #include "singlecode/kestrel_tree_ctrl.h"
+
+namespace ctl = ff::res::ctl;
 
 namespace names = ff::res::codepage;
 namespace mod = ff::res::module;
@@ -41,29 +43,29 @@ CModuleTreePage::CModuleTreePage(int templateId)
 CModuleTreePage::~CModuleTreePage() = default;
 
 QWidget* CModuleTreePage::CreateCustomControl(const ff::res::ControlTemplate& c, QWidget* parent) {
-  if (c.id == 9036) return new CKestrelTreeCtrl(parent);
+  if (c.id == ctl::tree::kTree) return new CKestrelTreeCtrl(parent);
   return nullptr;
 }
 
 void CModuleTreePage::DoDataExchange(CDataExchange* pDX) {
-  DDX_Control(pDX, 9037, m_edtPreview);
-  DDX_Control(pDX, 9036, m_tree);
+  DDX_Control(pDX, ctl::tree::kPreview, m_edtPreview);
+  DDX_Control(pDX, ctl::tree::kTree, m_tree);
   CModuleFilesPage::DoDataExchange(pDX);
-  DDX_Text(pDX, 9029, m_strSelect);
-  DDX_Text(pDX, 9037, m_strPreview);
-  DDX_Radio(pDX, 9043, m_nCodeStyle);
+  DDX_Text(pDX, ctl::files::kModuleName, m_strSelect);
+  DDX_Text(pDX, ctl::tree::kPreview, m_strPreview);
+  DDX_Radio(pDX, ctl::tree::kPlain, m_nCodeStyle);
 }
 
 void CModuleTreePage::MessageMap() {
   CModuleFilesPage::MessageMap();
-  OnCommand(9034, [this] { OnRadioFos(); });
-  OnCommand(9035, [this] { OnRadioBls(); });
+  OnCommand(ctl::files::kFos, [this] { OnRadioFos(); });
+  OnCommand(ctl::files::kBls, [this] { OnRadioBls(); });
   OnCommand(ff::res::IDCANCEL, [this] { OnCopy(); });
-  OnCommand(3, [this] { OnEdit(); });
-  OnCommand(9043, [this] { OnCodeStyle(0); });
-  OnCommand(9044, [this] { OnCodeStyle(1); });
+  OnCommand(ctl::tree::kEdit, [this] { OnEdit(); });
+  OnCommand(ctl::tree::kPlain, [this] { OnCodeStyle(0); });
+  OnCommand(ctl::tree::kBeautify, [this] { OnCodeStyle(1); });
   // Changes of the preview text have no action.
-  if (auto* tree = Control<CKestrelTreeCtrl>(9036))
+  if (auto* tree = Control<CKestrelTreeCtrl>(ctl::tree::kTree))
     QObject::connect(tree, &CKestrelTreeCtrl::SelectionChanged, this, [this] { RefreshPreview(); });
 }
 
@@ -175,7 +177,7 @@ std::string CModuleTreePage::TempFolderFile(const std::string& name) {
 std::string CModuleTreePage::EditorFilePath(const std::string& author) {
   const std::string path = TempFolderFile(names::EditorFileName());
   if (!path.empty()) return path;
-  return ff::code::Format(names::EditorFallbackFormat(), {author});
+  return names::EditorFallbackName(author);
 }
 
 void CModuleTreePage::OnCopy() {

@@ -4,17 +4,19 @@
 #include <fstream>
 #include <iterator>
 
-#include "codetext/code_format.h"
 #include "codetext/gen_file.h"
+#include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
-#include "host/config_db.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
+#include "res/control_ids.h"
 #include "singlecode/kestrel_tree_ctrl.h"
+
+namespace ctl = ff::res::ctl;
 
 namespace texts = ff::res::codepage;
 
@@ -22,7 +24,8 @@ namespace {
 
 // The radios list the styles in the order the user meets them; the
 // generator numbers them otherwise.
-constexpr int kStyleOfIndex[4] = {0, 2, 3, 1};
+constexpr ff::ValidateStyle kStyleOfIndex[4] = {ff::ValidateStyle::None, ff::ValidateStyle::Loose,
+                                               ff::ValidateStyle::Compact, ff::ValidateStyle::Macro};
 
 // The whole file as it lies on disk, as GBK ("" when it cannot be read).
 std::string ReadBack(const std::string& path) {
@@ -43,20 +46,22 @@ CPageCodeSingle::CPageCodeSingle() : CModuleTreePage(ff::res::IDD_SINGLE_PAGE) {
 
 CPageCodeSingle::~CPageCodeSingle() = default;
 
-int CPageCodeSingle::ValidateStyleOf(int index) { return index >= 0 && index < 4 ? kStyleOfIndex[index] : 0; }
+ff::ValidateStyle CPageCodeSingle::ValidateStyleOf(int index) {
+  return index >= 0 && index < 4 ? kStyleOfIndex[index] : ff::ValidateStyle::None;
+}
 
 void CPageCodeSingle::DoDataExchange(CDataExchange* pDX) {
-  DDX_Control(pDX, 9046, m_cmbFindBy);
+  DDX_Control(pDX, ctl::single::kFindBy, m_cmbFindBy);
   CModuleTreePage::DoDataExchange(pDX);
-  DDX_Radio(pDX, 9039, m_nValidate);
-  DDX_Text(pDX, 9015, m_strFindText);
-  DDX_CBString(pDX, 9046, m_strFindBy);
+  DDX_Radio(pDX, ctl::single::kValidateNone, m_nValidate);
+  DDX_Text(pDX, ctl::single::kFindText, m_strFindText);
+  DDX_CBString(pDX, ctl::single::kFindBy, m_strFindBy);
 }
 
 void CPageCodeSingle::MessageMap() {
   CModuleTreePage::MessageMap();
-  OnCommand(4, [this] { OnFind(); });
-  for (int i = 0; i < 4; ++i) OnCommand(9039 + i, [this, i] { OnValidate(i); });
+  OnCommand(ctl::single::kFind, [this] { OnFind(); });
+  for (int i = 0; i < 4; ++i) OnCommand(ctl::single::kValidateNone + i, [this, i] { OnValidate(i); });
 }
 
 bool CPageCodeSingle::OnInitDialog() {
@@ -181,8 +186,8 @@ void CPageCodeSingle::OnFind() {
   const int start = m_tree->GetSelectedItem();
   const int found = m_tree->FindItem(match, start, true);
   if (found == 0) {
-    ff::UI().ShowMessage(any ? ff::code::Format(texts::FindNothingAny(), {text})
-                             : ff::code::Format(texts::FindNothingByKind(), {kind, text}));
+    ff::UI().ShowMessage(any ? texts::FindNothingAny(text)
+                             : texts::FindNothingByKind({.kind = kind, .text = text}));
     return;
   }
   m_tree->SelectItem(found);  // the selection message refreshes the preview

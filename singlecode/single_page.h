@@ -19,8 +19,8 @@ class CPageCodeSingle : public CModuleTreePage {
   std::string m_strFindText;         // edit 9015
   std::string m_strFindBy;           // the text of combo 9046
 
-  // The style code SetValidateStyle takes for a radio index (0..3).
-  static int ValidateStyleOf(int index);
+  // The validation style of a radio index (0..3).
+  static ff::ValidateStyle ValidateStyleOf(int index);
 
   void RefreshPreview() override;
   void OnOK() override;        // button 1: header and source file

@@ -20,10 +20,10 @@
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "codetext/config_query.h"
+#include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
-#include "host/config_db.h"
-#include "codetext/config_query.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -83,10 +83,13 @@ std::string FileNameOf(const std::string& code) {
 }
 
 struct Style {
-  int code;
+  ff::ValidateStyle code;
   const char* name;
 };
-constexpr Style kStyles[] = {{0, "none"}, {1, "macro"}, {2, "loose"}, {3, "compact"}};
+constexpr Style kStyles[] = {{ff::ValidateStyle::None, "none"},
+                             {ff::ValidateStyle::Macro, "macro"},
+                             {ff::ValidateStyle::Loose, "loose"},
+                             {ff::ValidateStyle::Compact, "compact"}};
 
 // Generates everything into `out`.
 void GenerateDemo(const fs::path& out) {
@@ -113,7 +116,7 @@ void GenerateDemo(const fs::path& out) {
         CCodeMaker maker;
         maker.SetAuthor(kAuthor);
         maker.SetProjectName(module.name + " " + module.chineseName);
-        maker.SetValidateStyle(3);
+        maker.SetValidateStyle(ff::ValidateStyle::Compact);
         maker.SetBeautify(true);
         ASSERT_TRUE(bls ? maker.MakeBlsModuleHeader((folder / "Process.h").string(), module.id, true)
                         : maker.MakeFosModuleHeader((folder / "Process.h").string(), module.id, true));

@@ -6,7 +6,10 @@
 #include "gui_test_util.h"
 #include "host/config_db.h"
 #include "module/kestrel_list_ctrl.h"
+#include "res/control_ids.h"
 #include "tests/support/test_support.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::GuiTestUI;
@@ -61,7 +64,7 @@ class CheckTest : public QObject {
     GuiTestUI ui;
     CPageNotRegFid page;
     page.Create();
-    Click(page, 9011);
+    Click(page, ctl::check::kCheckBls);
     QCOMPARE(ui.messages.size(), size_t(1));
     QCOMPARE(ui.messages[0], G("您尚未登录配置库，请先登录！"));
     QCOMPARE(page.m_lstBls->topLevelItemCount(), 0);
@@ -73,9 +76,9 @@ class CheckTest : public QObject {
     GuiTestUI ui;
     CPageNotRegFid page;
     page.Create();
-    Click(page, 9011);
-    Click(page, 9012);
-    Click(page, 9014);
+    Click(page, ctl::check::kCheckBls);
+    Click(page, ctl::check::kCheckFos);
+    Click(page, ctl::check::kCheckUnused);
     QCOMPARE(ui.messages.size(), size_t(3));
     QCOMPARE(ui.messages[0], G("BLS定义中尚未发现任何未定义FID。"));
     QCOMPARE(ui.messages[1], G("FOS定义中尚未发现任何未定义FID。"));
@@ -94,8 +97,8 @@ class CheckTest : public QObject {
     page.show();
 
     // Pressed twice: the rows are shown once.
-    Click(page, 9011);
-    Click(page, 9011);
+    Click(page, ctl::check::kCheckBls);
+    Click(page, ctl::check::kCheckBls);
     QCOMPARE(page.m_lstBls->topLevelItemCount(), 2);
     QCOMPARE(Column(page.m_lstBls, 0), (QStringList{"FID_X", "FID_X"}));
     QCOMPARE(Column(page.m_lstBls, 2), (QStringList{"B1", "B2"}));
@@ -103,7 +106,7 @@ class CheckTest : public QObject {
     QCOMPARE(ui.messages[1], G("BLS定义中共发现2个未定义FID！"));
 
     // The FOS column is defined as " 所在FOS" and still shows its values.
-    Click(page, 9012);
+    Click(page, ctl::check::kCheckFos);
     QCOMPARE(page.m_lstFos->topLevelItemCount(), 1);
     QCOMPARE(page.m_lstFos->topLevelItem(0)->text(0), QStringLiteral("FID_Y"));
     QCOMPARE(page.m_lstFos->topLevelItem(0)->text(1), QStringLiteral("未定义"));
@@ -111,7 +114,7 @@ class CheckTest : public QObject {
     QCOMPARE(ui.messages.back(), G("FOS定义中共发现1个未定义FID！"));
 
     // FID_ZJZH is used by FOS only and is not "unused".
-    Click(page, 9014);
+    Click(page, ctl::check::kCheckUnused);
     QCOMPARE(Column(page.m_lstUnused, 0), QStringList{"FID_FREE"});
     QCOMPARE(ui.messages.back(), G("共发现1个未使用FID！"));
 
@@ -125,13 +128,13 @@ class CheckTest : public QObject {
     page.Create();
     QCOMPARE(page.m_lstLint->columnCount(), 4);
     QCOMPARE(page.m_lstLint->headerItem()->text(1), QStringLiteral("规则"));
-    Click(page, 9016);
+    Click(page, ctl::check::kCheckLint);
     QCOMPARE(ui.messages.back(), G("您尚未登录配置库，请先登录！"));
 
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
-    Click(page, 9016);
-    Click(page, 9016);  // twice: listed once
+    Click(page, ctl::check::kCheckLint);
+    Click(page, ctl::check::kCheckLint);  // twice: listed once
     // FID_X in two BLS, FID_Y in one FOS (errors), FID_FREE unused; no
     // module exists for the three functions.
     QCOMPARE(page.m_lstLint->topLevelItemCount(), 7);
@@ -152,7 +155,7 @@ class CheckTest : public QObject {
     GuiTestUI ui;
     CPageNotRegFid page;
     page.Create();
-    Click(page, 9016);
+    Click(page, ctl::check::kCheckLint);
     QCOMPARE(page.m_lstLint->topLevelItemCount(), 0);
     QVERIFY(ui.messages.back().starts_with(G("代码检查失败：")));
     QVERIFY(ff::gbk::Contains(ui.messages.back(), "T164"));
@@ -164,7 +167,7 @@ class CheckTest : public QObject {
     GuiTestUI ui;
     CPageNotRegFid page;
     page.Create();
-    Click(page, 9011);
+    Click(page, ctl::check::kCheckBls);
     int picks = 0;
     QObject::connect(page.m_lstBls, &CKestrelListCtrl::Picked, [&] { ++picks; });
     page.m_lstBls->setCurrentItem(page.m_lstBls->topLevelItem(1));

@@ -7,9 +7,12 @@
 #include <filesystem>
 
 #include "code_pages_util.h"
+#include "host/config_db.h"
 #include "host/registry.h"
 #include "login/comment_settings.h"
-#include "host/config_db.h"
+#include "res/control_ids.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::IsChecked;
@@ -49,9 +52,9 @@ class ClientPageTest : public QObject {
     CPageCodeClientSingle page;
     page.Create();
     QCOMPARE(page.Caption(), QStringLiteral("单一FOS/BLS客户端访问代码片"));
-    QVERIFY(IsChecked(page, 9034));
-    QVERIFY(IsChecked(page, 9044));
-    for (int id : {9039, 9046, 9015, 4}) QVERIFY(page.GetDlgItem(id) == nullptr);
+    QVERIFY(IsChecked(page, ctl::files::kFos));
+    QVERIFY(IsChecked(page, ctl::tree::kBeautify));
+    for (int id : {ctl::single::kValidateNone, ctl::single::kFindBy, ctl::single::kFindText, ctl::single::kFind}) QVERIFY(page.GetDlgItem(id) == nullptr);
     QCOMPARE(TreeIds(*page.m_tree).at(0), std::string("         1"));
     QCOMPARE(theReg.GetReg("ValidateCode"), std::string("2"));
   }
@@ -65,11 +68,11 @@ class ClientPageTest : public QObject {
     CPageCodeClientSingle page;
     page.Create();
     Pick(page, "21|QUERY_USER_LIST");
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("QUERY_USER_LIST 查询用户列表"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("QUERY_USER_LIST 查询用户列表"));
     const std::string aligned = Preview(page);
     QVERIFY(!aligned.empty());
     FF_QCOMPARE_BYTES(Snippet(21, "QUERY_USER_LIST", true), aligned);
-    Click(page, 9043);
+    Click(page, ctl::tree::kPlain);
     QCOMPARE(theReg.GetReg("BeautifulCode"), std::string("FALSE"));
     FF_QCOMPARE_BYTES(Snippet(21, "QUERY_USER_LIST", false), Preview(page));
     QVERIFY(Preview(page) != aligned);
@@ -80,7 +83,7 @@ class ClientPageTest : public QObject {
     // A module item: empty preview, the module's note.
     Pick(page, "        23");
     QCOMPARE(Preview(page), std::string());
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("ZQJY 证券交易"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("ZQJY 证券交易"));
   }
 
   void okStoresTheValuesAndClaimsNoFile() {
@@ -96,7 +99,7 @@ class ClientPageTest : public QObject {
     page.Create();
     Pick(page, "21|QUERY_USER");
     Click(page, 1);
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("21|QUERY_USER"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("21|QUERY_USER"));
     FF_QCOMPARE_BYTES(Snippet(21, "QUERY_USER", true), Preview(page));
     QVERIFY(std::filesystem::is_empty(out.path()));
     QCOMPARE(ui.messages.size(), size_t(1));
@@ -133,7 +136,7 @@ class ClientPageTest : public QObject {
     PageUI ui;
     CPageCodeClientSingle page;
     page.Create();
-    Click(page, 9035);
+    Click(page, ctl::files::kBls);
     Pick(page, "22|ZJ_TRANSFER");
     Click(page, 3);
     QCOMPARE(ui.opened.size(), size_t(1));
@@ -141,9 +144,9 @@ class ClientPageTest : public QObject {
     FF_QCOMPARE_BYTES(Preview(page), ff::test::ReadFile(tmp / "Tmp.txt"));
     // Switching the kind keeps the preview.
     const std::string preview = Preview(page);
-    Click(page, 9034);
+    Click(page, ctl::files::kFos);
     QCOMPARE(Preview(page), preview);
-    QCOMPARE(TextOf(page, 9029), QString());
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QString());
   }
 };
 

@@ -8,9 +8,12 @@
 #include <filesystem>
 
 #include "code_pages_util.h"
-#include "host/registry.h"
 #include "host/config_db.h"
+#include "host/registry.h"
 #include "module/kestrel_list_ctrl.h"
+#include "res/control_ids.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::IsChecked;
@@ -21,7 +24,7 @@ using ff::test::G;
 
 namespace {
 
-const int kPathEdits[] = {9023, 9030, 9028, 9024};
+const int kPathEdits[] = {ctl::files::kCppFile, ctl::files::kHeaderFile, ctl::files::kTestCppFile, ctl::files::kTestHeaderFile};
 
 // Picks the list row as the user would.
 void PickRow(CPageCode& page, int row) {
@@ -42,10 +45,10 @@ class CodePageTest : public QObject {
     CPageCode page;
     page.Create();
     QCOMPARE(page.Caption(), QStringLiteral("生成模块代码"));
-    QVERIFY(IsChecked(page, 9034));
+    QVERIFY(IsChecked(page, ctl::files::kFos));
     QVERIFY(!page.m_bBLS);
-    for (int id : {9021, 9027, 9033}) QVERIFY(!IsChecked(page, id));
-    QCOMPARE(TextOf(page, 9013), QCoreApplication::applicationDirPath());
+    for (int id : {ctl::files::kMakeModule, ctl::files::kMakeTest, ctl::files::kNoPrompt}) QVERIFY(!IsChecked(page, id));
+    QCOMPARE(TextOf(page, ctl::files::kFolder), QCoreApplication::applicationDirPath());
     for (int id : kPathEdits) QCOMPARE(TextOf(page, id), QString());
     QCOMPARE(page.m_lstModule->topLevelItemCount(), 4);  // the FOS modules
     QCOMPARE(page.m_lstModule->topLevelItem(3)->text(2), QStringLiteral("历史查询"));
@@ -92,20 +95,20 @@ class CodePageTest : public QObject {
     PageUI ui;
     CPageCode page;
     page.Create();
-    Click(page, 9021);
-    QCOMPARE(TextOf(page, 9030), QStringLiteral("/srv/mod/Process.h"));
-    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));
-    Click(page, 9021);  // unticking leaves the names
-    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));
-    Click(page, 9027);
-    QCOMPARE(TextOf(page, 9024), QStringLiteral("/srv/mod/ProcessTest.h"));
-    QCOMPARE(TextOf(page, 9028), QStringLiteral("/srv/mod/ProcessTest.cpp"));
+    Click(page, ctl::files::kMakeModule);
+    QCOMPARE(TextOf(page, ctl::files::kHeaderFile), QStringLiteral("/srv/mod/Process.h"));
+    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));
+    Click(page, ctl::files::kMakeModule);  // unticking leaves the names
+    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));
+    Click(page, ctl::files::kMakeTest);
+    QCOMPARE(TextOf(page, ctl::files::kTestHeaderFile), QStringLiteral("/srv/mod/ProcessTest.h"));
+    QCOMPARE(TextOf(page, ctl::files::kTestCppFile), QStringLiteral("/srv/mod/ProcessTest.cpp"));
     // A cancelled folder browser empties the folder; ticked names go to ".".
-    Click(page, 9014);
+    Click(page, ctl::files::kBrowseFolder);
     QCOMPARE(ui.browserTitles.at(0), G("修改Fix头文件放置路径"));
-    QCOMPARE(TextOf(page, 9013), QString());
-    QCOMPARE(TextOf(page, 9024), QStringLiteral("./ProcessTest.h"));
-    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));  // its switch is off
+    QCOMPARE(TextOf(page, ctl::files::kFolder), QString());
+    QCOMPARE(TextOf(page, ctl::files::kTestHeaderFile), QStringLiteral("./ProcessTest.h"));
+    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));  // its switch is off
   }
 
   void pickingAndSwitchingTheKind() {
@@ -118,17 +121,17 @@ class CodePageTest : public QObject {
     CKestrelListCtrl* list = page.m_lstModule;
     QVERIFY(list->topLevelItem(0)->isSelected());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("客户管理"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("客户管理"));
     PickRow(page, 1);
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("交易委托"));
-    Click(page, 9035);
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("交易委托"));
+    Click(page, ctl::files::kBls);
     QVERIFY(page.m_bBLS);
-    QCOMPARE(TextOf(page, 9029), QString());
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QString());
     QCOMPARE(page.m_lstModule->topLevelItemCount(), 3);  // the BLS modules
     PickRow(page, 2);
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("证券交易"));
-    Click(page, 9035);  // already BLS: nothing changes
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("证券交易"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("证券交易"));
+    Click(page, ctl::files::kBls);  // already BLS: nothing changes
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("证券交易"));
   }
 
   void generatingBlsWritesBothFilesAndSaysWhatWasNot() {
@@ -141,14 +144,14 @@ class CodePageTest : public QObject {
     ui.nextFolder = dir;
     CPageCode page;
     page.Create();
-    QVERIFY(IsChecked(page, 9035));
-    Click(page, 9014);
-    Click(page, 9021);
-    Click(page, 9027);
+    QVERIFY(IsChecked(page, ctl::files::kBls));
+    Click(page, ctl::files::kBrowseFolder);
+    Click(page, ctl::files::kMakeModule);
+    Click(page, ctl::files::kMakeTest);
     PickRow(page, 0);
-    page.SetDlgItemText(9029, G("typed"));  // typed text is not read
+    page.SetDlgItemText(ctl::files::kModuleName, G("typed"));  // typed text is not read
     Click(page, 1);
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("客户服务"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("客户服务"));
     QVERIFY(std::filesystem::exists(out.path() / "Process.h"));
     QVERIFY(std::filesystem::exists(out.path() / "Process.cpp"));
     QVERIFY(!std::filesystem::exists(out.path() / "ProcessTest.h"));

@@ -9,12 +9,15 @@
 #include <QPushButton>
 
 #include "code_pages_util.h"
-#include "host/registry.h"
 #include "host/config_db.h"
+#include "host/registry.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
+#include "res/control_ids.h"
 #include "singlecode/client_page.h"
 #include "singlecode/single_page.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::PageUI;
@@ -103,7 +106,7 @@ class CodePagesLookTest : public QObject {
     page.show();
     Pick(page, "1|KH_OPEN  ");
     page.m_cmbFindBy->setCurrentIndex(0);
-    page.SetDlgItemText(9015, "KH_");
+    page.SetDlgItemText(ctl::single::kFindText, "KH_");
     CheckLayout(page, page);
     Save(page, "single_code_page.png");
   }

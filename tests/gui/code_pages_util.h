@@ -10,9 +10,12 @@
 
 #include "gui_test_util.h"
 #include "host/gbk_text.h"
+#include "res/control_ids.h"
 #include "singlecode/kestrel_tree_ctrl.h"
 #include "singlecode/module_tree_page.h"
 #include "tests/support/test_support.h"
+
+namespace ctl = ff::res::ctl;
 
 namespace ff::guitest {
 
@@ -67,10 +70,10 @@ inline std::vector<std::string> TreeIds(const CKestrelTreeCtrl& tree) {
     QVERIFY2(bool(r), r.message());                                                  \
   } while (0)
 
-// The preview (edit 9037) as the edit shows it, with the page's CR LF line
+// The preview (edit kPreview) as the edit shows it, with the page's CR LF line
 // ends.
 inline std::string Preview(const CTemplateForm& page) {
-  return ff::gbk::Replaced(page.GetDlgItemText(9037), "\n", "\r\n");
+  return ff::gbk::Replaced(page.GetDlgItemText(ctl::tree::kPreview), "\n", "\r\n");
 }
 
 inline bool IsChecked(CTemplateForm& form, int id) {

@@ -8,9 +8,12 @@
 
 #include "gui_test_util.h"
 #include "headers/export_page.h"
-#include "host/registry.h"
 #include "host/config_db.h"
+#include "host/registry.h"
+#include "res/control_ids.h"
 #include "tests/support/test_support.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::GuiTestUI;
@@ -20,7 +23,7 @@ using ff::test::G;
 
 namespace {
 
-const int kPathEdits[] = {9015, 9016, 9017, 9021};
+const int kPathEdits[] = {ctl::exporting::kFidDefFile, ctl::exporting::kFosDefFile, ctl::exporting::kBlsDefFile, ctl::exporting::kSysDefFile};
 const char* kNames[] = {"fiddef.h", "fosdef.h", "blsdef.h", "sysdef.h"};
 
 // The four shown paths and the hidden fixdef.h path all lie in `folder`.
@@ -51,9 +54,9 @@ class ExportTest : public QObject {
     CPageExport page;
     page.Create();
     QCOMPARE(page.Caption(), QStringLiteral("生成头文件"));
-    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/fix"));
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/srv/fix"));
     ExpectPathsIn(page, QStringLiteral("/srv/fix"));
-    QVERIFY(page.Control<QCheckBox>(9033)->isChecked());
+    QVERIFY(page.Control<QCheckBox>(ctl::exporting::kNoPrompt)->isChecked());
     QVERIFY(page.m_bOverWrite);
   }
 
@@ -63,9 +66,9 @@ class ExportTest : public QObject {
     CPageExport page;
     page.Create();
     const QString programFolder = QCoreApplication::applicationDirPath();
-    QCOMPARE(TextOf(page, 9013), programFolder);
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), programFolder);
     ExpectPathsIn(page, programFolder);
-    QVERIFY(!page.Control<QCheckBox>(9033)->isChecked());
+    QVERIFY(!page.Control<QCheckBox>(ctl::exporting::kNoPrompt)->isChecked());
   }
 
   void folderEditRebuildsEveryPath() {
@@ -74,13 +77,13 @@ class ExportTest : public QObject {
     CPageExport page;
     page.Create();
     page.show();
-    page.SetDlgItemText(9015, "/mine/fid.h");  // the user's own name ...
-    Type(page, 9013, QStringLiteral("2"));     // ... goes with one keystroke
-    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/fix2"));
+    page.SetDlgItemText(ctl::exporting::kFidDefFile, "/mine/fid.h");  // the user's own name ...
+    Type(page, ctl::exporting::kFolder, QStringLiteral("2"));     // ... goes with one keystroke
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/srv/fix2"));
     ExpectPathsIn(page, QStringLiteral("/srv/fix2"));
     // Emptying the folder puts the paths in ".", the folder stays empty.
-    page.SetDlgItemText(9013, "");
-    QCOMPARE(TextOf(page, 9013), QString());
+    page.SetDlgItemText(ctl::exporting::kFolder, "");
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QString());
     ExpectPathsIn(page, QStringLiteral("."));
   }
 
@@ -91,8 +94,8 @@ class ExportTest : public QObject {
     page.m_strPath = "/other";
     page.m_strFidDefFile = "/kept/fiddef.h";
     page.UpdateData(false);
-    QCOMPARE(TextOf(page, 9013), QStringLiteral("/other"));
-    QCOMPARE(TextOf(page, 9015), QStringLiteral("/kept/fiddef.h"));
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/other"));
+    QCOMPARE(TextOf(page, ctl::exporting::kFidDefFile), QStringLiteral("/kept/fiddef.h"));
   }
 
   void folderBrowser() {
@@ -101,17 +104,17 @@ class ExportTest : public QObject {
     CPageExport page;
     page.Create();
     ui.nextFolder = "/picked/";  // a root-like folder ends in the separator
-    Click(page, 9014);
+    Click(page, ctl::exporting::kBrowseFolder);
     QCOMPARE(ui.browserTitles.size(), size_t(1));
     QCOMPARE(ui.browserTitles[0], G("修改Fix头文件放置路径"));
-    QCOMPARE(TextOf(page, 9013), QStringLiteral("/picked/"));
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/picked/"));
     ExpectPathsIn(page, QStringLiteral("/picked/"));
     ui.nextFolder.reset();  // cancelled: the folder empties
-    Click(page, 9014);
-    QCOMPARE(TextOf(page, 9013), QString());
+    Click(page, ctl::exporting::kBrowseFolder);
+    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QString());
     ExpectPathsIn(page, QStringLiteral("."));
     // The other "..." buttons do nothing.
-    for (int id : {9018, 9019, 9020, 9022}) Click(page, id);
+    for (int id : {ctl::exporting::kBrowseFidDef, ctl::exporting::kBrowseFosDef, ctl::exporting::kBrowseBlsDef, ctl::exporting::kBrowseSysDef}) Click(page, id);
     QCOMPARE(ui.browserTitles.size(), size_t(2));
     ExpectPathsIn(page, QStringLiteral("."));
   }
@@ -120,9 +123,9 @@ class ExportTest : public QObject {
     ff::test::SettingsSandbox sandbox;
     CPageExport page;
     page.Create();
-    Click(page, 9033);
+    Click(page, ctl::exporting::kNoPrompt);
     QVERIFY(page.m_bOverWrite);
-    Click(page, 9033);
+    Click(page, ctl::exporting::kNoPrompt);
     QVERIFY(!page.m_bOverWrite);
   }
 
@@ -132,7 +135,7 @@ class ExportTest : public QObject {
     GuiTestUI ui;
     CPageExport page;
     page.Create();
-    page.SetDlgItemText(9013, out.path().string());
+    page.SetDlgItemText(ctl::exporting::kFolder, out.path().string());
     Click(page, 1);
     QCOMPARE(ui.messages.size(), size_t(1));
     QCOMPARE(ui.messages[0], G("您尚未登录配置库，请登录后再生成编程头文件！"));
@@ -149,9 +152,9 @@ class ExportTest : public QObject {
     CPageExport page;
     page.Create();
     const std::string dir = out.path().string();
-    page.SetDlgItemText(9013, dir);
-    page.SetDlgItemText(9015, dir + "/my_fid.h");  // typed after the folder
-    Click(page, 9033);
+    page.SetDlgItemText(ctl::exporting::kFolder, dir);
+    page.SetDlgItemText(ctl::exporting::kFidDefFile, dir + "/my_fid.h");  // typed after the folder
+    Click(page, ctl::exporting::kNoPrompt);
     Click(page, 1);
     for (const char* name : {"my_fid.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"})
       QVERIFY2(std::filesystem::exists(out.path() / name), name);
@@ -185,7 +188,7 @@ class ExportTest : public QObject {
     ui.Answer(false);
     CPageExport page;
     page.Create();
-    page.SetDlgItemText(9013, dir);
+    page.SetDlgItemText(ctl::exporting::kFolder, dir);
     Click(page, 1);
     QCOMPARE(ui.questions.size(), size_t(1));
     QVERIFY(ff::gbk::Contains(ui.questions[0], "fiddef.h"));
@@ -206,7 +209,7 @@ class ExportTest : public QObject {
     GuiTestUI ui;
     CPageExport page;
     page.Create();
-    page.SetDlgItemText(9013, dir);
+    page.SetDlgItemText(ctl::exporting::kFolder, dir);
     Click(page, 1);
     QCOMPARE(ui.fileErrors.size(), size_t(2));
     QCOMPARE(ui.fileErrors[0], ui.fileErrors[1]);

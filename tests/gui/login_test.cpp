@@ -11,7 +11,10 @@
 #include "login/login_page.h"
 #include "module/main_sheet.h"
 #include "module/property_page.h"
+#include "res/control_ids.h"
 #include "tests/support/test_support.h"
+
+namespace ctl = ff::res::ctl;
 
 using ff::guitest::Click;
 using ff::guitest::GuiTestUI;
@@ -23,7 +26,7 @@ namespace {
 const char* kLoginFailed = "登录配置库失败，用户号或密码错！";
 
 void SetDatabase(CTemplateForm& form, const std::string& path) {
-  form.SetDlgItemText(9006, path);
+  form.SetDlgItemText(ctl::login::kDatabase, path);
 }
 
 }  // namespace
@@ -42,25 +45,25 @@ class LoginTest : public QObject {
       CLoginDlg dlg;
       dlg.Create();
       QCOMPARE(dlg.windowTitle(), QStringLiteral("登录配置服务器"));
-      QCOMPARE(TextOf(dlg, 9006), QStringLiteral("Developer"));
-      QCOMPARE(TextOf(dlg, 9002), QStringLiteral("sa"));
-      QCOMPARE(TextOf(dlg, 9003), QStringLiteral("482913"));
-      auto* server = dlg.Control<QComboBox>(9001);
+      QCOMPARE(TextOf(dlg, ctl::login::kDatabase), QStringLiteral("Developer"));
+      QCOMPARE(TextOf(dlg, ctl::login::kUser), QStringLiteral("sa"));
+      QCOMPARE(TextOf(dlg, ctl::login::kPassword), QStringLiteral("482913"));
+      auto* server = dlg.Control<QComboBox>(ctl::login::kServer);
       QVERIFY(server && server->isEditable());
       QCOMPARE(server->count(), 2);
       QCOMPARE(server->currentIndex(), 0);
       QCOMPARE(server->currentText(), QStringLiteral("sqlite"));
       QVERIFY(server->itemText(1).endsWith(QStringLiteral(",1433")));
-      QCOMPARE(dlg.Control<QLineEdit>(9003)->echoMode(), QLineEdit::Password);
-      dlg.SetDlgItemText(9002, "typed");  // not remembered by the next one
+      QCOMPARE(dlg.Control<QLineEdit>(ctl::login::kPassword)->echoMode(), QLineEdit::Password);
+      dlg.SetDlgItemText(ctl::login::kUser, "typed");  // not remembered by the next one
     }
     CPageSQL page;
     page.Create();
     QCOMPARE(page.Caption(), QStringLiteral("登录配置服务器"));
-    QCOMPARE(TextOf(page, 9006), QStringLiteral("Developer"));
-    QCOMPARE(TextOf(page, 9002), QStringLiteral("sa"));
-    QCOMPARE(TextOf(page, 9003), QStringLiteral("482913"));
-    QCOMPARE(page.Control<QComboBox>(9001)->currentText(), QStringLiteral("sqlite"));
+    QCOMPARE(TextOf(page, ctl::login::kDatabase), QStringLiteral("Developer"));
+    QCOMPARE(TextOf(page, ctl::login::kUser), QStringLiteral("sa"));
+    QCOMPARE(TextOf(page, ctl::login::kPassword), QStringLiteral("482913"));
+    QCOMPARE(page.Control<QComboBox>(ctl::login::kServer)->currentText(), QStringLiteral("sqlite"));
     QVERIFY(!page.GetDlgItem(2));  // the page has no cancel button
   }
 
@@ -87,7 +90,7 @@ class LoginTest : public QObject {
     GuiTestUI ui;
     CLoginDlg dlg;
     dlg.Create();
-    dlg.Control<QComboBox>(9001)->setEditText(QStringLiteral("sqlite"));
+    dlg.Control<QComboBox>(ctl::login::kServer)->setEditText(QStringLiteral("sqlite"));
     SetDatabase(dlg, db.path() + ".missing");
     dlg.show();
     Click(dlg, 1);
@@ -118,7 +121,7 @@ class LoginTest : public QObject {
     QCOMPARE(ui.messages.size(), size_t(3));
     QCOMPARE(ui.messages[2], G(kLoginFailed));
     // The page stays as it was, ready for another try.
-    QCOMPARE(TextOf(page, 9002), QStringLiteral("sa"));
+    QCOMPARE(TextOf(page, ctl::login::kUser), QStringLiteral("sa"));
   }
 
   void cancelKeepsTheEarlierConnection() {

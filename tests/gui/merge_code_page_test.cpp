@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "code_pages_util.h"
-#include "host/registry.h"
 #include "host/config_db.h"
+#include "host/registry.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
 
@@ -51,8 +51,8 @@ class MergeCodePageTest : public QObject {
     {
       CPageCode page;
       page.Create();
-      QVERIFY(!IsChecked(page, 9050));
-      Click(page, 9050);
+      QVERIFY(!IsChecked(page, ctl::code::kKeepHandCode));
+      Click(page, ctl::code::kKeepHandCode);
       QVERIFY(page.m_bKeepHandCode);
       page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(0));
       Click(page, 1);
@@ -60,7 +60,7 @@ class MergeCodePageTest : public QObject {
     QCOMPARE(theReg.GetReg("ModuleKeepHandCode"), std::string("TRUE"));
     CPageCode again;
     again.Create();
-    QVERIFY(IsChecked(again, 9050));
+    QVERIFY(IsChecked(again, ctl::code::kKeepHandCode));
   }
 
   void handWrittenSqlIsKeptAndReported() {

@@ -13,9 +13,9 @@
 #include <filesystem>
 
 #include "code_pages_util.h"
+#include "host/config_db.h"
 #include "host/registry.h"
 #include "login/comment_settings.h"
-#include "host/config_db.h"
 #include "modulecode/code_page.h"
 #include "singlecode/client_page.h"
 
@@ -32,12 +32,13 @@ using ff::test::G;
 
 namespace {
 
-const int kFileEdits[] = {9023, 9030, 9028, 9024};
+const int kFileEdits[] = {ctl::files::kCppFile, ctl::files::kHeaderFile, ctl::files::kTestCppFile, ctl::files::kTestHeaderFile};
 
 // What the page's generator should give for a function, made on a maker of
 // our own with the same settings, after the module header as the page does
 // (the header leaves its version in the function comment).
-std::string FunctionText(bool bls, long module, const std::string& code, int style, bool beautify) {
+std::string FunctionText(bool bls, long module, const std::string& code, ff::ValidateStyle style,
+                         bool beautify) {
   ff::test::TempDir scratch;
   CCodeMaker maker;
   maker.SetValidateStyle(style);
@@ -101,14 +102,14 @@ class SinglePageTest : public QObject {
     CPageCodeSingle page;
     page.Create();
     QCOMPARE(page.Caption(), QStringLiteral("单一FOS/BLS模板代码"));
-    QVERIFY(IsChecked(page, 9034));
-    for (int id : {9021, 9027, 9033}) QVERIFY(!IsChecked(page, id));
-    QCOMPARE(TextOf(page, 9013), QCoreApplication::applicationDirPath());
+    QVERIFY(IsChecked(page, ctl::files::kFos));
+    for (int id : {ctl::files::kMakeModule, ctl::files::kMakeTest, ctl::files::kNoPrompt}) QVERIFY(!IsChecked(page, id));
+    QCOMPARE(TextOf(page, ctl::files::kFolder), QCoreApplication::applicationDirPath());
     for (int id : kFileEdits) QCOMPARE(TextOf(page, id), QString());
-    QVERIFY(IsChecked(page, 9039));  // 不插入
+    QVERIFY(IsChecked(page, ctl::single::kValidateNone));  // 不插入
     QCOMPARE(theReg.GetReg("ValidateCode"), std::string("0"));
-    QCOMPARE(page.m_CodeMaker.GetValidateStyle(), 0);
-    QVERIFY(IsChecked(page, 9044));  // 局部美化
+    QVERIFY(page.m_CodeMaker.GetValidateStyle() == ff::ValidateStyle::None);
+    QVERIFY(IsChecked(page, ctl::tree::kBeautify));  // 局部美化
     QVERIFY(page.m_CodeMaker.GetBeautify());
     QCOMPARE(Preview(page), std::string());
     QCOMPARE(page.m_cmbFindBy->currentIndex(), -1);
@@ -125,13 +126,14 @@ class SinglePageTest : public QObject {
     struct Case {
       const char* validate;
       const char* beautiful;
-      int radio, style;
+      int radio;
+      ff::ValidateStyle style;
       bool beautify;
-    } cases[] = {{"2", "FALSE", 9041, 3, false},
-                 {"3", "false", 9042, 1, true},
-                 {"5", "", 9039, 0, true},
-                 {"-1", "TRUE", 9039, 0, true},
-                 {"abc", "FALSE", 9039, 0, false}};
+    } cases[] = {{"2", "FALSE", ctl::single::kValidateCompact, ff::ValidateStyle::Compact, false},
+                 {"3", "false", ctl::single::kValidateMacro, ff::ValidateStyle::Macro, true},
+                 {"5", "", ctl::single::kValidateNone, ff::ValidateStyle::None, true},
+                 {"-1", "TRUE", ctl::single::kValidateNone, ff::ValidateStyle::None, true},
+                 {"abc", "FALSE", ctl::single::kValidateNone, ff::ValidateStyle::None, false}};
     for (const Case& c : cases) {
       ff::test::SettingsSandbox sandbox;
       theReg.Write("ValidateCode", c.validate);
@@ -140,10 +142,10 @@ class SinglePageTest : public QObject {
       CPageCodeSingle page;
       page.Create();
       QVERIFY2(IsChecked(page, c.radio), c.validate);
-      QCOMPARE(page.m_CodeMaker.GetValidateStyle(), c.style);
-      QCOMPARE(IsChecked(page, c.beautify ? 9044 : 9043), true);
+      QVERIFY(page.m_CodeMaker.GetValidateStyle() == c.style);
+      QCOMPARE(IsChecked(page, c.beautify ? ctl::tree::kBeautify : ctl::tree::kPlain), true);
       QCOMPARE(page.m_CodeMaker.GetBeautify(), c.beautify);
-      QCOMPARE(theReg.GetReg("ValidateCode"), std::to_string(c.radio - 9039));
+      QCOMPARE(theReg.GetReg("ValidateCode"), std::to_string(c.radio - ctl::single::kValidateNone));
     }
   }
 
@@ -154,33 +156,33 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    Click(page, 9033);  // no question for the temporary header
+    Click(page, ctl::files::kNoPrompt);  // no question for the temporary header
     Pick(page, "1|KH_LIST");
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("KH_LIST 客户列表查询"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("KH_LIST 客户列表查询"));
     const std::string plain = Preview(page);
     QVERIFY(ff::gbk::Contains(plain, "KH_LIST"));
-    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", 0, true), plain);
+    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", ff::ValidateStyle::None, true), plain);
     QVERIFY(std::filesystem::exists(tmp / "processTmp.h"));
     QCOMPARE(ui.waitDepth, 0);
 
-    Click(page, 9042);  // 宏
+    Click(page, ctl::single::kValidateMacro);  // 宏
     QCOMPARE(theReg.GetReg("ValidateCode"), std::string("3"));
-    QCOMPARE(page.m_CodeMaker.GetValidateStyle(), 1);
-    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", 1, true), Preview(page));
+    QVERIFY(page.m_CodeMaker.GetValidateStyle() == ff::ValidateStyle::Macro);
+    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", ff::ValidateStyle::Macro, true), Preview(page));
     QVERIFY(Preview(page) != plain);
 
-    Click(page, 9043);  // 简约型
+    Click(page, ctl::tree::kPlain);  // 简约型
     QCOMPARE(theReg.GetReg("BeautifulCode"), std::string("FALSE"));
-    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", 1, false), Preview(page));
-    Click(page, 9044);
+    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", ff::ValidateStyle::Macro, false), Preview(page));
+    Click(page, ctl::tree::kBeautify);
     QCOMPARE(theReg.GetReg("BeautifulCode"), std::string("TRUE"));
-    Click(page, 9040);  // 松散代码
-    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", 2, true), Preview(page));
+    Click(page, ctl::single::kValidateLoose);  // 松散代码
+    FF_QCOMPARE_BYTES(FunctionText(false, 1, "KH_LIST", ff::ValidateStyle::Loose, true), Preview(page));
 
     // A module item: empty preview, its note as selection text.
     Pick(page, "         2");
     QCOMPARE(Preview(page), std::string());
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("JYWT 交易委托"));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("JYWT 交易委托"));
     QVERIFY(ui.questions.empty());
   }
 
@@ -217,16 +219,16 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    QVERIFY(IsChecked(page, 9035));
-    QCOMPARE(TextOf(page, 9030), Q(dir + "/ProcessTmp.h"));
-    QCOMPARE(TextOf(page, 9023), Q(dir + "/ProcessTmp.cpp"));
+    QVERIFY(IsChecked(page, ctl::files::kBls));
+    QCOMPARE(TextOf(page, ctl::files::kHeaderFile), Q(dir + "/ProcessTmp.h"));
+    QCOMPARE(TextOf(page, ctl::files::kCppFile), Q(dir + "/ProcessTmp.cpp"));
     Pick(page, "21|QUERY_USER");
-    page.SetDlgItemText(9013, "/typed/but/not/read");
+    page.SetDlgItemText(ctl::files::kFolder, "/typed/but/not/read");
     Click(page, 1);
-    QCOMPARE(TextOf(page, 9029), QStringLiteral("21|QUERY_USER"));
-    QCOMPARE(TextOf(page, 9013), Q(dir));
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("21|QUERY_USER"));
+    QCOMPARE(TextOf(page, ctl::files::kFolder), Q(dir));
     const std::string source = ff::test::ReadFile(dir + "/ProcessTmp.cpp");
-    FF_QCOMPARE_BYTES(FunctionText(true, 21, "QUERY_USER", 0, true), source);
+    FF_QCOMPARE_BYTES(FunctionText(true, 21, "QUERY_USER", ff::ValidateStyle::None, true), source);
     FF_QCOMPARE_BYTES(source, page.m_strPreview);
     FF_QCOMPARE_BYTES(source, Preview(page));
     // The header is the BLS header of the whole module 21.
@@ -252,7 +254,7 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    Click(page, 9033);
+    Click(page, ctl::files::kNoPrompt);
     Pick(page, "1|KH.QUERY");
     const std::string preview = Preview(page);
     Click(page, 1);
@@ -288,7 +290,7 @@ class SinglePageTest : public QObject {
     page.Create();
     Click(page, 2);  // empty preview: the clipboard stays
     QCOMPARE(clipboard->text(), QStringLiteral("before"));
-    page.Control<QPlainTextEdit>(9037)->setPlainText(QStringLiteral("// 编辑过\nint a;"));
+    page.Control<QPlainTextEdit>(ctl::tree::kPreview)->setPlainText(QStringLiteral("// 编辑过\nint a;"));
     Click(page, 2);
     QCOMPARE(clipboard->text(), QStringLiteral("// 编辑过\nint a;"));
     const QByteArray gbk = clipboard->mimeData()->data(QStringLiteral("text/plain;charset=GBK"));
@@ -303,7 +305,7 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    page.Control<QPlainTextEdit>(9037)->setPlainText(QStringLiteral("编辑\n"));
+    page.Control<QPlainTextEdit>(ctl::tree::kPreview)->setPlainText(QStringLiteral("编辑\n"));
     Click(page, 3);
     QCOMPARE(ui.opened.size(), size_t(1));
     QCOMPARE(ui.opened[0], tmp / "Tmp.txt");
@@ -319,19 +321,19 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    Click(page, 9033);
+    Click(page, ctl::files::kNoPrompt);
     Pick(page, "3|SYS_NOTE_ADD");
     const std::string preview = Preview(page);
     QVERIFY(!preview.empty());
-    QVERIFY(!TextOf(page, 9029).isEmpty());
-    Click(page, 9035);
-    QCOMPARE(TextOf(page, 9029), QString());
+    QVERIFY(!TextOf(page, ctl::files::kModuleName).isEmpty());
+    Click(page, ctl::files::kBls);
+    QCOMPARE(TextOf(page, ctl::files::kModuleName), QString());
     QCOMPARE(Preview(page), preview);
     QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("TRUE"));
     QCOMPARE(TreeIds(*page.m_tree).at(0), std::string("        21"));
     QVERIFY(page.m_tree->FindID("21|QUERY_USER") != 0);
     QVERIFY(page.m_tree->FindID("3|SYS_NOTE_ADD") == 0);
-    Click(page, 9034);
+    Click(page, ctl::files::kFos);
     QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("FALSE"));
     QCOMPARE(Preview(page), preview);
   }
@@ -343,9 +345,9 @@ class SinglePageTest : public QObject {
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
-    Click(page, 9033);
+    Click(page, ctl::files::kNoPrompt);
     page.m_cmbFindBy->setCurrentIndex(0);  // 功能编码
-    page.SetDlgItemText(9015, "list");
+    page.SetDlgItemText(ctl::single::kFindText, "list");
     Click(page, 4);
     QCOMPARE(page.m_tree->GetString(-1), std::string("1|KH_LIST"));
     QVERIFY(ff::gbk::Contains(Preview(page), "KH_LIST"));  // shown at once
@@ -359,21 +361,21 @@ class SinglePageTest : public QObject {
     QCOMPARE(page.m_tree->GetString(-1), std::string("1|KH_LIST"));
 
     page.m_cmbFindBy->setCurrentIndex(1);  // ID
-    page.SetDlgItemText(9015, "9");
+    page.SetDlgItemText(ctl::single::kFindText, "9");
     Click(page, 4);
     QCOMPARE(page.m_tree->GetString(-1), std::string("         9"));
     page.m_cmbFindBy->setCurrentIndex(2);  // 名称
-    page.SetDlgItemText(9015, G("撤单"));
+    page.SetDlgItemText(ctl::single::kFindText, G("撤单"));
     Click(page, 4);
     QCOMPARE(page.m_tree->GetString(-1), std::string("2|WT_CANCEL"));
     QVERIFY(ui.messages.empty());
 
-    page.SetDlgItemText(9015, "KH_LIST");  // a code is not a name
+    page.SetDlgItemText(ctl::single::kFindText, "KH_LIST");  // a code is not a name
     Click(page, 4);
     QCOMPARE(ui.messages.size(), size_t(1));
     QCOMPARE(Q(ui.messages[0]), QStringLiteral("按名称查找，没有找到包含“KH_LIST”的模块或功能！"));
     QCOMPARE(page.m_tree->GetString(-1), std::string("2|WT_CANCEL"));
-    page.SetDlgItemText(9015, "  ");
+    page.SetDlgItemText(ctl::single::kFindText, "  ");
     Click(page, 4);
     QCOMPARE(Q(ui.messages.at(1)), QStringLiteral("请输入要查找的内容！"));
   }
@@ -389,37 +391,37 @@ class SinglePageTest : public QObject {
     {
       CPageCodeSingle page;
       page.Create();
-      Click(page, 9014);
-      Click(page, 9021);
-      Click(page, 9027);
-      Click(page, 9033);
-      Click(page, 9035);
-      Click(page, 9043);  // 简约型: shared with the snippet page
+      Click(page, ctl::files::kBrowseFolder);
+      Click(page, ctl::files::kMakeModule);
+      Click(page, ctl::files::kMakeTest);
+      Click(page, ctl::files::kNoPrompt);
+      Click(page, ctl::files::kBls);
+      Click(page, ctl::tree::kPlain);  // 简约型: shared with the snippet page
       Pick(page, "22|ZJ_QUERY");
       Click(page, 1);
       QVERIFY(std::filesystem::exists(out.path() / "ProcessTmp.cpp"));
     }
     CPageCode code;
     code.Create();
-    QCOMPARE(TextOf(code, 9013), Q(dir));
-    QVERIFY(IsChecked(code, 9035) && IsChecked(code, 9021) && IsChecked(code, 9027) && IsChecked(code, 9033));
-    QCOMPARE(TextOf(code, 9023), Q(dir + "/Process.cpp"));
-    QCOMPARE(TextOf(code, 9024), Q(dir + "/ProcessTest.h"));
+    QCOMPARE(TextOf(code, ctl::files::kFolder), Q(dir));
+    QVERIFY(IsChecked(code, ctl::files::kBls) && IsChecked(code, ctl::files::kMakeModule) && IsChecked(code, ctl::files::kMakeTest) && IsChecked(code, ctl::files::kNoPrompt));
+    QCOMPARE(TextOf(code, ctl::files::kCppFile), Q(dir + "/Process.cpp"));
+    QCOMPARE(TextOf(code, ctl::files::kTestHeaderFile), Q(dir + "/ProcessTest.h"));
 
     CPageCodeClientSingle client;
     client.Create();
-    QCOMPARE(TextOf(client, 9013), Q(dir));
-    QVERIFY(IsChecked(client, 9035) && IsChecked(client, 9043) && IsChecked(client, 9033));
-    QCOMPARE(TextOf(client, 9030), Q(dir + "/ProcessTmp.h"));
-    QCOMPARE(TextOf(client, 9028), Q(dir + "/ProcessTestTmp.cpp"));
+    QCOMPARE(TextOf(client, ctl::files::kFolder), Q(dir));
+    QVERIFY(IsChecked(client, ctl::files::kBls) && IsChecked(client, ctl::tree::kPlain) && IsChecked(client, ctl::files::kNoPrompt));
+    QCOMPARE(TextOf(client, ctl::files::kHeaderFile), Q(dir + "/ProcessTmp.h"));
+    QCOMPARE(TextOf(client, ctl::files::kTestCppFile), Q(dir + "/ProcessTestTmp.cpp"));
 
     // The module code page's generation is seen by the next single page.
-    Click(code, 9034);
+    Click(code, ctl::files::kFos);
     Click(code, 1);
     CPageCodeSingle next;
     next.Create();
-    QVERIFY(IsChecked(next, 9034));
-    QVERIFY(IsChecked(next, 9043));
+    QVERIFY(IsChecked(next, ctl::files::kFos));
+    QVERIFY(IsChecked(next, ctl::tree::kPlain));
   }
 };
 

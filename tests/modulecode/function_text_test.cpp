@@ -134,10 +134,10 @@ TEST_F(FunctionText, CodesWithDotOrQuoteAreFound) {
 }
 
 TEST_F(FunctionText, ValidationStyleAndAlignmentApply) {
-  maker.SetValidateStyle(0);
+  maker.SetValidateStyle(ff::ValidateStyle::None);
   const std::string none = Fos("GET_USER");
   EXPECT_TRUE(Has(none, G("    //请求变量有效性检查\r\n\r\n\r\n    //##BeginSQL")));
-  maker.SetValidateStyle(1);
+  maker.SetValidateStyle(ff::ValidateStyle::Macro);
   EXPECT_TRUE(Has(Fos("QUERY_LIST"), "    VALIDATE_STRING_ITEM(FID_KHH, sFidKHH, "));
   EXPECT_TRUE(Has(Fos("QUERY_LIST"), "\", true); \r\n"));  // multi-row
   maker.SetBeautify(false);

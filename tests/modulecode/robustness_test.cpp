@@ -32,7 +32,7 @@ TEST(Robustness, AwkwardValuesGenerateWithoutACrash) {
   CCodeMaker maker;
   for (int style = 0; style <= 3; ++style) {
     for (bool align : {true, false}) {
-      maker.SetValidateStyle(style);
+      maker.SetValidateStyle(static_cast<ff::ValidateStyle>(style));
       maker.SetBeautify(align);
       ASSERT_TRUE(maker.MakeFosModuleHeader(dir / "Process.h", 10, true));
       ASSERT_TRUE(maker.MakeFosModuleSource(dir / "Process.cpp", 10, true));

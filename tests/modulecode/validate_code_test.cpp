@@ -21,7 +21,7 @@ CMemRecord Example() {
 
 TEST(ValidateCode, LooseStyleExample) {
   CCodeMaker maker;
-  maker.SetValidateStyle(2);
+  maker.SetValidateStyle(ff::ValidateStyle::Loose);
   CMemRecord record = Example();
   const std::string expected = G(
       "    //客户号合法性检查\r\n"
@@ -56,7 +56,7 @@ TEST(ValidateCode, LooseStyleExample) {
 
 TEST(ValidateCode, MacroStyleExampleAndMultiRowFlag) {
   CCodeMaker maker;
-  maker.SetValidateStyle(1);
+  maker.SetValidateStyle(ff::ValidateStyle::Macro);
   CMemRecord record = Example();
   EXPECT_BYTES_EQ(G("    VALIDATE_STRING_ITEM(FID_KHH, sFidKHH, \"FID_KHH 客户号\", false); \r\n"
                     "    VALIDATE_ITEM(FID_JE, nFidJE, \"FID_JE 金额\", false); \r\n"),
@@ -97,16 +97,17 @@ TEST(ValidateCode, CompactWithOneParameterHasNoSplice) {
 TEST(ValidateCode, NoneAndUnknownStylesAndNothingMandatory) {
   CCodeMaker maker;
   CMemRecord record = Example();
+  // None, and codes of no style: stored as given, no code.
   for (int style : {0, 4, -1, 99}) {
-    maker.SetValidateStyle(style);
+    maker.SetValidateStyle(static_cast<ff::ValidateStyle>(style));
     EXPECT_EQ(maker.MakeValidateCode(record, false), "") << style;
   }
   CMemRecord optional = ParamRecord({{"FID_KHH", "客户号", 1, 0}, {"FID_JE", "金额", 4, 2}});
   CMemRecord empty = ParamRecord({});
-  for (int style : {1, 2, 3}) {
+  for (auto style : {ff::ValidateStyle::Macro, ff::ValidateStyle::Loose, ff::ValidateStyle::Compact}) {
     maker.SetValidateStyle(style);
-    EXPECT_EQ(maker.MakeValidateCode(optional, false), "") << style;
-    EXPECT_EQ(maker.MakeValidateCode(empty, false), "") << style;
+    EXPECT_EQ(maker.MakeValidateCode(optional, false), "") << static_cast<int>(style);
+    EXPECT_EQ(maker.MakeValidateCode(empty, false), "") << static_cast<int>(style);
   }
 }
 
@@ -119,7 +120,7 @@ TEST(ValidateCode, TextItemsAreDataTypesOneAndThree) {
       "         || ( !pSvrComm->HaveItem( FID_C ) ) \\\r\n"
       "       ) \r\n";
   EXPECT_BYTES_EQ(head, maker.MakeValidateCompact(record).substr(0, head.size()));
-  maker.SetValidateStyle(1);
+  maker.SetValidateStyle(ff::ValidateStyle::Macro);
   EXPECT_BYTES_EQ("    VALIDATE_STRING_ITEM(FID_A, sFidA, \"FID_A a\", false); \r\n"
                   "    VALIDATE_ITEM(FID_B, sFidB, \"FID_B b\", false); \r\n"
                   "    VALIDATE_ITEM(FID_C, dFidC, \"FID_C c\", false); \r\n",

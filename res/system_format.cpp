@@ -1,9 +1,9 @@
-#include "codetext/code_format.h"
+#include "res/system_format.h"
 
-namespace ff::code {
+namespace ff::res {
 
-void AppendFormat(std::string& out, std::string_view format,
-                  std::initializer_list<std::string_view> args) {
+void AppendSystemFormat(std::string& out, std::string_view format,
+                        std::initializer_list<std::string_view> args) {
   auto next = args.begin();
   size_t pos = 0;
   // '%' is never a GBK trail byte: a byte search finds only real ones.
@@ -23,13 +23,13 @@ void AppendFormat(std::string& out, std::string_view format,
   out.append(format.substr(pos));
 }
 
-std::string Format(std::string_view format, std::initializer_list<std::string_view> args) {
+std::string SystemFormat(std::string_view format, std::initializer_list<std::string_view> args) {
   std::string out;
   size_t extra = 0;
   for (std::string_view a : args) extra += a.size();
   out.reserve(format.size() + extra);
-  AppendFormat(out, format, args);
+  AppendSystemFormat(out, format, args);
   return out;
 }
 
-}  // namespace ff::code
+}  // namespace ff::res
