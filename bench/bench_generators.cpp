@@ -60,6 +60,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/config_query.h"
 #include "data/embedded_sql.h"
+#include "host/config_db.h"
 #include "host/db_store.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
