@@ -81,6 +81,12 @@ class Linter {
     return true;
   }
 
+  // An optional minus and decimal digits: what sysdef.h may write bare.
+  static bool IsIntegerLiteral(std::string_view text) {
+    if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  }
+
   static std::string Trimmed(const CMemRecord& row, const std::string& caption) {
     return gbk::Trim(row.GetRef(caption));
   }
@@ -178,6 +184,10 @@ class Linter {
       if (!msgName.empty()) CheckIdentifier(where, "error message name", msgName, msgName, sink_);
       Text(where, "error message", row, kMessage, kOneLine | kLineComment | kStringLiteral);
       Text(where, "error category", row, q::CaptionCategory(), kOneLine | kLineComment);
+      if (bare && !IsIntegerLiteral(value)) {
+        sink_.Add(Severity::Error, rule::kNumberInvalid, where,
+                  FillTemplate(q::msg::ErrorValueNotNumber(), {{"Code", code}, {"Value", value}}));
+      }
       rows_.errorMacros.push_back(ErrorMacro{where, code, bare ? value : "\"" + value + "\""});
       if (!msgName.empty()) rows_.errorMacros.push_back(ErrorMacro{where, msgName, "\"" + message + "\""});
     });

@@ -138,6 +138,9 @@ const std::string& NumberMissing() {
 const std::string& NumberTooWide() {
   return FF_GBK("%What% %Code% has a number too wide for its query (\"%Number%\"): its #define gets that text");
 }
+const std::string& ErrorValueNotNumber() {
+  return FF_GBK("error code %Code% is written bare (data type 6), but its value \"%Value%\" is no number");
+}
 const std::string& ModuleMissing() {
   return FF_GBK("%What% %Code% belongs to module %Module%, which does not exist: no module source holds it");
 }

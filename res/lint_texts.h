@@ -58,6 +58,7 @@ const std::string& DuplicateNumber();      // %What% %Number% %Other%
 const std::string& DuplicateCode();        // %What% %Code% %Other%
 const std::string& NumberMissing();        // %What% %Code%
 const std::string& NumberTooWide();        // %What% %Code% %Number%
+const std::string& ErrorValueNotNumber();  // %Code% %Value%
 const std::string& ModuleMissing();        // %What% %Code% %Module%
 const std::string& ModuleIdEmpty();        // %What% %Name%
 const std::string& ModuleIdNotPositive();  // %What% %Id%

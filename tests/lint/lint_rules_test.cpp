@@ -196,7 +196,11 @@ TEST(Lint, NumbersCodesAndModules) {
       "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (10, 1001, 'A.B', '甲', 1);"
       "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (11, 1001, 'A_B', '乙', 1);"
       "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (12, NULL, 'C', '丙', 7);"
-      "INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (20, 2001, 'X', '丁', NULL);");
+      "INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (20, 2001, 'X', '丁', NULL);"
+      "INSERT INTO T471 VALUES (1, '系统', 2, 2, 0);"
+      "INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (30, '-100', 'ERR_OK', '好', '', 1, 6);"
+      "INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (31, 'E01', 'ERR_TEXT', '文', '', 1, 6);"
+      "INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (32, 'E02', 'ERR_QUOTED', '引', '', 1, 1);");
   const ff::lint::LintResult result = Lint();
   EXPECT_EQ(
       Lines(result, {"fid-duplicate-number", "fid-duplicate-code", "function-duplicate-number",
@@ -206,6 +210,9 @@ TEST(Lint, NumbersCodesAndModules) {
           "error\tfid-duplicate-code\tT151 2 FID_A\tFID code FID_A is also the code of T151 1 FID_A",
           "error\tfunction-duplicate-number\tT154 11 A_B\tFOS number 1001 is also the number of T154 10 A.B",
           "error\tfunction-duplicate-code\tT154 11 A_B\tFOS code A_B is also the code of T154 10 A.B",
+          // Found while the error codes are read, before the rules over whole tables.
+          "error\tnumber-invalid\tT470 31 ERR_TEXT\terror code ERR_TEXT is written bare (data type 6), but its "
+          "value \"E01\" is no number",
           "error\tnumber-invalid\tT151 FID_N\tFID FID_N has no number: its #define has no value",
           "error\tnumber-invalid\tT151 ********** FID_W\tFID FID_W has a number too wide for its query "
           "(\"**********\"): its #define gets that text",
