@@ -2,7 +2,6 @@
 // generated code.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -56,14 +55,7 @@ ff::FidVarInfo CCodeMaker::GetFidVarInfo(const CMemRecord& record) const {
   info.cType = texts.cType;
   info.getter = texts.getter;
   info.initValue = texts.initValue;
-  char tag[64];
-  const std::string format(texts.typeTag);
-  if (info.dataType == 6) {
-    std::snprintf(tag, sizeof tag, format.c_str(), precision, decimals);
-  } else {
-    std::snprintf(tag, sizeof tag, format.c_str(), precision);
-  }
-  info.typeTag = tag;
+  info.typeTag = res::MakeTypeTag(texts, {.precision = precision, .decimals = decimals});
 
   // FID_ZJZH_UPDATE -> prefix + ZJZH + UPDATE: every piece but the first,
   // the pieces cut at '_' as SplitStrByChar cuts them (never at a trail

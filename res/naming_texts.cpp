@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "res/system_format.h"
+
 namespace ff::res {
 
 namespace {
@@ -40,5 +42,10 @@ const FidTypeTexts& DoubleFidType() { return kDouble; }
 const WordCase& MessageStopWord() { return kMessage; }
 const WordCase& FatherIdStopWord() { return kFatherId; }
 std::span<const WordCase> MixCaseWords() { return kWords; }
+
+std::string MakeTypeTag(const FidTypeTexts& type, const TypeTagValues& values) {
+  // A format with one "%d" leaves the decimals unused.
+  return SystemFormat(type.typeTag, {std::to_string(values.precision), std::to_string(values.decimals)});
+}
 
 }  // namespace ff::res

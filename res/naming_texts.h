@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ff::res {
@@ -12,8 +13,16 @@ struct FidTypeTexts {
   std::string_view cType;      // "string"
   std::string_view getter;     // "Item"
   std::string_view initValue;  // "\"\""
-  std::string_view typeTag;    // printf format: "C%d", "I%d", "R%d.%d"
+  std::string_view typeTag;    // "C%d", "I%d", "R%d.%d": fill with MakeTypeTag
 };
+
+// The type tag of a FID: the system's "C%d", "I%d" or "R%d.%d" filled with
+// the precision and, for doubles, the decimals.
+struct TypeTagValues {
+  int precision;
+  int decimals;
+};
+std::string MakeTypeTag(const FidTypeTexts& type, const TypeTagValues& values);
 
 // Data type 1 (and every code that is not 4, 5 or 6), 4 and 5, 6.
 const FidTypeTexts& StringFidType();

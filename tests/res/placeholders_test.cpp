@@ -15,6 +15,7 @@
 #include "res/file_texts.h"
 #include "res/function_templates.h"
 #include "res/gui_texts.h"
+#include "res/naming_texts.h"
 #include "res/snippet_texts.h"
 #include "res/template_catalog.h"
 #include "res/tree_queries.h"
@@ -120,6 +121,10 @@ TEST(Placeholders, SystemFormatsAreFilledByName) {
   EXPECT_EQ(U(res::UnusedFidFound("7")), "共发现7个未使用FID！");
   EXPECT_FALSE(HasPrintfSpec(res::BlsUndefinedFidFound("1") + res::FosUndefinedFidFound("2")));
   EXPECT_FALSE(HasPrintfSpec(res::FunctionQuery(true, 21) + res::FunctionQuery(false, 1)));
+
+  EXPECT_EQ(res::MakeTypeTag(res::StringFidType(), {.precision = 20, .decimals = 0}), "C20");
+  EXPECT_EQ(res::MakeTypeTag(res::LongFidType(), {.precision = -1, .decimals = 3}), "I-1");
+  EXPECT_EQ(res::MakeTypeTag(res::DoubleFidType(), {.precision = 16, .decimals = 2}), "R16.2");
 
   namespace cp = res::codepage;
   EXPECT_EQ(cp::EditorFallbackName("me"), "./Tmpme.txt");
