@@ -14,6 +14,8 @@
 // Phases:
 //   headers        the five definition headers
 //   modules        Process.h and Process.cpp of every FOS and BLS module
+//   merge          the same over the files of an untimed plain run, with
+//                  the merge regeneration (fidforge-cli module --merge)
 //   whole          headers, then modules: a full regeneration
 //   fos-text       the text of one FOS function, repeated
 //   bls-text       the text of one BLS function, repeated
@@ -64,6 +66,7 @@
 #include "host/db_store.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
+#include "merge/source_merge.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
 #include "res/function_templates.h"
@@ -251,6 +254,28 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
   }
 }
 
+// The same as MakeModules with the merge regeneration: each Process.cpp
+// on disk is read, merged with the new generation in memory and written
+// back (unchanged bytes leave the file alone, as for a plain run).
+void MergeModules(const std::vector<ModuleJob>& jobs) {
+  for (const ModuleJob& job : jobs) {
+    CCodeMaker maker;
+    maker.SetAskAfterCompare(true);
+    maker.SetAuthor("bench");
+    maker.SetProjectName(job.module.name + " " + job.module.chineseName);
+    maker.SetValidateStyle(3);
+    maker.SetBeautify(true);
+    const std::string source = job.folder + "Process.cpp";
+    const ff::merge::MergedSource merged = ff::merge::MergeModuleSourceFile(maker, job.bls, source, job.module.id);
+    if (job.bls) {
+      maker.MakeBlsModuleHeader(job.folder + "Process.h", job.module.id, true);
+    } else {
+      maker.MakeFosModuleHeader(job.folder + "Process.h", job.module.id, true);
+    }
+    maker.WriteTextFile(source, true, merged.text);
+  }
+}
+
 // The function the single-text phases repeat: the first function of the
 // middle module of its kind. Read before the timed part.
 struct OneFunction {
@@ -393,15 +418,21 @@ int RunChild(const ChildArgs& args) {
     }
   } else {
     const bool headers = args.phase == "headers" || args.phase == "whole";
-    const bool modules = args.phase == "modules" || args.phase == "whole";
+    const bool merge = args.phase == "merge";
+    const bool modules = args.phase == "modules" || args.phase == "whole" || merge;
     const std::vector<ModuleJob> jobs = modules ? PrepareModules(out) : std::vector<ModuleJob>();
+    if (merge) MakeModules(jobs);  // the files to merge into, untimed
     if (!args.record.empty()) store->RecordTo(args.record);
     rssBefore = PeakRssKb();
     queriesBefore = store->queries;
     cpuStart = CpuSeconds();
     const auto start = Clock::now();
     if (headers) MakeHeaders(out);
-    if (modules) MakeModules(jobs);
+    if (merge) {
+      MergeModules(jobs);
+    } else if (modules) {
+      MakeModules(jobs);
+    }
     seconds = std::chrono::duration<double>(Clock::now() - start).count();
     cpu = CpuSeconds() - cpuStart;
     bytes = TreeBytes(out);
@@ -617,7 +648,8 @@ int main(int argc, char** argv) {
     DisconnectConfigDB();
   }
 
-  const std::vector<std::string> phases = {"headers", "modules", "whole", "fos-text", "bls-text", "snippet", "lint"};
+  const std::vector<std::string> phases = {"headers",  "modules", "merge",   "whole",
+                                           "fos-text", "bls-text", "snippet", "lint"};
 
   // Untimed runs that record the SQL texts of each phase.
   std::map<std::string, std::string> recorded;
@@ -639,6 +671,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> replay;
     if (phase == "whole") {
       replay = {recorded["headers"], recorded["modules"]};
+    } else if (phase == "merge") {
+      replay = {recorded["modules"]};  // the same queries as a plain run
     } else {
       replay = {recorded[phase]};
     }
