@@ -263,7 +263,7 @@ void MergeModules(const std::vector<ModuleJob>& jobs) {
     maker.SetAskAfterCompare(true);
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
-    maker.SetValidateStyle(3);
+    maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
     const std::string source = job.folder + "Process.cpp";
     const ff::merge::MergedSource merged = ff::merge::MergeModuleSourceFile(maker, job.bls, source, job.module.id);
