@@ -16,8 +16,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-MIRROR=${FIDFORGE_CI_MIRROR:-http://deb.debian.org/debian}
-SECURITY=${FIDFORGE_CI_SECURITY_MIRROR:-http://deb.debian.org/debian-security}
+# The clean root installs from the mirrors this machine's own apt uses (the
+# ones setup.sh installs from); FIDFORGE_CI_MIRROR and
+# FIDFORGE_CI_SECURITY_MIRROR name others.
+apt_site() {  # the site apt fetches the given Debian 12 suite from
+  apt-get indextargets --format '$(SITE) $(RELEASE)' 2>/dev/null |
+    awk -v suite="$1" '$2 == suite { print $1; exit }'
+}
+MIRROR=${FIDFORGE_CI_MIRROR:-$(apt_site bookworm)}
+SECURITY=${FIDFORGE_CI_SECURITY_MIRROR:-$(apt_site bookworm-security)}
 CACHE=${FIDFORGE_CI_CACHE:-/var/cache/fidforge-ci}
 ROOT=$CACHE/debian12-root
 ARCHIVES=$CACHE/apt-archives
@@ -35,6 +42,7 @@ fi
 [ -f "$deb" ] || fail "no package at $deb"
 [ "$(id -u)" -eq 0 ] || fail "needs root (debootstrap, chroot, mounts); run it as root or with sudo"
 command -v debootstrap >/dev/null || fail "debootstrap is missing (scripts/setup.sh installs it)"
+[ -n "$MIRROR" ] && [ -n "$SECURITY" ] || fail "this machine's apt names no Debian 12 (bookworm, bookworm-security) mirror; set FIDFORGE_CI_MIRROR and FIDFORGE_CI_SECURITY_MIRROR"
 version=$(dpkg-deb -f "$deb" Version)
 step "package $deb, version $version"
 
