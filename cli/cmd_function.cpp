@@ -56,7 +56,7 @@ int RunFunction(Context& context, const FunctionOptions& options) {
   } catch (const QueryError& error) {
     throw error.Within("cannot generate " + what);
   }
-  const std::string path = gbk::FromUtf8(options.out);
+  const std::string& path = options.out;  // the system's bytes
   return DeliverCode(maker, made, text, what, path, [&] {
     bls ? maker.MakeBlsFunctionFile(path, options.module, context.options.force, code)
         : maker.MakeFosFunctionFile(path, options.module, context.options.force, code);

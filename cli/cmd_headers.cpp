@@ -34,7 +34,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   // An unchanged header is left alone without a question.
   maker.SetAskAfterCompare(true);
 
-  std::string folder = gbk::FromUtf8(outUtf8);
+  std::string folder = outUtf8;  // paths stay the system's bytes
   if (folder.empty()) folder = ".";
   if (folder.back() != '/') folder += '/';
   if (!MakeOutputFolder(folder)) return kFailure;
@@ -50,7 +50,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
     }
     const FileOutcome outcome = maker.LastFileOutcome();
     if (outcome == FileOutcome::Declined) declined = true;
-    PrintLine(std::string(FileOutcomeWord(outcome)) + ": " + path);
+    PrintPathLine(FileOutcomeWord(outcome), path);
   }
   return declined ? kDeclined : kOk;
 }

@@ -70,7 +70,7 @@ std::string JoinPath(std::string folder, const std::string& name) {
 
 enum class ModuleResult { Done, FileError, MergeRefused };
 
-// Writes Process.h, then Process.cpp, of one module into `folder` (GBK).
+// Writes Process.h, then Process.cpp, of one module into `folder` (the system's bytes).
 // A merge is made in memory first: when it is refused, neither file is
 // touched. File errors and refusals are already reported.
 ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module, const std::string& folder,
@@ -108,7 +108,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module,
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
     declined |= sourceDeclined;
     if (merge && !sourceDeclined) {
-      PrintLine("merged: " + source + ": " +
+      PrintLine("merged: " + gbk::FromUtf8(source) + ": " +
                 (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file")));
     }
   } catch (const CFileException&) {
@@ -121,7 +121,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
   if (!context.Connect()) return kFailure;
   const bool bls = options.kind == "bls";
   const std::vector<ModuleRow> modules = ReadModules(bls);
-  const std::string out = gbk::FromUtf8(options.out);
+  const std::string& out = options.out;  // paths stay the system's bytes
   bool declined = false;
 
   if (!options.all) {

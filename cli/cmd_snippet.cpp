@@ -35,7 +35,7 @@ int RunSnippet(Context& context, const SnippetOptions& options) {
   } catch (const QueryError& error) {
     throw error.Within("cannot generate the snippet of " + what);
   }
-  const std::string path = gbk::FromUtf8(options.out);
+  const std::string& path = options.out;  // the system's bytes
   return DeliverCode(maker, made, text, what, path,
                      [&] { maker.WriteTextFile(path, context.options.force, text); });
 }

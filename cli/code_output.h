@@ -38,15 +38,15 @@ inline void WriteCode(const std::string& gbkText) {
   std::fflush(stdout);
 }
 
-// Creates the output folder `folder` (GBK) and its parents when missing, so
+// Creates the output folder `folder` (the system's bytes) and its parents when missing, so
 // that a first run in a fresh checkout works (not under --check). False
 // when that failed (reported).
 inline bool MakeOutputFolder(const std::string& folder) {
   if (Output().check) return true;  // a check writes nothing, folders included
   std::error_code error;
-  std::filesystem::create_directories(gbk::ToUtf8(folder.empty() ? std::string(".") : folder), error);
+  std::filesystem::create_directories(folder.empty() ? std::string(".") : folder, error);
   if (error) {
-    PrintError("cannot create the folder " + folder + ": " + gbk::FromUtf8(error.message()));
+    PrintError("cannot create the folder " + gbk::FromUtf8(folder) + ": " + gbk::FromUtf8(error.message()));
     return false;
   }
   return true;
@@ -56,14 +56,14 @@ inline bool MakeOutputFolder(const std::string& folder) {
 // overwrite gives kDeclined.
 inline int TellFileOutcome(const CCodeMaker& maker, const std::string& path) {
   const FileOutcome outcome = maker.LastFileOutcome();
-  PrintLine(std::string(FileOutcomeWord(outcome)) + ": " + path);
+  PrintPathLine(FileOutcomeWord(outcome), path);
   return outcome == FileOutcome::Declined ? kDeclined : kOk;
 }
 
 // The text of one function or snippet, `made` by `maker`: a failure, or no
 // text at all (nothing has that code), is an error naming `what`. Otherwise
 // the text goes to standard output, or `writeFile` writes it to `path`
-// (GBK; empty: standard output); a file error was reported by the writer.
+// (the system's bytes; empty: standard output); a file error was reported by the writer.
 template <class WriteFile>
 int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, const std::string& what,
                 const std::string& path, WriteFile writeFile) {

@@ -53,6 +53,9 @@ bool RegisterCommand(int order, CommandSetup setup);
 void PrintLine(const std::string& gbk);       // stdout
 void PrintUtf8Line(const std::string& utf8);  // stdout, text that is UTF-8 already
 void PrintError(const std::string& gbk);      // stderr, "fidforge-cli: " prefix
+// "<word>: <path>" on stdout; the path is the system's bytes, printed as
+// they are.
+void PrintPathLine(const std::string& word, const std::string& path);
 
 }  // namespace ff::cli
 

@@ -78,6 +78,10 @@ void PrintUtf8Line(const std::string& utf8) {
   Write(stdout, line);
 }
 
+void PrintPathLine(const std::string& word, const std::string& path) {
+  Write(stdout, word + ": " + path + "\n");
+}
+
 void PrintError(const std::string& gbk) {
   std::string line = "fidforge-cli: " + gbk::ToUtf8(gbk);
   line += '\n';

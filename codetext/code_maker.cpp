@@ -15,10 +15,10 @@
 
 namespace {
 
-// True when the file at `path` (GBK) can be opened for reading. A folder
+// True when the file at `path` (the system's bytes) can be opened for reading. A folder
 // opens, but it is no file to read.
 bool Readable(const std::string& path) {
-  int fd = ::open(ff::gbk::ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat st {};
   const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
@@ -39,7 +39,7 @@ std::string CCodeMaker::Spaces(int n) {
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
   if (!Readable(path)) return true;
-  return ff::UI().AskYesNo(ff::res::OverwriteQuestion(path));
+  return ff::UI().AskYesNo(ff::res::OverwriteQuestion(ff::gbk::FromUtf8(path)));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {

@@ -169,7 +169,7 @@ OutputOptions& Output() {
 
 GenFile::GenFile(std::string path) : path_(std::move(path)) {
   buffer_.reserve(kBufferSize);
-  target_ = gbk::ToUtf8(path_);
+  target_ = path_;  // the system's bytes, as the caller got them
 
   struct stat st {};
   if (::lstat(target_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {

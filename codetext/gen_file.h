@@ -28,7 +28,8 @@ OutputOptions& Output();
 
 class GenFile {
  public:
-  // Opens a temporary file beside `path`. Throws CFileException.
+  // Opens a temporary file beside `path` (the system's bytes: UTF-8 on
+  // Linux, never GBK). Throws CFileException.
   explicit GenFile(std::string path);
   ~GenFile();  // discards the temporary file unless committed
   GenFile(const GenFile&) = delete;

@@ -99,8 +99,9 @@ CRoutineComment::CRoutineComment() = default;
 CRoutineComment::~CRoutineComment() = default;
 
 void CRoutineComment::SetFileName(const std::string& path) {
-  size_t slash = path.rfind('/');  // '/' is never a GBK trail byte
-  fileName_ = slash == std::string::npos ? path : path.substr(slash + 1);
+  // The path is the system's (UTF-8); the comment shows its name in GBK.
+  size_t slash = path.rfind('/');
+  fileName_ = gbk::FromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
   version_ = GetFileVersion(path);
   if (version_.empty()) version_ = res::DefaultVersion();
 }

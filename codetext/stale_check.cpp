@@ -59,13 +59,13 @@ FileOutcome CompareWithTarget(const std::string& path, const std::function<void(
   ScratchFolder scratch(path);
   const std::string made = scratch.Path() + "/generated";
   {
-    GenFile file(gbk::FromUtf8(made));
+    GenFile file(made);  // paths are the system's bytes
     write(file);
     file.Commit();
   }
   std::string fresh, current;
   ReadAll(made, path, fresh);
-  const bool same = ReadAll(gbk::ToUtf8(path), path, current) && current == fresh;
+  const bool same = ReadAll(path, path, current) && current == fresh;
   if (same) return FileOutcome::Unchanged;
   ++Output().wouldChange;
   return FileOutcome::WouldChange;

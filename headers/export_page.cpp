@@ -7,6 +7,9 @@
 #include "host/user_interface.h"
 #include "module/host_app.h"
 #include "res/control_ids.h"
+#include "module/output_folder.h"
+#include "modulecode/code_page.h"
+#include "res/desktop_texts.h"
 #include "res/gui_texts.h"
 
 namespace ctl = ff::res::ctl;
@@ -17,11 +20,11 @@ CPageExport::~CPageExport() = default;
 
 void CPageExport::DoDataExchange(CDataExchange* pDX) {
   DDX_Check(pDX, ctl::exporting::kNoPrompt, m_bOverWrite);
-  DDX_Text(pDX, ctl::exporting::kBlsDefFile, m_strBlsDefFile);
-  DDX_Text(pDX, ctl::exporting::kFolder, m_strPath);
-  DDX_Text(pDX, ctl::exporting::kFidDefFile, m_strFidDefFile);
-  DDX_Text(pDX, ctl::exporting::kFosDefFile, m_strFosDefFile);
-  DDX_Text(pDX, ctl::exporting::kSysDefFile, m_strSysDefFile);
+  DDX_Path(pDX, ctl::exporting::kBlsDefFile, m_strBlsDefFile);
+  DDX_Path(pDX, ctl::exporting::kFolder, m_strPath);
+  DDX_Path(pDX, ctl::exporting::kFidDefFile, m_strFidDefFile);
+  DDX_Path(pDX, ctl::exporting::kFosDefFile, m_strFosDefFile);
+  DDX_Path(pDX, ctl::exporting::kSysDefFile, m_strSysDefFile);
 }
 
 void CPageExport::MessageMap() {
@@ -34,18 +37,18 @@ void CPageExport::MessageMap() {
 bool CPageExport::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   m_bOverWrite = ff::IsSwitchOn(theReg.GetReg("FixFilesOverWrite"));
-  m_strPath = ff::gui::StartFolder(theReg.GetReg("FixPath"));
+  m_strPath = ff::gui::StartFolder(theReg.GetPath("FixPath"));
   RebuildPaths();
   return true;
 }
 
 void CPageExport::RebuildPaths() {
-  const std::string folder = m_strPath.empty() ? std::string(".") : m_strPath;
-  m_strFidDefFile = folder + "/" + "fiddef.h";
-  m_strFosDefFile = folder + "/" + "fosdef.h";
-  m_strBlsDefFile = folder + "/" + "blsdef.h";
-  m_strFixDefFile = folder + "/" + "fixdef.h";
-  m_strSysDefFile = folder + "/" + "sysdef.h";
+  const std::string folder = ff::gui::AbsoluteFolder(m_strPath);
+  m_strFidDefFile = ff::gui::FileInFolder(folder, "fiddef.h");
+  m_strFosDefFile = ff::gui::FileInFolder(folder, "fosdef.h");
+  m_strBlsDefFile = ff::gui::FileInFolder(folder, "blsdef.h");
+  m_strFixDefFile = ff::gui::FileInFolder(folder, "fixdef.h");
+  m_strSysDefFile = ff::gui::FileInFolder(folder, "sysdef.h");
   UpdateData(false);
 }
 
@@ -55,9 +58,12 @@ void CPageExport::OnFolderChanged() {
 }
 
 void CPageExport::OnChooseFolder() {
-  const std::optional<std::string> picked = ff::UI().BrowseForFolder(ff::res::gui::FolderBrowserTitle());
-  // Cancelling empties the folder; the paths then lie in ".".
-  m_strPath = picked.value_or(std::string());
+  // The browser opens at the folder of the edit; cancelling keeps it.
+  UpdateData(true);
+  const std::optional<std::string> picked =
+      ff::UI().BrowseForFolderFrom(ff::res::gui::FolderBrowserTitle(), ff::gui::AbsoluteFolder(m_strPath));
+  if (!picked || picked->empty()) return;
+  m_strPath = ff::gui::AbsoluteFolder(*picked);
   RebuildPaths();
 }
 
@@ -69,25 +75,30 @@ void CPageExport::OnOK() {
     ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
     return;
   }
+  UpdateData(true);
+  if (!ReadyToWrite()) return;
   ConfigSnapshot snapshot;
   try {
-    UpdateData(true);
     // A file the user declines is skipped; the next one is still written.
-    m_CodeMaker.MakeFidDefFile(m_strFidDefFile, m_bOverWrite);
-    m_CodeMaker.MakeFixDefFile(m_strFixDefFile, m_bOverWrite);
-    m_CodeMaker.MakeBlsDefFile(m_strBlsDefFile, m_bOverWrite);
-    m_CodeMaker.MakeFosDefFile(m_strFosDefFile, m_bOverWrite);
-    m_CodeMaker.MakeSysDefFile(m_strSysDefFile, m_bOverWrite);
-    ff::UI().ShowMessage(ff::res::gui::ExportSummary({.fixdef = m_strFixDefFile,
-                                                      .fiddef = m_strFidDefFile,
-                                                      .fosdef = m_strFosDefFile,
-                                                      .blsdef = m_strBlsDefFile,
-                                                      .sysdef = m_strSysDefFile}));
-    theReg.Write("FixPath", m_strPath);
-    theReg.Write("FidDefFile", m_strFidDefFile);
-    theReg.Write("FOSDefFile", m_strFosDefFile);
-    theReg.Write("BLSDefFile", m_strBlsDefFile);
-    theReg.Write("SysDefFile", m_strSysDefFile);
+    const bool fid = m_CodeMaker.MakeFidDefFile(m_strFidDefFile, m_bOverWrite);
+    const bool fix = m_CodeMaker.MakeFixDefFile(m_strFixDefFile, m_bOverWrite);
+    const bool bls = m_CodeMaker.MakeBlsDefFile(m_strBlsDefFile, m_bOverWrite);
+    const bool fos = m_CodeMaker.MakeFosDefFile(m_strFosDefFile, m_bOverWrite);
+    const bool sys = m_CodeMaker.MakeSysDefFile(m_strSysDefFile, m_bOverWrite);
+    // The files written, and apart the ones the user chose to keep, in the
+    // order of the page's summary.
+    ff::UI().ShowReport(CPageCode::WrittenSummary(ff::res::desktop::ExportSummaryHead(),
+                                                  {{m_strFixDefFile, fix},
+                                                   {m_strFidDefFile, fid},
+                                                   {m_strFosDefFile, fos},
+                                                   {m_strBlsDefFile, bls},
+                                                   {m_strSysDefFile, sys}}),
+                        ff::gui::AbsoluteFolder(m_strPath));
+    theReg.WritePath("FixPath", ff::gui::AbsoluteFolder(m_strPath));
+    theReg.WritePath("FidDefFile", m_strFidDefFile);
+    theReg.WritePath("FOSDefFile", m_strFosDefFile);
+    theReg.WritePath("BLSDefFile", m_strBlsDefFile);
+    theReg.WritePath("SysDefFile", m_strSysDefFile);
     theReg.Write("FixFilesOverWrite", ff::SwitchText(m_bOverWrite));
   } catch (const CFileException& error) {
     // Already reported by the generator; reported once more and dropped.
@@ -97,6 +108,21 @@ void CPageExport::OnOK() {
     error.ReportError();
   }
   CPropertyPage::OnOK();
+}
+
+bool CPageExport::ReadyToWrite() const {
+  if (m_strPath.empty()) return ff::gui::ReadyToWrite(m_strPath);  // says the folder is empty
+  for (const std::string* path :
+       {&m_strFidDefFile, &m_strFixDefFile, &m_strBlsDefFile, &m_strFosDefFile, &m_strSysDefFile}) {
+    if (path->empty()) {
+      ff::UI().ShowMessage(ff::code::Format(ff::res::desktop::FileNameEmpty(), {ff::res::desktop::HeaderFileWhat()}));
+      return false;
+    }
+    const size_t slash = path->rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".") : path->substr(0, slash + 1);
+    if (!ff::gui::ReadyToWrite(ff::gui::AbsoluteFolder(folder))) return false;
+  }
+  return true;
 }
 
 void CPageExport::OnCancel() { CPropertyPage::OnCancel(); }

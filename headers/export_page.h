@@ -12,7 +12,8 @@ class CPageExport : public CPropertyPage {
   CPageExport();
   ~CPageExport() override;
 
-  // The fields (GBK), in the page's order.
+  // The fields, in the page's order. Paths are the system's bytes (UTF-8),
+  // never GBK.
   std::string m_strFixDefFile;  // shown by no control
   bool m_bOverWrite = false;    // check box 9033: overwrite without a question
   std::string m_strBlsDefFile;  // edit 9017
@@ -34,6 +35,10 @@ class CPageExport : public CPropertyPage {
   void OnCancel() override;
 
  private:
-  // The five paths from the folder ("." when empty); then shows the fields.
+  // Before the export: the folder is set and every file's folder exists
+  // (made if the user agrees); says what is missing otherwise.
+  bool ReadyToWrite() const;
+  // The five paths from the folder, as full paths (none when the folder is
+  // empty: it is asked for at OK); then shows the fields.
   void RebuildPaths();
 };

@@ -4,13 +4,13 @@
 #include "host/user_interface.h"
 
 CFileException::CFileException(std::string fileName, std::string reason)
-    : std::runtime_error(ff::gbk::ToUtf8(fileName + ": " + reason)),
+    : std::runtime_error(fileName + ": " + ff::gbk::ToUtf8(reason)),
       fileName_(std::move(fileName)),
       reason_(std::move(reason)) {}
 
 std::string CFileException::Message() const {
   if (fileName_.empty()) return reason_;
-  return fileName_ + ": " + reason_;
+  return ff::gbk::FromUtf8(fileName_) + ": " + reason_;
 }
 
 void CFileException::ReportError() const { ff::UI().ReportFileError(*this); }

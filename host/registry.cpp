@@ -22,6 +22,18 @@ void CKestrelReg::Write(const std::string& name, const std::string& value) {
   settings.setValue(Key(name), QString::fromUtf8(ff::gbk::ToUtf8(value)));
 }
 
+void CKestrelReg::WritePath(const std::string& name, const std::string& path) {
+  QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
+  settings.setValue(Key(name), QString::fromLocal8Bit(path.c_str()));
+}
+
+std::string CKestrelReg::GetPath(const std::string& name) const {
+  QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
+  QVariant value = settings.value(Key(name));
+  if (!value.isValid()) return {};
+  return value.toString().toLocal8Bit().toStdString();
+}
+
 std::string CKestrelReg::GetReg(const std::string& name) const {
   QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
   QVariant value = settings.value(Key(name));

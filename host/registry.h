@@ -10,6 +10,9 @@ class CKestrelReg {
   void Write(const std::string& name, const std::string& value);
   // The stored value (GBK); a missing value reads as the empty text.
   std::string GetReg(const std::string& name) const;
+  // A path value: the system's bytes, stored and read back as they are.
+  void WritePath(const std::string& name, const std::string& path);
+  std::string GetPath(const std::string& name) const;
 };
 
 extern CKestrelReg theReg;

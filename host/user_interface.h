@@ -24,8 +24,17 @@ class UserInterface {
   virtual void EndWaitCursor() {}
   // The folder browser; nullopt when cancelled.
   virtual std::optional<std::string> BrowseForFolder(const std::string& title) { return std::nullopt; }
-  // Opens a file with the user's default application.
-  virtual void OpenWithDefaultApp(const std::string& path) {}
+  // The folder browser opened at `start` (the system's bytes, may be "");
+  // the folder picked is the system's bytes too.
+  virtual std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) {
+    return BrowseForFolder(title);
+  }
+  // Opens a file or folder (the system's bytes) with the user's default
+  // application; false when none could be started.
+  virtual bool OpenWithDefaultApp(const std::string& path) { return false; }
+  // The report of a generation into `folder` (the system's bytes): a
+  // message that also offers to open the folder.
+  virtual void ShowReport(const std::string& text, const std::string& folder) { ShowMessage(text); }
 };
 
 // The process-wide user interface (a console one until another is set).

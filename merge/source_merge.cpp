@@ -18,17 +18,17 @@ namespace {
 // Reads the whole file; false when there is none. Throws MergeRefused when
 // it exists but cannot be read.
 bool ReadOld(const std::string& path, std::string& bytes) {
-  const std::string native = gbk::ToUtf8(path);
+  const std::string& native = path;  // the system's bytes
   struct stat st {};
   if (::stat(native.c_str(), &st) != 0) {
     if (errno == ENOENT) return false;
-    throw MergeRefused(path + ": " + gbk::FromUtf8(std::strerror(errno)));
+    throw MergeRefused(gbk::FromUtf8(path) + ": " + gbk::FromUtf8(std::strerror(errno)));
   }
-  if (!S_ISREG(st.st_mode)) throw MergeRefused(path + ": not a regular file");
+  if (!S_ISREG(st.st_mode)) throw MergeRefused(gbk::FromUtf8(path) + ": not a regular file");
   std::ifstream in(native, std::ios::binary);
-  if (!in) throw MergeRefused(path + ": " + gbk::FromUtf8(std::strerror(errno)));
+  if (!in) throw MergeRefused(gbk::FromUtf8(path) + ": " + gbk::FromUtf8(std::strerror(errno)));
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) throw MergeRefused(path + ": cannot be read");
+  if (in.bad()) throw MergeRefused(gbk::FromUtf8(path) + ": cannot be read");
   return true;
 }
 
@@ -39,12 +39,12 @@ bool IsUtf8InGbk(const std::string& bytes) { return gbk::ToUtf8(gbk::FromUtf8(by
 std::string AsGbk(const std::string& path, const std::string& bytes, bool utf8) {
   if (utf8) {
     if (!IsUtf8InGbk(bytes)) {
-      throw MergeRefused(path + ": not UTF-8 text that GBK can hold (written with --encoding gbk?); not merged");
+      throw MergeRefused(gbk::FromUtf8(path) + ": not UTF-8 text that GBK can hold (written with --encoding gbk?); not merged");
     }
     return gbk::FromUtf8(bytes);
   }
   if (!gbk::IsAscii(bytes) && IsUtf8InGbk(bytes)) {
-    throw MergeRefused(path + ": UTF-8 text (written with --encoding utf-8?); not merged as GBK");
+    throw MergeRefused(gbk::FromUtf8(path) + ": UTF-8 text (written with --encoding utf-8?); not merged as GBK");
   }
   return bytes;
 }
@@ -76,10 +76,10 @@ MergedSource MergeModuleSourceFile(CCodeMaker& maker, bool bls, const std::strin
   try {
     result.text = MergeModuleSource(old, fresh, result.report);
   } catch (const DamagedFile& damage) {
-    throw MergeRefused(path + ":" + std::to_string(damage.Line()) + ": " + damage.what() +
+    throw MergeRefused(gbk::FromUtf8(path) + ":" + std::to_string(damage.Line()) + ": " + damage.what() +
                        "; not merged, the file is left as it was");
   } catch (const std::runtime_error& error) {
-    throw MergeRefused(path + ": " + error.what() + "; not merged, the file is left as it was");
+    throw MergeRefused(gbk::FromUtf8(path) + ": " + error.what() + "; not merged, the file is left as it was");
   }
   return result;
 }

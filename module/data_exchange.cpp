@@ -74,6 +74,17 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
   }
 }
 
+void DDX_Path(CDataExchange* pDX, int id, std::string& value) {
+  QWidget* w = pDX->Control(id);
+  if (!w) return;
+  if (pDX->m_bSaveAndValidate) {
+    QString text;
+    if (ReadText(w, text)) value = ff::gui::PathFromQ(text);
+  } else {
+    WriteText(w, ff::gui::PathToQ(value));
+  }
+}
+
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
   std::string text = std::to_string(value);
   DDX_Text(pDX, id, text);

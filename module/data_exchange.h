@@ -31,6 +31,8 @@ class CDataExchange {
 
 // Edit (single or multi-line), editable combo box (its edit text) or label.
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+// Edit holding a path: `value` is the system's bytes (see PathToQ).
+void DDX_Path(CDataExchange* pDX, int id, std::string& value);
 // Number in an edit ("%d"); unreadable text reads as 0.
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 // Check box: true = checked.

@@ -6,6 +6,7 @@
 #include "module/main_sheet.h"
 #include "module/client_module.h"
 #include "module/property_sheet.h"
+#include "module/qt_translations.h"
 #include "module/qt_user_interface.h"
 #include "res/gui_texts.h"
 
@@ -21,6 +22,7 @@ Proc HostFunction(const char* name) {
 }
 
 void OpenModule() {
+  ff::gui::InstallQtTranslations();
   CLoginDlg login(nullptr);
   login.DoModal();  // a failed or cancelled login opens the sheet all the same
   CMainSheet sheet("", nullptr, 1);

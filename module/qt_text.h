@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include <QFile>
 #include <QString>
 
 #include "host/gbk_text.h"
@@ -26,5 +27,12 @@ inline std::string FromQ(const QString& text) {
 inline QString FromUtf8(const std::string& utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// Paths are the system's bytes (UTF-8 on Linux) from the dialog to open();
+// they never pass through GBK, which lacks most of the world's letters.
+inline QString PathToQ(const std::string& path) {
+  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+inline std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace ff::gui

@@ -4,10 +4,13 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include "host/file_error.h"
+#include "module/output_folder.h"
 #include "module/qt_text.h"
+#include "res/desktop_texts.h"
 
 namespace ff::gui {
 
@@ -52,7 +55,10 @@ bool QtUserInterface::AskYesNo(const std::string& question) {
 
 void QtUserInterface::ReportFileError(const CFileException& error) {
   SuspendWait();
-  QMessageBox box(QMessageBox::Warning, Title(), ToQ(error.Message()), QMessageBox::Ok, Owner());
+  // The file's name as the system spells it (GBK lacks most letters).
+  const QString name = PathToQ(error.FileName());
+  const QString text = name.isEmpty() ? ToQ(error.Reason()) : name + QStringLiteral(": ") + ToQ(error.Reason());
+  QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Ok, Owner());
   box.exec();
   ResumeWait();
 }
@@ -69,15 +75,29 @@ void QtUserInterface::EndWaitCursor() {
 }
 
 std::optional<std::string> QtUserInterface::BrowseForFolder(const std::string& title) {
-  SuspendWait();
-  const QString dir = QFileDialog::getExistingDirectory(nullptr, ToQ(title), QString());
-  ResumeWait();
-  if (dir.isEmpty()) return std::nullopt;
-  return FromQ(dir);
+  return BrowseForFolderFrom(title, std::string());
 }
 
-void QtUserInterface::OpenWithDefaultApp(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(path)));
+std::optional<std::string> QtUserInterface::BrowseForFolderFrom(const std::string& title, const std::string& start) {
+  SuspendWait();
+  const QString dir = QFileDialog::getExistingDirectory(Owner(), ToQ(title), PathToQ(start));
+  ResumeWait();
+  if (dir.isEmpty()) return std::nullopt;
+  return PathFromQ(dir);
+}
+
+bool QtUserInterface::OpenWithDefaultApp(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQ(path)));
+}
+
+void QtUserInterface::ShowReport(const std::string& text, const std::string& folder) {
+  SuspendWait();
+  QMessageBox box(QMessageBox::Information, Title(), ToQ(text), QMessageBox::Ok, Owner());
+  QPushButton* open = box.addButton(ToQ(ff::res::desktop::OpenFolderButton()), QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+  ResumeWait();
+  if (box.clickedButton() == open) OpenFolder(folder);
 }
 
 QtUserInterface& QtUI() {

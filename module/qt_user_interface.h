@@ -19,7 +19,9 @@ class QtUserInterface : public ff::UserInterface {
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
-  void OpenWithDefaultApp(const std::string& path) override;
+  std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) override;
+  bool OpenWithDefaultApp(const std::string& path) override;
+  void ShowReport(const std::string& text, const std::string& folder) override;
 
   // The message box title: the application's display name.
   static QString Title();

@@ -21,12 +21,12 @@ namespace mod = ff::res::module;
 
 namespace {
 
-// "\n\ta,\n\tb。"
+// "\n\ta,\n\tb。" (paths are the system's bytes; the message is GBK)
 std::string FileList(const std::vector<std::string>& paths) {
   std::string list;
   for (size_t i = 0; i < paths.size(); ++i) {
     if (i > 0) list += texts::FileListSeparator();
-    list += texts::FileListItem(paths[i]);
+    list += texts::FileListItem(ff::gbk::FromUtf8(paths[i]));
   }
   return list + texts::FileListEnd();
 }
@@ -102,15 +102,20 @@ void CPageCode::OnModulePicked() {
   }
 }
 
-std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
-                               const std::string& testHeadFile) {
+std::string CPageCode::WrittenSummary(const std::string& head, const std::vector<FileResult>& files) {
   std::vector<std::string> written;
   for (const FileResult& f : files)
     if (f.written) written.push_back(f.path);
-  std::string text = texts::CodeFilesHead(bls);
+  std::string text = head;
   text += written.empty() ? texts::NoFileGenerated() : FileList(written) + texts::FilesGenerated();
   for (const FileResult& f : files)
-    if (!f.written) text += texts::DeclinedFileKept(f.path);
+    if (!f.written) text += texts::DeclinedFileKept(ff::gbk::FromUtf8(f.path));
+  return text;
+}
+
+std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
+                               const std::string& testHeadFile) {
+  std::string text = WrittenSummary(texts::CodeFilesHead(bls), files);
   std::vector<std::string> tests;
   for (const std::string* p : {&testCppFile, &testHeadFile})
     if (!p->empty()) tests.push_back(*p);
@@ -121,6 +126,7 @@ std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, c
 void CPageCode::OnOK() {
   ff::WaitCursor wait;
   if (!CheckLoggedIn()) return;
+  if (!ReadyToWriteModuleFiles()) return;
   m_strModuleName = ff::gbk::Trim(m_recModule.GetRef(mod::CaptionModuleChineseName()));
   UpdateData(false);
   CCommentSettings settings;
@@ -169,6 +175,6 @@ void CPageCode::OnOK() {
   theReg.Write("ModuleKeepHandCode", ff::SwitchText(m_bKeepHandCode));
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
-  ff::UI().ShowMessage(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport);
+  ff::UI().ShowReport(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport, m_strPath);
   CPropertyPage::OnOK();
 }

@@ -37,6 +37,9 @@ class CPageCode : public CModuleFilesPage {
     std::string path;
     bool written = false;  // false: the user declined to overwrite it
   };
+  // `head`, the files written, then one line per file the user kept (the
+  // export page's summary too). Paths are the system's bytes.
+  static std::string WrittenSummary(const std::string& head, const std::vector<FileResult>& files);
   static std::string Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
                              const std::string& testHeadFile);
 

@@ -25,6 +25,7 @@ class CModuleFilesPage : public CPropertyPage {
   bool m_bModuleNeed = false;     // check 9021: fill in the module file names
   bool m_bOverWrite = false;      // check 9033: overwrite without a question
   bool m_bTestNeed = false;       // check 9027: fill in the test file names
+  // Paths are the system's bytes (UTF-8), never GBK.
   std::string m_strPath;          // edit 9013: the folder
   std::string m_strCppFile;       // edit 9023
   std::string m_strHeadFile;      // edit 9030
@@ -49,10 +50,14 @@ class CModuleFilesPage : public CPropertyPage {
   static void OfferLogin();
   // Shows the not-logged-in message when there is no connection.
   static bool CheckLoggedIn();
-  // The start values: the folder (stored, else the program's folder, else
-  // "."), the four switches, the names of the switches that are on and the
+  // The start values: the folder (stored, else the user's output folder),
+  // the four switches, the names of the switches that are on and the
   // kind. The stored file names are not consulted. Nothing is shown yet.
   void ReadFolderAndSwitches();
+  // Before OK writes the module files: the folder is set, both names are
+  // set, and their folders exist (made if the user agrees). Says what is
+  // missing and returns false otherwise.
+  bool ReadyToWriteModuleFiles() const;
   // The registry values, after a successful OK.
   void StoreValues() const;
 

@@ -18,7 +18,6 @@ const std::string& SingleTestHeaderName() { return FF_GBK("ProcessTestTmp.h"); }
 const std::string& SingleTestSourceName() { return FF_GBK("ProcessTestTmp.cpp"); }
 const std::string& PreviewHeaderName() { return FF_GBK("processTmp.h"); }
 const std::string& EditorFileName() { return FF_GBK("Tmp.txt"); }
-std::string EditorFallbackName(std::string_view author) { return SystemFormat(FF_GBK("./Tmp%s.txt"), {author}); }
 
 const std::string& CodeFilesHead(bool bls) { return bls ? FF_GBK("BLS代码文件：") : FF_GBK("FOS代码文件："); }
 std::string FileListItem(std::string_view path) { return SystemFormat(FF_GBK("\n\t%s"), {path}); }

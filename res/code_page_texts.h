@@ -26,8 +26,6 @@ const std::string& SingleTestSourceName();  // "ProcessTestTmp.cpp"
 // preview is built, and the file handed to the editor.
 const std::string& PreviewHeaderName();  // "processTmp.h"
 const std::string& EditorFileName();     // "Tmp.txt"
-// Without a temporary folder the editor file is "./Tmp%s.txt" with the author.
-std::string EditorFallbackName(std::string_view author);
 
 // The summary of the module code page. It names only the files written:
 //   <head> <item>,<item><list end><generated>     (some written)

@@ -12,6 +12,7 @@ PACKAGES=(
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth
   help2man librsvg2-bin desktop-file-utils debootstrap bash-completion
+  qt6-translations-l10n xdotool imagemagick x11-apps
 )
 
 missing=()

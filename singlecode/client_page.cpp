@@ -67,5 +67,7 @@ void CPageCodeClientSingle::OnOK() {
   UpdateData(false);
   StoreValues();
   ff::UI().ShowMessage(ff::res::codepage::SnippetSettingsSaved(
-      m_bBLS, {.folder = m_strPath, .header = m_strHeadFile, .source = m_strCppFile}));
+      m_bBLS, {.folder = ff::gbk::FromUtf8(m_strPath),
+                .header = ff::gbk::FromUtf8(m_strHeadFile),
+                .source = ff::gbk::FromUtf8(m_strCppFile)}));
 }

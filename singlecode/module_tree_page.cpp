@@ -12,12 +12,14 @@
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/registry.h"
+#include "host/temp_folder.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/control_ids.h"
+#include "res/desktop_texts.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -64,7 +66,12 @@ void CModuleTreePage::MessageMap() {
   OnCommand(ctl::tree::kEdit, [this] { OnEdit(); });
   OnCommand(ctl::tree::kPlain, [this] { OnCodeStyle(0); });
   OnCommand(ctl::tree::kBeautify, [this] { OnCodeStyle(1); });
-  // Changes of the preview text have no action.
+  // Changes of the preview text have no action. Tab leaves the preview, as
+  // it leaves every other control.
+  if (auto* preview = Control<QPlainTextEdit>(ctl::tree::kPreview)) {
+    preview->setTabChangesFocus(true);
+    new ff::gui::CppHighlighter(preview->document());  // owned by the document
+  }
   if (auto* tree = Control<CKestrelTreeCtrl>(ctl::tree::kTree))
     QObject::connect(tree, &CKestrelTreeCtrl::SelectionChanged, this, [this] { RefreshPreview(); });
 }
@@ -123,8 +130,10 @@ void CModuleTreePage::SwitchMode(bool bls) {
   if (m_bBLS == bls) return;
   m_bBLS = bls;
   m_nKind = bls ? 1 : 0;
-  // The preview stays: it still shows the function last picked.
+  // The tree is refilled with nothing picked: the preview of a function of
+  // the other kind would only mislead.
   m_strSelect.clear();
+  m_strPreview.clear();
   UpdateData(false);
   FillModuleTree();
   theReg.Write("ModuleSelectBLS", ff::SwitchText(bls));
@@ -169,15 +178,11 @@ void CModuleTreePage::OfferLoginAndReadCodeStyle() {
 
 // --- preview actions ----------------------------------------------------------
 
-std::string CModuleTreePage::TempFolderFile(const std::string& name) {
-  const QString folder = QDir::tempPath();
-  return folder.isEmpty() ? std::string() : InFolder(ff::gui::FromQ(folder), name);
-}
-
-std::string CModuleTreePage::EditorFilePath(const std::string& author) {
-  const std::string path = TempFolderFile(names::EditorFileName());
-  if (!path.empty()) return path;
-  return names::EditorFallbackName(author);
+bool CModuleTreePage::TempFolderFile(const std::string& name, std::string& path, std::string& error) {
+  std::string folder;
+  if (!ff::UserTempFolder(folder, error)) return false;
+  path = InFolder(folder, name);
+  return true;
 }
 
 void CModuleTreePage::OnCopy() {
@@ -198,17 +203,23 @@ void CModuleTreePage::OnCopy() {
 
 void CModuleTreePage::OnEdit() {
   UpdateData(true);
-  CCommentSettings settings;
-  const std::string path = EditorFilePath(settings.GetAuthor());
+  std::string path, error;
+  if (!TempFolderFile(names::EditorFileName(), path, error)) {
+    ff::UI().ShowMessage(error);
+    return;
+  }
   try {
+    // The file is for a person on this system: in the system's encoding
+    // and line ends, as the clipboard has it. Generated files stay GBK.
     ff::GenFile file(path);
-    file.Write(m_strPreview);
+    file.Write(ff::gbk::ToUtf8(ff::gbk::Replaced(m_strPreview, "\r\n", "\n")));
     file.Commit();
   } catch (const CFileException& error) {
     error.ReportError();
     return;
   }
-  ff::UI().OpenWithDefaultApp(path);
+  if (!ff::UI().OpenWithDefaultApp(path))
+    ff::UI().ShowMessage(ff::code::Format(ff::res::desktop::NoLauncher(), {ff::gbk::FromUtf8(path)}));
 }
 
 void CModuleTreePage::OnCodeStyle(int index) {

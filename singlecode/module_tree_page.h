@@ -46,10 +46,9 @@ class CModuleTreePage : public CModuleFilesPage {
   // the number at its start (below 1: 0), the text after the first "|".
   static long ModuleNumberOf(const std::string& identifier);
   static std::string FunctionCodeOf(const std::string& identifier);
-  // A file of the system's temporary folder ("" when there is none).
-  static std::string TempFolderFile(const std::string& name);
-  // The file the editor receives.
-  static std::string EditorFilePath(const std::string& author);
+  // `name` in the user's own temporary folder (ff::UserTempFolder); false
+  // with the reason (GBK) when there is none.
+  static bool TempFolderFile(const std::string& name, std::string& path, std::string& error);
 
  protected:
   QWidget* CreateCustomControl(const ff::res::ControlTemplate& c, QWidget* parent) override;

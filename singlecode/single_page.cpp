@@ -1,6 +1,8 @@
 #include "singlecode/single_page.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QShortcut>
 #include <fstream>
 #include <iterator>
 
@@ -12,8 +14,11 @@
 #include "host/registry.h"
 #include "host/user_interface.h"
 #include "module/qt_text.h"
+#include "modulecode/code_page.h"
 #include "res/code_page_texts.h"
 #include "res/control_ids.h"
+#include "res/desktop_texts.h"
+#include "singlecode/find_edit_ctrl.h"
 #include "singlecode/kestrel_tree_ctrl.h"
 
 namespace ctl = ff::res::ctl;
@@ -27,9 +32,10 @@ namespace {
 constexpr ff::ValidateStyle kStyleOfIndex[4] = {ff::ValidateStyle::None, ff::ValidateStyle::Loose,
                                                ff::ValidateStyle::Compact, ff::ValidateStyle::Macro};
 
-// The whole file as it lies on disk, as GBK ("" when it cannot be read).
+// The whole file (`path`: the system's bytes) as GBK ("" when it cannot be
+// read).
 std::string ReadBack(const std::string& path) {
-  std::ifstream in(ff::gbk::ToUtf8(path), std::ios::binary);
+  std::ifstream in(path, std::ios::binary);
   if (!in) return {};
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return ff::Output().utf8 ? ff::gbk::FromUtf8(bytes) : bytes;
@@ -50,6 +56,11 @@ ff::ValidateStyle CPageCodeSingle::ValidateStyleOf(int index) {
   return index >= 0 && index < 4 ? kStyleOfIndex[index] : ff::ValidateStyle::None;
 }
 
+QWidget* CPageCodeSingle::CreateCustomControl(const ff::res::ControlTemplate& c, QWidget* parent) {
+  if (c.id == 9015) return new CFindEditCtrl(parent);
+  return CModuleTreePage::CreateCustomControl(c, parent);
+}
+
 void CPageCodeSingle::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, ctl::single::kFindBy, m_cmbFindBy);
   CModuleTreePage::DoDataExchange(pDX);
@@ -62,6 +73,19 @@ void CPageCodeSingle::MessageMap() {
   CModuleTreePage::MessageMap();
   OnCommand(ctl::single::kFind, [this] { OnFind(); });
   for (int i = 0; i < 4; ++i) OnCommand(ctl::single::kValidateNone + i, [this, i] { OnValidate(i); });
+  auto* findEdit = Control<QLineEdit>(ctl::single::kFindText);
+  if (findEdit) QObject::connect(findEdit, &QLineEdit::returnPressed, this, [this] { OnFind(); });
+  // Ctrl+F goes to the find text, F3 finds the next match.
+  auto* focusFind = new QShortcut(QKeySequence::Find, this);
+  focusFind->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(focusFind, &QShortcut::activated, this, [findEdit] {
+    if (!findEdit) return;
+    findEdit->setFocus(Qt::ShortcutFocusReason);
+    findEdit->selectAll();
+  });
+  auto* findNext = new QShortcut(QKeySequence::FindNext, this);
+  findNext->setContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(findNext, &QShortcut::activated, this, [this] { OnFind(); });
 }
 
 bool CPageCodeSingle::OnInitDialog() {
@@ -88,19 +112,20 @@ void CPageCodeSingle::RefreshPreview() {
     SetAuthorAndProject();
     const long module = ModuleNumberOf(identifier);
     const std::string code = FunctionCodeOf(identifier);
-    // The module's header goes to the temporary folder on the way (its
-    // prototypes are the ones the function text refers to).
-    std::string header = TempFolderFile(texts::PreviewHeaderName());
-    if (header.empty()) header = texts::PreviewHeaderName();
+    // The module's header goes to the user's temporary folder on the way
+    // (its prototypes are the ones the function text refers to).
+    std::string header, error;
+    const bool haveHeader = TempFolderFile(texts::PreviewHeaderName(), header, error);
+    if (!haveHeader) ff::UI().ShowMessage(error);  // the preview is still made
     ConfigSnapshot snapshot;
     try {
       std::string text;
       bool made;
       if (m_bBLS) {
-        m_CodeMaker.MakeBlsModuleHeader(header, module, m_bOverWrite);
+        if (haveHeader) m_CodeMaker.MakeBlsModuleHeader(header, module, m_bOverWrite);
         made = m_CodeMaker.MakeBlsFunctionText(module, code, text);
       } else {
-        m_CodeMaker.MakeFosModuleHeader(header, module, m_bOverWrite);
+        if (haveHeader) m_CodeMaker.MakeFosModuleHeader(header, module, m_bOverWrite);
         made = m_CodeMaker.MakeFosFunctionText(module, code, text);
       }
       m_strPreview = made ? text : std::string();
@@ -121,18 +146,25 @@ void CPageCodeSingle::OnOK() {
   if (!CheckLoggedIn()) return;
   // The page's own values, not what was typed since the last read.
   const std::string identifier = ShowSelectedIdentifier();
+  // Without a function there is nothing to write: an empty source file and
+  // a header without prototypes would only replace good files.
+  if (!ff::gbk::Contains(identifier, "|")) {
+    ff::UI().ShowMessage(ff::res::desktop::NoFunctionSelected());
+    return;
+  }
+  if (!ReadyToWriteModuleFiles()) return;
   SetAuthorAndProject();
   const long module = ModuleNumberOf(identifier);
   const std::string code = FunctionCodeOf(identifier);
-  bool written;
+  bool headerWritten, written;
   ConfigSnapshot snapshot;
   try {
     // A declined header does not stop the source file.
     if (m_bBLS) {
-      m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite);
+      headerWritten = m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite);
       written = m_CodeMaker.MakeBlsFunctionFile(m_strCppFile, module, m_bOverWrite, code);
     } else {
-      m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite);
+      headerWritten = m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite);
       written = m_CodeMaker.MakeFosFunctionFile(m_strCppFile, module, m_bOverWrite, code);
     }
   } catch (const CFileException& error) {
@@ -147,6 +179,8 @@ void CPageCodeSingle::OnOK() {
   m_strPreview = written ? ReadBack(m_strCppFile) : std::string();
   UpdateData(false);
   StoreValues();
+  ff::UI().ShowReport(CPageCode::Summary(m_bBLS, {{m_strCppFile, written}, {m_strHeadFile, headerWritten}}, {}, {}),
+                      m_strPath);
 }
 
 void CPageCodeSingle::OnValidate(int index) {

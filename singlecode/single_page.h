@@ -24,10 +24,11 @@ class CPageCodeSingle : public CModuleTreePage {
 
   void RefreshPreview() override;
   void OnOK() override;        // button 1: header and source file
-  void OnFind();               // button 4
+  void OnFind();               // button 4, Enter in the find edit, F3
   void OnValidate(int index);  // radios 9039..9042
 
  protected:
+  QWidget* CreateCustomControl(const ff::res::ControlTemplate& c, QWidget* parent) override;
   void DoDataExchange(CDataExchange* pDX) override;
   void MessageMap() override;
   bool OnInitDialog() override;

@@ -48,22 +48,24 @@ class CodePageTest : public QObject {
     QVERIFY(IsChecked(page, ctl::files::kFos));
     QVERIFY(!page.m_bBLS);
     for (int id : {ctl::files::kMakeModule, ctl::files::kMakeTest, ctl::files::kNoPrompt}) QVERIFY(!IsChecked(page, id));
-    QCOMPARE(TextOf(page, ctl::files::kFolder), QCoreApplication::applicationDirPath());
+    // The user's own output folder, not the program's (read-only once installed).
+    QCOMPARE(TextOf(page, ctl::files::kFolder), QDir::homePath() + QStringLiteral("/FidForge"));
     for (int id : kPathEdits) QCOMPARE(TextOf(page, id), QString());
     QCOMPARE(page.m_lstModule->topLevelItemCount(), 4);  // the FOS modules
     QCOMPARE(page.m_lstModule->topLevelItem(3)->text(2), QStringLiteral("历史查询"));
   }
 
-  void firstStartOkReportsTheEmptyPathTwice() {
+  void firstStartOkSaysWhichNameIsMissing() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     PageUI ui;
     CPageCode page;
     page.Create();
     Click(page, 1);
-    QCOMPARE(ui.fileErrors.size(), size_t(2));
-    QCOMPARE(ui.fileErrors[0], ui.fileErrors[1]);
-    QVERIFY(ui.messages.empty());  // no summary claims anything
+    QVERIFY(ui.fileErrors.empty());
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(Q(ui.messages[0]), QStringLiteral("头文件的文件名为空，没有生成任何文件。\n"
+                                               "请勾选“生成编程模板代码：”，由放置目录填入文件名。"));
     QCOMPARE(theReg.GetReg("ModulePath"), std::string());
     QCOMPARE(ui.waitDepth, 0);
   }
@@ -95,20 +97,25 @@ class CodePageTest : public QObject {
     PageUI ui;
     CPageCode page;
     page.Create();
-    Click(page, ctl::files::kMakeModule);
-    QCOMPARE(TextOf(page, ctl::files::kHeaderFile), QStringLiteral("/srv/mod/Process.h"));
-    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));
-    Click(page, ctl::files::kMakeModule);  // unticking leaves the names
-    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));
-    Click(page, ctl::files::kMakeTest);
-    QCOMPARE(TextOf(page, ctl::files::kTestHeaderFile), QStringLiteral("/srv/mod/ProcessTest.h"));
-    QCOMPARE(TextOf(page, ctl::files::kTestCppFile), QStringLiteral("/srv/mod/ProcessTest.cpp"));
-    // A cancelled folder browser empties the folder; ticked names go to ".".
-    Click(page, ctl::files::kBrowseFolder);
+    Click(page, 9021);
+    QCOMPARE(TextOf(page, 9030), QStringLiteral("/srv/mod/Process.h"));
+    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));
+    Click(page, 9021);  // unticking leaves the names
+    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));
+    Click(page, 9027);
+    QCOMPARE(TextOf(page, 9024), QStringLiteral("/srv/mod/ProcessTest.h"));
+    QCOMPARE(TextOf(page, 9028), QStringLiteral("/srv/mod/ProcessTest.cpp"));
+    // The browser opens at the folder; cancelling keeps it.
+    Click(page, 9014);
     QCOMPARE(ui.browserTitles.at(0), G("修改Fix头文件放置路径"));
-    QCOMPARE(TextOf(page, ctl::files::kFolder), QString());
-    QCOMPARE(TextOf(page, ctl::files::kTestHeaderFile), QStringLiteral("./ProcessTest.h"));
-    QCOMPARE(TextOf(page, ctl::files::kCppFile), QStringLiteral("/srv/mod/Process.cpp"));  // its switch is off
+    QCOMPARE(ui.browserStarts.at(0), std::string("/srv/mod"));
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/mod"));
+    // A picked folder gives full names for the switches that are on.
+    ui.nextFolder = "/srv/other/";
+    Click(page, 9014);
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/srv/other"));
+    QCOMPARE(TextOf(page, 9024), QStringLiteral("/srv/other/ProcessTest.h"));
+    QCOMPARE(TextOf(page, 9023), QStringLiteral("/srv/mod/Process.cpp"));  // its switch is off
   }
 
   void pickingAndSwitchingTheKind() {

@@ -3,6 +3,8 @@
 // the editor, a private temporary folder, and the tree by identifier.
 #pragma once
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QTest>
 #include <string>
@@ -21,29 +23,49 @@ namespace ff::guitest {
 
 class PageUI : public GuiTestUI {
  public:
-  void OpenWithDefaultApp(const std::string& path) override { opened.push_back(path); }
+  bool OpenWithDefaultApp(const std::string& path) override {
+    opened.push_back(path);
+    return launcher;
+  }
   std::vector<std::string> opened;
+  bool launcher = true;  // false: no application opens anything
 };
 
-// Points the system's temporary folder (TMPDIR) at a fresh folder.
+// Points the system's temporary folder (TMPDIR) at a fresh folder, with
+// no session runtime folder: the user's own temporary folder is then
+// <TMPDIR>/fidforge-<uid>.
 class TempFolder {
  public:
-  TempFolder() : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR")) {
+  TempFolder()
+      : had_(qEnvironmentVariableIsSet("TMPDIR")),
+        old_(qgetenv("TMPDIR")),
+        hadRuntime_(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")),
+        oldRuntime_(qgetenv("XDG_RUNTIME_DIR")) {
     qputenv("TMPDIR", QByteArray::fromStdString(dir_.path().string()));
+    qunsetenv("XDG_RUNTIME_DIR");
   }
   ~TempFolder() {
-    if (had_)
-      qputenv("TMPDIR", old_);
-    else
-      qunsetenv("TMPDIR");
+    Restore("TMPDIR", had_, old_);
+    Restore("XDG_RUNTIME_DIR", hadRuntime_, oldRuntime_);
   }
-  std::string path() const { return QDir::tempPath().toStdString(); }
-  std::string operator/(const std::string& name) const { return path() + "/" + name; }
+  // The system's temporary folder.
+  std::string path() const { return dir_.path().string(); }
+  // The user's own folder in it, where the pages put their files.
+  std::string own() const { return path() + "/fidforge-" + std::to_string(::geteuid()); }
+  std::string operator/(const std::string& name) const { return own() + "/" + name; }
 
  private:
+  static void Restore(const char* name, bool had, const QByteArray& old) {
+    if (had)
+      qputenv(name, old);
+    else
+      qunsetenv(name);
+  }
   ff::test::TempDir dir_;
   bool had_;
   QByteArray old_;
+  bool hadRuntime_;
+  QByteArray oldRuntime_;
 };
 
 // Selects the tree item with this identifier as a click would.

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTest>
 
 #include "gui_test_util.h"
@@ -38,6 +39,11 @@ std::string Summary(const std::string& dir) {
          "/fosdef.h,\n\t" + dir + "/blsdef.h,\n\t" + dir + "/sysdef.h" + G("。\n\t已经生成!");
 }
 
+void ExpectNoPaths(CPageExport& page) {
+  for (int id : kPathEdits) QCOMPARE(TextOf(page, id), QString());
+  QCOMPARE(page.m_strFixDefFile, std::string());
+}
+
 }  // namespace
 
 class ExportTest : public QObject {
@@ -60,13 +66,14 @@ class ExportTest : public QObject {
     QVERIFY(page.m_bOverWrite);
   }
 
-  void noStoredFolderGivesTheProgramFolder() {
+  void noStoredFolderGivesTheUsersOutputFolder() {
     ff::test::SettingsSandbox sandbox;
     theReg.Write("FixFilesOverWrite", "true");  // only "TRUE" sets the switch
     CPageExport page;
     page.Create();
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    QCOMPARE(TextOf(page, ctl::exporting::kFolder), programFolder);
+    // Not the program's folder: it is read-only once installed.
+    const QString programFolder = QDir::homePath() + QStringLiteral("/FidForge");
+    QCOMPARE(TextOf(page, 9013), programFolder);
     ExpectPathsIn(page, programFolder);
     QVERIFY(!page.Control<QCheckBox>(ctl::exporting::kNoPrompt)->isChecked());
   }
@@ -81,10 +88,13 @@ class ExportTest : public QObject {
     Type(page, ctl::exporting::kFolder, QStringLiteral("2"));     // ... goes with one keystroke
     QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/srv/fix2"));
     ExpectPathsIn(page, QStringLiteral("/srv/fix2"));
-    // Emptying the folder puts the paths in ".", the folder stays empty.
-    page.SetDlgItemText(ctl::exporting::kFolder, "");
-    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QString());
-    ExpectPathsIn(page, QStringLiteral("."));
+    // An empty folder gives no paths (it is asked for at OK); a relative
+    // one gives full paths.
+    page.SetDlgItemText(9013, "");
+    QCOMPARE(TextOf(page, 9013), QString());
+    ExpectNoPaths(page);
+    page.SetDlgItemText(9013, "rel");
+    ExpectPathsIn(page, QDir::currentPath() + QStringLiteral("/rel"));
   }
 
   void pagesOwnTransfersDoNotRebuild() {
@@ -107,16 +117,17 @@ class ExportTest : public QObject {
     Click(page, ctl::exporting::kBrowseFolder);
     QCOMPARE(ui.browserTitles.size(), size_t(1));
     QCOMPARE(ui.browserTitles[0], G("修改Fix头文件放置路径"));
-    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/picked/"));
-    ExpectPathsIn(page, QStringLiteral("/picked/"));
-    ui.nextFolder.reset();  // cancelled: the folder empties
-    Click(page, ctl::exporting::kBrowseFolder);
-    QCOMPARE(TextOf(page, ctl::exporting::kFolder), QString());
-    ExpectPathsIn(page, QStringLiteral("."));
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/picked"));
+    ExpectPathsIn(page, QStringLiteral("/picked"));
+    ui.nextFolder.reset();  // cancelled: the folder stays
+    Click(page, 9014);
+    QCOMPARE(ui.browserStarts.at(1), std::string("/picked"));  // opened at the edit's folder
+    QCOMPARE(TextOf(page, 9013), QStringLiteral("/picked"));
+    ExpectPathsIn(page, QStringLiteral("/picked"));
     // The other "..." buttons do nothing.
     for (int id : {ctl::exporting::kBrowseFidDef, ctl::exporting::kBrowseFosDef, ctl::exporting::kBrowseBlsDef, ctl::exporting::kBrowseSysDef}) Click(page, id);
     QCOMPARE(ui.browserTitles.size(), size_t(2));
-    ExpectPathsIn(page, QStringLiteral("."));
+    ExpectPathsIn(page, QStringLiteral("/picked"));
   }
 
   void switchFollowsTheCheckBox() {
@@ -178,7 +189,7 @@ class ExportTest : public QObject {
     ExpectPathsIn(next, QString::fromStdString(dir));
   }
 
-  void declinedFileIsSkippedAndStillListed() {
+  void declinedFileIsNamedAsKept() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     ff::test::TempDir out;
@@ -196,12 +207,16 @@ class ExportTest : public QObject {
     for (const char* name : {"fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"})
       QVERIFY2(std::filesystem::exists(out.path() / name), name);
     QCOMPARE(ui.messages.size(), size_t(1));
-    QCOMPARE(ff::guitest::Q(ui.messages[0]), ff::guitest::Q(Summary(dir)));
+    // The summary lists the four written and names the one kept.
+    const std::string expected = G("fix定义.h头文件：\n\t") + dir + "/fixdef.h,\n\t" + dir + "/fosdef.h,\n\t" + dir +
+                                 "/blsdef.h,\n\t" + dir + "/sysdef.h" + G("。\n\t已经生成!") + G("\n文件") + dir +
+                                 "/fiddef.h" + G("已经存在，按您的选择没有覆盖，保留原有内容。");
+    QCOMPARE(ff::guitest::Q(ui.messages[0]), ff::guitest::Q(expected));
     QCOMPARE(theReg.GetReg("FixPath"), dir);
     QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string("FALSE"));
   }
 
-  void fileErrorIsReportedTwiceAndNothingStored() {
+  void missingFolderIsMadeOnlyWhenTheUserAgrees() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     ff::test::TempDir out;
@@ -209,11 +224,55 @@ class ExportTest : public QObject {
     GuiTestUI ui;
     CPageExport page;
     page.Create();
-    page.SetDlgItemText(ctl::exporting::kFolder, dir);
+    page.SetDlgItemText(9013, dir);
+    ui.Answer(false);
+    Click(page, 1);
+    QCOMPARE(ui.questions.size(), size_t(1));
+    QCOMPARE(ff::guitest::Q(ui.questions[0]), ff::guitest::Q(G("目录") + dir + G("不存在，是否创建？")));
+    QVERIFY(!std::filesystem::exists(dir));
+    QVERIFY(ui.messages.empty() && ui.fileErrors.empty());
+    QCOMPARE(theReg.GetReg("FixPath"), std::string());
+    ui.Answer(true);
+    Click(page, 1);
+    QVERIFY(std::filesystem::exists(dir + "/fiddef.h"));
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(theReg.GetReg("FixPath"), dir);
+    QCOMPARE(ui.unscripted, 0);
+  }
+
+  void emptyFolderIsAskedForNotGuessed() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir cwd;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(cwd.path().string()));
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    page.SetDlgItemText(9013, "");
+    Click(page, 1);
+    QDir::setCurrent(before);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], G("放置目录为空")));
+    QVERIFY(std::filesystem::is_empty(cwd.path()));
+    QCOMPARE(theReg.GetReg("FixPath"), std::string());
+  }
+
+  void fileErrorIsReportedTwiceAndNothingStored() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    GuiTestUI ui;
+    CPageExport page;
+    page.Create();
+    page.SetDlgItemText(9013, dir);
+    page.SetDlgItemText(9015, "/dev/full");  // a full disk
+    Click(page, 9033);
     Click(page, 1);
     QCOMPARE(ui.fileErrors.size(), size_t(2));
     QCOMPARE(ui.fileErrors[0], ui.fileErrors[1]);
-    QVERIFY(ff::gbk::Contains(ui.fileErrors[0], "fiddef.h"));
+    QVERIFY(ff::gbk::Contains(ui.fileErrors[0], "/dev/full"));
     QVERIFY(ui.messages.empty());  // no summary
     QCOMPARE(theReg.GetReg("FixPath"), std::string());
     QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string());

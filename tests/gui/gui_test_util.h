@@ -47,10 +47,14 @@ class GuiTestUI : public ff::UserInterface {
     browserTitles.push_back(title);
     return nextFolder;
   }
+  std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) override {
+    browserStarts.push_back(start);
+    return BrowseForFolder(title);
+  }
 
   std::deque<bool> answers;
   std::optional<std::string> nextFolder;
-  std::vector<std::string> messages, questions, fileErrors, browserTitles;
+  std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts;
   int waitDepth = 0;
   int unscripted = 0;
 };

@@ -104,7 +104,7 @@ class SinglePageTest : public QObject {
     QCOMPARE(page.Caption(), QStringLiteral("单一FOS/BLS模板代码"));
     QVERIFY(IsChecked(page, ctl::files::kFos));
     for (int id : {ctl::files::kMakeModule, ctl::files::kMakeTest, ctl::files::kNoPrompt}) QVERIFY(!IsChecked(page, id));
-    QCOMPARE(TextOf(page, ctl::files::kFolder), QCoreApplication::applicationDirPath());
+    QCOMPARE(TextOf(page, ctl::files::kFolder), QDir::homePath() + QStringLiteral("/FidForge"));
     for (int id : kFileEdits) QCOMPARE(TextOf(page, id), QString());
     QVERIFY(IsChecked(page, ctl::single::kValidateNone));  // 不插入
     QCOMPARE(theReg.GetReg("ValidateCode"), std::string("0"));
@@ -243,11 +243,15 @@ class SinglePageTest : public QObject {
     QCOMPARE(theReg.GetReg("ModuleCppFile"), dir + "/ProcessTmp.cpp");
     QCOMPARE(theReg.GetReg("ModulePath"), dir);
     QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("TRUE"));
-    QVERIFY(ui.messages.empty() && ui.fileErrors.empty());
+    // The report names the files written, the source file first.
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(Q(ui.messages[0]), Q(G("BLS代码文件：\n\t") + dir + "/ProcessTmp.cpp,\n\t" + dir + "/ProcessTmp.h" +
+                                  G("。\n\t已经生成!")));
+    QVERIFY(ui.fileErrors.empty());
     QCOMPARE(ui.waitDepth, 0);
   }
 
-  void okWithEmptyHeaderPathReportsAFileError() {
+  void okWithEmptyHeaderPathSaysSoAndWritesNothing() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     TempFolder tmp;
@@ -258,8 +262,9 @@ class SinglePageTest : public QObject {
     Pick(page, "1|KH.QUERY");
     const std::string preview = Preview(page);
     Click(page, 1);
-    QCOMPARE(ui.fileErrors.size(), size_t(2));  // the writer's report and the page's
-    QCOMPARE(ui.fileErrors[0], ui.fileErrors[1]);
+    QVERIFY(ui.fileErrors.empty());
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], G("头文件的文件名为空")));
     QCOMPARE(Preview(page), preview);
     QCOMPARE(theReg.GetReg("ModulePath"), std::string());  // nothing stored
     QCOMPARE(ui.waitDepth, 0);
@@ -309,12 +314,17 @@ class SinglePageTest : public QObject {
     Click(page, 3);
     QCOMPARE(ui.opened.size(), size_t(1));
     QCOMPARE(ui.opened[0], tmp / "Tmp.txt");
-    QCOMPARE(ff::test::ReadFile(tmp / "Tmp.txt"), G("编辑\r\n"));
-    QVERIFY(ui.fileErrors.empty());
-    QCOMPARE(CModuleTreePage::EditorFilePath("dev"), tmp / "Tmp.txt");
+    // For an editor of this system: UTF-8 with its line ends.
+    QCOMPARE(ff::test::ReadFile(tmp / "Tmp.txt"), std::string("编辑\n"));
+    QVERIFY(ui.fileErrors.empty() && ui.messages.empty());
+    // No application for it: said, with the file's name.
+    ui.launcher = false;
+    Click(page, 3);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], tmp / "Tmp.txt"));
   }
 
-  void fosBlsSwitchClearsTheSelectionTextOnly() {
+  void fosBlsSwitchClearsTheSelectionAndThePreview() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     TempFolder tmp;
@@ -328,14 +338,14 @@ class SinglePageTest : public QObject {
     QVERIFY(!TextOf(page, ctl::files::kModuleName).isEmpty());
     Click(page, ctl::files::kBls);
     QCOMPARE(TextOf(page, ctl::files::kModuleName), QString());
-    QCOMPARE(Preview(page), preview);
+    QCOMPARE(Preview(page), std::string());  // no stale function of the other kind
     QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("TRUE"));
     QCOMPARE(TreeIds(*page.m_tree).at(0), std::string("        21"));
     QVERIFY(page.m_tree->FindID("21|QUERY_USER") != 0);
     QVERIFY(page.m_tree->FindID("3|SYS_NOTE_ADD") == 0);
     Click(page, ctl::files::kFos);
     QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("FALSE"));
-    QCOMPARE(Preview(page), preview);
+    QCOMPARE(Preview(page), std::string());
   }
 
   void findSelectsTheNextMatchAndWraps() {

@@ -31,7 +31,10 @@ class ScriptedUI : public UserInterface {
   void BeginWaitCursor() override { ++waitDepth; ++waitCount; }
   void EndWaitCursor() override { --waitDepth; }
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
-  void OpenWithDefaultApp(const std::string& path) override { opened.push_back(path); }
+  bool OpenWithDefaultApp(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
 
   // Everything is GBK, as the engine passes it.
   std::vector<std::string> messages;

@@ -1,0 +1,17 @@
+// The user's own temporary folder. Each user of a machine gets a folder
+// that only that user can enter, so that the fixed names written there (the
+// preview header, the editor file) never meet another user's files.
+#pragma once
+
+#include <string>
+
+namespace ff {
+
+// The folder, made on first use (mode 0700): "$XDG_RUNTIME_DIR/fidforge"
+// when the session has a runtime folder, else "fidforge-<uid>" in the
+// system's temporary folder ($TMPDIR, else /tmp). A folder that exists but
+// is not a folder of this user's, or is a link, is refused, never used.
+// Paths are the system's bytes. False with `error` (GBK) when there is none.
+bool UserTempFolder(std::string& folder, std::string& error);
+
+}  // namespace ff

@@ -1,0 +1,22 @@
+// The folder the pages write into: shown and written as a full path, asked
+// for when empty, made when missing (after a question), and opened in the
+// desktop's file manager after a generation. Paths are the system's bytes.
+#pragma once
+
+#include <string>
+
+namespace ff::gui {
+
+// `folder` as a full path, cleaned ("" stays ""): a relative folder means
+// the current folder of the program, which the user cannot see.
+std::string AbsoluteFolder(const std::string& folder);
+// `name` in `folder` ("" when the folder is empty: no name is guessed).
+std::string FileInFolder(const std::string& folder, const std::string& name);
+// Before writing into `folder`: an empty folder is asked for (a message,
+// false); a missing one is made when the user agrees. False when nothing
+// may be written.
+bool ReadyToWrite(const std::string& folder);
+// Opens `folder` in the desktop's file manager; says so when it cannot.
+void OpenFolder(const std::string& folder);
+
+}  // namespace ff::gui

@@ -1,0 +1,34 @@
+#include "res/desktop_texts.h"
+
+#include "res/text.h"
+
+namespace ff::res::desktop {
+
+const std::string& NotOwnTempFolder() { return FF_GBK("不是当前用户自己的目录，不能用作临时目录"); }
+const std::string& NoFunctionSelected() {
+  return FF_GBK("请先在模块列表中选择一个FOS或BLS功能，再按“确定”。\n没有生成任何文件。");
+}
+const std::string& NoLauncher() {
+  return FF_GBK("没有找到可以打开文件%s的程序。\n请用文本编辑器自行打开该文件。");
+}
+const std::string& NoFolderLauncher() { return FF_GBK("没有找到可以打开目录%s的程序。"); }
+const std::string& FolderEmpty() {
+  return FF_GBK("放置目录为空，没有生成任何文件。\n请先用“...”按钮选择放置目录。");
+}
+const std::string& FolderMissingAsk() { return FF_GBK("目录%s不存在，是否创建？"); }
+const std::string& FolderNotCreated() { return FF_GBK("无法创建目录%s：%s\n没有生成任何文件。"); }
+const std::string& NotAFolder() { return FF_GBK("同名的文件已经存在，它不是目录"); }
+const std::string& FolderNotWritable() { return FF_GBK("没有权限，或上级目录不可写"); }
+const std::string& FileNameEmpty() {
+  return FF_GBK("%s的文件名为空，没有生成任何文件。");
+}
+const std::string& ModuleNamesHint() { return FF_GBK("\n请勾选“生成编程模板代码：”，由放置目录填入文件名。"); }
+const std::string& HeaderFileWhat() { return FF_GBK("头文件"); }
+const std::string& SourceFileWhat() { return FF_GBK("cpp文件"); }
+const std::string& ExportSummaryHead() { return FF_GBK("fix定义.h头文件："); }
+const std::string& SingleFilesHead(bool bls) {
+  return bls ? FF_GBK("BLS模板代码文件：") : FF_GBK("FOS模板代码文件：");
+}
+const std::string& OpenFolderButton() { return FF_GBK("打开目录"); }
+
+}  // namespace ff::res::desktop

@@ -1,0 +1,40 @@
+// The texts of the desktop program that say what went wrong and where
+// (GBK at run time): missing selections, folders and file names, the
+// private temporary folder, the editor, the folder opener.
+#pragma once
+
+#include <string>
+
+namespace ff::res::desktop {
+
+// The temporary folder exists under our name but belongs to someone else.
+const std::string& NotOwnTempFolder();
+// OK of the single template page with no function picked in the tree.
+const std::string& NoFunctionSelected();
+// No application opens the editor file; "%s" the file.
+const std::string& NoLauncher();
+// A folder opener that could not be started; "%s" the folder.
+const std::string& NoFolderLauncher();
+// The folder edit is empty at OK.
+const std::string& FolderEmpty();
+// The folder does not exist; "%s" the folder. A question (Yes creates it).
+const std::string& FolderMissingAsk();
+// The folder could not be created; "%s" the folder, "%s" the reason.
+const std::string& FolderNotCreated();
+const std::string& NotAFolder();         // the reason: a file has the name
+const std::string& FolderNotWritable();  // the reason: no right to make it
+// The page has no name for a file; "%s" what the file is ("头文件", ...).
+const std::string& FileNameEmpty();
+// How the code pages fill in their file names.
+const std::string& ModuleNamesHint();
+const std::string& HeaderFileWhat();  // "头文件"
+const std::string& SourceFileWhat();  // "cpp文件"
+// The export summary: the head, then the files written, then one line per
+// file the user kept.
+const std::string& ExportSummaryHead();  // "fix定义.h头文件："
+// The single template page's report of OK.
+const std::string& SingleFilesHead(bool bls);
+// The button of a summary that opens the output folder.
+const std::string& OpenFolderButton();  // "打开目录"
+
+}  // namespace ff::res::desktop

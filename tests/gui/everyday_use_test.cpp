@@ -1,0 +1,185 @@
+// What a user of the desktop program meets in a day's work: each user's own
+// temporary folder, OK with nothing picked, Enter in the find edit, Tab in
+// the preview, folders whose names GBK cannot spell.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <filesystem>
+
+#include "code_pages_util.h"
+#include "headers/export_page.h"
+#include "host/registry.h"
+#include "login/config_db.h"
+#include "singlecode/single_page.h"
+
+using ff::guitest::Click;
+using ff::guitest::PageUI;
+using ff::guitest::Pick;
+using ff::guitest::Preview;
+using ff::guitest::Q;
+using ff::guitest::TempFolder;
+using ff::test::G;
+
+namespace fs = std::filesystem;
+
+class EverydayUseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { DisconnectConfigDB(); }
+
+  void eachUserHasAPrivateTemporaryFolder() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    // What another user left under the old shared names.
+    ff::test::WriteFile(tmp.path() + "/processTmp.h", "someone else's");
+    ::chmod((tmp.path() + "/processTmp.h").c_str(), 0444);
+    PageUI ui;
+    CPageCodeSingle page;
+    page.Create();
+    Pick(page, "1|KH.QUERY");
+    QVERIFY(ui.questions.empty() && ui.fileErrors.empty() && ui.messages.empty());
+    QVERIFY(!Preview(page).empty());
+    QVERIFY(fs::exists(tmp / "processTmp.h"));
+    struct stat st {};
+    QCOMPARE(::stat(tmp.own().c_str(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, 0700u);
+    QCOMPARE(ff::test::ReadFile(tmp.path() + "/processTmp.h"), std::string("someone else's"));
+
+    // A session with a runtime folder keeps its files there.
+    ff::test::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
+    Click(page, 9033);  // no question for the header
+    Pick(page, "2|WT_ORDER");
+    qunsetenv("XDG_RUNTIME_DIR");
+    QVERIFY(fs::exists(runtime.path() / "fidforge" / "processTmp.h"));
+    QVERIFY(ui.messages.empty());
+  }
+
+  void aPlantedTemporaryFolderIsRefused() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    ff::test::TempDir elsewhere;
+    // Someone made our folder's name a link to a folder of theirs.
+    fs::create_directory_symlink(elsewhere.path(), tmp.own());
+    PageUI ui;
+    CPageCodeSingle page;
+    page.Create();
+    Click(page, 9033);
+    Pick(page, "1|KH.QUERY");
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], tmp.own()));
+    QVERIFY(!Preview(page).empty());  // the preview is made all the same
+    QVERIFY(fs::is_empty(elsewhere.path()));
+    Click(page, 3);  // nor does the editor file go there
+    QVERIFY(ui.opened.empty());
+    QVERIFY(fs::is_empty(elsewhere.path()));
+  }
+
+  void okWithNoFunctionPickedWritesNothing() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    ff::test::WriteFile(dir + "/ProcessTmp.cpp", "good");
+    ff::test::WriteFile(dir + "/ProcessTmp.h", "good header");
+    theReg.Write("ModulePath", dir);
+    theReg.Write("ModuleNeed", "TRUE");
+    theReg.Write("ModuleFilesOverWrite", "TRUE");
+    PageUI ui;
+    CPageCodeSingle page;
+    page.Create();
+    Pick(page, "1|KH.QUERY");
+    Click(page, 9035);  // the switch leaves nothing picked
+    Click(page, 1);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], G("请先在模块列表中选择一个FOS或BLS功能")));
+    QCOMPARE(ff::test::ReadFile(dir + "/ProcessTmp.cpp"), std::string("good"));
+    QCOMPARE(ff::test::ReadFile(dir + "/ProcessTmp.h"), std::string("good header"));
+    QCOMPARE(ui.waitDepth, 0);
+  }
+
+  void enterInTheFindEditSearchesAndWritesNothing() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    theReg.Write("ModulePath", dir);
+    theReg.Write("ModuleNeed", "TRUE");
+    PageUI ui;
+    // In a dialog, where Enter would press the default button.
+    QDialog dialog;
+    auto* page = new CPageCodeSingle;
+    page->setParent(&dialog);
+    page->OnSetActive();
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* find = page->Control<QLineEdit>(9015);
+    find->setFocus();
+    QTest::keyClicks(find, QStringLiteral("WT_ORDER"));
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(Q(page->m_tree->GetString(-1)), QStringLiteral("2|WT_ORDER"));
+    QVERIFY(!fs::exists(dir + "/ProcessTmp.cpp"));
+    QVERIFY(dialog.isVisible());
+    // F3 finds the next match; Ctrl+F comes back to the find text.
+    page->m_tree->setFocus();
+    QTest::keyClick(page->m_tree, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(find));
+    QCOMPARE(find->selectedText(), QStringLiteral("WT_ORDER"));
+    QVERIFY(!fs::exists(dir + "/ProcessTmp.cpp"));
+  }
+
+  void tabLeavesThePreview() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    PageUI ui;
+    CPageCodeSingle page;
+    page.Create();
+    page.show();
+    QApplication::setActiveWindow(&page);
+    auto* preview = page.Control<QPlainTextEdit>(9037);
+    preview->setPlainText(QStringLiteral("int a;"));
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_Tab);
+    QCOMPARE(preview->toPlainText(), QStringLiteral("int a;"));
+    QVERIFY(QApplication::focusWidget() != preview);
+  }
+
+  void foldersOutsideGbkKeepTheirNames() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    const std::string dir = out.path().string() + "/한글";  // UTF-8, as the system spells it
+    fs::create_directory(dir);
+    const std::string question = out.path().string() + "/?" "?";  // where a GBK detour would end
+    fs::create_directory(question);
+    PageUI ui;
+    CPageExport page;
+    page.Create();
+    page.Control<QLineEdit>(9013)->setText(QString::fromUtf8(dir.c_str()));
+    Click(page, 1);
+    QVERIFY(ui.fileErrors.empty());
+    for (const char* name : {"fiddef.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"}) {
+      QVERIFY2(fs::exists(dir + "/" + name), name);
+      QVERIFY(!fs::exists(question + "/" + name));
+    }
+    QCOMPARE(theReg.GetPath("FixPath"), dir);
+    CPageExport next;
+    next.Create();
+    QCOMPARE(next.Control<QLineEdit>(9015)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
+  }
+};
+
+QTEST_MAIN(EverydayUseTest)
+#include "everyday_use_test.moc"
