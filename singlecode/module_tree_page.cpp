@@ -16,6 +16,7 @@
 #include "host/sim_db.h"
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
+#include "module/cpp_highlighter.h"
 #include "module/qt_text.h"
 #include "res/code_page_texts.h"
 #include "res/control_ids.h"

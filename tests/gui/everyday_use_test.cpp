@@ -14,7 +14,7 @@
 #include "code_pages_util.h"
 #include "headers/export_page.h"
 #include "host/registry.h"
-#include "login/config_db.h"
+#include "host/config_db.h"
 #include "singlecode/single_page.h"
 
 using ff::guitest::Click;
