@@ -115,7 +115,7 @@ bool CPageExport::ReadyToWrite() const {
   for (const std::string* path :
        {&m_strFidDefFile, &m_strFixDefFile, &m_strBlsDefFile, &m_strFosDefFile, &m_strSysDefFile}) {
     if (path->empty()) {
-      ff::UI().ShowMessage(ff::code::Format(ff::res::desktop::FileNameEmpty(), {ff::res::desktop::HeaderFileWhat()}));
+      ff::UI().ShowMessage(ff::res::desktop::FileNameEmpty(ff::res::desktop::HeaderFileWhat()));
       return false;
     }
     const size_t slash = path->rfind('/');

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "codetext/code_format.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
 #include "module/qt_text.h"
@@ -32,10 +31,10 @@ bool ReadyToWrite(const std::string& folder) {
   if (QFileInfo(path).isDir()) return true;
   // Messages are GBK: a name with letters outside GBK shows "?" there.
   const std::string shown = ff::gbk::FromUtf8(folder);
-  if (!ff::UI().AskYesNo(ff::code::Format(texts::FolderMissingAsk(), {shown}))) return false;
+  if (!ff::UI().AskYesNo(texts::FolderMissingAsk(shown))) return false;
   if (!QDir().mkpath(path) || !QFileInfo(path).isDir()) {
     const std::string reason = QFileInfo::exists(path) ? texts::NotAFolder() : texts::FolderNotWritable();
-    ff::UI().ShowMessage(ff::code::Format(texts::FolderNotCreated(), {shown, reason}));
+    ff::UI().ShowMessage(texts::FolderNotCreated(shown, reason));
     return false;
   }
   return true;
@@ -43,7 +42,7 @@ bool ReadyToWrite(const std::string& folder) {
 
 void OpenFolder(const std::string& folder) {
   if (!ff::UI().OpenWithDefaultApp(folder))
-    ff::UI().ShowMessage(ff::code::Format(texts::NoFolderLauncher(), {ff::gbk::FromUtf8(folder)}));
+    ff::UI().ShowMessage(texts::NoFolderLauncher(ff::gbk::FromUtf8(folder)));
 }
 
 }  // namespace ff::gui

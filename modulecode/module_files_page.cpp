@@ -7,7 +7,6 @@
 #include "module/host_app.h"
 #include "res/control_ids.h"
 #include "module/output_folder.h"
-#include "codetext/code_format.h"
 #include "res/desktop_texts.h"
 #include "res/gui_texts.h"
 
@@ -71,7 +70,7 @@ bool CModuleFilesPage::ReadyToWriteModuleFiles() const {
   for (const auto& [path, what] : {std::pair{&m_strHeadFile, &ff::res::desktop::HeaderFileWhat()},
                                    std::pair{&m_strCppFile, &ff::res::desktop::SourceFileWhat()}}) {
     if (path->empty()) {
-      ff::UI().ShowMessage(ff::code::Format(ff::res::desktop::FileNameEmpty(), {*what}) +
+      ff::UI().ShowMessage(ff::res::desktop::FileNameEmpty(*what) +
                            ff::res::desktop::ModuleNamesHint());
       return false;
     }

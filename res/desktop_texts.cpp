@@ -1,5 +1,6 @@
 #include "res/desktop_texts.h"
 
+#include "res/system_format.h"
 #include "res/text.h"
 
 namespace ff::res::desktop {
@@ -8,19 +9,25 @@ const std::string& NotOwnTempFolder() { return FF_GBK("不是当前用户自己�
 const std::string& NoFunctionSelected() {
   return FF_GBK("请先在模块列表中选择一个FOS或BLS功能，再按“确定”。\n没有生成任何文件。");
 }
-const std::string& NoLauncher() {
-  return FF_GBK("没有找到可以打开文件%s的程序。\n请用文本编辑器自行打开该文件。");
+std::string NoLauncher(std::string_view file) {
+  return SystemFormat(FF_GBK("没有找到可以打开文件%s的程序。\n请用文本编辑器自行打开该文件。"), {file});
 }
-const std::string& NoFolderLauncher() { return FF_GBK("没有找到可以打开目录%s的程序。"); }
+std::string NoFolderLauncher(std::string_view folder) {
+  return SystemFormat(FF_GBK("没有找到可以打开目录%s的程序。"), {folder});
+}
 const std::string& FolderEmpty() {
   return FF_GBK("放置目录为空，没有生成任何文件。\n请先用“...”按钮选择放置目录。");
 }
-const std::string& FolderMissingAsk() { return FF_GBK("目录%s不存在，是否创建？"); }
-const std::string& FolderNotCreated() { return FF_GBK("无法创建目录%s：%s\n没有生成任何文件。"); }
+std::string FolderMissingAsk(std::string_view folder) {
+  return SystemFormat(FF_GBK("目录%s不存在，是否创建？"), {folder});
+}
+std::string FolderNotCreated(std::string_view folder, std::string_view reason) {
+  return SystemFormat(FF_GBK("无法创建目录%s：%s\n没有生成任何文件。"), {folder, reason});
+}
 const std::string& NotAFolder() { return FF_GBK("同名的文件已经存在，它不是目录"); }
 const std::string& FolderNotWritable() { return FF_GBK("没有权限，或上级目录不可写"); }
-const std::string& FileNameEmpty() {
-  return FF_GBK("%s的文件名为空，没有生成任何文件。");
+std::string FileNameEmpty(std::string_view what) {
+  return SystemFormat(FF_GBK("%s的文件名为空，没有生成任何文件。"), {what});
 }
 const std::string& ModuleNamesHint() { return FF_GBK("\n请勾选“生成编程模板代码：”，由放置目录填入文件名。"); }
 const std::string& HeaderFileWhat() { return FF_GBK("头文件"); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ff::res::desktop {
 
@@ -12,19 +13,19 @@ const std::string& NotOwnTempFolder();
 // OK of the single template page with no function picked in the tree.
 const std::string& NoFunctionSelected();
 // No application opens the editor file; "%s" the file.
-const std::string& NoLauncher();
+std::string NoLauncher(std::string_view file);
 // A folder opener that could not be started; "%s" the folder.
-const std::string& NoFolderLauncher();
+std::string NoFolderLauncher(std::string_view folder);
 // The folder edit is empty at OK.
 const std::string& FolderEmpty();
 // The folder does not exist; "%s" the folder. A question (Yes creates it).
-const std::string& FolderMissingAsk();
+std::string FolderMissingAsk(std::string_view folder);
 // The folder could not be created; "%s" the folder, "%s" the reason.
-const std::string& FolderNotCreated();
+std::string FolderNotCreated(std::string_view folder, std::string_view reason);
 const std::string& NotAFolder();         // the reason: a file has the name
 const std::string& FolderNotWritable();  // the reason: no right to make it
 // The page has no name for a file; "%s" what the file is ("头文件", ...).
-const std::string& FileNameEmpty();
+std::string FileNameEmpty(std::string_view what);
 // How the code pages fill in their file names.
 const std::string& ModuleNamesHint();
 const std::string& HeaderFileWhat();  // "头文件"

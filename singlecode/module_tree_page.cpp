@@ -220,7 +220,7 @@ void CModuleTreePage::OnEdit() {
     return;
   }
   if (!ff::UI().OpenWithDefaultApp(path))
-    ff::UI().ShowMessage(ff::code::Format(ff::res::desktop::NoLauncher(), {ff::gbk::FromUtf8(path)}));
+    ff::UI().ShowMessage(ff::res::desktop::NoLauncher(ff::gbk::FromUtf8(path)));
 }
 
 void CModuleTreePage::OnCodeStyle(int index) {

@@ -127,7 +127,6 @@ TEST(Placeholders, SystemFormatsAreFilledByName) {
   EXPECT_EQ(res::MakeTypeTag(res::DoubleFidType(), {.precision = 16, .decimals = 2}), "R16.2");
 
   namespace cp = res::codepage;
-  EXPECT_EQ(cp::EditorFallbackName("me"), "./Tmpme.txt");
   EXPECT_EQ(cp::FileListItem("p"), "\n\tp");
   const std::string messages =
       cp::DeclinedFileKept("p") + cp::SnippetSettingsSaved(true, {.folder = "f", .header = "h", .source = "s"}) +
