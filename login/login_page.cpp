@@ -1,6 +1,7 @@
 #include "login/login_page.h"
 
 #include "host/user_interface.h"
+#include "module/property_sheet.h"
 #include "res/gui_texts.h"
 
 CPageSQL::CPageSQL() : CLoginForm<CPropertyPage>(ff::res::IDD_LOGIN_PAGE) {}
@@ -10,5 +11,11 @@ CPageSQL::~CPageSQL() = default;
 void CPageSQL::OnOK() {
   const bool connected = ConnectFromFields();
   ff::UI().ShowMessage(connected ? ff::res::gui::LoginSucceeded() : ff::res::gui::LoginFailed());
+  if (connected) {
+    // The other pages show the new database's rows without a FOS/BLS toggle.
+    if (CPropertySheet* sheet = GetParentSheet())
+      for (int i = 0; i < sheet->GetPageCount(); ++i)
+        if (CPropertyPage* page = sheet->GetPage(i); page && page != this && page->IsCreated()) page->OnNewLogin();
+  }
   CPropertyPage::OnOK();
 }

@@ -24,6 +24,9 @@ class CPropertyPage : public QWidget, public CTemplateForm {
   // is cancelled. OnSetActive creates the page when needed.
   virtual bool OnSetActive();
   virtual void OnCancel() {}
+  // A new login on the login page: pages that show database rows read
+  // them again (called for created pages only).
+  virtual void OnNewLogin() {}
 
   CPropertySheet* GetParentSheet() const { return sheet_; }
   void SetParentSheet(CPropertySheet* sheet) { sheet_ = sheet; }

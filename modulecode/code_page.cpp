@@ -67,6 +67,13 @@ bool CPageCode::OnInitDialog() {
   return false;
 }
 
+void CPageCode::OnNewLogin() {
+  m_recModule.Zap();
+  m_strModuleName.clear();
+  LoadModules();
+  UpdateData(false);
+}
+
 void CPageCode::LoadModules() {
   if (!g_pConfigDB) return;  // the list stays as it was
   g_pConfigDB->Cmd(ff::res::ModuleQuery(m_bBLS));

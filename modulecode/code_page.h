@@ -51,6 +51,7 @@ class CPageCode : public CModuleFilesPage {
  private:
   void SwitchMode(bool bls);
   void LoadModules();
+  void OnNewLogin() override;
   // Process.h as usual, Process.cpp merged with the file there. False when
   // the merge was refused (said to the user; no file touched). `report`
   // receives the merge's lines for the summary.

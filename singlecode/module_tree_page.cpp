@@ -124,6 +124,14 @@ bool CModuleTreePage::FillModuleTree() {
   return true;
 }
 
+void CModuleTreePage::OnNewLogin() {
+  // A function of the earlier database would only mislead.
+  m_strSelect.clear();
+  m_strPreview.clear();
+  UpdateData(false);
+  FillModuleTree();
+}
+
 void CModuleTreePage::OnRadioFos() { SwitchMode(false); }
 void CModuleTreePage::OnRadioBls() { SwitchMode(true); }
 

@@ -26,6 +26,7 @@ class CModuleTreePage : public CModuleFilesPage {
 
   // Fills the tree from the configuration database in the current mode.
   bool FillModuleTree();
+  void OnNewLogin() override;
   void OnRadioFos();  // radio 9034
   void OnRadioBls();  // radio 9035
 
