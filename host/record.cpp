@@ -88,8 +88,7 @@ void CStdRecord::SetColumns(std::vector<std::string> captions) {
   values_.clear();
   rowCount_ = 0;
   current_ = 0;
-  lastCaption_.clear();
-  lastIndex_ = -1;
+  captionCache_.clear();
 }
 
 void CStdRecord::ReserveRows(size_t rows) { values_.reserve(rows * columns_.size()); }
@@ -131,7 +130,8 @@ std::span<std::string> CStdRecord::SingleRow() {
 }
 
 int CStdRecord::ColumnIndex(std::string_view caption) const {
-  if (lastIndex_ >= 0 && caption == lastCaption_) return lastIndex_;
+  for (const CaptionIndex& known : captionCache_)
+    if (known.caption == caption) return known.index;
   int found = -1;
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (columns_[i] == caption) {
@@ -144,10 +144,8 @@ int CStdRecord::ColumnIndex(std::string_view caption) const {
     for (size_t i = 0; i < columns_.size() && found < 0; ++i)
       if (TrimmedView(columns_[i]) == trimmed) found = static_cast<int>(i);
   }
-  if (found >= 0) {
-    lastCaption_.assign(caption);
-    lastIndex_ = found;
-  }
+  constexpr size_t kCachedCaptions = 16;
+  if (captionCache_.size() < kCachedCaptions) captionCache_.push_back({std::string(caption), found});
   return found;
 }
 

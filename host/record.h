@@ -70,8 +70,14 @@ class CStdRecord {
   std::vector<std::string> values_;  // row-major, columns_.size() per row
   int rowCount_ = 0;
   int current_ = 0;
-  mutable std::string lastCaption_;
-  mutable int lastIndex_ = -1;
+  // Captions looked up since the columns were set, with their index (-1:
+  // not a column). Readers ask for a handful of captions in turn, row
+  // after row, and a caption the query lacks would cost two scans each.
+  struct CaptionIndex {
+    std::string caption;
+    int index;
+  };
+  mutable std::vector<CaptionIndex> captionCache_;
 };
 
 class CMemRecord : public CStdRecord {

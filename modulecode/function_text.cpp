@@ -6,6 +6,8 @@
 // to a sink as soon as it is made, which appends it to a string or writes
 // it to the file. So both forms give the same bytes by construction.
 #include <exception>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +22,10 @@
 #include "host/query_error.h"
 #include "host/record.h"
 #include "host/str_split.h"
+#include "modulecode/module_function_texts.h"
+#include "modulecode/module_parameters.h"
 #include "res/function_templates.h"
+#include "res/module_queries.h"
 
 namespace gbk = ff::gbk;
 namespace fn = ff::res::fn;
@@ -61,6 +66,8 @@ struct Kind {
   const std::string& singleQuery;
   const std::string& requestQuery;
   const std::string& answerQuery;
+  const std::string& moduleRequestQuery;
+  const std::string& moduleAnswerQuery;
   void (*appendAnswerLine)(std::string& out, const fn::AnswerLine& line);
   const std::string& numberCaption;
   const std::string& codeCaption;
@@ -72,6 +79,8 @@ const Kind& FosKind() {
                          fn::FosSingleQuery(),
                          fn::FosRequestQuery(),
                          fn::FosAnswerQuery(),
+                         fn::FosModuleRequestQuery(),
+                         fn::FosModuleAnswerQuery(),
                          fn::AppendFosAnswerLine,
                          fn::CaptionFosNumber(),
                          fn::CaptionFosCode(),
@@ -84,6 +93,8 @@ const Kind& BlsKind() {
                          fn::BlsSingleQuery(),
                          fn::BlsRequestQuery(),
                          fn::BlsAnswerQuery(),
+                         fn::BlsModuleRequestQuery(),
+                         fn::BlsModuleAnswerQuery(),
                          fn::AppendBlsAnswerLine,
                          fn::CaptionBlsNumber(),
                          fn::CaptionBlsCode(),
@@ -174,85 +185,122 @@ std::string NameFromCode(const std::string& funName, const std::string& code) {
   return name;
 }
 
+}  // namespace
+
+// Where the function texts read their parameter rows: each function's own
+// queries, or the module's queries where those can tell (ModuleParameters).
+struct ff::code::ModuleFunctionTexts::Parameters {
+  // Each function's own queries only.
+  Parameters(const std::string& requestQuery, const std::string& answerQuery)
+      : requestQuery(requestQuery), answerQuery(answerQuery) {}
+  // The module's queries first.
+  Parameters(const std::string& requestQuery, const std::string& answerQuery, const std::string& moduleRequestQuery,
+             const std::string& moduleAnswerQuery, long moduleId)
+      : requestQuery(requestQuery), answerQuery(answerQuery) {
+    request.emplace(QueryWithId(moduleRequestQuery, moduleId));
+    answer.emplace(QueryWithId(moduleAnswerQuery, moduleId));
+  }
+  void Request(long id, CMemRecord& record) {
+    if (!request || !request->Fill(id, record)) RunQuery(QueryWithId(requestQuery, id), record);
+  }
+  void Answer(long id, CMemRecord& record) {
+    if (!answer || !answer->Fill(id, record)) RunQuery(QueryWithId(answerQuery, id), record);
+  }
+
+  const std::string& requestQuery;
+  const std::string& answerQuery;
+  std::optional<ModuleParameters> request, answer;
+};
+
+namespace {
+
+using Parameters = ff::code::ModuleFunctionTexts::Parameters;
+
+// Steps of one function text, for the function record in the current row
+// of `functions`.
+void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functions, Parameters& parameters,
+                  Sink& sink) {
+  CMemRecord request, answer;
+  const std::string fnCode = gbk::Replaced(Trimmed(functions, kind.codeCaption), ".", "_");
+  const std::string number = Trimmed(functions, kind.numberCaption);
+  const std::string name = Trimmed(functions, kind.nameCaption);
+  const long transType = kind.bls ? gbk::AtoL(Trimmed(functions, fn::CaptionTransType())) : 0;
+  const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
+  const bool multiRow = CCodeMaker::IsMultiRowAnswer(answerType, fnCode);
+  const long id = gbk::AtoL(Trimmed(functions, fn::CaptionId()));
+  const bool audited = kind.bls && transType == 2;
+  const std::string& funName = functions.GetRef(fn::CaptionFunName());
+  const std::string prototype =
+      kind.bls ? maker.MakeBlsPrototype(funName, fnCode) : maker.MakeFosPrototype(funName, fnCode);
+
+  CRoutineComment& comment = maker.RoutineComment();
+  comment.SetDesign(Trimmed(functions, fn::CaptionDesign()));
+  comment.SetFunctionTitle(name);
+  comment.SetNote(Trimmed(functions, fn::CaptionNote()));
+  comment.SetFunctionPrototype(prototype);
+  sink.Put(comment.MakeFunctionComment());
+
+  sink.Put(fn::MakeIdentLine({.code = fnCode, .number = number, .name = name}));
+  sink.Put(prototype);
+  sink.Put(fn::OpenBrace());
+  sink.Put(kind.bls ? fn::BlsPrologue() : FosPrologue());
+
+  sink.Put(fn::RequestComment());
+  parameters.Request(id, request);
+  sink.Put(RequestLines(maker, request));
+  if (audited) sink.Put(fn::BlsAuditVariables());
+
+  sink.Put(fn::ValidationComment());
+  sink.Put(maker.MakeValidateCode(request, multiRow));
+  sink.Put(fn::NewLine());
+
+  // The business step.
+  if (!kind.bls) {
+    sink.Put(fn::FosSqlPlaceholder());
+  } else if (transType == 1) {
+    sink.Put(fn::BlsStepForward());
+  } else if (audited) {
+    sink.Put(ff::FillTemplate(fn::BlsAuditFlow(), {{fn::kFuncName, name}}));
+  } else {
+    sink.Put(fn::BlsStepNoForward());
+  }
+
+  // The answer: the loop over the rows, then the end. An audited
+  // transaction answers inside its flow.
+  if (!audited) {
+    if (multiRow) {
+      parameters.Answer(id, answer);
+      const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
+      sink.Put(ff::FillTemplate(loop, {{fn::kFids, AnswerLines(maker, answer, kind.appendAnswerLine)}}));
+      sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
+    } else if (kind.bls) {
+      sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
+    } else if (answerType == 1) {
+      sink.Put(FosProcedureAnswer());
+    } else {
+      parameters.Answer(id, answer);
+      const std::string lines = AnswerLines(maker, answer, kind.appendAnswerLine);
+      std::string text = ff::FillTemplate(
+          fn::FosSingleAnswer(), {{fn::kFids, lines}, {fn::kRetCode, fn::RetCodeReplacement()}});
+      // The answer lines sit one level less deep than the template's
+      // %Fids% line suggests: every twelve blanks become eight.
+      gbk::ReplaceAll(text, CCodeMaker::Spaces(12), CCodeMaker::Spaces(8));
+      sink.Put(text);
+    }
+  }
+
+  sink.Put(fn::CloseBrace());
+  sink.Put(fn::NewLine());
+}
+
 // Steps of one function text, for every function record that the
 // single-function query finds.
 void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
                    Sink& sink) {
   CMemRecord functions;
   ff::code::RunQuery(ff::code::QueryWithCode(kind.singleQuery, moduleId, code), functions);
-  CMemRecord request, answer;
-  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
-    const std::string fnCode = gbk::Replaced(Trimmed(functions, kind.codeCaption), ".", "_");
-    const std::string number = Trimmed(functions, kind.numberCaption);
-    const std::string name = Trimmed(functions, kind.nameCaption);
-    const long transType = kind.bls ? gbk::AtoL(Trimmed(functions, fn::CaptionTransType())) : 0;
-    const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
-    const bool multiRow = CCodeMaker::IsMultiRowAnswer(answerType, fnCode);
-    const long id = gbk::AtoL(Trimmed(functions, fn::CaptionId()));
-    const bool audited = kind.bls && transType == 2;
-    const std::string& funName = functions.GetRef(fn::CaptionFunName());
-    const std::string prototype =
-        kind.bls ? maker.MakeBlsPrototype(funName, fnCode) : maker.MakeFosPrototype(funName, fnCode);
-
-    CRoutineComment& comment = maker.RoutineComment();
-    comment.SetDesign(Trimmed(functions, fn::CaptionDesign()));
-    comment.SetFunctionTitle(name);
-    comment.SetNote(Trimmed(functions, fn::CaptionNote()));
-    comment.SetFunctionPrototype(prototype);
-    sink.Put(comment.MakeFunctionComment());
-
-    sink.Put(fn::MakeIdentLine({.code = fnCode, .number = number, .name = name}));
-    sink.Put(prototype);
-    sink.Put(fn::OpenBrace());
-    sink.Put(kind.bls ? fn::BlsPrologue() : FosPrologue());
-
-    sink.Put(fn::RequestComment());
-    ff::code::RunQuery(ff::code::QueryWithId(kind.requestQuery, id), request);
-    sink.Put(RequestLines(maker, request));
-    if (audited) sink.Put(fn::BlsAuditVariables());
-
-    sink.Put(fn::ValidationComment());
-    sink.Put(maker.MakeValidateCode(request, multiRow));
-    sink.Put(fn::NewLine());
-
-    // The business step.
-    if (!kind.bls) {
-      sink.Put(fn::FosSqlPlaceholder());
-    } else if (transType == 1) {
-      sink.Put(fn::BlsStepForward());
-    } else if (audited) {
-      sink.Put(ff::FillTemplate(fn::BlsAuditFlow(), {{fn::kFuncName, name}}));
-    } else {
-      sink.Put(fn::BlsStepNoForward());
-    }
-
-    // The answer: the loop over the rows, then the end. An audited
-    // transaction answers inside its flow.
-    if (!audited) {
-      if (multiRow) {
-        ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
-        const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
-        sink.Put(ff::FillTemplate(loop, {{fn::kFids, AnswerLines(maker, answer, kind.appendAnswerLine)}}));
-        sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
-      } else if (kind.bls) {
-        sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
-      } else if (answerType == 1) {
-        sink.Put(FosProcedureAnswer());
-      } else {
-        ff::code::RunQuery(ff::code::QueryWithId(kind.answerQuery, id), answer);
-        const std::string lines = AnswerLines(maker, answer, kind.appendAnswerLine);
-        std::string text = ff::FillTemplate(
-            fn::FosSingleAnswer(), {{fn::kFids, lines}, {fn::kRetCode, fn::RetCodeReplacement()}});
-        // The answer lines sit one level less deep than the template's
-        // %Fids% line suggests: every twelve blanks become eight.
-        gbk::ReplaceAll(text, CCodeMaker::Spaces(12), CCodeMaker::Spaces(8));
-        sink.Put(text);
-      }
-    }
-
-    sink.Put(fn::CloseBrace());
-    sink.Put(fn::NewLine());
-  }
+  Parameters parameters(kind.requestQuery, kind.answerQuery);
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) EmitFunction(maker, kind, functions, parameters, sink);
 }
 
 bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
@@ -321,4 +369,33 @@ std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::
   // A name that already starts with "Fun" (Fun_Login, Function...) keeps it.
   const bool marked = name.compare(0, fn::BlsNameMark().size(), fn::BlsNameMark()) == 0;
   return fn::MakePrototype({.prefix = marked ? std::string_view() : fn::BlsNamePrefix(), .name = name});
+}
+
+ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId)
+    : maker_(maker), bls_(bls) {
+  const Kind& kind = bls ? BlsKind() : FosKind();
+  parameters_ = std::make_unique<Parameters>(kind.requestQuery, kind.answerQuery, kind.moduleRequestQuery,
+                                             kind.moduleAnswerQuery, moduleId);
+}
+
+ff::code::ModuleFunctionTexts::~ModuleFunctionTexts() = default;
+
+bool ff::code::ModuleFunctionTexts::Make(const CMemRecord& functions, std::string& text) {
+  const Kind& kind = bls_ ? BlsKind() : FosKind();
+  // As the function text operations: a failed query stops the source,
+  // any other failure gives the empty text and leaves its reason.
+  text.clear();
+  maker_.SetLastError({});
+  try {
+    TextSink sink(text);
+    EmitFunction(maker_, kind, functions, *parameters_, sink);
+    return true;
+  } catch (const ff::QueryError&) {
+    text.clear();
+    throw;
+  } catch (const std::exception& error) {
+    text.clear();
+    maker_.SetLastError(error.what());
+    return false;
+  }
 }

@@ -1,0 +1,53 @@
+// The request or the answer parameters of every function of one module,
+// read with one query and handed out function by function.
+//
+// On SQL Server every query is a network round trip, and a module source
+// asked for the parameters of each function separately. The module query
+// of the parameters returns the same rows for all the module's functions
+// at once, ordered first by the function and then exactly as the
+// per-function query orders them, under the server's own collation; so the
+// rows of one function are one run of the result, in the per-function
+// order.
+//
+// Where that order is not fixed (two rows of a function that tie on every
+// sort key: the server may return them either way), the function's rows
+// are not handed out and the caller runs the per-function query, as it
+// does for a function whose number is not a plain one. The output is then
+// the same bytes as function by function, whatever the data.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+#include "host/record.h"
+
+namespace ff::code {
+
+class ModuleParameters {
+ public:
+  // `sql`: the module's parameter query, run the first time Fill needs it.
+  explicit ModuleParameters(std::string sql) : sql_(std::move(sql)) {}
+
+  // Replaces `record` with the rows of the function whose number is `id`,
+  // as its per-function query gives them. False, with `record` untouched,
+  // when they must come from that query. A failed query fails here as
+  // RunQuery does.
+  bool Fill(long id, CMemRecord& record);
+
+ private:
+  void Load();
+
+  struct Run {
+    int first = 0;
+    int count = 0;
+    bool settled = true;  // false: the order of some rows is the server's choice
+  };
+  std::string sql_;
+  CMemRecord rows_;
+  bool ran_ = false;
+  bool loaded_ = false;  // ran, and its rows can be handed out
+  std::unordered_map<long, Run> runs_;
+};
+
+}  // namespace ff::code

@@ -1,0 +1,41 @@
+#include "tests/support/module_text_oracle.h"
+
+#include <gtest/gtest.h>
+
+#include "codetext/code_maker.h"
+#include "host/gbk_text.h"
+#include "host/record.h"
+#include "codetext/config_query.h"
+#include "res/function_templates.h"
+#include "res/module_texts.h"
+#include "res/tree_queries.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+
+std::string FunctionByFunctionSource(CCodeMaker& maker, bool bls, long module) {
+  CMemRecord functions;
+  code::RunQuery(code::QueryWithId(res::FunctionQueryTemplate(bls), module), functions);
+  const std::string& caption = bls ? res::fn::CaptionBlsCode() : res::fn::CaptionFosCode();
+  std::string all = res::module::IncludeBlock(), text;
+  for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
+    const std::string code = gbk::Trim(functions.GetRef(caption));
+    if (bls) {
+      maker.MakeBlsFunctionText(module, code, text);
+    } else {
+      maker.MakeFosFunctionText(module, code, text);
+    }
+    all += text + "\r\n";
+  }
+  return all;
+}
+
+std::string ModuleSourceBody(CCodeMaker& maker, bool bls, long module, const std::string& path) {
+  const bool written = bls ? maker.MakeBlsModuleSource(path, module, true) : maker.MakeFosModuleSource(path, module, true);
+  EXPECT_TRUE(written) << path;
+  const std::string text = ReadFile(path);
+  const size_t at = text.find(res::module::IncludeBlock());
+  return at == std::string::npos ? text : text.substr(at);
+}
+
+}  // namespace ff::test
