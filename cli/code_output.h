@@ -33,9 +33,8 @@ inline const char* FileOutcomeWord(FileOutcome outcome) {
 // Generated code (GBK) on standard output: the bytes a file would get,
 // CR LF included, in the encoding chosen with --encoding.
 inline void WriteCode(const std::string& gbkText) {
-  const std::string bytes = Output().utf8 ? gbk::ToUtf8(gbkText) : gbkText;
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-  std::fflush(stdout);
+  WriteOut(Output().utf8 ? gbk::ToUtf8(gbkText) : gbkText);
+  FinishOut();
 }
 
 // Creates the output folder `folder` (the system's bytes) and its parents when missing, so

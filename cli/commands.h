@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
@@ -56,6 +57,13 @@ void PrintError(const std::string& gbk);      // stderr, "fidforge-cli: " prefix
 // "<word>: <path>" on stdout; the path is the system's bytes, printed as
 // they are.
 void PrintPathLine(const std::string& word, const std::string& path);
+
+// Bytes on standard output, as they stand. A failed write (a full disk, a
+// closed descriptor) throws std::runtime_error naming the reason; a reader
+// that closed its pipe ends the program quietly by SIGPIPE.
+void WriteOut(std::string_view bytes);
+// Flushes standard output at the end of a command; fails as WriteOut.
+void FinishOut();
 
 }  // namespace ff::cli
 

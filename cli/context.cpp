@@ -1,4 +1,9 @@
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,8 +33,30 @@ class CapturingUI : public UserInterface {
   UserInterface* installed_;
 };
 
+// The first failure of standard output, kept until it is told.
+int g_stdoutError = 0;
+
+// A reader that closed its end of the pipe (`| head`) wants no more: the
+// program ends the way Unix filters do, quietly, by SIGPIPE. Any other
+// failure (a full disk, a closed descriptor) fails the command.
+[[noreturn]] void StdoutFailed(int error) {
+  if (error == EPIPE) {
+    std::signal(SIGPIPE, SIG_DFL);
+    std::raise(SIGPIPE);
+    std::_Exit(128 + SIGPIPE);
+  }
+  g_stdoutError = 0;
+  throw std::runtime_error("cannot write to standard output: " + std::string(std::strerror(error)));
+}
+
+int ErrnoOr(int fallback) { return errno != 0 ? errno : fallback; }
+
 void Write(std::FILE* stream, const std::string& utf8) {
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  if (stream == stdout) {
+    WriteOut(utf8);
+  } else {
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  }
 }
 
 }  // namespace
@@ -82,10 +109,25 @@ void PrintPathLine(const std::string& word, const std::string& path) {
   Write(stdout, word + ": " + path + "\n");
 }
 
+void WriteOut(std::string_view bytes) {
+  if (g_stdoutError != 0) StdoutFailed(g_stdoutError);
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) StdoutFailed(ErrnoOr(EIO));
+}
+
+void FinishOut() {
+  if (g_stdoutError != 0) StdoutFailed(g_stdoutError);
+  errno = 0;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) StdoutFailed(ErrnoOr(EIO));
+}
+
 void PrintError(const std::string& gbk) {
   std::string line = "fidforge-cli: " + gbk::ToUtf8(gbk);
   line += '\n';
-  std::fflush(stdout);
+  // What went to standard output comes first; a failure of it is told
+  // when the command ends.
+  errno = 0;
+  if (std::fflush(stdout) != 0 && g_stdoutError == 0) g_stdoutError = ErrnoOr(EIO);
   Write(stderr, line);
   std::fflush(stderr);
 }

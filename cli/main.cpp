@@ -1,5 +1,6 @@
 // fidforge-cli: global options, then one command.
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -27,9 +28,12 @@ int Run(int argc, char** argv) {
   CLI::App app{"FidForge: C++ sources from the securities back-office configuration database.",
                "fidforge-cli"};
   app.require_subcommand(1);
+  app.failure_message([](const CLI::App* failed, const CLI::Error& e) {
+    return "fidforge-cli: " + CLI::FailureMessage::simple(failed, e);
+  });
   app.set_version_flag("--version", std::string("fidforge-cli ") + BuildVersion(),
                        "Print the version (and the commit it was built from) and exit");
-  app.add_option("--db", context.options.db,
+  CLI::Option* db = app.add_option("--db", context.options.db,
                  "Configuration database: a SQLite file, a bare name in the data folder, "
                  "mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE or odbc:CONNECTION-STRING "
                  "(password from $FIDFORGE_DB_PASSWORD or asked; "
@@ -43,9 +47,16 @@ int Run(int argc, char** argv) {
   app.add_option("--encoding", context.options.encoding, "Encoding of generated code: gbk (default) or utf-8")
       ->check(CLI::IsMember({"gbk", "utf-8"}));
   // The globals take effect before any command runs.
-  app.parse_complete_callback([&context] {
+  app.parse_complete_callback([&context, db] {
     Output().utf8 = context.options.encoding == "utf-8";
     Output().check = context.options.check;
+    // An empty name is what `--db "$DB"` gives when DB is unset: a mistake,
+    // never a request for the demo database.
+    const char* fromEnv = std::getenv("FIDFORGE_DB");
+    if (db->count() > 0 && context.options.db.empty())
+      throw CLI::ValidationError("--db", "the database name is empty (leave --db out for the demo database)");
+    if (db->count() == 0 && fromEnv && !*fromEnv)
+      throw CLI::ValidationError("FIDFORGE_DB", "is set but empty (unset it for the demo database)");
   });
 
   auto& commands = Registry();
@@ -55,6 +66,8 @@ int Run(int argc, char** argv) {
 
   try {
     app.parse(argc, argv);
+    // Output still in the buffer counts as much as what was written.
+    FinishOut();
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? kOk : kUsage;
   } catch (const CFileException& e) {
