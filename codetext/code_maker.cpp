@@ -32,8 +32,11 @@ CCodeMaker::CCodeMaker() = default;
 CCodeMaker::~CCodeMaker() = default;
 
 std::string CCodeMaker::Spaces(int n) {
-  // Exact however long: the columns hold database texts of any length.
-  return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
+  // At most 1023 blanks: one very long database text must not blow every
+  // other line of a file up to its width (a 10 KB code would make a
+  // definition header of hundreds of megabytes).
+  constexpr int kMaxSpaces = 1023;
+  return n > 0 ? std::string(static_cast<size_t>(n > kMaxSpaces ? kMaxSpaces : n), ' ') : std::string();
 }
 
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {

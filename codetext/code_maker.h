@@ -49,7 +49,7 @@ class CCodeMaker {
   void SetLastError(const std::string& reason) { lastError_ = reason; }
 
   // --- file protocol ------------------------------------------------------
-  static std::string Spaces(int n);  // n blanks; n <= 0: ""
+  static std::string Spaces(int n);  // n blanks, at most 1023; n <= 0: ""
   // True when the file may be written; asks "文件%s已经存在，是否重写!"
   // when it exists and the no-prompt switch is off.
   bool CheckOverwrite(const std::string& path, bool noPrompt);
