@@ -4,7 +4,10 @@
 // hand-written code of an existing Process.cpp is carried into the new one.
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
+#include <set>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -34,29 +37,54 @@ struct ModuleOptions {
   std::string out;  // UTF-8
 };
 
-// One row of the module list, as the module code page reads it.
+// One row of the module list, as the module code page reads it, with its
+// id exactly as stored.
 struct ModuleRow {
   long id = 0;
-  std::string idText;       // trimmed
+  std::string idText;       // the id in decimal: its folder's name
   std::string name;         // 模块名称, as delivered
   std::string chineseName;  // 模块中文名称, as delivered
+  std::string problem;      // why the module cannot be generated; empty when it can
 };
 
+// The id as a whole integer in decimal, or nullopt: NULL, a fraction, a
+// text, or a number past what a module number holds.
+std::optional<long> ExactId(const std::string& text) {
+  long id = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, id);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return id;
+}
+
 std::vector<ModuleRow> ReadModules(bool bls) {
+  const std::string kind = bls ? "BLS" : "FOS";
   CMemRecord modules;
   try {
-    code::RunQuery(res::ModuleQuery(bls), modules);
+    code::RunQuery(res::ExactModuleQuery(bls), modules);
   } catch (const QueryError& error) {
-    throw error.Within(std::string("cannot list the ") + (bls ? "BLS" : "FOS") + " modules");
+    throw error.Within("cannot list the " + kind + " modules");
   }
   std::vector<ModuleRow> rows;
   rows.reserve(modules.GetCount());
+  std::set<long> seen;
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
     ModuleRow row;
-    row.idText = gbk::Trim(modules.GetRef(res::module::CaptionModuleId()));
-    row.id = gbk::AtoL(row.idText);
+    const std::string stored = gbk::Trim(modules.GetRef(res::module::CaptionModuleId()));
     row.name = modules.GetRef(res::module::CaptionModuleName());
     row.chineseName = modules.GetRef(res::module::CaptionModuleChineseName());
+    const std::string named = kind + " module \"" + gbk::Trim(row.name) + "\"";
+    const std::optional<long> id = ExactId(stored);
+    if (stored.empty()) {
+      row.problem = named + " has no id: skipped";
+    } else if (!id) {
+      row.problem = named + " has the id \"" + stored + "\", which is no module number: skipped";
+    } else if (!seen.insert(*id).second) {
+      row.problem = named + " has the id " + stored + " of an earlier module: skipped";
+    } else {
+      row.id = *id;
+      row.idText = std::to_string(*id);
+    }
     rows.push_back(std::move(row));
   }
   return rows;
@@ -68,7 +96,7 @@ std::string JoinPath(std::string folder, const std::string& name) {
   return folder + name;
 }
 
-enum class ModuleResult { Done, FileError, MergeRefused };
+enum class ModuleResult { Done, FileError, MergeRefused, MissingBodies };
 
 // Writes Process.h, then Process.cpp, of one module into `folder` (the system's bytes).
 // A merge is made in memory first: when it is refused, neither file is
@@ -114,7 +142,11 @@ ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module,
   } catch (const CFileException&) {
     return ModuleResult::FileError;  // reported by the generator
   }
-  return ModuleResult::Done;
+  for (const std::string& function : maker.MissingBodies()) {
+    PrintError(source + ": " + (bls ? "BLS" : "FOS") + " function " + function +
+               " is declared in Process.h but has no body: its code does not find it in the database again");
+  }
+  return maker.MissingBodies().empty() ? ModuleResult::Done : ModuleResult::MissingBodies;
 }
 
 int RunModule(Context& context, const ModuleOptions& options) {
@@ -126,7 +158,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
 
   if (!options.all) {
     for (const ModuleRow& module : modules) {
-      if (module.id != options.module) continue;
+      if (!module.problem.empty() || module.id != options.module) continue;
       if (!MakeOutputFolder(out)) return kFailure;
       if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
       return declined ? kDeclined : kOk;
@@ -138,9 +170,16 @@ int RunModule(Context& context, const ModuleOptions& options) {
 
   const bool progress = ::isatty(STDERR_FILENO) == 1;
   bool refused = false;  // a refused merge stops only its own module
+  bool skipped = false;  // a module no folder can be named for
   int n = 0;
   for (const ModuleRow& module : modules) {
     ++n;
+    if (!module.problem.empty()) {
+      // Never the output folder itself, never another module's folder.
+      PrintError(module.problem);
+      skipped = true;
+      continue;
+    }
     if (progress) {
       const std::string line = "module " + std::to_string(n) + " of " + std::to_string(modules.size()) +
                                ": " + module.idText + " " + gbk::Trim(module.name) + " " +
@@ -151,9 +190,11 @@ int RunModule(Context& context, const ModuleOptions& options) {
     if (!MakeOutputFolder(folder)) return kFailure;
     const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);
     if (result == ModuleResult::FileError) return kFailure;
-    refused |= result == ModuleResult::MergeRefused;
+    // A refused merge or a function without a body fails the run once
+    // every other module is written.
+    refused |= result == ModuleResult::MergeRefused || result == ModuleResult::MissingBodies;
   }
-  if (refused) return kFailure;
+  if (refused || skipped) return kFailure;
   return declined ? kDeclined : kOk;
 }
 

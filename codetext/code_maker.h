@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "codetext/fid_naming.h"
 #include "codetext/gen_file.h"
@@ -87,6 +88,13 @@ class CCodeMaker {
   // when a query fails; a file generator has then left its target as it
   // was. A text generator returns false only for other failures.
 
+  // The functions that the last module source made could not give a body
+  // although its header declares them: "number code" of each. The source
+  // file is still written as it comes; the caller reports these.
+  const std::vector<std::string>& MissingBodies() const { return missingBodies_; }
+  void ClearMissingBodies() { missingBodies_.clear(); }
+  void NoteMissingBody(std::string function) { missingBodies_.push_back(std::move(function)); }
+
   // --- function bodies ----------------------------------------------------
   bool MakeFosFunctionText(long moduleId, const std::string& code, std::string& text);
   bool MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text);
@@ -140,4 +148,5 @@ class CCodeMaker {
   bool askAfterCompare_ = false;
   ff::FileOutcome lastOutcome_ = ff::FileOutcome::Written;
   std::string lastError_;
+  std::vector<std::string> missingBodies_;
 };

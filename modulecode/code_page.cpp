@@ -121,8 +121,9 @@ std::string CPageCode::WrittenSummary(const std::string& head, const std::vector
 }
 
 std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
-                               const std::string& testHeadFile) {
+                               const std::string& testHeadFile, const std::vector<std::string>& missingBodies) {
   std::string text = WrittenSummary(texts::CodeFilesHead(bls), files);
+  for (const std::string& function : missingBodies) text += texts::MissingBody(function);
   std::vector<std::string> tests;
   for (const std::string* p : {&testCppFile, &testHeadFile})
     if (!p->empty()) tests.push_back(*p);
@@ -182,6 +183,8 @@ void CPageCode::OnOK() {
   theReg.Write("ModuleKeepHandCode", ff::SwitchText(m_bKeepHandCode));
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
-  ff::UI().ShowReport(Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport, m_strPath);
+  ff::UI().ShowReport(
+      Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile, m_CodeMaker.MissingBodies()) + mergeReport,
+      m_strPath);
   CPropertyPage::OnOK();
 }

@@ -40,8 +40,9 @@ class CPageCode : public CModuleFilesPage {
   // `head`, the files written, then one line per file the user kept (the
   // export page's summary too). Paths are the system's bytes.
   static std::string WrittenSummary(const std::string& head, const std::vector<FileResult>& files);
+  // Functions declared without a body are named after the files.
   static std::string Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
-                             const std::string& testHeadFile);
+                             const std::string& testHeadFile, const std::vector<std::string>& missingBodies = {});
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -78,6 +78,8 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) 
   CMemRecord functions;
   ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
+  const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
+  maker.ClearMissingBodies();
   std::string text;  // reused: one function's text at a time
   if (EachCodeFindsOnlyItself(functions, codeCaption)) {
     ff::code::ModuleFunctionTexts texts(maker, bls, moduleId);
@@ -91,11 +93,17 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) 
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     // The code goes back into a query, so its "." stays.
     const std::string code = gbk::Trim(functions.GetRef(codeCaption));
-    if (bls) {
+    if (code.find('\0') != std::string::npos) {
+      // A NUL byte ends the query text: such a code can find nothing.
+      text.clear();
+    } else if (bls) {
       maker.MakeBlsFunctionText(moduleId, code, text);
     } else {
       maker.MakeFosFunctionText(moduleId, code, text);
     }
+    // The header declares every function listed; one whose code does not
+    // find it again (a NULL code, bytes that are no text) has no body.
+    if (text.empty()) maker.NoteMissingBody(gbk::Trim(functions.GetRef(numberCaption)) + " " + code);
     text += fn::NewLine();
     write(text);
   }

@@ -30,6 +30,9 @@ std::string DeclinedFileKept(std::string_view path) {
 }
 const std::string& TestFilesHead() { return FF_GBK("\n测试代码文件："); }
 const std::string& TestFilesNotGenerated() { return FF_GBK("\n\t没有生成（本工具不生成测试代码）。"); }
+std::string MissingBody(std::string_view function) {
+  return SystemFormat(FF_GBK("\n函数%s已在头文件中声明，但按其编码在数据库中找不到，源文件中没有它的代码！"), {function});
+}
 
 std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved) {
   const std::string& format =

@@ -41,6 +41,9 @@ const std::string& NoFileGenerated();
 std::string DeclinedFileKept(std::string_view path);
 const std::string& TestFilesHead();
 const std::string& TestFilesNotGenerated();
+// A function the header declares whose body the source lacks, named by its
+// number and code.
+std::string MissingBody(std::string_view function);
 
 // The report of OK on the snippet page: what was stored.
 struct SavedSettings {

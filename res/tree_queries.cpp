@@ -13,6 +13,14 @@ const std::string& FosModuleQuery() {
   return FF_GBK("SELECT STR(ID) 模块ID, F3 模块名称, F2 模块中文名称 FROM T158\r\n");
 }
 
+const std::string& BlsExactModuleQuery() {
+  return FF_GBK("SELECT ID 模块ID, F4 模块名称, F3 模块中文名称 FROM T164\r\n");
+}
+
+const std::string& FosExactModuleQuery() {
+  return FF_GBK("SELECT ID 模块ID, F3 模块名称, F2 模块中文名称 FROM T158\r\n");
+}
+
 const std::string& BlsFunctionQueryTemplate() {
   return FF_GBK(
       " SELECT STR(ISNULL(ID, 0)) ID, STR(ISNULL(F7, 0)) MODULEID,STR(F1) BLSID, F2 BLS编码, F3 BLS名称, "

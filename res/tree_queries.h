@@ -11,6 +11,12 @@ const std::string& BlsModuleQuery();  // T164
 const std::string& FosModuleQuery();  // T158
 inline const std::string& ModuleQuery(bool bls) { return bls ? BlsModuleQuery() : FosModuleQuery(); }
 
+// The same modules in the same order with their ids as stored, not through
+// STR's ten characters: what the command line addresses a module by.
+const std::string& BlsExactModuleQuery();  // T164
+const std::string& FosExactModuleQuery();  // T158
+inline const std::string& ExactModuleQuery(bool bls) { return bls ? BlsExactModuleQuery() : FosExactModuleQuery(); }
+
 // The functions of one module, with the system's "%d" for the module
 // number: fill it with FunctionQuery.
 const std::string& BlsFunctionQueryTemplate();  // T161
