@@ -1,5 +1,6 @@
 #include "codetext/gen_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -44,6 +45,62 @@ std::string FolderOf(const std::string& path) {
 std::string BaseOf(const std::string& path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a chain of symbolic links ends at, whether it exists or not;
+// false with errno set when a link cannot be read or the chain loops.
+bool FollowLinks(std::string& path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    std::string link(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n < 0) return false;
+    link.resize(static_cast<size_t>(n));
+    path = link.empty() || link[0] == '/' ? link : FolderOf(path) + "/" + link;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+// Temporary files are named ".<target name>.<process id>.XXXXXX" beside the
+// target: the process id tells whose file it is once its writer is gone.
+// A long target name is cut so that the name stays within NAME_MAX.
+constexpr size_t kNameMax = 255;
+constexpr size_t kTempOverhead = 1 + 1 + 10 + 1 + 6;  // dots, pid, XXXXXX
+
+std::string TempStem(const std::string& target) {
+  const std::string base = BaseOf(target);
+  return "." + base.substr(0, kNameMax - kTempOverhead) + ".";
+}
+
+// Removes the temporary files that earlier runs, killed before they could
+// clean up, left for `target`: only files of this user, named as this
+// writer names them, whose process no longer exists.
+void RemoveStaleTemps(const std::string& target) {
+  const std::string folder = FolderOf(target);
+  const std::string stem = TempStem(target);
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() <= stem.size() + 8 || name.compare(0, stem.size(), stem) != 0) continue;
+    const std::string_view rest = name.substr(stem.size());  // "<pid>.XXXXXX"
+    const size_t dot = rest.find('.');
+    if (dot == 0 || dot == std::string_view::npos || rest.size() - dot - 1 != 6) continue;
+    long pid = 0;
+    bool digits = dot <= 10;
+    for (size_t i = 0; digits && i < dot; ++i) {
+      digits = rest[i] >= '0' && rest[i] <= '9';
+      pid = pid * 10 + (rest[i] - '0');
+    }
+    if (!digits || pid <= 0 || pid == ::getpid()) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // alive, or not ours to know
+    const std::string path = folder + "/" + std::string(name);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(path.c_str());
+  }
+  ::closedir(dir);
 }
 
 // Writes all of `data`; false with errno set on failure.
@@ -160,6 +217,21 @@ bool SameContent(const std::string& a, const std::string& b) {
   return same;
 }
 
+// True when the file at `path` holds exactly `bytes`.
+bool SameBytes(const std::string& bytes, const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) != bytes.size())
+    return false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::string read(bytes.size(), '\0');
+  const ssize_t n = ReadFull(fd, read.data(), read.size());
+  char extra;
+  const bool same = n == static_cast<ssize_t>(bytes.size()) && read == bytes && ReadFull(fd, &extra, 1) == 0;
+  ::close(fd);
+  return same;
+}
+
 }  // namespace
 
 OutputOptions& Output() {
@@ -170,16 +242,13 @@ OutputOptions& Output() {
 GenFile::GenFile(std::string path) : path_(std::move(path)) {
   buffer_.reserve(kBufferSize);
   target_ = path_;  // the system's bytes, as the caller got them
+  // Write the file a link points to, never replace the link: a dangling
+  // link gets its file made where it points.
+  if (!FollowLinks(target_)) Fail(errno);
 
   struct stat st {};
-  if (::lstat(target_.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    // Replace the file the link points to, not the link.
-    if (char* real = ::realpath(target_.c_str(), nullptr)) {
-      target_ = real;
-      std::free(real);
-    }
-  }
-  if (::stat(target_.c_str(), &st) == 0) {
+  const bool exists = ::stat(target_.c_str(), &st) == 0;
+  if (exists) {
     if (S_ISDIR(st.st_mode)) Fail(EISDIR);
     if (!S_ISREG(st.st_mode)) {
       // A device or a pipe cannot be replaced: write to it in place.
@@ -191,9 +260,19 @@ GenFile::GenFile(std::string path) : path_(std::move(path)) {
   }
 
   InstallInterruptCleanup();
-  std::string pattern = FolderOf(target_) + "/." + BaseOf(target_) + ".XXXXXX";
+  RemoveStaleTemps(target_);
+  std::string pattern = FolderOf(target_) + "/" + TempStem(target_) + std::to_string(::getpid()) + ".XXXXXX";
   fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd_ < 0) Fail(errno);
+  if (fd_ < 0) {
+    const int error = errno;
+    // A folder that takes no new file may still hold a file that may be
+    // written: then it is written in place, as a file saver falls back to.
+    if (exists && (error == EACCES || error == EPERM || error == EROFS) && ::access(target_.c_str(), W_OK) == 0) {
+      inPlace_ = true;
+      return;
+    }
+    Fail(error);
+  }
   tempPath_ = pattern;
   pendingSlot_ = ClaimPendingSlot(tempPath_);
 }
@@ -233,13 +312,25 @@ void GenFile::Flush(bool final) {
     converted = gbk::ToUtf8(std::string_view(buffer_).substr(0, take));
     out = converted;
   }
-  if (!WriteAll(fd_, out.data(), out.size())) Fail(errno);
+  Emit(out);
   buffer_.erase(0, take);
+}
+
+void GenFile::Emit(std::string_view bytes) {
+  if (inPlace_) {
+    gathered_.append(bytes);
+  } else if (!WriteAll(fd_, bytes.data(), bytes.size())) {
+    Fail(errno);
+  }
 }
 
 void GenFile::Finish() {
   if (finished_) return;
   Flush(true);
+  if (inPlace_) {
+    finished_ = true;
+    return;
+  }
   if (!direct_ && ::fsync(fd_) != 0) Fail(errno);
   int fd = fd_;
   fd_ = -1;
@@ -249,7 +340,20 @@ void GenFile::Finish() {
 
 bool GenFile::SameAsTarget() {
   if (direct_ || !finished_) return false;
+  if (inPlace_) return SameBytes(gathered_, target_);
   return SameContent(tempPath_, target_);
+}
+
+void GenFile::CommitInPlace() {
+  const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) Fail(errno);
+  if (!WriteAll(fd, gathered_.data(), gathered_.size()) ||
+      ::ftruncate(fd, static_cast<off_t>(gathered_.size())) != 0 || ::fsync(fd) != 0) {
+    const int error = errno;
+    ::close(fd);
+    Fail(error);
+  }
+  if (::close(fd) != 0) Fail(errno);
 }
 
 FileOutcome GenFile::Commit() {
@@ -257,6 +361,12 @@ FileOutcome GenFile::Commit() {
   if (direct_) {
     committed_ = true;
     return FileOutcome::Written;
+  }
+  if (inPlace_) {
+    const bool same = SameBytes(gathered_, target_);
+    if (!same) CommitInPlace();
+    committed_ = true;
+    return same ? FileOutcome::Unchanged : FileOutcome::Written;
   }
   if (SameContent(tempPath_, target_)) {
     // Leave the file and its time alone.
@@ -275,6 +385,10 @@ FileOutcome GenFile::Commit() {
     if ((st.st_mode & 0222) == 0) Fail(EACCES);
   }
   mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+  // The owner and group stay those of the file replaced (the superuser
+  // rewriting a user's file must not make it its own). Others may only
+  // keep the group when they belong to it, which is no failure.
+  if (exists && ::chown(tempPath_.c_str(), st.st_uid, st.st_gid) != 0 && ::geteuid() == 0) Fail(errno);
   if (::chmod(tempPath_.c_str(), mode) != 0) Fail(errno);
   if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
   committed_ = true;

@@ -4,6 +4,11 @@
 // the target by a rename only when everything was written: a failed write
 // never leaves a half-written file, and the old content survives. A result
 // identical to the file on disk leaves the file untouched (its time too).
+// Where no file can be made beside the target but the target itself may
+// be written, the bytes are gathered in memory and written over it in
+// place at the commit. A symbolic link is written through, dangling or not;
+// a rewritten file keeps its mode, owner and group. A temporary file that a
+// killed run left for the same target goes with the next write.
 #pragma once
 
 #include <string>
@@ -58,8 +63,12 @@ class GenFile {
   int pendingSlot_ = -1;   // where an interrupt finds the temporary file
   std::string target_;     // the file the rename replaces (links resolved)
   bool direct_ = false;    // a device or pipe: written in place, no rename
+  bool inPlace_ = false;   // no temporary file: gathered, then written over the target
+  std::string gathered_;   // the bytes of an in-place file
   bool finished_ = false;
   void Flush(bool final);
+  void Emit(std::string_view bytes);
+  void CommitInPlace();
   [[noreturn]] void Fail(int error) const;
 };
 
