@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <span>
@@ -27,13 +28,46 @@ std::string ToGbk(const char* utf8, size_t size) {
 
 std::string ToGbk(const char* utf8) { return ToGbk(utf8, utf8 ? std::strlen(utf8) : 0); }
 
-// The database's own message, and for a lock that outlasted the busy
-// timeout what it means.
+bool Exists(const std::string& path) {
+  struct stat info{};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+// True when the database file's header says it keeps a write-ahead log.
+bool IsWalFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  unsigned char header[20] = {};
+  const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+  std::fclose(file);
+  return read && header[18] == 2 && header[19] == 2;
+}
+
+// The database's own message, and where it says too little for a user to
+// act on, what it means here: a lock that outlasted the busy timeout, or a
+// read-only reader that cannot do the writing a database asks for.
 std::string ReasonOf(sqlite3* db, int rc) {
   std::string reason = ToGbk(sqlite3_errmsg(db));
+  const int code = sqlite3_extended_errcode(db);
+  const char* name = sqlite3_db_filename(db, "main");
+  const std::string file = name ? name : "";
   if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) {
     reason += " (another program kept the database locked for more than " + std::to_string(kBusyTimeoutSeconds) +
               " seconds; run again when it has finished writing)";
+  } else if (code == SQLITE_READONLY_ROLLBACK || ((code & 0xff) == SQLITE_READONLY && Exists(file + "-journal"))) {
+    const std::string shown = ToGbk(file.c_str(), file.size());
+    reason += " (a program stopped in the middle of writing the database and left its hot journal " + shown +
+              "-journal; FidForge only reads, so it cannot roll the unfinished change back: open the database "
+              "once with a program allowed to write it, for example sqlite3 " + shown +
+              " \"PRAGMA quick_check\", then run again)";
+  } else if ((code & 0xff) == SQLITE_READONLY || (code & 0xff) == SQLITE_CANTOPEN) {
+    if (IsWalFile(file)) {
+      const std::string shown = ToGbk(file.c_str(), file.size());
+      reason += " (the database keeps a write-ahead log, and even a reader needs to make or write " + shown +
+                "-wal and " + shown + "-shm beside it, which this folder or medium does not allow; copy the "
+                "database to a writable folder, or where it can be written switch it back with sqlite3 " + shown +
+                " \"PRAGMA journal_mode=DELETE\")";
+    }
   }
   return reason;
 }
@@ -181,7 +215,7 @@ std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& e
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
-    error = "cannot open SQLite database " + shown + ": " + ToGbk(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    error = "cannot open SQLite database " + shown + ": " + (db ? ReasonOf(db, rc) : ToGbk(sqlite3_errstr(rc)));
     sqlite3_close_v2(db);
     return nullptr;
   }

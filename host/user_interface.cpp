@@ -1,6 +1,7 @@
 // The console user interface: messages on stderr, questions on the terminal.
 #include "host/user_interface.h"
 
+#include <errno.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -19,6 +20,11 @@ class ConsoleUI : public UserInterface {
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
+  }
+
+  // A file error on the console names the program, like its other errors.
+  void ReportFileError(const CFileException& error) override {
+    ShowMessage(gbk::FromUtf8(program_invocation_short_name) + ": " + error.Message());
   }
 
   // Without a terminal to ask, the answer is No: nothing is overwritten
