@@ -21,6 +21,7 @@
 //   bls-text       the text of one BLS function, repeated
 //   snippet        the client snippet of one BLS function, repeated
 //   lint           the configuration database lint (fidforge-cli lint)
+//   docs           the dictionary site (fidforge-cli docs)
 // and for each of them the yardstick "<phase> queries": the very SQL texts
 // that the phase ran (recorded once in an untimed run), run again on the
 // same kind of connection into a CMemRecord, every value read by caption
@@ -62,6 +63,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/config_query.h"
 #include "data/embedded_sql.h"
+#include "docsite/dictionary_site.h"
 #include "host/config_db.h"
 #include "host/db_store.h"
 #include "host/gbk_text.h"
@@ -276,6 +278,15 @@ void MergeModules(const std::vector<ModuleJob>& jobs) {
   }
 }
 
+// The dictionary site, as fidforge-cli docs writes it.
+void MakeSite(const fs::path& folder) {
+  ff::site::SiteOptions options;
+  options.folder = (folder / "site").string();
+  options.database = "bench";
+  options.noPrompt = true;
+  ff::site::MakeDictionarySite(options);
+}
+
 // The function the single-text phases repeat: the first function of the
 // middle module of its kind. Read before the timed part.
 struct OneFunction {
@@ -420,6 +431,7 @@ int RunChild(const ChildArgs& args) {
     const bool headers = args.phase == "headers" || args.phase == "whole";
     const bool merge = args.phase == "merge";
     const bool modules = args.phase == "modules" || args.phase == "whole" || merge;
+    const bool docs = args.phase == "docs";
     const std::vector<ModuleJob> jobs = modules ? PrepareModules(out) : std::vector<ModuleJob>();
     if (merge) MakeModules(jobs);  // the files to merge into, untimed
     if (!args.record.empty()) store->RecordTo(args.record);
@@ -433,6 +445,7 @@ int RunChild(const ChildArgs& args) {
     } else if (modules) {
       MakeModules(jobs);
     }
+    if (docs) MakeSite(out);
     seconds = std::chrono::duration<double>(Clock::now() - start).count();
     cpu = CpuSeconds() - cpuStart;
     bytes = TreeBytes(out);
@@ -648,12 +661,12 @@ int main(int argc, char** argv) {
     DisconnectConfigDB();
   }
 
-  const std::vector<std::string> phases = {"headers",  "modules", "merge",   "whole",
-                                           "fos-text", "bls-text", "snippet", "lint"};
+  const std::vector<std::string> phases = {"headers",  "modules", "merge", "whole", "fos-text",
+                                           "bls-text", "snippet", "lint",  "docs"};
 
   // Untimed runs that record the SQL texts of each phase.
   std::map<std::string, std::string> recorded;
-  for (const char* phase : {"headers", "modules", "fos-text", "bls-text", "snippet", "lint"}) {
+  for (const char* phase : {"headers", "modules", "fos-text", "bls-text", "snippet", "lint", "docs"}) {
     const std::string file = (recordDir / (std::string(phase) + ".sql")).string();
     Measured ignored;
     if (!RunInChild({"--db", db, "--phase", phase, "--child-out", childOut(), "--record", file}, ignored)) {
@@ -828,8 +841,11 @@ int main(int argc, char** argv) {
     std::snprintf(line, sizeof line, "whole database (headers and all module sources) under 1.0 s: %.3f s",
                   whole.median.seconds);
     target(whole.median.seconds < 1.0, line);
+    const Row& docs = find("docs");
+    std::snprintf(line, sizeof line, "dictionary site under 3 s: %.3f s", docs.median.seconds);
+    target(docs.median.seconds < 3.0, line);
   } else {
-    std::printf("  %-6s %s\n", "-", "the 1.0 s target is set for the standard database (--scale 1)");
+    std::printf("  %-6s %s\n", "-", "the time targets are set for the standard database (--scale 1)");
   }
   if (standardSize) {
     const Row& lint = find("lint");

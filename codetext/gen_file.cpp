@@ -239,7 +239,9 @@ OutputOptions& Output() {
   return options;
 }
 
-GenFile::GenFile(std::string path) : path_(std::move(path)) {
+GenFile::GenFile(std::string path) : GenFile(std::move(path), Output().utf8) {}
+
+GenFile::GenFile(std::string path, bool toUtf8) : path_(std::move(path)), utf8_(toUtf8) {
   buffer_.reserve(kBufferSize);
   target_ = path_;  // the system's bytes, as the caller got them
   // Write the file a link points to, never replace the link: a dangling
@@ -298,7 +300,7 @@ void GenFile::Flush(bool final) {
   size_t take = buffer_.size();
   std::string converted;
   std::string_view out = buffer_;
-  if (Output().utf8) {
+  if (utf8_) {
     if (!final) {
       // Keep a lead byte whose trail byte has not come yet.
       size_t pos = 0;

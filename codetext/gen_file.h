@@ -36,6 +36,10 @@ class GenFile {
   // Opens a temporary file beside `path` (the system's bytes: UTF-8 on
   // Linux, never GBK). Throws CFileException.
   explicit GenFile(std::string path);
+  // The same, with the encoding chosen by the caller instead of Output():
+  // `toUtf8` converts the GBK text to UTF-8 on the way out (web pages are
+  // UTF-8 whatever the code's encoding).
+  GenFile(std::string path, bool toUtf8);
   ~GenFile();  // discards the temporary file unless committed
   GenFile(const GenFile&) = delete;
   GenFile& operator=(const GenFile&) = delete;
@@ -66,6 +70,7 @@ class GenFile {
   bool inPlace_ = false;   // no temporary file: gathered, then written over the target
   std::string gathered_;   // the bytes of an in-place file
   bool finished_ = false;
+  bool utf8_ = false;      // convert GBK to UTF-8 on the way out
   void Flush(bool final);
   void Emit(std::string_view bytes);
   void CommitInPlace();

@@ -1,15 +1,18 @@
 #include "headers/export_page.h"
 
+#include "codetext/text_fill.h"
+#include "docsite/dictionary_site.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/query_error.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
 #include "module/host_app.h"
-#include "res/control_ids.h"
 #include "module/output_folder.h"
 #include "modulecode/code_page.h"
+#include "res/control_ids.h"
 #include "res/desktop_texts.h"
+#include "res/docsite_templates.h"
 #include "res/gui_texts.h"
 
 namespace ctl = ff::res::ctl;
@@ -31,6 +34,7 @@ void CPageExport::MessageMap() {
   OnCommand(ctl::exporting::kBrowseFolder, [this] { OnChooseFolder(); });
   OnEditChange(ctl::exporting::kFolder, [this] { OnFolderChanged(); });
   OnCommand(ctl::exporting::kNoPrompt, [this] { OnOverWrite(); });
+  OnCommand(ctl::exporting::kMakeSite, [this] { OnMakeSite(); });
   // The "..." buttons kBrowseFidDef, kBrowseFosDef, kBrowseBlsDef and kBrowseSysDef have no action.
 }
 
@@ -123,6 +127,33 @@ bool CPageExport::ReadyToWrite() const {
     if (!ff::gui::ReadyToWrite(ff::gui::AbsoluteFolder(folder))) return false;
   }
   return true;
+}
+
+void CPageExport::OnMakeSite() {
+  if (!g_pConfigDB) {
+    ff::UI().ShowMessage(ff::res::gui::NotLoggedInGenerate());
+    return;
+  }
+  const std::optional<std::string> folder = ff::UI().BrowseForFolder(ff::res::site::FolderBrowserTitle());
+  if (!folder || folder->empty()) return;
+  UpdateData(true);
+  ff::site::SiteOptions options;
+  options.folder = *folder;
+  options.database = ConfigDBName();
+  // The page's switch also spares the question for files the site did not write.
+  options.noPrompt = m_bOverWrite;
+  {
+    ff::WaitCursor wait;
+    try {
+      ff::site::MakeDictionarySite(options);
+    } catch (const ff::QueryError& failure) {
+      ff::UI().ShowMessage(ff::FillTemplate(ff::res::site::SiteFailed(), {{"Reason", failure.Message()}}));
+      return;
+    } catch (const CFileException&) {
+      return;  // reported by the site writer
+    }
+  }
+  ff::UI().OpenWithDefaultApp(*folder + "/index.html");
 }
 
 void CPageExport::OnCancel() { CPropertyPage::OnCancel(); }

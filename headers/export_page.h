@@ -27,6 +27,9 @@ class CPageExport : public CPropertyPage {
   void OnFolderChanged();  // edit 9013 changed
   void OnOverWrite();      // check box 9033 clicked
   void OnOK() override;    // button 1: export
+  // Button 9040: the dictionary site into a chosen folder, then its index
+  // in the default browser.
+  void OnMakeSite();
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -12,7 +12,14 @@ namespace {
 // Tells one connection from the next, even at the same address.
 unsigned long g_connectionNumber = 0;
 
+std::string& ConnectedName() {
+  static std::string name;
+  return name;
+}
+
 }  // namespace
+
+const std::string& ConfigDBName() { return ConnectedName(); }
 
 bool ConnectConfigDB(const std::string& server, const std::string& user, const std::string& password,
                      const std::string& database) {
@@ -22,6 +29,8 @@ bool ConnectConfigDB(const std::string& server, const std::string& user, const s
   ++g_connectionNumber;
   if (db->Open(server.c_str(), user.c_str(), password.c_str(), database.c_str())) {
     g_pConfigDB = db.release();
+    // An odbc: server text may carry a password: only the database is named.
+    ConnectedName() = database.empty() && server.rfind("odbc:", 0) != 0 ? server : database;
     return true;
   }
   ff::UI().ShowMessage(db->GetLastErrMsg());
@@ -34,6 +43,7 @@ void DisconnectConfigDB() {
   g_pConfigDB->Close();
   delete g_pConfigDB;
   g_pConfigDB = nullptr;
+  ConnectedName().clear();
 }
 
 ConfigSnapshot::ConfigSnapshot() : connection_(g_connectionNumber), begun_(g_pConfigDB != nullptr) {

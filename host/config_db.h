@@ -14,6 +14,10 @@ extern CSimDB* g_pConfigDB;
 bool ConnectConfigDB(const std::string& server, const std::string& user,
                      const std::string& password, const std::string& database);
 
+// The database of the shared connection as the user named it at the login
+// (GBK; empty when there is none). Never holds a password.
+const std::string& ConfigDBName();
+
 // Releases the shared connection (tests and the CLI at exit).
 void DisconnectConfigDB();
 

@@ -26,6 +26,7 @@ inline constexpr int kBrowseBlsDef = 9020;
 inline constexpr int kSysDefFile = 9021;
 inline constexpr int kBrowseSysDef = 9022;
 inline constexpr int kNoPrompt = 9033;  // check box: overwrite without asking
+inline constexpr int kMakeSite = 9040;  // the dictionary site into a chosen folder
 }  // namespace exporting
 
 // The FID check page.

@@ -75,6 +75,7 @@ DialogTemplate ExportPage() {
       Edit(ctl::exporting::kSysDefFile, 69, 83, 243, 14),
       Button(ctl::exporting::kBrowseSysDef, "...", 319, 83, 14, 14),
       Check(ctl::exporting::kNoPrompt, "覆盖原有文件时，不提示。", 69, 112, 112, 10),
+      Button(ctl::exporting::kMakeSite, "生成字典网站(&W)...", 7, 136, 90, 14),
       DefButton(IDOK, "确定", 283, 136, 50, 14),
   }};
 }

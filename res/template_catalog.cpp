@@ -1,6 +1,7 @@
 #include "res/template_catalog.h"
 
 #include "res/comment_texts.h"
+#include "res/docsite_templates.h"
 #include "res/function_templates.h"
 #include "res/header_texts.h"
 #include "res/merge_texts.h"
@@ -65,6 +66,52 @@ std::vector<CatalogTemplate> AllNamedTemplates() {
       // Merged module sources.
       {"retired function block", merge::RetiredFunctionBlock(), {"Name", "Text"}},
       {"moved text block", merge::MovedTextBlock(), {"Text"}},
+      // The dictionary site.
+      {"site page", site::Page(), {"Title", "Body", "Database", "Date"}},
+      {"site index body",
+       site::IndexBody(),
+       {"Database", "Date", "FosModuleCount", "FosFunctionCount", "BlsModuleCount", "BlsFunctionCount", "FidCount",
+        "UndefinedCount", "UnusedCount", "ErrorCount", "CategoryCount", "FosModules", "BlsModules", "Categories"}},
+      {"site index module", site::IndexModule(), {"Page", "Id", "Name", "ChineseName", "Count", "Functions"}},
+      {"site index function", site::IndexFunction(), {"Href", "Number", "Code", "Name"}},
+      {"site index category list", site::IndexCategoryList(), {"Items"}},
+      {"site index category", site::IndexCategory(), {"Href", "Name", "Count"}},
+      {"site module title", site::ModuleTitle(), {"Kind", "Id", "Name"}},
+      {"site module body", site::ModuleBody(), {"Kind", "Id", "Name", "ChineseName", "Count", "Toc", "Functions"}},
+      {"site function entry", site::TocEntry(), {"Anchor", "Number", "Code", "Name"}},
+      {"site FOS function",
+       site::FosFunction(),
+       {"Anchor", "Number", "Code", "Macro", "Function", "Prototype", "Name", "AnswerType", "Design", "Note", "Request",
+        "Answer"}},
+      {"site BLS function",
+       site::BlsFunction(),
+       {"Anchor", "Number", "Code", "Macro", "Function", "Prototype", "Name", "AnswerType", "TransType", "Design", "Note",
+        "Request", "Answer"}},
+      {"site single answer", site::AnswerSingle(), {"Type"}},
+      {"site multi-row answer", site::AnswerMultiRow(), {"Type"}},
+      {"site procedure answer", site::AnswerProcedure(), {"Type"}},
+      {"site forwarding transaction", site::TransForward(), {"Type"}},
+      {"site audited transaction", site::TransAudited(), {"Type"}},
+      {"site transaction without forward", site::TransNoForward(), {"Type"}},
+      {"site FOS parameters", site::FosParams(), {"Rows"}},
+      {"site BLS parameters", site::BlsParams(), {"Rows"}},
+      {"site FOS parameter",
+       site::FosParamRow(),
+       {"Index", "FidHref", "Code", "Name", "DataType", "CType", "Variable", "Mandatory"}},
+      {"site BLS parameter",
+       site::BlsParamRow(),
+       {"Index", "FidHref", "Code", "Name", "DataType", "TypeSpec", "CType", "Variable", "Mandatory", "Precision",
+        "Decimals", "Range", "Default", "Note"}},
+      {"site FID body", site::FidsBody(), {"FidCount", "UndefinedCount", "UnusedCount", "Rows", "UndefinedRows"}},
+      {"site FID", site::FidRow(), {"Anchor", "Class", "Number", "Code", "Name", "DataType", "Note", "Status", "Uses"}},
+      {"site undefined FID", site::UndefinedFidRow(), {"Anchor", "Code", "Name", "Status", "Uses"}},
+      {"site FID use", site::FidUse(), {"Href", "Code"}},
+      {"site error body", site::ErrorsBody(), {"ErrorCount", "Categories"}},
+      {"site error category", site::ErrorCategory(), {"Anchor", "Category", "Count", "Rows"}},
+      {"site error", site::ErrorRow(), {"Value", "Code", "MessageCode", "Message", "Kind"}},
+      {"site search index", site::SearchIndex(), {"Entries"}},
+      {"site search entry", site::SearchEntry(), {"Kind", "Code", "Name", "Number", "Href"}},
+      {"site failure message", site::SiteFailed(), {"Reason"}},
   };
 }
 

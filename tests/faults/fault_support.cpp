@@ -59,6 +59,7 @@ const std::vector<std::string>& CliFixture::EveryCommand() {
       "functions --kind bls --module 21",
       "lint",
       "lint --format json",
+      "docs --out OUT/site",
   };
   return commands;
 }

@@ -1,0 +1,50 @@
+// fidforge-cli docs --out DIR: the browsable reference of the message
+// dictionary, a static HTML site.
+#include <memory>
+#include <string>
+
+#include "cli/code_output.h"
+#include "cli/commands.h"
+#include "docsite/dictionary_site.h"
+#include "host/query_error.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+
+namespace ff::cli {
+
+namespace {
+
+int RunDocs(Context& context, const std::string& outUtf8) {
+  if (!context.Connect()) return kFailure;
+  site::SiteOptions options;
+  options.folder = gbk::FromUtf8(outUtf8.empty() ? std::string(".") : outUtf8);
+  options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
+  options.noPrompt = context.options.force;
+  std::vector<site::SiteFile> files;
+  try {
+    files = site::MakeDictionarySite(options);
+  } catch (const QueryError& error) {
+    PrintError(error.Message() + "; no page was changed");
+    return kFailure;
+  } catch (const CFileException&) {
+    return kFailure;  // reported by the site writer
+  }
+  bool declined = false;
+  for (const site::SiteFile& file : files) {
+    if (file.outcome == FileOutcome::Declined) declined = true;
+    PrintLine(std::string(FileOutcomeWord(file.outcome)) + ": " + file.path);
+  }
+  return declined ? kDeclined : kOk;
+}
+
+}  // namespace
+
+FF_CLI_COMMAND(80, [](CLI::App& app, Context& context, int* status) {
+  auto out = std::make_shared<std::string>();
+  CLI::App* command = app.add_subcommand(
+      "docs", "Write the message dictionary as a static HTML site (index.html, one page per module, FIDs, errors)");
+  command->add_option("--out", *out, "Folder of the site (made when missing)")->required();
+  command->callback([&context, status, out] { *status = RunDocs(context, *out); });
+});
+
+}  // namespace ff::cli

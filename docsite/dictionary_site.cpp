@@ -1,0 +1,59 @@
+#include "docsite/dictionary_site.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "codetext/code_maker.h"
+#include "codetext/gen_file.h"
+#include "codetext/routine_comment.h"
+#include "docsite/site_pages.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/user_interface.h"
+#include "host/config_db.h"
+#include "res/docsite_templates.h"
+
+namespace ff::site {
+
+namespace {
+
+void MakeFolder(const std::string& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(gbk::ToUtf8(folder), error);
+  if (error) {
+    CFileException failure(folder, gbk::FromUtf8(error.message()));
+    UI().ReportFileError(failure);
+    throw failure;
+  }
+}
+
+}  // namespace
+
+std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
+  SiteModel site;
+  site.database = options.database;
+  const CommentDate date = TodayForComments();
+  site.date = date.year + "-" + date.month + "-" + date.day;
+
+  if (!Output().check) MakeFolder(options.folder.empty() ? std::string(".") : options.folder);
+  ConfigSnapshot snapshot;
+  SiteFiles files(options.folder, options.noPrompt);
+
+  ReadModules(site, false);
+  ReadModules(site, true);
+  CCodeMaker maker;
+  for (size_t module = 0; module < site.modules.size(); ++module) {
+    // Each page goes to its temporary file at once: the site is never held whole.
+    const std::string page = ModulePage(maker, site, module);
+    files.Add(site.modules[module].page, page);
+  }
+  files.Add("fids.html", FidPage(site));
+  files.Add("errors.html", ErrorPage(site));
+  files.Add("index.html", IndexPage(site));
+  files.Add("search-index.js", SearchIndexScript(site));
+  files.Add("search.js", res::site::SearchScript());
+  files.Add("style.css", res::site::Stylesheet());
+  return files.Commit();
+}
+
+}  // namespace ff::site

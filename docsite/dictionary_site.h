@@ -1,0 +1,36 @@
+// The browsable reference of the message dictionary: a static HTML site,
+// made from the configuration database with the queries and naming rules of
+// the code generators, readable from the file system without a server.
+//
+//   index.html        modules and functions, counts, error categories
+//   fos-<id>.html     one page per FOS module, bls-<id>.html per BLS module
+//   fids.html         every FID and where it is used; undefined and unused FIDs
+//   errors.html       the error codes of sysdef.h by category
+//   style.css, search.js, search-index.js
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "docsite/site_files.h"
+
+namespace ff::site {
+
+struct SiteOptions {
+  std::string folder;    // GBK; made when missing
+  std::string database;  // GBK: how the pages name the database
+  bool noPrompt = false; // replace files the site did not write without asking
+};
+
+// Makes the whole site on the shared connection. Nothing in the folder
+// changes until every page is made; then pages whose bytes are unchanged
+// are left untouched. The date on the pages follows SOURCE_DATE_EPOCH like
+// the generated code, so a regenerated site is byte for byte the same.
+// All queries read one committed state of the database. Under --check
+// (Output().check) nothing is written and nothing asked: each page is told
+// Unchanged or WouldChange. Throws
+// ff::QueryError (a query failed: no file changed) or CFileException
+// (already reported).
+std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options);
+
+}  // namespace ff::site

@@ -1,0 +1,55 @@
+// The files of the dictionary site, written as one: every page is made
+// into a temporary file first, and only when all of them were made does
+// any page replace its target. A failure on the way (a query, a full disk)
+// leaves every file of an earlier site as it was.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "codetext/gen_file.h"
+
+namespace ff::site {
+
+struct SiteFile {
+  std::string path;  // GBK
+  FileOutcome outcome = FileOutcome::Written;
+};
+
+class SiteFiles {
+ public:
+  // `folder` (GBK) must exist. With `noPrompt` a file the site did not write
+  // is replaced without the overwrite question.
+  SiteFiles(std::string folder, bool noPrompt);
+  ~SiteFiles();  // drops the temporary files of an unfinished site
+  SiteFiles(const SiteFiles&) = delete;
+  SiteFiles& operator=(const SiteFiles&) = delete;
+
+  // Makes the file `name` of the site from GBK text, written as UTF-8.
+  // A file at that place that does not carry the site's generator mark (a
+  // page written by hand, say) is asked about first; a declined file is
+  // left alone and told as declined. Throws CFileException (reported).
+  void Add(const std::string& name, const std::string& gbkText);
+
+  // Puts every made file in place: unchanged ones are left untouched.
+  // Throws CFileException (reported).
+  std::vector<SiteFile> Commit();
+
+  const std::string& Folder() const { return folder_; }
+
+ private:
+  struct Pending {
+    std::unique_ptr<GenFile> file;  // null when declined
+    SiteFile result;
+  };
+  std::string folder_;
+  bool noPrompt_;
+  std::vector<Pending> pending_;
+};
+
+// True when the file at `path` (GBK) is missing, or carries the site's
+// generator mark near its start.
+bool WrittenBySite(const std::string& path);
+
+}  // namespace ff::site

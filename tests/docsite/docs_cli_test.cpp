@@ -1,0 +1,101 @@
+// fidforge-cli docs: what it tells, its exit statuses, --check and --force.
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/test_support.h"
+
+namespace {
+
+using ff::test::ReadFile;
+using ff::test::WriteFile;
+namespace fs = std::filesystem;
+
+class DocsCommand : public ::testing::Test {
+ protected:
+  struct Result {
+    int status = -1;
+    std::string out, err;
+  };
+
+  Result Run(const std::string& args) {
+    const std::string out = dir / "out.txt", err = dir / "err.txt";
+    const std::string command = std::string("SOURCE_DATE_EPOCH=1141560000 '") + FF_CLI_PATH + "' --db '" + db +
+                                "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  }
+  std::map<std::string, std::string> Files() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(site)) files[entry.path().string()] = ReadFile(entry.path().string());
+    return files;
+  }
+  void Sql(const std::string& sql) {
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(db.c_str(), &handle));
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(handle);
+    sqlite3_close(handle);
+  }
+
+  ff::test::SettingsSandbox sandbox;
+  ff::test::TempDir dir;
+  std::string db = dir / "demo.sqlite";
+  std::string site = dir / "site";
+  void SetUp() override { ASSERT_EQ(Run("init-demo '" + db + "'").status, 0); }
+};
+
+TEST_F(DocsCommand, WritesTellsAndChecks) {
+  // --check on a fresh checkout: stale, and nothing made, not even the folder.
+  Result r = Run("--check docs --out '" + site + "'");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/index.html\n"));
+  EXPECT_FALSE(fs::exists(site));
+
+  r = Run("docs --out '" + site + "'");
+  ASSERT_EQ(0, r.status) << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("written: " + site + "/index.html\n"));
+  EXPECT_NE(std::string::npos, r.out.find("written: " + site + "/fos-1.html\n"));
+  const auto written = Files();
+  EXPECT_EQ(13u, written.size());
+
+  r = Run("--check docs --out '" + site + "'");
+  EXPECT_EQ(0, r.status) << r.out << r.err;
+  EXPECT_EQ(std::string::npos, r.out.find("would change"));
+
+  // A changed FID name: the FID page (and search entries) go stale; a check
+  // tells so and leaves every file alone.
+  Sql("UPDATE T151 SET F3 = '改名' WHERE F2 = 'FID_KHH'");
+  r = Run("--check docs --out '" + site + "'");
+  EXPECT_EQ(5, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/fids.html\n"));
+  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + site + "/fos-1.html\n"));
+  EXPECT_EQ(written, Files());
+}
+
+TEST_F(DocsCommand, AFailedQueryOrAForeignFileIsNotSuccess) {
+  fs::create_directories(site);
+  WriteFile(site + "/index.html", "hand-written");
+  // No terminal to ask: the foreign index is declined, the rest written.
+  Result r = Run("docs --out '" + site + "'");
+  EXPECT_EQ(3, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("declined: " + site + "/index.html\n"));
+  EXPECT_EQ("hand-written", ReadFile(site + "/index.html"));
+  EXPECT_EQ(0, Run("--force docs --out '" + site + "'").status);
+  const auto good = Files();
+
+  Sql("DROP TABLE T162");
+  r = Run("docs --out '" + site + "'");
+  EXPECT_EQ(1, r.status);
+  EXPECT_EQ("", r.out);
+  EXPECT_NE(std::string::npos, r.err.find("fidforge-cli: cannot read the request parameters of BLS ")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("no such table: T162; no page was changed\n")) << r.err;
+  EXPECT_EQ(good, Files());
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// How the site reaches the disk: all pages or none, nothing hand-written
+// lost, failures told.
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "docsite/dictionary_site.h"
+#include "host/query_error.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "tests/support/test_support.h"
+
+namespace ff::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = ReadFile(entry.path().string());
+  }
+  return files;
+}
+
+class SiteWriting : public ::testing::Test {
+ protected:
+  site::SiteOptions Options() const {
+    site::SiteOptions options;
+    options.folder = out_ / "site";
+    options.database = "demo";
+    return options;
+  }
+
+  SettingsSandbox sandbox_;
+  TestDatabase db_{{}, true};
+  TempDir out_;
+  ScriptedUI ui_;
+};
+
+TEST_F(SiteWriting, AFailedQueryChangesNoPage) {
+  site::MakeDictionarySite(Options());
+  const auto before = Snapshot(out_ / "site");
+  // A FID definition that will change, and a table the FID check needs gone:
+  // the query fails after the module pages are made.
+  db_.Exec("UPDATE T151 SET F3 = 'changed'; DROP TABLE T470;");
+  try {
+    site::MakeDictionarySite(Options());
+    ADD_FAILURE() << "a failed query must fail the site";
+  } catch (const QueryError& error) {
+    EXPECT_NE(std::string::npos, error.Message().find("the error codes")) << U(error.Message());
+    EXPECT_NE(std::string::npos, error.Message().find("T470")) << U(error.Message());
+  }
+  EXPECT_EQ(before, Snapshot(out_ / "site")) << "every page as it was, no temporary file left";
+}
+
+TEST_F(SiteWriting, AFileTheSiteDidNotWriteIsAskedAbout) {
+  fs::create_directories(out_ / "site");
+  WriteFile(out_ / "site/index.html", "<p>my own notes</p>");
+  ui_.Answer(false);
+  std::map<std::string, FileOutcome> outcomes;
+  for (const auto& file : site::MakeDictionarySite(Options())) outcomes[file.path] = file.outcome;
+  ASSERT_EQ(1u, ui_.questions.size());
+  EXPECT_NE(std::string::npos, ui_.questions[0].find("index.html"));
+  EXPECT_EQ(FileOutcome::Declined, outcomes[out_ / "site/index.html"]);
+  EXPECT_EQ(FileOutcome::Written, outcomes[out_ / "site/fids.html"]);
+  EXPECT_EQ("<p>my own notes</p>", ReadFile(out_ / "site/index.html"));
+
+  // The site's own pages are replaced without a question, changed or not;
+  // the hand-written file only with the no-prompt switch.
+  WriteFile(out_ / "site/fids.html", ReadFile(out_ / "site/fids.html") + "<!-- edited -->");
+  site::SiteOptions options = Options();
+  options.noPrompt = true;
+  outcomes.clear();
+  for (const auto& file : site::MakeDictionarySite(options)) outcomes[file.path] = file.outcome;
+  EXPECT_EQ(1u, ui_.questions.size());
+  EXPECT_EQ(FileOutcome::Written, outcomes[out_ / "site/fids.html"]);
+  EXPECT_EQ(FileOutcome::Written, outcomes[out_ / "site/index.html"]);
+  EXPECT_EQ(FileOutcome::Unchanged, outcomes[out_ / "site/style.css"]);
+  EXPECT_NE(std::string::npos, ReadFile(out_ / "site/index.html").find("FidForge docs"));
+}
+
+TEST_F(SiteWriting, AFolderThatCannotBeMadeIsAFileError) {
+  WriteFile(out_ / "plain", "a file, not a folder");
+  site::SiteOptions options = Options();
+  options.folder = out_ / "plain/site";
+  EXPECT_THROW(site::MakeDictionarySite(options), CFileException);
+  EXPECT_EQ(1u, ui_.fileErrors.size());
+}
+
+TEST_F(SiteWriting, PagesAreUtf8WhateverTheCodeEncoding) {
+  site::MakeDictionarySite(Options());
+  const std::string index = ReadFile(out_ / "site/index.html");
+  EXPECT_NE(std::string::npos, index.find("消息字典"));
+  EXPECT_EQ(index, gbk::ToUtf8(gbk::FromUtf8(index))) << "valid UTF-8 that GBK can hold";
+}
+
+}  // namespace
+}  // namespace ff::test
