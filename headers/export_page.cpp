@@ -153,7 +153,9 @@ void CPageExport::OnMakeSite() {
       return;  // reported by the site writer
     }
   }
-  ff::UI().OpenWithDefaultApp(*folder + "/index.html");
+  const std::string index = *folder + "/index.html";
+  if (!ff::UI().OpenWithDefaultApp(index))
+    ff::UI().ShowMessage(ff::res::desktop::NoLauncher(ff::gbk::FromUtf8(index)));
 }
 
 void CPageExport::OnCancel() { CPropertyPage::OnCancel(); }

@@ -16,7 +16,10 @@ namespace {
 
 class SiteUI : public ff::guitest::GuiTestUI {
  public:
-  void OpenWithDefaultApp(const std::string& path) override { opened.push_back(path); }
+  bool OpenWithDefaultApp(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
   std::vector<std::string> opened;
 };
 
