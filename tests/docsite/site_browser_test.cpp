@@ -55,8 +55,9 @@ TEST(SiteInBrowser, SearchBoxFiltersByCodeNameOrNumber) {
   site::MakeDictionarySite(options);
   const std::string base = "file://" + options.folder + "/";
 
-  // By code, from a module page: the FOS and the BLS function of that code.
-  const std::string dom = DumpDom(chromium, out, base + "fos-1.html?q=kh_open");
+  // From a module page: the FOS and the BLS function of that name
+  // (客户开户, percent-encoded in the URL).
+  const std::string dom = DumpDom(chromium, out, base + "fos-1.html?q=%E5%AE%A2%E6%88%B7%E5%BC%80%E6%88%B7");
   EXPECT_NE(std::string::npos, dom.find("<form class=\"search\" action=\"index.html\" method=\"get\">"))
       << "the script shows the search box";
   std::string results = ResultsOf(dom);
@@ -65,7 +66,9 @@ TEST(SiteInBrowser, SearchBoxFiltersByCodeNameOrNumber) {
   EXPECT_EQ((std::vector<std::string>{"fos-1.html#f102", "bls-21.html#f505"}), page.links) << results;
   EXPECT_NE(std::string::npos, page.text.find("找到 2 项")) << results;
 
-  // By name (Chinese, percent-encoded in the URL) and by number.
+  // By code in any letter case, by name and by number.
+  page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=kh_apply")));
+  EXPECT_EQ((std::vector<std::string>{"bls-21.html#f505"}), page.links);
   page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=%E5%AE%A2%E6%88%B7%E5%8F%B7")));
   EXPECT_EQ((std::vector<std::string>{"fids.html#fid-FID_KHH"}), page.links);
   page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=6104")));
