@@ -11,6 +11,8 @@ CDialog::~CDialog() = default;
 bool CDialog::Create() {
   if (IsCreated()) return true;
   BuildControls(this);
+  // Dialogs keep the size of their template.
+  setFixedSize(size());
   if (auto* ok = Controls().Button(ff::res::IDOK))
     QObject::connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
   if (auto* cancel = Controls().Button(ff::res::IDCANCEL))

@@ -17,6 +17,7 @@
 
 #include "module/kestrel_list_ctrl.h"
 #include "module/qt_text.h"
+#include "module/tree_lines_style.h"
 
 namespace ff::gui {
 
@@ -164,11 +165,31 @@ const ControlTemplate* DialogControls::TemplateOf(const QWidget* w) const {
   return it == templates_.end() ? nullptr : it->second;
 }
 
+void DialogControls::FollowSize(const QSize& size) const {
+  const int dx = std::max(0, size.width() - builtSize_.width());
+  const int dy = std::max(0, size.height() - builtSize_.height());
+  for (QWidget* w : all_) {
+    const ControlTemplate* c = TemplateOf(w);
+    auto built = builtRects_.find(w);
+    if (!c || built == builtRects_.end()) continue;
+    const QRect& r = built->second;
+    const ff::res::Grow& g = c->grow;
+    // Edges, not sizes, move: neighbours that share an edge keep sharing it.
+    const int left = r.x() + dx * g.left / 100;
+    const int top = r.y() + dy * g.top / 100;
+    const int right = r.x() + r.width() + dx * g.right / 100;
+    const int bottom = r.y() + r.height() + dy * g.bottom / 100;
+    w->setGeometry(left, top, right - left, bottom - top);
+  }
+}
+
 void BuildDialog(const DialogTemplate& tmpl, QWidget* parent, DialogControls& out, const ControlFactory& factory) {
   const QFont font = DialogFont(tmpl);
   parent->setFont(font);
   const BaseUnits units = DialogBaseUnits(font);
-  parent->setFixedSize(DluToPixels(units, 0, 0, tmpl.width, tmpl.height).size());
+  out.builtSize_ = DluToPixels(units, 0, 0, tmpl.width, tmpl.height).size();
+  parent->setMinimumSize(out.builtSize_);
+  parent->resize(out.builtSize_);
 
   QButtonGroup* group = nullptr;
   for (const ControlTemplate& c : tmpl.controls) {
@@ -180,6 +201,9 @@ void BuildDialog(const DialogTemplate& tmpl, QWidget* parent, DialogControls& ou
     if (c.kind == ControlKind::ComboBox) r.setHeight(DluToPixels(units, c.x, c.y, c.w, 14).height());
     if (c.kind == ControlKind::EtchedLine) r.setHeight(2);
     w->setGeometry(r);
+    out.builtRects_[w] = r;
+    if (c.kind == ControlKind::TreeView && (c.style & ff::res::kTreeLines))
+      if (auto* tree = qobject_cast<QTreeView*>(w)) DrawTreeLines(tree);
     if (c.style & ff::res::kDisabled) w->setEnabled(false);
     if (c.id != ff::res::IDC_STATIC) {
       w->setObjectName(QStringLiteral("ctl%1").arg(c.id));

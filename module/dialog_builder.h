@@ -52,6 +52,12 @@ class DialogControls {
   const std::vector<QWidget*>& All() const { return all_; }
   // The template entry a control was made from (null for none).
   const ff::res::ControlTemplate* TemplateOf(const QWidget* w) const;
+  // The size the controls were built for (the template's size).
+  QSize BuiltSize() const { return builtSize_; }
+  // Places every control for a dialog of `size`: the template's place, with
+  // its edges moved by the control's share of the size beyond the template
+  // (ControlTemplate::grow). Smaller than the template counts as equal.
+  void FollowSize(const QSize& size) const;
 
  private:
   friend void BuildDialog(const ff::res::DialogTemplate&, QWidget*, DialogControls&,
@@ -60,6 +66,8 @@ class DialogControls {
   std::map<int, QButtonGroup*> groups_;  // first radio id -> group
   std::map<const QWidget*, const ff::res::ControlTemplate*> templates_;
   std::vector<QWidget*> all_;
+  std::map<const QWidget*, QRect> builtRects_;
+  QSize builtSize_;
 };
 
 // Makes a control of a kind the builder does not know, or a control of a
@@ -67,7 +75,8 @@ class DialogControls {
 using ControlFactory = std::function<QWidget*(const ff::res::ControlTemplate&, QWidget* parent)>;
 
 // Creates the controls of `tmpl` as children of `parent`, gives `parent`
-// the dialog font and the template's size, and records the controls in
+// the dialog font, the template's size as its size and smallest size, and
+// records the controls in
 // `out`. The default widgets: Label QLabel, Edit QLineEdit (QPlainTextEdit
 // when multi-line), Button/DefButton QPushButton, CheckBox QCheckBox, Radio
 // QRadioButton (grouped), ComboBox QComboBox, ListView CKestrelListCtrl,

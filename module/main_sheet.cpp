@@ -1,12 +1,16 @@
 #include "module/main_sheet.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 
 #include "fidcheck/check_page.h"
 #include "headers/export_page.h"
 #include "login/login_page.h"
 #include "modulecode/code_page.h"
 #include "module/qt_text.h"
+#include "module/sheet_size.h"
 #include "res/dialog_templates.h"
 #include "res/gui_texts.h"
 #include "singlecode/client_page.h"
@@ -41,13 +45,35 @@ bool CMainSheet::OnInitDialog() {
   cancel->setText(ff::gui::ToQ(ff::res::gui::SheetExit()));
 
   // Cut the button row off and put "退出" in a new strip right of the tabs,
-  // near the top.
-  const QRect sheet = rect();
-  const QRect button = cancel->geometry();
-  const int gap = sheet.height() - (button.y() + button.height());
-  setFixedSize(sheet.width() + button.width() + gap, button.y());
-  cancel->move(sheet.width(), gap);
+  // near the top. The pages' templates make the smallest sheet.
+  const QRect tabs = GetTabControl()->geometry();
+  setMinimumSize(kMargin + tabs.width() + kMargin + cancel->width() + kMargin, kMargin + tabs.height() + kMargin);
+  QSize start = minimumSize();
+  // The size the user left it at, as far as the screen holds it.
+  if (const QSize stored = ff::gui::StoredSheetSize(); stored.isValid()) {
+    start = stored.expandedTo(minimumSize());
+    // (A screen smaller than the pages gets the pages as they are.)
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QSize free = screen->availableGeometry().size();
+      if (free.width() >= minimumWidth() && free.height() >= minimumHeight()) start = start.boundedTo(free);
+    }
+  }
+  resize(start);
+  LayoutSheet();
   return result;
+}
+
+void CMainSheet::LayoutSheet() {
+  QPushButton* cancel = GetDlgItem(ff::res::IDCANCEL);
+  QTabWidget* tabs = GetTabControl();
+  if (!cancel || !tabs) return;
+  tabs->setGeometry(kMargin, kMargin, width() - 3 * kMargin - cancel->width(), height() - 2 * kMargin);
+  cancel->move(tabs->geometry().right() + 1 + kMargin, kMargin);
+}
+
+void CMainSheet::done(int result) {
+  if (GetTabControl()) ff::gui::StoreSheetSize(isMaximized() ? normalGeometry().size() : size());
+  CPropertySheet::done(result);
 }
 
 long CMainSheet::OnPageQuery() const {

@@ -24,6 +24,10 @@ class CMainSheet : public CPropertySheet {
  protected:
   bool OnCreate() override;
   bool OnInitDialog() override;
+  // 退出 in a strip right of the tabs, which fill the rest.
+  void LayoutSheet() override;
+  // Remembers the sheet's size for the next start.
+  void done(int result) override;
 
  private:
   std::string m_strTitle;  // GBK

@@ -1,16 +1,27 @@
 #include "module/property_page.h"
 
 #include <QPushButton>
+#include <QResizeEvent>
 
 CPropertyPage::CPropertyPage(int templateId) : CTemplateForm(templateId) {
-  setFixedSize(ff::gui::TemplatePixelSize(Template()));
+  // The template's layout is the smallest page; the sheet may make it larger.
+  setMinimumSize(ff::gui::TemplatePixelSize(Template()));
+  resize(minimumSize());
+}
+
+void CPropertyPage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FollowSize(event->size());
 }
 
 CPropertyPage::~CPropertyPage() = default;
 
 bool CPropertyPage::Create() {
   if (IsCreated()) return true;
+  const QSize shown = size();
   BuildControls(this);
+  resize(shown.expandedTo(minimumSize()));
+  FollowSize(size());
   if (auto* ok = Controls().Button(ff::res::IDOK))
     QObject::connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
   MessageMap();

@@ -37,6 +37,8 @@ class CPropertyPage : public QWidget, public CTemplateForm {
   virtual bool OnInitDialog();
   // Button 1 of the page. Base: nothing (the page stays open).
   virtual void OnOK() {}
+  // The controls follow the page's size (the template's grow rules).
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   CPropertySheet* sheet_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -12,8 +13,9 @@
 #include "res/dialog_templates.h"
 
 namespace {
-constexpr int kMargin = 7;  // pixels around the tabs and between buttons
-}
+// The tab widget's frame around the pages.
+constexpr int kFrame = 6;
+}  // namespace
 
 CPropertySheet::CPropertySheet(const std::string& caption, QWidget* parent, int selectPage)
     : QDialog(parent), startPage_(selectPage) {
@@ -77,10 +79,9 @@ bool CPropertySheet::OnCreate() {
   QSize pageSize(0, 0);
   for (CPropertyPage* page : pages_) {
     tabs_->addTab(page, page->Caption());
-    pageSize = pageSize.expandedTo(page->size());
+    pageSize = pageSize.expandedTo(page->minimumSize());
   }
   // The tab widget's frame around the pages, plus the tab bar above them.
-  constexpr int kFrame = 6;
   int tabsWidth = pageSize.width() + kFrame;
   if (stackedTabs_) tabsWidth = std::max(tabsWidth, tabs_->tabBar()->sizeHint().width() + kFrame);
   const int tabsHeight = pageSize.height() + tabs_->tabBar()->sizeHint().height() + kFrame;
@@ -104,9 +105,32 @@ bool CPropertySheet::OnCreate() {
     if (id == ff::res::IDOK) connect(button, &QPushButton::clicked, this, [this] { accept(); });
     if (id == ff::res::IDCANCEL) connect(button, &QPushButton::clicked, this, [this] { reject(); });
   }
-  setFixedSize(kMargin + tabsWidth + kMargin, y + b.height() + kMargin);
+  // The pages' templates make the smallest sheet; it may grow.
+  setMinimumSize(kMargin + tabsWidth + kMargin, y + b.height() + kMargin);
+  resize(minimumSize());
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { OnTabChanged(index); });
   return true;
+}
+
+int CPropertySheet::TabsFrameHeight() const {
+  return tabs_ ? tabs_->tabBar()->sizeHint().height() + kFrame : 0;
+}
+
+void CPropertySheet::LayoutSheet() {
+  if (!tabs_ || buttons_.empty()) return;
+  const QSize b = buttons_.front().second->size();
+  const int tabsHeight = height() - 3 * kMargin - b.height();
+  tabs_->setGeometry(kMargin, kMargin, width() - 2 * kMargin, tabsHeight);
+  int x = width() - static_cast<int>(buttons_.size()) * (b.width() + kMargin);
+  for (const auto& [id, button] : buttons_) {
+    button->move(x, kMargin + tabsHeight + kMargin);
+    x += b.width() + kMargin;
+  }
+}
+
+void CPropertySheet::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (created_) LayoutSheet();
 }
 
 bool CPropertySheet::Create() {

@@ -47,7 +47,7 @@ class CPropertySheet : public QDialog {
   bool Create();
   // Create(), then runs the sheet modally; the result of EndDialog.
   virtual int DoModal();
-  void EndDialog(int result) { QDialog::done(result); }
+  void EndDialog(int result) { done(result); }
 
   QTabWidget* GetTabControl() const { return tabs_; }
   // A button of the sheet's row (IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP), or
@@ -65,6 +65,14 @@ class CPropertySheet : public QDialog {
   // EndDialog(IDCANCEL).
   void reject() override;
   void accept() override;
+  // Places the tabs and the buttons for the sheet's size. Base: the tabs
+  // fill the sheet above the button row, which keeps to the right edge.
+  virtual void LayoutSheet();
+  void resizeEvent(QResizeEvent* event) override;
+  // The margin around the tabs and between buttons, in pixels.
+  static constexpr int kMargin = 7;
+  // The height the tab bar needs above the pages at the sheet's width.
+  int TabsFrameHeight() const;
 
  private:
   void OnTabChanged(int index);

@@ -60,6 +60,10 @@ class CTemplateForm {
   // Builds the controls into `self` (once).
   void BuildControls(QWidget* self);
   void MarkCreated() { created_ = true; }
+  // Moves and stretches the controls for the form's new size.
+  void FollowSize(const QSize& size) const {
+    if (built_) controls_.FollowSize(size);
+  }
   // Focus to the first control that takes it (the framework's default).
   void SetDefaultFocus();
 

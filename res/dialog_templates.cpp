@@ -1,6 +1,7 @@
 #include "res/dialog_templates.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "res/control_ids.h"
 
@@ -28,6 +29,32 @@ ControlTemplate Check(int id, std::string text, int x, int y, int w, int h) {
 }
 ControlTemplate Radio(int id, std::string text, int x, int y, int w, int h, unsigned style = kNone) {
   return {K::Radio, id, std::move(text), x, y, w, h, style};
+}
+
+// Which controls a grow rule is for.
+using Which = std::function<bool(const ControlTemplate&)>;
+Which Is(int id) {
+  return [id](const ControlTemplate& c) { return c.id == id; };
+}
+Which KindIs(ControlKind kind) {
+  return [kind](const ControlTemplate& c) { return c.kind == kind; };
+}
+// Controls whose top is at or below the row `y`.
+Which Below(int y) {
+  return [y](const ControlTemplate& c) { return c.y >= y; };
+}
+// Controls that start at or right of the column `x`, above the row `y`.
+Which RightOfAbove(int x, int y) {
+  return [x, y](const ControlTemplate& c) { return c.x >= x && c.y < y; };
+}
+// Later rules override earlier ones for the same control.
+void Horizontal(std::vector<ControlTemplate>& controls, const Which& which, int left, int right) {
+  for (ControlTemplate& c : controls)
+    if (which(c)) c.grow.left = left, c.grow.right = right;
+}
+void Vertical(std::vector<ControlTemplate>& controls, const Which& which, int top, int bottom) {
+  for (ControlTemplate& c : controls)
+    if (which(c)) c.grow.top = top, c.grow.bottom = bottom;
 }
 
 // The login dialog and the login page share their fields.
@@ -58,7 +85,9 @@ DialogTemplate LoginPage() {
 }
 
 DialogTemplate ExportPage() {
-  return {IDD_EXPORT_PAGE, "生成头文件", 340, 157, "宋体", 9, {
+  // Wider: the path edits grow, their "..." buttons and 确定 keep to the
+  // right edge.
+  DialogTemplate t{IDD_EXPORT_PAGE, "生成头文件", 340, 157, "宋体", 9, {
       Label("放置目录：    ", 7, 7, 57, 14),
       Edit(ctl::exporting::kFolder, 69, 7, 243, 14),
       Button(ctl::exporting::kBrowseFolder, "...", 319, 7, 14, 14),
@@ -78,11 +107,16 @@ DialogTemplate ExportPage() {
       Button(ctl::exporting::kMakeSite, "生成字典网站(&W)...", 7, 136, 90, 14),
       DefButton(IDOK, "确定", 283, 136, 50, 14),
   }};
+  Horizontal(t.controls, KindIs(K::Edit), 0, 100);
+  Horizontal(t.controls, KindIs(K::Button), 100, 100);
+  Horizontal(t.controls, Is(ctl::exporting::kMakeSite), 0, 0);
+  Horizontal(t.controls, Is(IDOK), 100, 100);
+  return t;
 }
 
 DialogTemplate CheckPage() {
   // The fourth list, the lint's findings, goes below the three checks.
-  return {IDD_CHECK_PAGE, "检查FID定义", 358, 425, "宋体", 9, {
+  DialogTemplate t{IDD_CHECK_PAGE, "检查FID定义", 358, 425, "宋体", 9, {
       Label("BLS中未定义FID检查：   ", 7, 6, 93, 8),
       Line(99, 9, 253),
       {K::ListView, ctl::check::kBlsList, "", 7, 19, 272, 83, kGroup},
@@ -100,10 +134,25 @@ DialogTemplate CheckPage() {
       {K::ListView, ctl::check::kLintList, "", 7, 345, 272, 70, kGroup},
       Button(ctl::check::kCheckLint, "代码检查(&L)", 291, 401, 61, 14),
   }};
+  // Wider: the lists and lines grow, the buttons keep to the right edge.
+  // Higher: each list takes a quarter of the extra height; its button stays
+  // at its foot and the next title follows.
+  Horizontal(t.controls, [](const ControlTemplate&) { return true; }, 0, 100);
+  Horizontal(t.controls, KindIs(K::Label), 0, 0);
+  Horizontal(t.controls, KindIs(K::Button), 100, 100);
+  Vertical(t.controls, Below(88), 25, 25);
+  Vertical(t.controls, Below(197), 50, 50);
+  Vertical(t.controls, Below(311), 75, 75);
+  Vertical(t.controls, Below(401), 100, 100);
+  Vertical(t.controls, Is(ctl::check::kBlsList), 0, 25);
+  Vertical(t.controls, Is(ctl::check::kFosList), 25, 50);
+  Vertical(t.controls, Is(ctl::check::kUnusedList), 50, 75);
+  Vertical(t.controls, Is(ctl::check::kLintList), 75, 100);
+  return t;
 }
 
 DialogTemplate CodePage() {
-  return {IDD_CODE_PAGE, "生成模块代码", 340, 279, "宋体", 9, {
+  DialogTemplate t{IDD_CODE_PAGE, "生成模块代码", 340, 279, "宋体", 9, {
       Label("模块列表：    ", 7, 7, 57, 14),
       Line(73, 14, 242),
       Radio(ctl::files::kFos, "FOS(&F)", 41, 22, 40, 10, kGroup),
@@ -134,6 +183,16 @@ DialogTemplate CodePage() {
       Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 121, 243, 112, 10),
       DefButton(IDOK, "确定", 283, 255, 50, 14),
   }};
+  // The module list takes the extra height, the fields below it move down;
+  // edits and lines take the extra width, "..." and 确定 keep to the right.
+  Horizontal(t.controls, KindIs(K::Edit), 0, 100);
+  Horizontal(t.controls, KindIs(K::EtchedLine), 0, 100);
+  Horizontal(t.controls, KindIs(K::Button), 100, 100);
+  Horizontal(t.controls, Is(ctl::code::kModuleList), 0, 100);
+  Horizontal(t.controls, Is(IDOK), 100, 100);
+  Vertical(t.controls, Below(36), 100, 100);
+  Vertical(t.controls, Is(ctl::code::kModuleList), 0, 100);
+  return t;
 }
 
 constexpr unsigned kPreviewStyle = kMultiLine | kVScroll | kHScroll | kWantReturn | kGroup;
@@ -162,6 +221,34 @@ void AddFileFields(std::vector<ControlTemplate>& c, int y) {
   c.push_back(Label("cpp文件：", 274, y3, 40, 14));
   c.push_back(Edit(ctl::files::kTestCppFile, 314, y3, 88, 14));
   c.push_back(Button(ctl::files::kBrowseTestCpp, "...", 405, y3, 14, 14));
+  // Wider: the module files and the test files take half of the extra
+  // width each, so that both show long paths.
+  auto fields = [y](const ControlTemplate& f) { return f.y >= y; };
+  auto rightHalf = [y](const ControlTemplate& f) { return f.y >= y && f.x >= 270; };
+  Horizontal(c, fields, 0, 0);
+  Horizontal(c, [&](const ControlTemplate& f) { return fields(f) && (f.kind == K::Edit || f.kind == K::EtchedLine); },
+             0, 50);
+  Horizontal(c, [&](const ControlTemplate& f) { return fields(f) && f.kind == K::Button; }, 50, 50);
+  Horizontal(c, rightHalf, 50, 50);
+  Horizontal(c, [&](const ControlTemplate& f) { return rightHalf(f) && (f.kind == K::Edit || f.kind == K::EtchedLine); },
+             50, 100);
+  Horizontal(c, [&](const ControlTemplate& f) { return rightHalf(f) && f.kind == K::Button; }, 100, 100);
+}
+
+// The tree and the preview of the single-function pages take the extra
+// height, everything from the row `belowRow` down moves with the foot; of
+// the extra width the tree takes 30 percent and the preview the rest.
+void GrowTreeAndPreview(DialogTemplate& t, int rightColumn, int belowRow) {
+  Horizontal(t.controls, RightOfAbove(rightColumn, belowRow), 30, 30);
+  Horizontal(t.controls, Is(ctl::tree::kTree), 0, 30);
+  Horizontal(t.controls, Is(ctl::files::kModuleName), 30, 100);
+  Horizontal(t.controls, Is(ctl::tree::kPreview), 30, 100);
+  Horizontal(t.controls, Is(IDCANCEL), 100, 100);
+  Horizontal(t.controls, Is(ctl::tree::kEdit), 100, 100);
+  Horizontal(t.controls, Is(IDOK), 100, 100);
+  Vertical(t.controls, Below(belowRow), 100, 100);
+  Vertical(t.controls, Is(ctl::tree::kTree), 0, 100);
+  Vertical(t.controls, Is(ctl::tree::kPreview), 0, 100);
 }
 
 DialogTemplate SinglePage() {
@@ -191,6 +278,9 @@ DialogTemplate SinglePage() {
   AddFileFields(t.controls, 252);
   t.controls.push_back(Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 7, 334, 112, 10));
   t.controls.push_back(DefButton(IDOK, "确定", 369, 346, 50, 14));
+  GrowTreeAndPreview(t, 204, 229);
+  Horizontal(t.controls, Is(ctl::single::kFindText), 0, 30);
+  Horizontal(t.controls, Is(ctl::single::kFind), 30, 30);
   return t;
 }
 
@@ -213,6 +303,7 @@ DialogTemplate ClientPage() {
   AddFileFields(t.controls, 206);
   t.controls.push_back(Check(ctl::files::kNoPrompt, "覆盖原有文件时，不提示。", 7, 284, 112, 10));
   t.controls.push_back(DefButton(IDOK, "确定", 368, 300, 50, 14));
+  GrowTreeAndPreview(t, 206, 206);
   return t;
 }
 

@@ -58,6 +58,14 @@ enum ControlStyle : unsigned {
   kNoSort = 1u << 12,       // list/combo keeps the given order
 };
 
+// How a control follows its dialog when the dialog is made larger than the
+// template: each edge moves by this percentage of the extra width (left,
+// right) or the extra height (top, bottom). All zero: the control keeps the
+// place the template gives it. The template's size is the smallest size.
+struct Grow {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
 struct ControlTemplate {
   ControlKind kind = ControlKind::Label;
   int id = IDC_STATIC;
@@ -65,6 +73,7 @@ struct ControlTemplate {
   int x = 0, y = 0, w = 0, h = 0;  // dialog units
   unsigned style = kNone;
   std::vector<std::string> items = {};  // initial entries of a combo box
+  Grow grow = {};
 };
 
 struct DialogTemplate {

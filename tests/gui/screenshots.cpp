@@ -1,5 +1,6 @@
 // Writes PNG pictures of the login dialog and of the main sheet on each of
-// its pages, on the demo database: ff_gui_screenshots <folder>.
+// its pages, on the demo database: ff_gui_screenshots <folder> [WxH]
+// (the sheet's size in pixels; the smallest size when none is given).
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) or under xvfb-run.
 #include <cstdio>
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
   CMainSheet sheet("", nullptr, 1);
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   sheet.Create();
+  if (argc > 2) {
+    const QStringList size = QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x'));
+    if (size.size() == 2) sheet.resize(size[0].toInt(), size[1].toInt());
+  }
   sheet.show();
   const char* names[] = {"sheet_login", "sheet_export", "sheet_check",
                          "sheet_module_code", "sheet_single_code", "sheet_client_snippet"};

@@ -1,0 +1,204 @@
+// The sheet on a desktop: it grows with the window, the controls that show
+// much (previews, tree, lists, path edits) grow with it, nothing overlaps,
+// the size comes back on the next start, and no page gets smaller than its
+// template.
+#include <QImage>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "code_pages_util.h"
+#include "host/config_db.h"
+#include "module/main_sheet.h"
+#include "module/property_page.h"
+
+using ff::guitest::PageUI;
+
+namespace {
+
+// The page's controls that overlap another control (labels and lines
+// included), as "a/b" pairs of their ids or texts.
+QStringList Overlaps(CPropertyPage& page) {
+  QStringList found;
+  const auto& all = page.Controls().All();
+  for (size_t i = 0; i < all.size(); ++i) {
+    for (size_t j = i + 1; j < all.size(); ++j) {
+      const auto* a = page.Controls().TemplateOf(all[i]);
+      const auto* b = page.Controls().TemplateOf(all[j]);
+      // The first controls of the two tree pages stand as they always did
+      // (the list label reaches into the FOS radio).
+      if ((page.TemplateId() == 9008 || page.TemplateId() == 9010) && j < 6) continue;
+      if (all[i]->geometry().intersects(all[j]->geometry()))
+        found << QStringLiteral("%1(%2)/%3(%4)")
+                     .arg(QString::fromStdString(a->text))
+                     .arg(a->id)
+                     .arg(QString::fromStdString(b->text))
+                     .arg(b->id);
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+class SheetSizeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { DisconnectConfigDB(); }
+
+  void controlsGrowWithTheSheetAndTheSizeIsKept() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    PageUI ui;
+    QSize grown;
+    QSize smallest;
+    {
+      CMainSheet sheet("", nullptr, 1);
+      sheet.Create();
+      sheet.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+      smallest = sheet.minimumSize();
+      QCOMPARE(sheet.size(), smallest);  // the first start: the templates' size
+
+      // Each page's controls at the smallest size, and what overlaps there
+      // already (titles that run into their lines on the check page).
+      std::map<int, QRect> before;
+      std::map<int, QStringList> overlapsBefore;
+      for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        sheet.SetActivePage(index);
+        QCoreApplication::processEvents();
+        CPropertyPage* page = sheet.GetPage(index);
+        QVERIFY(page->width() >= page->minimumWidth());
+        overlapsBefore[index] = Overlaps(*page);
+        for (QWidget* w : page->Controls().All())
+          if (const auto* c = page->Controls().TemplateOf(w); c->id > 0)
+            before[page->TemplateId() * 100000 + c->id] = w->geometry();
+      }
+
+      grown = smallest + QSize(300, 200);
+      sheet.resize(grown);
+      QCoreApplication::processEvents();
+      QCOMPARE(sheet.size(), grown);
+      // 退出 keeps to the right edge, the tabs fill the rest.
+      QPushButton* exit = sheet.GetDlgItem(2);
+      QVERIFY(exit->geometry().right() < sheet.width());
+      QVERIFY(exit->geometry().right() > sheet.width() - 30);
+      QVERIFY(sheet.GetTabControl()->geometry().bottom() > sheet.height() - 15);
+
+      auto widthGain = [&](int page, int id) {
+        sheet.SetActivePage(page);
+        QCoreApplication::processEvents();
+        return sheet.GetPage(page)->GetDlgItem(id)->width() - before[sheet.GetPage(page)->TemplateId() * 100000 + id].width();
+      };
+      auto heightGain = [&](int page, int id) {
+        sheet.SetActivePage(page);
+        QCoreApplication::processEvents();
+        return sheet.GetPage(page)->GetDlgItem(id)->height() -
+               before[sheet.GetPage(page)->TemplateId() * 100000 + id].height();
+      };
+      // The previews take most of the extra width and all the height, the
+      // trees the rest; the test file edits grow as well as the module ones.
+      for (int page : {4, 5}) {
+        QVERIFY2(widthGain(page, ctl::tree::kPreview) >= 200, qPrintable(QString::number(page)));
+        QVERIFY(heightGain(page, ctl::tree::kPreview) >= 190);
+        QVERIFY(widthGain(page, ctl::tree::kTree) >= 80);
+        QVERIFY(heightGain(page, ctl::tree::kTree) >= 190);
+        QVERIFY(widthGain(page, ctl::files::kTestHeaderFile) >= 140);
+        QVERIFY(widthGain(page, ctl::files::kHeaderFile) >= 140);
+      }
+      // The module list of the code page, the four lists of the check page.
+      QVERIFY(widthGain(3, ctl::code::kModuleList) >= 290);
+      QVERIFY(heightGain(3, ctl::code::kModuleList) >= 190);
+      int listsHeight = 0;
+      for (int id : {ctl::check::kBlsList, ctl::check::kFosList, ctl::check::kUnusedList, ctl::check::kLintList}) {
+        QVERIFY(widthGain(2, id) >= 290);
+        QVERIFY(heightGain(2, id) >= 40);
+        listsHeight += heightGain(2, id);
+      }
+      QVERIFY(listsHeight >= 190);
+      QVERIFY(widthGain(1, ctl::exporting::kFolder) >= 290);
+
+      // Nothing more of a page overlaps, nothing leaves the page at the
+      // larger size.
+      for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        sheet.SetActivePage(index);
+        QCoreApplication::processEvents();
+        CPropertyPage* page = sheet.GetPage(index);
+        QStringList overlaps = Overlaps(*page);
+        for (const QString& known : overlapsBefore[index]) overlaps.removeAll(known);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(' ')));
+        for (QWidget* w : page->Controls().All())
+          QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
+      }
+
+      // Smaller than the templates is refused.
+      sheet.resize(smallest - QSize(100, 100));
+      QCoreApplication::processEvents();
+      QCOMPARE(sheet.size(), smallest);
+      sheet.resize(grown);
+      QCoreApplication::processEvents();
+      sheet.EndDialog(2);  // 退出
+    }
+    // The next start opens at the size the user left.
+    CMainSheet again("", nullptr, 1);
+    again.Create();
+    QCOMPARE(again.size(), grown);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCoreApplication::processEvents();
+    QVERIFY(again.GetPage(1)->width() > again.GetPage(1)->minimumWidth() + 250);
+  }
+
+  // A stored size too small for the pages (or a garbled one) starts at the
+  // templates' size.
+  void aStoredSizeNeverShrinksThePages() {
+    ff::test::SettingsSandbox sandbox;
+    PageUI ui;
+    QSize smallest;
+    {
+      CMainSheet sheet("", nullptr, 1);
+      sheet.Create();
+      smallest = sheet.minimumSize();
+      sheet.resize(200, 100);
+      sheet.EndDialog(2);
+    }
+    CMainSheet again("", nullptr, 1);
+    again.Create();
+    QCOMPARE(again.size(), smallest);
+  }
+
+  void treesDrawConnectingLines() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    PageUI ui;
+    CMainSheet sheet("", nullptr, 4);
+    sheet.Create();
+    auto* tree = qobject_cast<QTreeView*>(sheet.GetPage(4)->GetDlgItem(ctl::tree::kTree));
+    QVERIFY(tree);
+    QVERIFY(tree->style() != sheet.style());
+    // The style draws dotted lines: an item with siblings below leaves a
+    // dark pixel in the branch column that the application's style leaves
+    // blank.
+    QImage image(20, 20, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QStyleOption option;
+    option.rect = QRect(0, 0, 20, 20);
+    option.state = QStyle::State_Item | QStyle::State_Sibling;
+    option.palette = tree->palette();
+    tree->style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, tree);
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < 20; ++y)
+      if (qGray(image.pixel(10, y)) < 200) ++dark;
+    QVERIFY2(dark >= 5, qPrintable(QString::number(dark)));
+  }
+};
+
+QTEST_MAIN(SheetSizeTest)
+#include "sheet_size_test.moc"
