@@ -28,6 +28,10 @@ class CPropertyPage : public QWidget, public CTemplateForm {
   // them again (called for created pages only).
   virtual void OnNewLogin() {}
 
+  // Focus to the page's first control that takes input (no button, nothing
+  // disabled), as when the page was first shown.
+  void FocusFirstControl() { SetDefaultFocus(); }
+
   CPropertySheet* GetParentSheet() const { return sheet_; }
   void SetParentSheet(CPropertySheet* sheet) { sheet_ = sheet; }
 

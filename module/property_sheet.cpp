@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTabBar>
@@ -152,7 +153,13 @@ bool CPropertySheet::OnInitDialog() {
 }
 
 void CPropertySheet::OnTabChanged(int index) {
-  if (CPropertyPage* page = GetPage(index)) page->OnSetActive();
+  CPropertyPage* page = GetPage(index);
+  if (!page) return;
+  page->OnSetActive();
+  // Ctrl+Tab (or a page switched by the program) lands on the page's first
+  // control, not on whatever had the focus when the page was last left; a
+  // click on the tab, or the arrow keys there, keep the focus on the tabs.
+  if (QApplication::focusWidget() != tabs_->tabBar()) page->FocusFirstControl();
 }
 
 int CPropertySheet::DoModal() {

@@ -15,6 +15,7 @@
 #include "headers/export_page.h"
 #include "host/registry.h"
 #include "host/config_db.h"
+#include "module/main_sheet.h"
 #include "singlecode/single_page.h"
 
 using ff::guitest::Click;
@@ -154,6 +155,45 @@ class EverydayUseTest : public QObject {
     QTest::keyClick(preview, Qt::Key_Tab);
     QCOMPARE(preview->toPlainText(), QStringLiteral("int a;"));
     QVERIFY(QApplication::focusWidget() != preview);
+  }
+
+  // Ctrl+Tab to a page puts the focus on its first control that takes
+  // input, as the keyboard user expects, never in the preview that had it.
+  void ctrlTabFocusesThePagesFirstControl() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    PageUI ui;
+    CMainSheet sheet("", nullptr, 4);
+    sheet.Create();
+    sheet.show();
+    QApplication::setActiveWindow(&sheet);
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    auto* single = static_cast<CPageCodeSingle*>(sheet.GetPage(4));
+    QCOMPARE(QApplication::focusWidget(), single->GetDlgItem(9036));
+    single->GetDlgItem(9037)->setFocus();
+    auto press = [](Qt::KeyboardModifiers modifiers) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+      QCoreApplication::processEvents();
+    };
+    press(Qt::ControlModifier);
+    QCOMPARE(sheet.GetActiveIndex(), 5);
+    QCOMPARE(QApplication::focusWidget(), sheet.GetPage(5)->GetDlgItem(9036));
+    sheet.GetPage(5)->GetDlgItem(9037)->setFocus();
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(sheet.GetActiveIndex(), 4);
+    QCOMPARE(QApplication::focusWidget(), single->GetDlgItem(9036));
+    // The other pages: the login's server, the export folder, the first
+    // check list, the module list.
+    const int first[] = {9001, 9013, 9009, 9022};
+    for (int index = 0; index < 4; ++index) {
+      sheet.GetPage(4)->GetDlgItem(9037)->setFocus();
+      sheet.SetActivePage(4);
+      for (int step = 4; step > index; --step) press(Qt::ControlModifier | Qt::ShiftModifier);
+      QCOMPARE(sheet.GetActiveIndex(), index);
+      QVERIFY(QApplication::focusWidget());
+      QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ctl%1").arg(first[index]));
+    }
   }
 
   void foldersOutsideGbkKeepTheirNames() {
