@@ -35,8 +35,9 @@ int Run(int argc, char** argv) {
                        "Print the version (and the commit it was built from) and exit");
   CLI::Option* db = app.add_option("--db", context.options.db,
                  "Configuration database: a SQLite file, a bare name in the data folder, "
-                 "mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE or odbc:CONNECTION-STRING "
-                 "(password from $FIDFORGE_DB_PASSWORD or asked; "
+                 "mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE[?encrypt=no] or odbc:CONNECTION-STRING "
+                 "(password from $FIDFORGE_DB_PASSWORD or asked; the connection is encrypted "
+                 "unless ?encrypt=no allows a plain one; "
                  "default $FIDFORGE_DB, else the demo database \"Developer\")")
       ->envname("FIDFORGE_DB");
   app.add_option("--author", context.options.author, "Author of generated comments (default: the comment settings)");

@@ -125,7 +125,7 @@ bool PercentDecode(std::string_view text, std::string& out) {
 }
 
 bool ResolveUrl(const std::string& db, LoginValues& login, std::string& error) {
-  const std::string usage = "expected mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE";
+  const std::string usage = "expected mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE[?encrypt=no]";
   std::string_view rest = std::string_view(db).substr(kUrlPrefix.size());
   size_t at = rest.rfind('@');
   if (at == std::string_view::npos || at == 0) {
@@ -139,6 +139,25 @@ bool ResolveUrl(const std::string& db, LoginValues& login, std::string& error) {
     return false;
   }
   rest.remove_prefix(at + 1);
+  // "?encrypt=no" allows a plain connection to a server without
+  // encryption; the server text carries it on as ";encrypt=no".
+  std::string options;
+  if (size_t question = rest.find('?'); question != std::string_view::npos) {
+    std::string_view query = rest.substr(question + 1);
+    rest = rest.substr(0, question);
+    while (!query.empty()) {
+      size_t amp = query.find('&');
+      std::string_view pair = query.substr(0, amp);
+      query = amp == std::string_view::npos ? std::string_view() : query.substr(amp + 1);
+      if (pair.empty()) continue;
+      std::string lower = gbk::ToLower(pair);
+      if (lower != "encrypt=no" && lower != "encrypt=yes") {
+        error = "unknown option \"" + std::string(pair) + "\" in the SQL Server address: " + usage;
+        return false;
+      }
+      options += ";" + lower;
+    }
+  }
   size_t slash = rest.find('/');
   if (slash == std::string_view::npos) {
     error = "no database in the SQL Server address: " + usage;
@@ -188,6 +207,7 @@ bool ResolveUrl(const std::string& db, LoginValues& login, std::string& error) {
   std::string server = host.find(':') != std::string::npos ? "[" + host + "]" : host;
   if (!instanceName.empty()) server += "\\" + instanceName;
   if (!port.empty()) server += "," + port;
+  server += options;
 
   login.server = gbk::FromUtf8(server);
   login.user = gbk::FromUtf8(user);

@@ -1,5 +1,5 @@
 // --db for SQL Server and ODBC data sources:
-//   mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE
+//   mssql://USER@HOST[:PORT][/INSTANCE]/DATABASE[?encrypt=no]
 //   odbc:CONNECTION-STRING        (or odbc:DSN=NAME)
 // The password never comes from the command line, where other users can
 // read it: it is the environment variable FIDFORGE_DB_PASSWORD, or it is

@@ -40,6 +40,27 @@ bool IsDigits(std::string_view text) {
   return true;
 }
 
+// "encrypt=no" and the like, ';'-separated; false on anything else.
+bool ParseServerOptions(std::string_view options, ServerAddress& address) {
+  while (!options.empty()) {
+    size_t semi = options.find(';');
+    std::string option = gbk::ToLower(gbk::Trim(options.substr(0, semi)));
+    options = semi == std::string_view::npos ? std::string_view() : options.substr(semi + 1);
+    if (option.empty()) continue;
+    size_t eq = option.find('=');
+    if (eq == std::string::npos || gbk::Trim(option.substr(0, eq)) != "encrypt") return false;
+    std::string value = gbk::Trim(option.substr(eq + 1));
+    if (value == "yes" || value == "true" || value == "mandatory") {
+      address.requireEncryption = true;
+    } else if (value == "no" || value == "false" || value == "optional") {
+      address.requireEncryption = false;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
@@ -309,9 +330,22 @@ bool HasKey(const std::vector<std::string>& keys, std::initializer_list<std::str
   return false;
 }
 
-bool ParseServerText(const std::string& server, ServerAddress& address) {
+bool ParseServerText(const std::string& server, ServerAddress& address, std::string* reason) {
   address = {};
-  std::string text = gbk::Trim(server);
+  auto fail = [&](std::string why) {
+    if (reason) *reason = std::move(why);
+    return false;
+  };
+  // Options after the address: ";encrypt=no". No host holds a ';'.
+  std::string text = server;
+  if (size_t semi = text.find(';'); semi != std::string::npos) {
+    std::string options = text.substr(semi + 1);
+    text.erase(semi);
+    if (!ParseServerOptions(options, address))
+      return fail("the server text \"" + gbk::Trim(server) + "\" has an option other than encrypt=yes or encrypt=no: \"" +
+                  gbk::Trim(options) + "\"");
+  }
+  text = gbk::Trim(text);
   if (StartsWithNoCase(text, "tcp:")) text = gbk::Trim(text.substr(4));
   // A port at the end: "host,1433", "host:1433", "host\inst,1433".
   size_t comma = gbk::FindLast(text, ",");
@@ -338,7 +372,15 @@ bool ParseServerText(const std::string& server, ServerAddress& address) {
   if (text.size() > 2 && text.front() == '[' && text.back() == ']') text = text.substr(1, text.size() - 2);
   if (text == "." || gbk::ToLower(text) == "(local)") text = "127.0.0.1";
   address.host = text;
-  return !address.host.empty() && (address.port == 0 || (address.port > 0 && address.port < 65536));
+  if (address.host.empty())
+    return fail("no SQL Server named: the server text \"" + gbk::Trim(server) + "\" holds no host");
+  if (address.port < 0 || address.port > 65535)
+    return fail("the port in the server text \"" + gbk::Trim(server) + "\" is not between 1 and 65535");
+  return true;
+}
+
+bool NamesEncryption(const Settings& settings) {
+  return HasKey(ConnectionKeys(settings.extraOptions), {"ENCRYPTION", "ENCRYPT"});
 }
 
 bool IsFreeTdsDriver(const std::string& driver) {
@@ -383,6 +425,15 @@ std::string ConnectionString(const LoginValues& login, const Settings& settings,
   if (freetds) {
     if (!settings.tdsVersion.empty()) AppendOption(text, "TDS_Version", settings.tdsVersion);
     if (!settings.clientCharset.empty()) AppendOption(text, "ClientCharset", settings.clientCharset);
+  }
+  if (!NamesEncryption(settings)) {
+    // FreeTDS: "require" sends no login to a server without encryption;
+    // "request" (its own default) encrypts when the server offers it.
+    // Microsoft's driver: Encrypt=yes and no.
+    if (freetds)
+      AppendOption(text, "Encryption", address.requireEncryption ? "require" : "request");
+    else
+      AppendOption(text, "Encrypt", address.requireEncryption ? "yes" : "no");
   }
   if (!settings.extraOptions.empty()) {
     if (text.back() != ';') text += ';';
@@ -433,9 +484,32 @@ std::string HidePassword(std::string text, const std::string& password) {
   return text;
 }
 
+namespace {
+
+// FreeTDS ends a login that requires encryption without a word when the
+// server offers none; other drivers speak of SSL, TLS or certificates.
+bool MayBeRefusedEncryption(const std::string& reason) {
+  const std::string lower = gbk::ToLower(reason);
+  if (lower.empty()) return true;
+  for (std::string_view word : {"encrypt", "ssl", "tls", "certificate", "adaptive server connection failed"})
+    if (lower.find(word) != std::string::npos) return true;
+  return false;
+}
+
+// How to get in anyway, and at what price.
+std::string EncryptionHint(const std::string& server) {
+  std::string plain = gbk::Trim(server) + std::string(kPlainConnectionOption);
+  return "the connection must be encrypted; if this server offers no encryption, a plain connection "
+         "(the password then crosses the network readable) is allowed by the server text \"" + plain +
+         "\", or by ?encrypt=no after the database in an mssql:// address";
+}
+
+}  // namespace
+
 std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings, std::string& error) {
   const bool passThrough = StartsWithNoCase(login.server, kOdbcPrefix);
   std::string target;
+  bool encryptionAsked = false;  // by us, so a refusal is ours to explain
   if (passThrough) {
     if (gbk::Trim(login.server.substr(kOdbcPrefix.size())).empty()) {
       error = "no ODBC connection string after \"odbc:\"";
@@ -444,13 +518,9 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
     target = "ODBC data source \"" + ConnectionString(login, settings, true) + "\"";
   } else {
     ServerAddress address;
-    if (!ParseServerText(login.server, address)) {
-      error = address.host.empty()
-                  ? "no SQL Server named: the server text \"" + login.server + "\" holds no host"
-                  : "the port in the server text \"" + login.server + "\" is not between 1 and 65535";
-      return nullptr;
-    }
+    if (!ParseServerText(login.server, address, &error)) return nullptr;
     target = "SQL Server \"" + gbk::Trim(login.server) + "\" through the ODBC driver \"" + settings.driver + "\"";
+    encryptionAsked = address.requireEncryption && !NamesEncryption(settings);
   }
 
   SQLHENV env = nullptr;
@@ -487,6 +557,8 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
                  d.text.find("Can't open lib") != std::string::npos;
     if (noDriver)
       reason += (reason.empty() ? "" : "\n") + std::string("installed ODBC drivers: ") + InstalledDrivers(env);
+    else if (encryptionAsked && MayBeRefusedEncryption(reason))
+      reason += (reason.empty() ? "" : "\n") + EncryptionHint(login.server);
     error = HidePassword("cannot connect to " + target + ":\n" + (reason.empty() ? "no reason given" : reason),
                          login.password);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc);

@@ -3,7 +3,15 @@
 // The server text of the login names the server in the forms people type
 // for SQL Server: "host", "host\instance", "host,port", "host:port" (and
 // "host\instance,port"). It becomes a connection string for the driver
-// chosen by name, FreeTDS by default. A server text "odbc:<connection
+// chosen by name, FreeTDS by default.
+//
+// The connection must be encrypted unless the server text says otherwise:
+// LOGIN7 only scrambles the password, so a server (or anyone in between)
+// that declines encryption would read it. "host,1433;encrypt=no" allows a
+// plain connection to a server that offers no encryption (the driver still
+// encrypts when the server offers it); ";encrypt=yes" is the default.
+// A driver option naming Encryption= or Encrypt= in FIDFORGE_ODBC_OPTIONS
+// takes the place of both. A server text "odbc:<connection
 // string>" or "odbc:DSN=<name>" is passed to the driver manager as it
 // stands, for sites that configure their drivers centrally.
 //
@@ -43,14 +51,24 @@ struct ServerAddress {
   std::string host;
   std::string instance;  // "" when none
   int port = 0;          // 0 when none
+  bool requireEncryption = true;  // false after ";encrypt=no"
 };
 
-// Splits a SQL Server server text; false when it names no host.
-bool ParseServerText(const std::string& server, ServerAddress& address);
+// Splits a SQL Server server text; false when it names no host, a port
+// out of range or an option it does not know, with the reason (GBK) in
+// `reason` when given.
+bool ParseServerText(const std::string& server, ServerAddress& address, std::string* reason = nullptr);
+
+// The option that allows a plain connection, as the server text and the
+// messages spell it.
+inline constexpr std::string_view kPlainConnectionOption = ";encrypt=no";
 
 // True for a driver name that means FreeTDS (which takes Port=,
 // TDS_Version= and ClientCharset=).
 bool IsFreeTdsDriver(const std::string& driver);
+
+// True when the driver options name the encryption themselves.
+bool NamesEncryption(const Settings& settings);
 
 // The connection string for the login values. With `shown` set the
 // password is written as "***" (for messages).

@@ -136,7 +136,7 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
   const std::string tds = out / "mssql";
   const std::string odbc = out / "odbc";
   RunAll(db_.path(), "", sqlite);
-  RunAll("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer", "482913", tds);
+  RunAll("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer?encrypt=no", "482913", tds);
   RunAll(SqliteOdbcServer(db_.path()), "", odbc);
 
   auto expected = Files(sqlite);
@@ -161,12 +161,26 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
 
 TEST_F(CliThroughSqlServer, AFailedLoginExitsWithTheReasonAndNoPassword) {
   TempDir out;
-  CliRun run = RunCli("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer",
+  CliRun run = RunCli("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer?encrypt=no",
                    {"headers", "--out", out / "headers"}, "not-the-password");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Login failed for user 'sa'"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("not-the-password"), std::string::npos) << run.err;
   EXPECT_EQ(run.out.find("not-the-password"), std::string::npos) << run.out;
+}
+
+TEST_F(CliThroughSqlServer, AServerWithoutEncryptionGetsNoPasswordUnlessAllowed) {
+  TempDir out;
+  const std::string url = "mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer";
+  const int before = server_->loginRecords();
+  CliRun run = RunCli(url, {"headers", "--out", out / "headers"}, "482913");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(server_->loginRecords(), before);
+  EXPECT_NE(run.err.find("?encrypt=no"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(out / "headers/fiddef.h"));
+  run = RunCli(url + "?encrypt=no", {"headers", "--out", out / "headers"}, "482913");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(server_->loginRecords(), before + 1);
 }
 
 }  // namespace

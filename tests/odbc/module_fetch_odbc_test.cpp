@@ -35,7 +35,7 @@ class ModuleFetchThroughTds : public ::testing::TestWithParam<bool> {
   }
   std::unique_ptr<DbStore> Connect(const TdsTestServer& server) {
     std::string error;
-    auto store = OpenStore({"127.0.0.1," + std::to_string(server.port()), "sa", "482913", "Developer"}, error);
+    auto store = OpenStore({"127.0.0.1," + std::to_string(server.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
     EXPECT_TRUE(store) << U(error);
     return store;
   }

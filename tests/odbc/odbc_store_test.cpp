@@ -40,6 +40,27 @@ TEST(OdbcServerText, SqlServerFormsAreSplit) {
   EXPECT_FALSE(odbc::ParseServerText("", a));
   EXPECT_FALSE(odbc::ParseServerText("  ", a));
   EXPECT_FALSE(odbc::ParseServerText(",1433", a));
+  EXPECT_FALSE(odbc::ParseServerText(";encrypt=no", a));
+}
+
+TEST(OdbcServerText, EncryptionIsRequiredUnlessTheTextAllowsAPlainConnection) {
+  ServerAddress a;
+  ASSERT_TRUE(odbc::ParseServerText("db01,1433", a));
+  EXPECT_TRUE(a.requireEncryption);
+  for (const char* plain : {"db01,1433;encrypt=no", "db01\\PROD ; Encrypt = NO ;", "db01;encrypt=optional"}) {
+    ASSERT_TRUE(odbc::ParseServerText(plain, a)) << plain;
+    EXPECT_FALSE(a.requireEncryption) << plain;
+    EXPECT_EQ(a.host, "db01") << plain;
+  }
+  ASSERT_TRUE(odbc::ParseServerText("db01:1500;encrypt=yes", a));
+  EXPECT_TRUE(a.requireEncryption);
+  EXPECT_EQ(a.port, 1500);
+  // A misspelt option must not quietly mean the default.
+  for (const char* bad : {"db01;encrypt=maybe", "db01;encrypted=no", "db01;trust=yes"}) {
+    std::string reason;
+    EXPECT_FALSE(odbc::ParseServerText(bad, a, &reason)) << bad;
+    EXPECT_NE(reason.find("encrypt=yes or encrypt=no"), std::string::npos) << reason;
+  }
 }
 
 TEST(OdbcConnectionString, FreeTdsGetsPortVersionAndCharset) {
@@ -47,16 +68,21 @@ TEST(OdbcConnectionString, FreeTdsGetsPortVersionAndCharset) {
   LoginValues login{"10.0.0.5,1433", "sa", "pa;ss", "Developer"};
   EXPECT_EQ(odbc::ConnectionString(login, s),
             "Driver={FreeTDS};Server=10.0.0.5;Port=1433;Database=Developer;UID=sa;PWD={pa;ss};"
-            "TDS_Version=7.4;ClientCharset=CP936");
+            "TDS_Version=7.4;ClientCharset=CP936;Encryption=require");
   EXPECT_EQ(odbc::ConnectionString(login, s, true),
             "Driver={FreeTDS};Server=10.0.0.5;Port=1433;Database=Developer;UID=sa;PWD=***;"
-            "TDS_Version=7.4;ClientCharset=CP936");
-  login.server = "db01\\PROD";
+            "TDS_Version=7.4;ClientCharset=CP936;Encryption=require");
+  login.server = "db01\\PROD;encrypt=no";
   s.tdsVersion = "7.2";
-  s.extraOptions = "Encryption=require";
   EXPECT_EQ(odbc::ConnectionString(login, s),
             "Driver={FreeTDS};Server=db01\\PROD;Database=Developer;UID=sa;PWD={pa;ss};"
-            "TDS_Version=7.2;ClientCharset=CP936;Encryption=require");
+            "TDS_Version=7.2;ClientCharset=CP936;Encryption=request");
+  // The site's own option is the only one.
+  login.server = "db01";
+  s.extraOptions = "encryption = off";
+  EXPECT_EQ(odbc::ConnectionString(login, s),
+            "Driver={FreeTDS};Server=db01;Database=Developer;UID=sa;PWD={pa;ss};"
+            "TDS_Version=7.2;ClientCharset=CP936;encryption = off");
 }
 
 TEST(OdbcConnectionString, OtherDriversGetTheMicrosoftServerForm) {
@@ -64,7 +90,12 @@ TEST(OdbcConnectionString, OtherDriversGetTheMicrosoftServerForm) {
   s.driver = "ODBC Driver 18 for SQL Server";
   LoginValues login{"db01\\PROD:1450", "sa", "x", "Developer"};
   EXPECT_EQ(odbc::ConnectionString(login, s),
-            "Driver={ODBC Driver 18 for SQL Server};Server=db01\\PROD,1450;Database=Developer;UID=sa;PWD=x");
+            "Driver={ODBC Driver 18 for SQL Server};Server=db01\\PROD,1450;Database=Developer;UID=sa;PWD=x;"
+            "Encrypt=yes");
+  login.server += ";encrypt=no";
+  EXPECT_EQ(odbc::ConnectionString(login, s),
+            "Driver={ODBC Driver 18 for SQL Server};Server=db01\\PROD,1450;Database=Developer;UID=sa;PWD=x;"
+            "Encrypt=no");
 }
 
 TEST(OdbcConnectionString, OdbcStringsPassWithTheLoginForWhatTheyLeaveOut) {

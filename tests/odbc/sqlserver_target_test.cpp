@@ -32,6 +32,8 @@ TEST(SqlServerTarget, UrlsBecomeTheFourLoginValues) {
   } cases[] = {
       {"mssql://sa@db01/Developer", "db01", "sa", "Developer"},
       {"mssql://sa@db01:1433/Developer", "db01,1433", "sa", "Developer"},
+      {"mssql://sa@db01:1433/Developer?Encrypt=NO", "db01,1433;encrypt=no", "sa", "Developer"},
+      {"mssql://sa@db01/PROD/Developer/?encrypt=yes", "db01\\PROD;encrypt=yes", "sa", "Developer"},
       {"mssql://sa@db01/PROD/Developer", "db01\\PROD", "sa", "Developer"},
       {"mssql://CORP%5Cjim@10.1.2.3:1500/INST/Dev%20Db/", "10.1.2.3\\INST,1500", "CORP\\jim", "Dev Db"},
       {"mssql://sa@[::1]:1433/Developer", "[::1],1433", "sa", "Developer"},
@@ -57,6 +59,7 @@ TEST(SqlServerTarget, BrokenUrlsSayWhatIsMissing) {
       {"mssql://db01/Developer", "no user"},  {"mssql://sa@db01", "no database"},
       {"mssql://sa@/Developer", "no host"},   {"mssql://sa@db01:port/Developer", "not a port"},
       {"mssql://sa@db01/a/b/c", "no database"}, {"mssql://sa@db01/%zz", "%-escape"},
+      {"mssql://sa@db01/Developer?encrypt=maybe", "unknown option \"encrypt=maybe\""},
   };
   for (const auto& c : cases) {
     LoginValues login;

@@ -43,7 +43,9 @@ class FreeTds : public ::testing::TestWithParam<bool> {
     std::string error;
     ASSERT_TRUE(server_->Start(error)) << error;
   }
-  std::string Server() const { return "127.0.0.1," + std::to_string(server_->port()); }
+  // The test server offers no encryption: every test but the one about
+  // encryption allows a plain connection.
+  std::string Server() const { return "127.0.0.1," + std::to_string(server_->port()) + ";encrypt=no"; }
   std::unique_ptr<DbStore> Open(const std::string& password = "482913") {
     std::string error;
     auto store = OpenStore({Server(), "sa", password, "Developer"}, error);
@@ -107,7 +109,7 @@ TEST_P(FreeTds, TextsNullsAndLongValuesArriveAsGbk) {
 
 TEST_P(FreeTds, HostColonPortAndTheSharedConnection) {
   ScriptedUI ui;
-  std::string server = "127.0.0.1:" + std::to_string(server_->port());
+  std::string server = "127.0.0.1:" + std::to_string(server_->port()) + "; Encrypt = No";
   ASSERT_TRUE(ConnectConfigDB(server, "sa", "482913", "Developer")) << (ui.messages.empty() ? "" : U(ui.messages[0]));
   ASSERT_NE(g_pConfigDB, nullptr);
   CMemRecord r;
@@ -115,6 +117,29 @@ TEST_P(FreeTds, HostColonPortAndTheSharedConnection) {
   g_pConfigDB->SelectInto(&r, true);
   EXPECT_GT(r.GetCount(), 0);
   EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_P(FreeTds, NoPasswordGoesToAServerThatOffersNoEncryption) {
+  ScriptedUI ui;
+  const std::string plain = "127.0.0.1," + std::to_string(server_->port());
+  // Encryption is required unless the server text allows a plain
+  // connection; the driver stops after the pre-login, before LOGIN7.
+  for (const std::string& server : {plain, plain + ";encrypt=yes"}) {
+    EXPECT_FALSE(ConnectConfigDB(server, "sa", "482913", "Developer")) << server;
+    EXPECT_EQ(server_->loginRecords(), 0) << server;
+  }
+  EXPECT_GE(server_->preLogins(), 2);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_NE(ui.messages[0].find("\"" + plain + ";encrypt=no\""), std::string::npos) << ui.messages[0];
+  EXPECT_NE(ui.messages[0].find("?encrypt=no"), std::string::npos) << ui.messages[0];
+  {
+    // A site's own driver option decides instead.
+    ScopedEnv options("FIDFORGE_ODBC_OPTIONS", "Encryption=request");
+    EXPECT_TRUE(ConnectConfigDB(plain, "sa", "482913", "Developer"));
+  }
+  EXPECT_TRUE(ConnectConfigDB(plain + ";encrypt=no", "sa", "482913", "Developer"));
+  EXPECT_EQ(server_->loginRecords(), 2);
+  EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST_P(FreeTds, AWrongPasswordIsRefusedAndNeverShown) {
@@ -174,7 +199,7 @@ TEST_F(OdbcLoginFailure, AServerThatNeverAnswersFailsAfterTheLoginTimeout) {
   std::string error;
   ASSERT_TRUE(server.Start(error)) << error;
   auto start = std::chrono::steady_clock::now();
-  EXPECT_FALSE(ConnectConfigDB("127.0.0.1," + std::to_string(server.port()), "sa", "482913", "Developer"));
+  EXPECT_FALSE(ConnectConfigDB("127.0.0.1," + std::to_string(server.port()) + ";encrypt=no", "sa", "482913", "Developer"));
   auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
   EXPECT_LT(seconds, 10);
   EXPECT_EQ(g_pConfigDB, nullptr);

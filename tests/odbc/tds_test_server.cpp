@@ -191,8 +191,14 @@ class TdsConnection {
       if (server_.options_.requestDelay.count() > 0) std::this_thread::sleep_for(server_.options_.requestDelay);
       bool keep = true;
       switch (type) {
-        case kPreLogin: keep = AnswerPreLogin(); break;
-        case kLogin7: keep = AnswerLogin(message); break;
+        case kPreLogin:
+          ++server_.preLogins_;
+          keep = AnswerPreLogin();
+          break;
+        case kLogin7:
+          ++server_.loginRecords_;
+          keep = AnswerLogin(message);
+          break;
         case kSqlBatch: keep = loggedIn_ && AnswerBatch(message); break;
         case kAttention: {
           Writer w;

@@ -57,6 +57,9 @@ class TdsTestServer {
   int port() const { return port_; }
 
   // What the server saw, for the tests.
+  int preLogins() const { return preLogins_; }
+  // LOGIN7 records received, accepted or not: each carries the password.
+  int loginRecords() const { return loginRecords_; }
   int logins() const { return logins_; }
   int refusedLogins() const { return refusedLogins_; }
   std::vector<std::string> batches() const;  // SQL texts as UTF-8
@@ -79,6 +82,8 @@ class TdsTestServer {
   };
   std::vector<Connection> connections_;
   std::vector<std::string> batches_;
+  std::atomic<int> preLogins_{0};
+  std::atomic<int> loginRecords_{0};
   std::atomic<int> logins_{0};
   std::atomic<int> refusedLogins_{0};
   std::atomic<long long> batchCount_{0};
