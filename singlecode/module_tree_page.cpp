@@ -82,6 +82,7 @@ void CModuleTreePage::MessageMap() {
 bool CModuleTreePage::FillModuleTree() {
   const std::string& moduleQuery = ff::res::ModuleQuery(m_bBLS);
   m_tree->DeleteAllItems();
+  functionNumbers_.clear();
   m_recModule.Empty();
   ConfigSnapshot snapshot;
   if (g_pConfigDB) {
@@ -101,6 +102,7 @@ bool CModuleTreePage::FillModuleTree() {
   }
   const std::string& codeField = m_bBLS ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& nameField = m_bBLS ? fn::CaptionBlsName() : fn::CaptionFosName();
+  const std::string& numberField = m_bBLS ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   for (m_recModule.GoTop(); !m_recModule.Eof(); m_recModule.Skip()) {
     const std::string& id = m_recModule.GetRef(mod::CaptionModuleId());
     const long module = ff::gbk::AtoL(id);
@@ -117,11 +119,17 @@ bool CModuleTreePage::FillModuleTree() {
     }
     for (m_recFunction.GoTop(); !m_recFunction.Eof(); m_recFunction.Skip()) {
       const std::string& code = m_recFunction.GetRef(codeField);
-      m_tree->AddItem(parent, std::to_string(module) + "|" + code,
-                      code + " " + m_recFunction.GetRef(nameField), kFunctionItemNumber);
+      const std::string identifier = std::to_string(module) + "|" + code;
+      m_tree->AddItem(parent, identifier, code + " " + m_recFunction.GetRef(nameField), kFunctionItemNumber);
+      functionNumbers_.emplace(identifier, ff::gbk::AtoL(ff::gbk::Trim(m_recFunction.GetRef(numberField))));
     }
   }
   return true;
+}
+
+long CModuleTreePage::FunctionNumberOf(const std::string& identifier) const {
+  auto it = functionNumbers_.find(identifier);
+  return it == functionNumbers_.end() ? 0 : it->second;
 }
 
 void CModuleTreePage::OnNewLogin() {

@@ -4,6 +4,7 @@
 // switches are those of the module code page (CModuleFilesPage).
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "codetext/code_maker.h"
@@ -26,6 +27,9 @@ class CModuleTreePage : public CModuleFilesPage {
 
   // Fills the tree from the configuration database in the current mode.
   bool FillModuleTree();
+  // The number of a function item (FOSID / BLSID, the number the generated
+  // code carries), by its identifier; 0 for a module or an unknown item.
+  long FunctionNumberOf(const std::string& identifier) const;
   void OnNewLogin() override;
   void OnRadioFos();  // radio 9034
   void OnRadioBls();  // radio 9035
@@ -70,4 +74,6 @@ class CModuleTreePage : public CModuleFilesPage {
 
  private:
   void SwitchMode(bool bls);
+
+  std::map<std::string, long> functionNumbers_;  // identifier -> number
 };

@@ -203,6 +203,8 @@ void CPageCodeSingle::OnFind() {
   const bool byId = kind == texts::FindKindId();
   const bool byName = kind == texts::FindKindName();
   const bool any = !byCode && !byId && !byName;  // no kind chosen: all three
+  const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
+  const long number = digits && text.size() < 10 ? ff::gbk::AtoL(text) : 0;
   auto match = [&](const std::string& id, const std::string& note) {
     const size_t bar = ff::gbk::Find(id, "|");
     const bool function = bar != std::string::npos;
@@ -213,6 +215,9 @@ void CPageCodeSingle::OnFind() {
     if (function && note.compare(0, code.size(), code) == 0) name = note.substr(code.size());
     if ((byCode || any) && function && ContainsFolded(code, text)) return true;
     if ((byId || any) && ContainsFolded(ff::gbk::Trim(id), text)) return true;
+    // A function's ID is also its number, the one the generated code
+    // carries (FOSID / BLSID): found when the text is that number.
+    if ((byId || any) && function && number != 0 && FunctionNumberOf(id) == number) return true;
     if ((byName || any) && ContainsFolded(ff::gbk::Trim(name), text)) return true;
     return false;
   };

@@ -390,6 +390,47 @@ class SinglePageTest : public QObject {
     QCOMPARE(Q(ui.messages.at(1)), QStringLiteral("请输入要查找的内容！"));
   }
 
+  // By ID a function is also found by its number, the one its generated
+  // code carries (FOSID / BLSID), matched whole.
+  void idSearchFindsAFunctionByItsNumber() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    TempFolder tmp;
+    PageUI ui;
+    CPageCodeSingle page;
+    page.Create();
+    Click(page, ctl::files::kNoPrompt);
+    page.m_cmbFindBy->setCurrentIndex(1);  // ID
+    page.SetDlgItemText(ctl::single::kFindText, " 2004 ");
+    Click(page, 4);
+    QCOMPARE(page.m_tree->GetString(-1), std::string("2|CJ_QUERY"));
+    QVERIFY(ff::gbk::Contains(Preview(page), "CJ_QUERY"));
+    page.m_cmbFindBy->setCurrentIndex(-1);  // no kind: all three
+    page.SetDlgItemText(ctl::single::kFindText, "3003");
+    Click(page, 4);
+    QCOMPARE(page.m_tree->GetString(-1), std::string("3|SYS_MENU_list"));
+    page.m_cmbFindBy->setCurrentIndex(1);
+    page.SetDlgItemText(ctl::single::kFindText, "9");  // a module's id as before
+    Click(page, 4);
+    QCOMPARE(page.m_tree->GetString(-1), std::string("         9"));
+    QVERIFY(ui.messages.empty());
+    // Part of a number is no number.
+    page.SetDlgItemText(ctl::single::kFindText, "200");
+    Click(page, 4);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(page.m_tree->GetString(-1), std::string("         9"));
+
+    // The BLS numbers once the tree shows the BLS; the FOS ones are gone.
+    Click(page, ctl::files::kBls);
+    page.SetDlgItemText(ctl::single::kFindText, "6103");
+    Click(page, 4);
+    QCOMPARE(page.m_tree->GetString(-1), std::string("22|ZJ_DJ"));
+    page.SetDlgItemText(ctl::single::kFindText, "2004");
+    Click(page, 4);
+    QCOMPARE(ui.messages.size(), size_t(2));
+    QCOMPARE(page.m_tree->GetString(-1), std::string("22|ZJ_DJ"));
+  }
+
   void valuesAreSharedWithTheOtherPages() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
