@@ -62,10 +62,16 @@ class CCodeMaker {
 
   // --- FID naming ---------------------------------------------------------
   ff::FidVarInfo GetFidVarInfo(const CMemRecord& record) const;
+  // GetFidVarInfo of every row, in row order: a list that is measured,
+  // written and validated names each row once. The record is left after
+  // its last row.
+  std::vector<ff::FidVarInfo> GetFidVarInfos(CMemRecord& record) const;
   static void MixCaseName(std::string& text);
   static bool IsMultiRowAnswer(long answerType, const std::string& code);
   bool MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const;
   bool MeasureNameVarWidths(CMemRecord& record, int& nameWidth, int& varWidth) const;
+  // The same widths from the rows' infos.
+  static void MeasureCodeVarWidths(const std::vector<ff::FidVarInfo>& infos, int& codeWidth, int& varWidth);
 
   // --- definition headers -------------------------------------------------
   bool MakeFidDefFile(const std::string& path, bool noPrompt);
@@ -112,6 +118,8 @@ class CCodeMaker {
 
   // --- request validation -------------------------------------------------
   std::string MakeValidateCode(CMemRecord& request, bool multiRow);
+  // The same with the rows' infos already made (GetFidVarInfos).
+  std::string MakeValidateCode(CMemRecord& request, const std::vector<ff::FidVarInfo>& infos, bool multiRow);
   // Named by the system's interface; the generators stream
   // MakeValidateCode's text instead, so nothing here calls it.
   void WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow);

@@ -109,14 +109,12 @@ bool CCodeMaker::IsMultiRowAnswer(long answerType, const std::string& code) {
 
 namespace {
 
-// The greatest lengths of one text of the rows and of their variable names;
-// the record is left after its last row.
-void MeasureWidths(const CCodeMaker& maker, CMemRecord& record, std::string ff::FidVarInfo::*text,
-                   int& textWidth, int& varWidth) {
+// The greatest lengths of one text of the infos and of their variable names.
+void MeasureWidths(const std::vector<ff::FidVarInfo>& infos, std::string ff::FidVarInfo::*text, int& textWidth,
+                   int& varWidth) {
   textWidth = 0;
   varWidth = 0;
-  for (record.GoTop(); !record.Eof(); record.Skip()) {
-    const ff::FidVarInfo info = maker.GetFidVarInfo(record);
+  for (const ff::FidVarInfo& info : infos) {
     textWidth = std::max(textWidth, static_cast<int>((info.*text).size()));
     varWidth = std::max(varWidth, static_cast<int>(info.variable.size()));
   }
@@ -124,12 +122,23 @@ void MeasureWidths(const CCodeMaker& maker, CMemRecord& record, std::string ff::
 
 }  // namespace
 
+std::vector<ff::FidVarInfo> CCodeMaker::GetFidVarInfos(CMemRecord& record) const {
+  std::vector<ff::FidVarInfo> infos;
+  infos.reserve(static_cast<size_t>(record.GetCount()));
+  for (record.GoTop(); !record.Eof(); record.Skip()) infos.push_back(GetFidVarInfo(record));
+  return infos;
+}
+
 bool CCodeMaker::MeasureCodeVarWidths(CMemRecord& record, int& codeWidth, int& varWidth) const {
-  MeasureWidths(*this, record, &ff::FidVarInfo::code, codeWidth, varWidth);
+  MeasureWidths(GetFidVarInfos(record), &ff::FidVarInfo::code, codeWidth, varWidth);
   return true;
 }
 
 bool CCodeMaker::MeasureNameVarWidths(CMemRecord& record, int& nameWidth, int& varWidth) const {
-  MeasureWidths(*this, record, &ff::FidVarInfo::name, nameWidth, varWidth);
+  MeasureWidths(GetFidVarInfos(record), &ff::FidVarInfo::name, nameWidth, varWidth);
   return true;
+}
+
+void CCodeMaker::MeasureCodeVarWidths(const std::vector<ff::FidVarInfo>& infos, int& codeWidth, int& varWidth) {
+  MeasureWidths(infos, &ff::FidVarInfo::code, codeWidth, varWidth);
 }

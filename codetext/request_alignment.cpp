@@ -11,9 +11,13 @@ int Length(const std::string& text) { return static_cast<int>(text.size()); }
 }  // namespace
 
 RequestAlignment::RequestAlignment(const CCodeMaker& maker, CMemRecord& record)
-    : align_(maker.GetBeautify()), grouping_(align_, record.GetCount()) {
+    // Without alignment nothing is measured and no line is grouped.
+    : RequestAlignment(maker, maker.GetBeautify() ? maker.GetFidVarInfos(record) : std::vector<FidVarInfo>()) {}
+
+RequestAlignment::RequestAlignment(const CCodeMaker& maker, const std::vector<FidVarInfo>& infos)
+    : align_(maker.GetBeautify()), grouping_(align_, static_cast<int>(infos.size())) {
   if (align_) {
-    maker.MeasureCodeVarWidths(record, codeWidth_, varWidth_);
+    CCodeMaker::MeasureCodeVarWidths(infos, codeWidth_, varWidth_);
     varWidth_ -= 3;  // "FidAns" becomes "Fid"
   }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "codetext/fid_naming.h"
 #include "codetext/line_grouping.h"
@@ -21,6 +22,8 @@ class RequestAlignment {
   // Measures the widths of `record` when `maker` aligns (a pass over the
   // rows: position the record afterwards).
   RequestAlignment(const CCodeMaker& maker, CMemRecord& record);
+  // The same from the rows' infos (CCodeMaker::GetFidVarInfos).
+  RequestAlignment(const CCodeMaker& maker, const std::vector<FidVarInfo>& infos);
 
   // Applies the rules to the next row's variable info, in row order. True
   // when an empty line comes before the row.

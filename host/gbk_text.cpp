@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace ff::gbk {
 namespace {
@@ -134,8 +136,97 @@ size_t CharLength(std::string_view text, size_t pos) {
   return 1;
 }
 
+namespace {
+
+// The GBK form of every character of the Basic Multilingual Plane that
+// this thread has converted, learned from the converter one character at
+// a time (GBK keeps no state between characters, so a character converts
+// alike alone and within a text). Values read by the database come in by
+// the hundred thousand, and asking the converter for each costs several
+// times more than a lookup. An entry holds the length of the form in its
+// top byte and the bytes below; 0 means not yet learned.
+class BmpToGbk {
+ public:
+  static constexpr std::uint32_t kNone = 0xFF000000u;      // no GBK form: '?'
+  static constexpr std::uint32_t kUnusable = 0xFE000000u;  // the converter said something else
+
+  std::uint32_t Form(std::uint32_t codePoint, const unsigned char* utf8, size_t length) {
+    std::uint32_t& entry = table_[codePoint];
+    if (entry == 0) entry = Learn(utf8, length);
+    return entry;
+  }
+
+ private:
+  static std::uint32_t Learn(const unsigned char* utf8, size_t length) {
+    iconv_t cd = ThreadConverters().ToGbk();
+    if (cd == Converters::Invalid()) return kUnusable;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in[4];
+    std::memcpy(in, utf8, length);
+    char out[8];
+    char* src = in;
+    size_t srcLeft = length;
+    char* dst = out;
+    size_t dstLeft = sizeof out;
+    const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    const int error = errno;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (rc == static_cast<size_t>(-1)) return error == EILSEQ ? kNone : kUnusable;
+    const size_t made = sizeof out - dstLeft;
+    if (srcLeft != 0 || made == 0 || made > 2) return kUnusable;
+    std::uint32_t entry = static_cast<std::uint32_t>(made) << 24;
+    for (size_t i = 0; i < made; ++i) {
+      entry |= static_cast<std::uint32_t>(static_cast<unsigned char>(out[i])) << (8 * (made - 1 - i));
+    }
+    return entry;
+  }
+
+  std::unique_ptr<std::uint32_t[]> table_ = std::make_unique<std::uint32_t[]>(0x10000);
+};
+
+// FromUtf8 through the table: false (with `out` undefined) for a text the
+// table cannot give exactly as the converter would (bytes that are no
+// UTF-8, characters beyond the plane), which the converter then takes.
+bool FromUtf8ByTable(std::string_view utf8, std::string& out) {
+  thread_local BmpToGbk table;
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const size_t n = utf8.size();
+  out.resize(n);  // a GBK text is never longer than its UTF-8 form
+  char* dst = out.data();
+  size_t i = 0;
+  while (i < n) {
+    const unsigned char c = p[i];
+    if (c < 0x80) {
+      *dst++ = static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    const size_t length = Utf8SequenceLength(p + i, n - i);
+    if (length != 2 && length != 3) return false;
+    const std::uint32_t codePoint = length == 2 ? ((c & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu)
+                                                : ((c & 0x0Fu) << 12) | ((p[i + 1] & 0x3Fu) << 6) | (p[i + 2] & 0x3Fu);
+    const std::uint32_t form = table.Form(codePoint, p + i, length);
+    if (form == BmpToGbk::kUnusable) return false;
+    if (form == BmpToGbk::kNone) {
+      *dst++ = '?';
+    } else if ((form >> 24) == 2) {
+      *dst++ = static_cast<char>((form >> 8) & 0xFF);
+      *dst++ = static_cast<char>(form & 0xFF);
+    } else {
+      *dst++ = static_cast<char>(form & 0xFF);
+    }
+    i += length;
+  }
+  out.resize(static_cast<size_t>(dst - out.data()));
+  return true;
+}
+
+}  // namespace
+
 std::string FromUtf8(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
+  std::string out;
+  if (FromUtf8ByTable(utf8, out)) return out;
   // A GBK text is never longer than its UTF-8 form: every non-ASCII
   // character takes at least two UTF-8 bytes and at most two GBK bytes.
   return Convert(ThreadConverters().ToGbk(), utf8, utf8.size() + 4, "?",

@@ -126,11 +126,13 @@ const std::string& FosProcedureAnswer() {
   return text;
 }
 
-std::string RequestLines(const CCodeMaker& maker, CMemRecord& record) {
+using Infos = std::vector<ff::FidVarInfo>;
+
+// The request lines from the rows' infos (CCodeMaker::GetFidVarInfos).
+std::string RequestLines(const CCodeMaker& maker, const Infos& infos) {
   std::string out;
-  ff::code::RequestAlignment alignment(maker, record);
-  for (record.GoTop(); !record.Eof(); record.Skip(1)) {
-    ff::FidVarInfo info = maker.GetFidVarInfo(record);
+  ff::code::RequestAlignment alignment(maker, infos);
+  for (ff::FidVarInfo info : infos) {
     if (alignment.Apply(info)) out += fn::NewLine();
     fn::AppendRequestLine(out, {.cType = info.cType,
                                 .variable = info.variable,
@@ -144,19 +146,18 @@ std::string RequestLines(const CCodeMaker& maker, CMemRecord& record) {
 
 using AnswerLineMaker = void (*)(std::string& out, const fn::AnswerLine& line);
 
-std::string AnswerLines(const CCodeMaker& maker, CMemRecord& record, AnswerLineMaker appendLine) {
+std::string AnswerLines(const CCodeMaker& maker, const Infos& infos, AnswerLineMaker appendLine) {
   const bool align = maker.GetBeautify();
-  const int rows = record.GetCount();
+  const int rows = static_cast<int>(infos.size());
   std::string out;
   if (rows > 0) out += fn::NewLine();
   int codeWidth = 0, varWidth = 0;
-  if (align) maker.MeasureCodeVarWidths(record, codeWidth, varWidth);
+  if (align) CCodeMaker::MeasureCodeVarWidths(infos, codeWidth, varWidth);
   ff::code::LineGrouping grouping(align, rows);
   std::string filler;
   int number = 0;
-  for (record.GoTop(); !record.Eof(); record.Skip(1)) {
+  for (const ff::FidVarInfo& info : infos) {
     ++number;
-    ff::FidVarInfo info = maker.GetFidVarInfo(record);
     filler.clear();
     if (align) {
       filler = CCodeMaker::Spaces(codeWidth - static_cast<int>(info.code.size()));
@@ -247,11 +248,13 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
 
   sink.Put(fn::RequestComment());
   parameters.Request(id, request);
-  sink.Put(RequestLines(maker, request));
+  // Each row is named once, for its line and its validation.
+  const Infos requestInfos = maker.GetFidVarInfos(request);
+  sink.Put(RequestLines(maker, requestInfos));
   if (audited) sink.Put(fn::BlsAuditVariables());
 
   sink.Put(fn::ValidationComment());
-  sink.Put(maker.MakeValidateCode(request, multiRow));
+  sink.Put(maker.MakeValidateCode(request, requestInfos, multiRow));
   sink.Put(fn::NewLine());
 
   // The business step.
@@ -271,7 +274,8 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
     if (multiRow) {
       parameters.Answer(id, answer);
       const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
-      sink.Put(ff::FillTemplate(loop, {{fn::kFids, AnswerLines(maker, answer, kind.appendAnswerLine)}}));
+      sink.Put(ff::FillTemplate(
+          loop, {{fn::kFids, AnswerLines(maker, maker.GetFidVarInfos(answer), kind.appendAnswerLine)}}));
       sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
     } else if (kind.bls) {
       sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
@@ -279,7 +283,7 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
       sink.Put(FosProcedureAnswer());
     } else {
       parameters.Answer(id, answer);
-      const std::string lines = AnswerLines(maker, answer, kind.appendAnswerLine);
+      const std::string lines = AnswerLines(maker, maker.GetFidVarInfos(answer), kind.appendAnswerLine);
       std::string text = ff::FillTemplate(
           fn::FosSingleAnswer(), {{fn::kFids, lines}, {fn::kRetCode, fn::RetCodeReplacement()}});
       // The answer lines sit one level less deep than the template's
@@ -349,15 +353,19 @@ bool CCodeMaker::MakeBlsFunctionFile(const std::string& path, long moduleId, boo
   });
 }
 
-std::string CCodeMaker::MakeFosRequestLines(CMemRecord& request) { return RequestLines(*this, request); }
-std::string CCodeMaker::MakeBlsRequestLines(CMemRecord& request) { return RequestLines(*this, request); }
+std::string CCodeMaker::MakeFosRequestLines(CMemRecord& request) {
+  return RequestLines(*this, GetFidVarInfos(request));
+}
+std::string CCodeMaker::MakeBlsRequestLines(CMemRecord& request) {
+  return RequestLines(*this, GetFidVarInfos(request));
+}
 
 std::string CCodeMaker::MakeFosAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, answer, fn::AppendFosAnswerLine);
+  return AnswerLines(*this, GetFidVarInfos(answer), fn::AppendFosAnswerLine);
 }
 
 std::string CCodeMaker::MakeBlsAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, answer, fn::AppendBlsAnswerLine);
+  return AnswerLines(*this, GetFidVarInfos(answer), fn::AppendBlsAnswerLine);
 }
 
 std::string CCodeMaker::MakeFosPrototype(const std::string& funName, const std::string& code) const {

@@ -1,6 +1,7 @@
 // Members of CCodeMaker that write the request validation code of a
 // server function, in the style the user picked.
 #include <string>
+#include <vector>
 
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
@@ -45,30 +46,16 @@ const CompactFrame& Compact() {
 
 }  // namespace
 
-std::string CCodeMaker::MakeValidateCode(CMemRecord& request, bool multiRow) {
-  switch (validateStyle_) {
-    case ff::ValidateStyle::Macro:
-      return MakeValidateMacro(request, multiRow);
-    case ff::ValidateStyle::Loose:
-      return MakeValidateLoose(request);
-    case ff::ValidateStyle::Compact:
-      return MakeValidateCompact(request);
-    case ff::ValidateStyle::None:
-      break;
-  }
-  return {};  // none, or a code of no style
-}
+namespace {
 
-void CCodeMaker::WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow) {
-  const std::string code = MakeValidateCode(request, multiRow);
-  if (!code.empty()) file.Write(code);
-}
+using Infos = std::vector<ff::FidVarInfo>;
 
-std::string CCodeMaker::MakeValidateLoose(CMemRecord& request) {
+// The rows of `request` are walked in step with their infos.
+std::string Loose(CMemRecord& request, const Infos& infos) {
   std::string out;
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     if (!IsMandatory(request)) continue;
-    ff::FidVarInfo info = GetFidVarInfo(request);
+    ff::FidVarInfo info = infos.at(static_cast<size_t>(request.CurrentRow()));
     gbk::ReplaceAll(info.variable, "FidAns", "Fid");
     const std::string emptyTest = IsTextItem(info.dataType) ? val::EmptyTest(info.variable) : std::string();
     const std::string message = val::MakeLooseMessage({.code = info.code, .name = info.name});
@@ -82,12 +69,12 @@ std::string CCodeMaker::MakeValidateLoose(CMemRecord& request) {
   return out;
 }
 
-std::string CCodeMaker::MakeValidateMacro(CMemRecord& request, bool multiRow) {
+std::string Macro(CMemRecord& request, const Infos& infos, bool multiRow) {
   std::string out;
   const std::string& flag = multiRow ? val::TrueWord() : val::FalseWord();
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     if (!IsMandatory(request)) continue;
-    ff::FidVarInfo info = GetFidVarInfo(request);
+    ff::FidVarInfo info = infos.at(static_cast<size_t>(request.CurrentRow()));
     gbk::ReplaceAll(info.variable, "Ans", "");
     const std::string& macro = IsTextItem(info.dataType) ? val::StringMacro() : val::ItemMacro();
     val::AppendMacroLine(out, {.macro = macro,
@@ -99,15 +86,17 @@ std::string CCodeMaker::MakeValidateMacro(CMemRecord& request, bool multiRow) {
   return out;
 }
 
-std::string CCodeMaker::MakeValidateCompact(CMemRecord& request) {
+std::string CompactCode(CMemRecord& request, const Infos& infos) {
   std::string condition;
   int count = 0;
+  std::string variable;
   for (request.GoTop(); !request.Eof(); request.Skip(1)) {
     if (!IsMandatory(request)) continue;
-    ff::FidVarInfo info = GetFidVarInfo(request);
-    gbk::ReplaceAll(info.variable, "FidAns", "Fid");
+    const ff::FidVarInfo& info = infos.at(static_cast<size_t>(request.CurrentRow()));
+    variable = info.variable;
+    gbk::ReplaceAll(variable, "FidAns", "Fid");
     condition += count == 0 ? val::CompactOpen() : val::CompactNext();
-    const std::string emptyTest = IsTextItem(info.dataType) ? val::EmptyTest(info.variable) : std::string();
+    const std::string emptyTest = IsTextItem(info.dataType) ? val::EmptyTest(variable) : std::string();
     val::AppendCompactItem(condition, {.code = info.code, .emptyTest = emptyTest});
     ++count;
   }
@@ -121,4 +110,41 @@ std::string CCodeMaker::MakeValidateCompact(CMemRecord& request) {
   out += condition;
   out += frame.tail;
   return out;
+}
+
+}  // namespace
+
+std::string CCodeMaker::MakeValidateCode(CMemRecord& request, bool multiRow) {
+  if (validateStyle_ == ff::ValidateStyle::None) return {};
+  return MakeValidateCode(request, GetFidVarInfos(request), multiRow);
+}
+
+std::string CCodeMaker::MakeValidateCode(CMemRecord& request, const std::vector<ff::FidVarInfo>& infos,
+                                         bool multiRow) {
+  switch (validateStyle_) {
+    case ff::ValidateStyle::Macro:
+      return Macro(request, infos, multiRow);
+    case ff::ValidateStyle::Loose:
+      return Loose(request, infos);
+    case ff::ValidateStyle::Compact:
+      return CompactCode(request, infos);
+    case ff::ValidateStyle::None:
+      break;
+  }
+  return {};  // none, or a code of no style
+}
+
+void CCodeMaker::WriteValidateCode(ff::GenFile& file, CMemRecord& request, bool multiRow) {
+  const std::string code = MakeValidateCode(request, multiRow);
+  if (!code.empty()) file.Write(code);
+}
+
+std::string CCodeMaker::MakeValidateLoose(CMemRecord& request) { return Loose(request, GetFidVarInfos(request)); }
+
+std::string CCodeMaker::MakeValidateMacro(CMemRecord& request, bool multiRow) {
+  return Macro(request, GetFidVarInfos(request), multiRow);
+}
+
+std::string CCodeMaker::MakeValidateCompact(CMemRecord& request) {
+  return CompactCode(request, GetFidVarInfos(request));
 }

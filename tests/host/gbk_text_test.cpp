@@ -1,6 +1,8 @@
 #include "host/gbk_text.h"
 
+#include <algorithm>
 #include <climits>
+#include <thread>
 
 #include "tests/support/test_support.h"
 
@@ -32,6 +34,47 @@ TEST(GbkConversion, InvalidUtf8AndUnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(FromUtf8("\xE4\xB8"), "??");               // cut off at the end
   EXPECT_EQ(FromUtf8("x😀y"), "x?y");                  // GBK lacks it: one '?'
   EXPECT_EQ(FromUtf8("中\xED\xA0\x80文"), G("中") + "???" + G("文"));  // a surrogate
+}
+
+// The characters of the Basic Multilingual Plane from `first` to `last`
+// (surrogates aside) in UTF-8, with some ASCII between them.
+std::string BmpCharacters(unsigned first, unsigned last) {
+  std::string text;
+  for (unsigned cp = first; cp <= last; ++cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    if (cp < 0x800) {
+      text += static_cast<char>(0xC0 | (cp >> 6));
+    } else {
+      text += static_cast<char>(0xE0 | (cp >> 12));
+      text += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    text += static_cast<char>(0x80 | (cp & 0x3F));
+    if (cp % 64 == 0) text += "a";
+  }
+  return text;
+}
+
+TEST(GbkConversion, CharacterByCharacterEqualsTheWholeTextConverter) {
+  // A text that is all valid UTF-8 of the plane is converted a character
+  // at a time (and each character remembered); one stray byte at its end
+  // sends the whole text through the converter at once. Both must agree
+  // on every character, the ones GBK lacks ('?') included, whether the
+  // character is met for the first time or again, in any thread.
+  int differing = 0;
+  std::string mixed;
+  for (unsigned first = 0x80; first <= 0xFFFF; first += 256) {
+    const std::string text = BmpCharacters(first, std::min(first + 255, 0xFFFFu));
+    const std::string byCharacter = FromUtf8(text);
+    differing += byCharacter + "?" != FromUtf8(text + "\xFF");
+    differing += FromUtf8(text) != byCharacter;
+    mixed += byCharacter;
+  }
+  EXPECT_EQ(differing, 0);
+  std::string other;
+  std::thread([&] { other = FromUtf8(BmpCharacters(0x80, 0xFFFF)); }).join();
+  EXPECT_TRUE(other == mixed);
+  EXPECT_EQ(FromUtf8("中文"), "\xD6\xD0\xCE\xC4");
+  EXPECT_EQ(FromUtf8("中😀文"), "\xD6\xD0?\xCE\xC4");  // beyond the plane, among known ones
 }
 
 TEST(GbkConversion, InvalidGbkBecomesReplacementCharacters) {
