@@ -4,10 +4,7 @@
 // hand-written code of an existing Process.cpp is carried into the new one.
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
-#include <optional>
-#include <set>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,14 +14,10 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
-#include "codetext/config_query.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "host/query_error.h"
-#include "host/record.h"
 #include "merge/source_merge.h"
-#include "res/module_texts.h"
-#include "res/tree_queries.h"
+#include "modulecode/module_list.h"
 
 namespace ff::cli {
 namespace {
@@ -37,57 +30,18 @@ struct ModuleOptions {
   std::string out;  // UTF-8
 };
 
-// One row of the module list, as the module code page reads it, with its
-// id exactly as stored.
-struct ModuleRow {
-  long id = 0;
-  std::string idText;       // the id in decimal: its folder's name
-  std::string name;         // 模块名称, as delivered
-  std::string chineseName;  // 模块中文名称, as delivered
-  std::string problem;      // why the module cannot be generated; empty when it can
-};
-
-// The id as a whole integer in decimal, or nullopt: NULL, a fraction, a
-// text, or a number past what a module number holds.
-std::optional<long> ExactId(const std::string& text) {
-  long id = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, id);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return id;
-}
-
-std::vector<ModuleRow> ReadModules(bool bls) {
-  const std::string kind = bls ? "BLS" : "FOS";
-  CMemRecord modules;
-  try {
-    code::RunQuery(res::ExactModuleQuery(bls), modules);
-  } catch (const QueryError& error) {
-    throw error.Within("cannot list the " + kind + " modules");
+// Why a module cannot be generated, for stderr; empty when it can.
+std::string Problem(bool bls, const code::ModuleRow& module) {
+  const std::string named = std::string(bls ? "BLS" : "FOS") + " module \"" + gbk::Trim(module.name) + "\"";
+  switch (module.problem) {
+    case code::ModuleRow::Problem::None: return {};
+    case code::ModuleRow::Problem::NoId: return named + " has no id: skipped";
+    case code::ModuleRow::Problem::NotANumber:
+      return named + " has the id \"" + module.stored + "\", which is no module number: skipped";
+    case code::ModuleRow::Problem::Repeated:
+      return named + " has the id " + module.stored + " of an earlier module: skipped";
   }
-  std::vector<ModuleRow> rows;
-  rows.reserve(modules.GetCount());
-  std::set<long> seen;
-  for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
-    ModuleRow row;
-    const std::string stored = gbk::Trim(modules.GetRef(res::module::CaptionModuleId()));
-    row.name = modules.GetRef(res::module::CaptionModuleName());
-    row.chineseName = modules.GetRef(res::module::CaptionModuleChineseName());
-    const std::string named = kind + " module \"" + gbk::Trim(row.name) + "\"";
-    const std::optional<long> id = ExactId(stored);
-    if (stored.empty()) {
-      row.problem = named + " has no id: skipped";
-    } else if (!id) {
-      row.problem = named + " has the id \"" + stored + "\", which is no module number: skipped";
-    } else if (!seen.insert(*id).second) {
-      row.problem = named + " has the id " + stored + " of an earlier module: skipped";
-    } else {
-      row.id = *id;
-      row.idText = std::to_string(*id);
-    }
-    rows.push_back(std::move(row));
-  }
-  return rows;
+  return {};
 }
 
 std::string JoinPath(std::string folder, const std::string& name) {
@@ -101,7 +55,7 @@ enum class ModuleResult { Done, FileError, MergeRefused, MissingBodies };
 // Writes Process.h, then Process.cpp, of one module into `folder` (the system's bytes).
 // A merge is made in memory first: when it is refused, neither file is
 // touched. File errors and refusals are already reported.
-ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module, const std::string& folder,
+ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
                             bool merge, bool& declined) {
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
@@ -152,13 +106,13 @@ ModuleResult GenerateModule(Context& context, bool bls, const ModuleRow& module,
 int RunModule(Context& context, const ModuleOptions& options) {
   if (!context.Connect()) return kFailure;
   const bool bls = options.kind == "bls";
-  const std::vector<ModuleRow> modules = ReadModules(bls);
+  const std::vector<code::ModuleRow> modules = code::ReadModules(bls);
   const std::string& out = options.out;  // paths stay the system's bytes
   bool declined = false;
 
   if (!options.all) {
-    for (const ModuleRow& module : modules) {
-      if (!module.problem.empty() || module.id != options.module) continue;
+    for (const code::ModuleRow& module : modules) {
+      if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
       if (!MakeOutputFolder(out)) return kFailure;
       if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
       return declined ? kDeclined : kOk;
@@ -172,11 +126,11 @@ int RunModule(Context& context, const ModuleOptions& options) {
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
   int n = 0;
-  for (const ModuleRow& module : modules) {
+  for (const code::ModuleRow& module : modules) {
     ++n;
-    if (!module.problem.empty()) {
+    if (module.problem != code::ModuleRow::Problem::None) {
       // Never the output folder itself, never another module's folder.
-      PrintError(module.problem);
+      PrintError(Problem(bls, module));
       skipped = true;
       continue;
     }

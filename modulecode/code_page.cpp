@@ -1,5 +1,7 @@
 #include "modulecode/code_page.h"
 
+#include <algorithm>
+
 #include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -9,6 +11,7 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "module/kestrel_list_ctrl.h"
+#include "modulecode/module_list.h"
 #include "res/code_page_texts.h"
 #include "res/control_ids.h"
 #include "res/module_texts.h"
@@ -85,6 +88,47 @@ void CPageCode::LoadModules() {
   m_lstModule->Refresh(0);
 }
 
+bool CPageCode::PickedModuleId(long& module) {
+  module = 0;
+  if (m_recModule.Eof()) return true;  // no row: module 0
+  const int row = m_recModule.CurrentRow();
+  const std::vector<ff::code::ModuleRow> modules = ff::code::ReadModules(m_bBLS);
+  const std::string& name = m_recModule.GetRef(mod::CaptionModuleName());
+  const std::string& chineseName = m_recModule.GetRef(mod::CaptionModuleChineseName());
+  auto same = [&](const ff::code::ModuleRow& m) { return m.name == name && m.chineseName == chineseName; };
+  // The same row of the same query; a server may give rows in another
+  // order, so else the one module of that name.
+  const ff::code::ModuleRow* found = nullptr;
+  if (row < static_cast<int>(modules.size()) && same(modules[row])) {
+    found = &modules[row];
+  } else if (std::count_if(modules.begin(), modules.end(), same) == 1) {
+    found = &*std::find_if(modules.begin(), modules.end(), same);
+  }
+  if (!found) {
+    // Someone changed the modules since the list was read.
+    ff::UI().ShowMessage(texts::ModuleListChanged());
+    LoadModules();
+    return false;
+  }
+  const ff::code::ModuleRow& picked = *found;
+  const std::string shown = ff::gbk::Trim(name);
+  switch (picked.problem) {
+    case ff::code::ModuleRow::Problem::None:
+      module = picked.id;
+      return true;
+    case ff::code::ModuleRow::Problem::NoId:
+      ff::UI().ShowMessage(texts::ModuleWithoutId(shown));
+      return false;
+    case ff::code::ModuleRow::Problem::NotANumber:
+      ff::UI().ShowMessage(texts::ModuleIdNotANumber(shown, picked.stored));
+      return false;
+    case ff::code::ModuleRow::Problem::Repeated:
+      ff::UI().ShowMessage(texts::ModuleIdRepeated(shown, picked.stored));
+      return false;
+  }
+  return false;
+}
+
 void CPageCode::OnRadioBls() { SwitchMode(true); }
 void CPageCode::OnRadioFos() { SwitchMode(false); }
 
@@ -139,7 +183,18 @@ void CPageCode::OnOK() {
   UpdateData(false);
   CCommentSettings settings;
   const std::string author = settings.GetAuthor();
-  long module = ff::gbk::AtoL(m_recModule.GetRef(mod::CaptionModuleId()));
+  ConfigSnapshot snapshot;
+  long module = 0;
+  try {
+    if (!PickedModuleId(module)) {
+      CPropertyPage::OnOK();
+      return;
+    }
+  } catch (const ff::QueryError& error) {
+    error.ReportError();
+    CPropertyPage::OnOK();
+    return;
+  }
   if (module < 1) {
     // No module picked: module 0, named after the first row if any.
     module = 0;
@@ -153,7 +208,6 @@ void CPageCode::OnOK() {
                              m_recModule.GetString(mod::CaptionModuleChineseName()));
   std::vector<FileResult> files;
   std::string mergeReport;
-  ConfigSnapshot snapshot;
   try {
     // A file the user declines does not stop the other one.
     if (m_bKeepHandCode) {

@@ -53,6 +53,10 @@ class CPageCode : public CModuleFilesPage {
   void SwitchMode(bool bls);
   void LoadModules();
   void OnNewLogin() override;
+  // The id of the picked module exactly as stored (the list shows it
+  // through STR). False, with the reason shown, when the module cannot be
+  // generated. Throws QueryError.
+  bool PickedModuleId(long& module);
   // Process.h as usual, Process.cpp merged with the file there. False when
   // the merge was refused (said to the user; no file touched). `report`
   // receives the merge's lines for the summary.

@@ -34,6 +34,22 @@ std::string MissingBody(std::string_view function) {
   return SystemFormat(FF_GBK("\n函数%s已在头文件中声明，但按其编码在数据库中找不到，源文件中没有它的代码！"), {function});
 }
 
+std::string ModuleWithoutId(std::string_view name) {
+  return SystemFormat(FF_GBK("模块%s没有模块ID，不能生成代码！"), {name});
+}
+
+std::string ModuleIdNotANumber(std::string_view name, std::string_view stored) {
+  return SystemFormat(FF_GBK("模块%s的模块ID“%s”不是模块号，不能生成代码！"), {name, stored});
+}
+
+std::string ModuleIdRepeated(std::string_view name, std::string_view stored) {
+  return SystemFormat(FF_GBK("模块%s的模块ID%s与前面的模块相同，不能生成代码！"), {name, stored});
+}
+
+const std::string& ModuleListChanged() {
+  return FF_GBK("模块列表在数据库中已经改变，已重新读入，请重新选择模块！");
+}
+
 std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved) {
   const std::string& format =
       bls ? FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"

@@ -45,6 +45,13 @@ const std::string& TestFilesNotGenerated();
 // number and code.
 std::string MissingBody(std::string_view function);
 
+// A picked module whose stored id cannot name it; nothing is written.
+std::string ModuleWithoutId(std::string_view name);
+std::string ModuleIdNotANumber(std::string_view name, std::string_view stored);
+std::string ModuleIdRepeated(std::string_view name, std::string_view stored);
+// The list no longer matches the database: it was read again.
+const std::string& ModuleListChanged();
+
 // The report of OK on the snippet page: what was stored.
 struct SavedSettings {
   std::string_view folder, header, source;

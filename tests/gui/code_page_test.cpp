@@ -208,6 +208,102 @@ class CodePageTest : public QObject {
     QCOMPARE(Q(ui.messages.at(0)), Q(expected));
   }
 
+  // The list shows ids through STR, whose ten characters turn both
+  // eleven-digit ids into "**********": each row still writes its own
+  // module, and a row whose id names no module writes nothing.
+  void eachRowGeneratesItsOwnModuleByItsStoredId() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db("DELETE FROM T158;"
+                              "INSERT INTO T158 VALUES (12345678901, '大号甲', 'BIG_A');"
+                              "INSERT INTO T158 VALUES (98765432109, '大号乙', 'BIG_B');"
+                              "INSERT INTO T158 VALUES (NULL, '无号', 'NO_ID');"
+                              "INSERT INTO T158 VALUES (1.5, '半号', 'HALF');"
+                              "INSERT INTO T158 VALUES (98765432109, '重号', 'AGAIN');",
+                              true);
+    db.Exec("UPDATE T154 SET F26 = 12345678901 WHERE F19 = 'KH_LIST';"
+            "UPDATE T154 SET F26 = 98765432109 WHERE F19 = 'KH_OPEN';");
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    theReg.Write("ModulePath", dir);
+    theReg.Write("ModuleNeed", "TRUE");
+    theReg.Write("ModuleFilesOverWrite", "TRUE");
+    PageUI ui;
+    CPageCode page;
+    page.Create();
+    QCOMPARE(page.m_lstModule->topLevelItem(0)->text(0), page.m_lstModule->topLevelItem(1)->text(0));
+    PickRow(page, 0);
+    Click(page, 1);
+    QVERIFY(ff::gbk::Contains(ff::test::ReadFile(dir + "/Process.cpp"), "//KH_LIST"));
+    QVERIFY(!ff::gbk::Contains(ff::test::ReadFile(dir + "/Process.cpp"), "//KH_OPEN"));
+    PickRow(page, 1);
+    Click(page, 1);
+    const std::string second = ff::test::ReadFile(dir + "/Process.cpp");
+    QVERIFY(ff::gbk::Contains(second, "//KH_OPEN"));
+    QVERIFY(ff::gbk::Contains(ff::test::ReadFile(dir + "/Process.h"), "BIG_B"));
+    QCOMPARE(ui.messages.size(), size_t(2));  // the two summaries
+
+    const std::pair<int, const char*> refused[] = {
+        {2, "模块NO_ID没有模块ID，不能生成代码！"},
+        {3, "模块HALF的模块ID“1.5”不是模块号，不能生成代码！"},
+        {4, "模块AGAIN的模块ID98765432109与前面的模块相同，不能生成代码！"},
+    };
+    for (const auto& [row, message] : refused) {
+      ui.messages.clear();
+      PickRow(page, row);
+      Click(page, 1);
+      QCOMPARE(ui.messages.size(), size_t(1));
+      QCOMPARE(Q(ui.messages[0]), QString::fromUtf8(message));
+      QCOMPARE(ff::test::ReadFile(dir + "/Process.cpp"), second);  // nothing written
+    }
+    QCOMPARE(ui.waitDepth, 0);
+  }
+
+  // A module renamed after the list was read is not generated under its
+  // old name: the list is read again.
+  void aListThatNoLongerMatchesIsReadAgain() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    theReg.Write("ModulePath", out.path().string());
+    theReg.Write("ModuleNeed", "TRUE");
+    PageUI ui;
+    CPageCode page;
+    page.Create();
+    PickRow(page, 1);
+    db.Exec("UPDATE T158 SET F3 = 'RENAMED' WHERE F2 = '交易委托';");
+    Click(page, 1);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QCOMPARE(Q(ui.messages[0]), QStringLiteral("模块列表在数据库中已经改变，已重新读入，请重新选择模块！"));
+    QVERIFY(!std::filesystem::exists(out.path() / "Process.cpp"));
+    QCOMPARE(page.m_lstModule->topLevelItem(1)->text(1).trimmed(), QStringLiteral("RENAMED"));
+  }
+
+  // A query that fails stops the generation with the database's reason;
+  // the files there keep their bytes.
+  void aFailedQueryIsShownAndKeepsTheFiles() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    const std::string dir = out.path().string();
+    ff::test::WriteFile(dir + "/Process.h", "good header");
+    ff::test::WriteFile(dir + "/Process.cpp", "good source");
+    theReg.Write("ModulePath", dir);
+    theReg.Write("ModuleNeed", "TRUE");
+    theReg.Write("ModuleFilesOverWrite", "TRUE");
+    PageUI ui;
+    CPageCode page;
+    page.Create();
+    PickRow(page, 0);
+    db.Exec("ALTER TABLE T154 DROP COLUMN F22;");
+    Click(page, 1);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY2(ff::gbk::Contains(ui.messages[0], "no such column: F22"), ff::test::U(ui.messages[0]).c_str());
+    QCOMPARE(ff::test::ReadFile(dir + "/Process.h"), std::string("good header"));
+    QCOMPARE(ff::test::ReadFile(dir + "/Process.cpp"), std::string("good source"));
+    QCOMPARE(theReg.GetReg("ModuleCppFile"), std::string());  // nothing stored
+    QCOMPARE(ui.waitDepth, 0);
+  }
+
   void nothingWrittenSaysSo() {
     const std::string text =
         CPageCode::Summary(false, {{"/a/Process.cpp", false}, {"/a/Process.h", false}}, "", "");

@@ -1,0 +1,36 @@
+// The modules of one kind with their ids exactly as stored. The module
+// list the pages show reads the id through STR, whose ten characters
+// turn an eleven-digit id into "**********"; a module is generated, and
+// its folder named, by this exact id instead, so that no two modules
+// ever share one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ff::code {
+
+struct ModuleRow {
+  enum class Problem {
+    None,
+    NoId,        // NULL or empty
+    NotANumber,  // a fraction, a text, or past what a module number holds
+    Repeated,    // the id of an earlier module
+  };
+  long id = 0;
+  std::string idText;       // the id in decimal: its folder's name
+  std::string stored;       // the id as the database gave it, trimmed
+  std::string name;         // 模块名称, as delivered
+  std::string chineseName;  // 模块中文名称, as delivered
+  Problem problem = Problem::None;
+};
+
+// The id as a whole integer in decimal, or nullopt.
+std::optional<long> ExactModuleId(const std::string& text);
+
+// Every module of the kind, in the order of the module list. Throws
+// QueryError when the list cannot be read.
+std::vector<ModuleRow> ReadModules(bool bls);
+
+}  // namespace ff::code
