@@ -1,7 +1,16 @@
 #include "fidcheck/check_page.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+
 #include "codetext/text_fill.h"
 #include "fidcheck/fid_check.h"
+#include "fidcheck/list_export.h"
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/registry.h"
 #include "host/config_db.h"
 #include "host/query_error.h"
 #include "host/sim_db.h"
@@ -9,11 +18,18 @@
 #include "lint/finding_record.h"
 #include "lint/lint_run.h"
 #include "module/kestrel_list_ctrl.h"
+#include "module/qt_text.h"
+#include "res/desktop_texts.h"
 #include "res/control_ids.h"
 #include "res/gui_texts.h"
 #include "res/lint_texts.h"
 
 namespace ctl = ff::res::ctl;
+
+namespace {
+// Where the last list was exported (the system's bytes).
+constexpr const char* kListFolderValue = "ListExportFolder";
+}  // namespace
 
 CPageNotRegFid::CPageNotRegFid() : CPropertyPage(ff::res::IDD_CHECK_PAGE) {}
 
@@ -43,7 +59,58 @@ bool CPageNotRegFid::OnInitDialog() {
   m_lstUnused->SetRecord(&m_recUnused);
   m_recLint.Create(ff::res::lint::FindingFields(), 0);
   m_lstLint->SetRecord(&m_recLint);
+  AddListActions(m_lstBls, "bls_undefined_fid.csv");
+  AddListActions(m_lstFos, "fos_undefined_fid.csv");
+  AddListActions(m_lstUnused, "unused_fid.csv");
+  AddListActions(m_lstLint, "lint_findings.csv");
   return true;
+}
+
+void CPageNotRegFid::AddListActions(CKestrelListCtrl* list, const std::string& fileName) {
+  namespace texts = ff::res::desktop;
+  list->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copy = new QAction(ff::gui::ToQ(texts::CopyAllRowsAction()), list);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, this, [this, list] { CopyAllRows(list); });
+  list->addAction(copy);
+  auto* save = new QAction(ff::gui::ToQ(texts::ExportCsvAction()), list);
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  save->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(save, &QAction::triggered, this, [this, list, fileName] { ExportCsv(list, fileName); });
+  list->addAction(save);
+}
+
+void CPageNotRegFid::CopyAllRows(CKestrelListCtrl* list) {
+  const ff::TextTable table = list->ShownTable();
+  if (table.size() < 2) {
+    ff::UI().ShowMessage(ff::res::desktop::ListIsEmpty());
+    return;
+  }
+  QGuiApplication::clipboard()->setText(ff::gui::ToQ(ff::TableAsTabText(table)));
+}
+
+void CPageNotRegFid::ExportCsv(CKestrelListCtrl* list, const std::string& fileName) {
+  const ff::TextTable table = list->ShownTable();
+  if (table.size() < 2) {
+    ff::UI().ShowMessage(ff::res::desktop::ListIsEmpty());
+    return;
+  }
+  std::string folder = theReg.GetPath(kListFolderValue);
+  if (folder.empty() || !QDir(ff::gui::PathToQ(folder)).exists()) folder = ff::gui::PathFromQ(QDir::homePath());
+  const std::optional<std::string> path =
+      ff::UI().AskSaveFileName(ff::res::desktop::ExportCsvTitle(), folder + "/" + fileName);
+  if (!path || path->empty()) return;
+  try {
+    ff::WriteCsvFile(*path, table);
+  } catch (const CFileException& error) {
+    ff::UI().ReportFileError(error);
+    return;
+  }
+  const size_t slash = path->rfind('/');
+  if (slash != std::string::npos) theReg.WritePath(kListFolderValue, slash == 0 ? "/" : path->substr(0, slash));
+  ff::UI().ShowMessage(
+      ff::res::desktop::CsvWritten(std::to_string(table.size() - 1), ff::gbk::FromUtf8(*path)));
 }
 
 void CPageNotRegFid::OnOK() { CPropertyPage::OnOK(); }

@@ -3,6 +3,8 @@
 // the configuration database lint ("代码检查").
 #pragma once
 
+#include <string>
+
 #include "host/record.h"
 #include "module/property_page.h"
 
@@ -30,6 +32,11 @@ class CPageNotRegFid : public CPropertyPage {
   void OnCheckUnused();  // button 9014
   void OnCheckLint();    // button 9016
 
+  // Each list's menu (and keys): every row to the clipboard, tab-separated
+  // (Ctrl+Shift+C), and the list as a CSV file (Ctrl+Shift+S).
+  void CopyAllRows(CKestrelListCtrl* list);
+  void ExportCsv(CKestrelListCtrl* list, const std::string& fileName);
+
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   void MessageMap() override;
@@ -38,4 +45,5 @@ class CPageNotRegFid : public CPropertyPage {
 
  private:
   void RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestrelListCtrl* list);
+  void AddListActions(CKestrelListCtrl* list, const std::string& fileName);
 };

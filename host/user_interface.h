@@ -29,6 +29,12 @@ class UserInterface {
   virtual std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) {
     return BrowseForFolder(title);
   }
+  // The dialog for the name of a file to write, opened at `suggested` (the
+  // system's bytes); it asks before an existing file is replaced. The file
+  // picked (the system's bytes), nullopt when cancelled.
+  virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested) {
+    return std::nullopt;
+  }
   // Opens a file or folder (the system's bytes) with the user's default
   // application; false when none could be started.
   virtual bool OpenWithDefaultApp(const std::string& path) { return false; }

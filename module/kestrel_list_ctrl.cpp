@@ -137,3 +137,19 @@ void CKestrelListCtrl::OnUserSelection() {
   record_->Go(index + 1);
   emit Picked();
 }
+
+std::vector<std::vector<std::string>> CKestrelListCtrl::ShownTable() const {
+  std::vector<std::vector<std::string>> table;
+  const int columns = columnCount();
+  std::vector<std::string> captions;
+  for (int c = 0; c < columns; ++c) captions.push_back(ff::gui::FromQ(headerItem()->text(c).trimmed()));
+  table.push_back(std::move(captions));
+  for (int r = 0; r < topLevelItemCount(); ++r) {
+    const QTreeWidgetItem* item = topLevelItem(r);
+    std::vector<std::string> row;
+    // Blanks that pad fixed-width columns mean nothing to another program.
+    for (int c = 0; c < columns; ++c) row.push_back(ff::gui::FromQ(item->text(c).trimmed()));
+    table.push_back(std::move(row));
+  }
+  return table;
+}

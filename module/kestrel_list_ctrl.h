@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <string>
+#include <vector>
 
 class CMemRecord;
 
@@ -25,6 +27,9 @@ class CKestrelListCtrl : public QTreeWidget {
   void Refresh(int mode = 0);
   // The index of the selected row (0-based), -1 when none.
   int GetActiveIndex() const;
+  // What the list shows: the column captions, then every row (GBK), each
+  // cell without the blanks at its ends.
+  std::vector<std::vector<std::string>> ShownTable() const;
 
  signals:
   // The user picked a row; the record's current row is that row. The

@@ -86,6 +86,15 @@ std::optional<std::string> QtUserInterface::BrowseForFolderFrom(const std::strin
   return PathFromQ(dir);
 }
 
+std::optional<std::string> QtUserInterface::AskSaveFileName(const std::string& title, const std::string& suggested) {
+  SuspendWait();
+  const QString file = QFileDialog::getSaveFileName(Owner(), ToQ(title), PathToQ(suggested),
+                                                    QStringLiteral("CSV (*.csv);;* (*)"));
+  ResumeWait();
+  if (file.isEmpty()) return std::nullopt;
+  return PathFromQ(file);
+}
+
 bool QtUserInterface::OpenWithDefaultApp(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQ(path)));
 }

@@ -38,4 +38,13 @@ const std::string& SingleFilesHead(bool bls);
 // The button of a summary that opens the output folder.
 const std::string& OpenFolderButton();  // "打开目录"
 
+// The result lists of the check page: their menu, the file dialog's title,
+// the file names offered, and what happened.
+const std::string& CopyAllRowsAction();   // "复制全部行(&A)"
+const std::string& ExportCsvAction();     // "导出为CSV文件(&S)..."
+const std::string& ExportCsvTitle();
+const std::string& ListIsEmpty();
+// "%s" the number of rows, "%s" the file.
+std::string CsvWritten(std::string_view rows, std::string_view file);
+
 }  // namespace ff::res::desktop

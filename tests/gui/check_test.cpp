@@ -1,5 +1,9 @@
 // The FID check page: the three lists, their counts and messages.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <filesystem>
 #include <QTest>
 
 #include "fidcheck/check_page.h"
@@ -120,6 +124,73 @@ class CheckTest : public QObject {
 
     // The fitted columns show their longest value.
     QVERIFY(page.m_lstBls->columnWidth(0) >= page.m_lstBls->fontMetrics().horizontalAdvance("FID_X"));
+  }
+
+  // Each list's menu: all rows to the clipboard, the list as a CSV file
+  // (written as one, a failure reported, the folder remembered).
+  void listsAreCopiedAndExported() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    ff::test::TempDir out;
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    page.show();
+    QApplication::setActiveWindow(&page);
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+
+    // Before a check: nothing to copy or write, and it says so.
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    page.m_lstFos->setFocus();
+    QTest::keyClick(page.m_lstFos, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ui.saveTitles.empty());
+
+    Click(page, ctl::check::kCheckFos);
+    page.m_lstFos->setFocus();
+    QTest::keyClick(page.m_lstFos, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    // The captions as shown (without the blank of " 所在FOS"), one row.
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("FID编码\tFID名称\t所在FOS\nFID_Y\t未定义\tF100\n"));
+
+    // The menu of the list holds both actions.
+    const QList<QAction*> actions = page.m_lstFos->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions[0]->text(), QStringLiteral("复制全部行(&A)"));
+    QCOMPARE(actions[1]->text(), QStringLiteral("导出为CSV文件(&S)..."));
+    QCOMPARE(page.m_lstFos->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    // Cancelled: nothing written, nothing said.
+    const size_t said = ui.messages.size();
+    actions[1]->trigger();
+    QCOMPARE(ui.saveTitles.size(), size_t(1));
+    QVERIFY(ui.saveSuggestions[0].ends_with("/fos_undefined_fid.csv"));
+    QCOMPARE(ui.messages.size(), said);
+
+    const std::string file = out / "FOS 检查.csv";
+    ui.nextSaveName = file;
+    actions[1]->trigger();
+    QCOMPARE(ff::test::ReadFile(file), std::string("\xEF\xBB\xBF") +
+                                           "FID\xE7\xBC\x96\xE7\xA0\x81,FID\xE5\x90\x8D\xE7\xA7\xB0,"
+                                           "\xE6\x89\x80\xE5\x9C\xA8" "FOS\r\n"
+                                           "FID_Y,\xE6\x9C\xAA\xE5\xAE\x9A\xE4\xB9\x89,F100\r\n");
+    QCOMPARE(ui.messages.back(), G("已将1行写入文件") + G(out.path().string()) + G("/FOS 检查.csv。"));
+    // The next export offers the folder of the last one.
+    actions[1]->trigger();
+    QCOMPARE(ui.saveSuggestions.back(), out.path().string() + "/fos_undefined_fid.csv");
+
+    // A write that fails is reported; the earlier file stays as it was.
+    const std::string before = ff::test::ReadFile(file);
+    Click(page, ctl::check::kCheckBls);
+    ui.nextSaveName = "/dev/full";
+    page.m_lstBls->actions()[1]->trigger();
+    QCOMPARE(ui.fileErrors.size(), size_t(1));
+    QVERIFY(ui.messages.back().find(G("已将")) == std::string::npos);
+    ui.nextSaveName = out / "missing/list.csv";
+    page.m_lstBls->actions()[1]->trigger();
+    QCOMPARE(ui.fileErrors.size(), size_t(2));
+    QVERIFY(!std::filesystem::exists(out / "missing"));
+    QCOMPARE(ff::test::ReadFile(file), before);
   }
 
   void lintListsSeverityRuleWhereAndMessage() {

@@ -52,7 +52,15 @@ class GuiTestUI : public ff::UserInterface {
     return BrowseForFolder(title);
   }
 
+  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested) override {
+    saveTitles.push_back(title);
+    saveSuggestions.push_back(suggested);
+    return nextSaveName;
+  }
+
   std::deque<bool> answers;
+  std::optional<std::string> nextSaveName;
+  std::vector<std::string> saveTitles, saveSuggestions;
   std::optional<std::string> nextFolder;
   std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts;
   int waitDepth = 0;
