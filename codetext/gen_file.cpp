@@ -291,6 +291,12 @@ void GenFile::Fail(int error) const {
 
 void GenFile::Write(std::string_view bytes) {
   if (finished_) Fail(EBADF);
+  if (!utf8_ && bytes.size() >= kBufferSize) {
+    // A whole page at once goes out as it is, not copied through the buffer.
+    Flush(true);
+    Emit(bytes);
+    return;
+  }
   buffer_.append(bytes);
   if (buffer_.size() >= kBufferSize) Flush(false);
 }
@@ -329,6 +335,9 @@ void GenFile::Emit(std::string_view bytes) {
 void GenFile::Finish() {
   if (finished_) return;
   Flush(true);
+  // A finished file may wait long for its commit (a site holds hundreds):
+  // it keeps no buffer meanwhile.
+  std::string().swap(buffer_);
   if (inPlace_) {
     finished_ = true;
     return;
