@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -19,18 +20,11 @@ using ff::test::WriteFile;
 
 class CheckOption : public ::testing::Test {
  protected:
-  struct Result {
-    int status = -1;
-    std::string out, err;
-  };
+  using Result = ff::test::CliResult;
 
   Result Run(const std::string& args) {
-    const std::string out = dir / "out.txt", err = dir / "err.txt";
-    const std::string command = std::string("SOURCE_DATE_EPOCH=1141560000 TMPDIR='") + (dir / "tmp") + "' '" +
-                                FF_CLI_PATH + "' --db '" + db + "' --author dev " + args + " >'" + out + "' 2>'" +
-                                err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return ff::test::RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string(),
+                                    "SOURCE_DATE_EPOCH=1141560000 TMPDIR='" + (dir / "tmp") + "'");
   }
   static long long ModifiedNs(const std::string& path) {
     struct stat st {};

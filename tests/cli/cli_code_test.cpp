@@ -1,6 +1,5 @@
 // The code commands of fidforge-cli (module, function, snippet) on the demo
 // database, as a build pipeline runs them.
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -17,18 +17,11 @@ using ff::test::ReadFile;
 
 class CodeCommands : public ::testing::Test {
  protected:
-  struct Result {
-    int status = -1;
-    std::string out, err;  // as printed: generated code in GBK
-  };
+  using Result = ff::test::CliResult;
 
   // Runs the program on the demo database; standard error is no terminal.
   Result Run(const std::string& args) {
-    const std::string out = dir / "out.txt", err = dir / "err.txt";
-    const std::string command = std::string("'") + FF_CLI_PATH + "' --db '" + db + "' --author dev " + args +
-                                " >'" + out + "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return ff::test::RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string());
   }
 
   ff::test::SettingsSandbox sandbox;

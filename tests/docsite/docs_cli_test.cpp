@@ -1,6 +1,5 @@
 // fidforge-cli docs: what it tells, its exit statuses, --check and --force.
 #include <sqlite3.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -19,17 +19,10 @@ namespace fs = std::filesystem;
 
 class DocsCommand : public ::testing::Test {
  protected:
-  struct Result {
-    int status = -1;
-    std::string out, err;
-  };
+  using Result = ff::test::CliResult;
 
   Result Run(const std::string& args) {
-    const std::string out = dir / "out.txt", err = dir / "err.txt";
-    const std::string command = std::string("SOURCE_DATE_EPOCH=1141560000 '") + FF_CLI_PATH + "' --db '" + db +
-                                "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return ff::test::RunFidforgeCli("--db '" + db + "' " + args, dir.path().string(), "SOURCE_DATE_EPOCH=1141560000");
   }
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;

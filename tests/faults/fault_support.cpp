@@ -1,7 +1,6 @@
 #include "tests/faults/fault_support.h"
 
 #include <sqlite3.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,11 +35,7 @@ void CliFixture::SetUp() {
 }
 
 CliResult CliFixture::Run(const std::string& args) const {
-  const std::string outFile = dir / "stdout.txt", errFile = dir / "stderr.txt";
-  const std::string command = std::string("'") + FF_CLI_PATH + "' --db '" + db + "' --author dev " + args +
-                              " >'" + outFile + "' 2>'" + errFile + "' </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(outFile), ReadFile(errFile)};
+  return RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string());
 }
 
 const std::vector<std::string>& CliFixture::EveryCommand() {

@@ -6,15 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {
-
-struct CliResult {
-  int status = -1;
-  std::string out;  // as printed
-  std::string err;  // UTF-8
-};
 
 // Every file under `folder` (relative path -> bytes), temporary files too.
 std::map<std::string, std::string> FolderBytes(const std::string& folder);

@@ -6,32 +6,18 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;  // UTF-8
-  std::string err;
-};
+using Result = ff::test::CliResult;
 
 class LintCli : public ::testing::Test {
  protected:
   void SetUp() override { ::unsetenv("FIDFORGE_DB"); }
 
-  Result Run(const std::string& args) {
-    const std::string out = dir_ / "out.txt";
-    const std::string err = dir_ / "err.txt";
-    const std::string command =
-        std::string("'") + FF_CLI_PATH + "' " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    Result result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ff::test::ReadFile(out);
-    result.err = ff::test::ReadFile(err);
-    return result;
-  }
+  Result Run(const std::string& args) { return ff::test::RunFidforgeCli(args, dir_.path().string()); }
 
   // A copy of a test database made from `sql`, then changed by `change`.
   std::string Database(const std::string& sql, const std::string& change = "") {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "host/gbk_text.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -19,17 +20,11 @@ using ff::test::WriteFile;
 
 class MergeCommand : public ::testing::Test {
  protected:
-  struct Result {
-    int status = -1;
-    std::string out, err;
-  };
+  using Result = ff::test::CliResult;
 
   Result Run(const std::string& args) {
-    const std::string out = dir / "out.txt", err = dir / "err.txt";
-    const std::string command = std::string("SOURCE_DATE_EPOCH=1141560000 '") + FF_CLI_PATH + "' --db '" + db +
-                                "' --author dev " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return ff::test::RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string(),
+                                    "SOURCE_DATE_EPOCH=1141560000");
   }
   void Sql(const std::string& sql) {
     ASSERT_EQ(0, std::system(("sqlite3 '" + db + "' \"" + sql + "\"").c_str()));
