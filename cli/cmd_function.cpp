@@ -39,7 +39,7 @@ int RunFunction(Context& context, const FunctionOptions& options) {
 
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
-  maker.SetAuthor(context.Author());
+  context.SetCommentValues(maker);
   maker.SetValidateStyle(ValidateStyles().at(options.validate));
   maker.SetBeautify(!options.plain);
   // The page writes the module header before it shows a function, which

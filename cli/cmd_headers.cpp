@@ -30,7 +30,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   if (!context.Connect()) return kFailure;
 
   CCodeMaker maker;
-  maker.SetAuthor(context.Author());
+  context.SetCommentValues(maker);
   // An unchanged header is left alone without a question.
   maker.SetAskAfterCompare(true);
 

@@ -59,7 +59,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
                             bool merge, bool& declined) {
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
-  maker.SetAuthor(context.Author());
+  context.SetCommentValues(maker);
   maker.SetProjectName(module.name + " " + module.chineseName);
   maker.SetValidateStyle(ValidateStyle::Compact);
   maker.SetBeautify(true);

@@ -11,6 +11,8 @@
 
 #include "host/db_store.h"
 
+class CCodeMaker;
+
 namespace ff::cli {
 
 // Exit statuses.
@@ -39,6 +41,8 @@ struct Context {
   bool Connect();
   // The author for generated comments: --author, else the comment settings.
   std::string Author() const;  // GBK
+  // The author, copyright and company of the routine comments.
+  void SetCommentValues(CCodeMaker& maker) const;
 };
 
 // Resolves --db into the four login values: a SQLite path, or (for SQL

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
 #include "host/user_interface.h"
@@ -85,6 +86,12 @@ bool Context::Connect() {
   for (const auto& m : messages) reason += (reason.empty() ? "" : "; ") + m;
   PrintError("cannot open the database: " + (reason.empty() ? std::string("unknown reason") : reason));
   return false;
+}
+
+void Context::SetCommentValues(CCodeMaker& maker) const {
+  maker.SetAuthor(Author());
+  CCommentSettings settings;
+  maker.RoutineComment().SetCopyRight(settings.CommentCopyRight(), settings.CommentCompany());
 }
 
 std::string Context::Author() const {

@@ -122,12 +122,13 @@ std::string CRoutineComment::GetFileVersion(const std::string& /*path*/) {
 }
 
 std::string CRoutineComment::MakeCopyRightLine() const {
-  std::string line(255, ' ');
-  line += res::CopyRightTemplate();
-  line = ff::FillTemplate(line, {{"CopyRight", res::CopyRightText()}, {"Company", res::CopyRightCompany()}});
-  // Right-aligned so that "*" + the line is as wide as the top border.
-  size_t keep = res::CommentTopBorder().size() - 1;
-  return line.size() > keep ? line.substr(line.size() - keep) : line;
+  const std::string text =
+      ff::FillTemplate(res::CopyRightTemplate(), {{"CopyRight", copyRight_.empty() ? res::CopyRightText() : copyRight_},
+                                                  {"Company", company_.empty() ? res::CopyRightCompany() : company_}});
+  // Right-aligned so that "*" + the line is as wide as the top border; a
+  // longer line (the user's own texts) is kept whole rather than cut.
+  const size_t keep = res::CommentTopBorder().size() - 1;
+  return text.size() >= keep ? text : std::string(keep - text.size(), ' ') + text;
 }
 
 std::string CRoutineComment::MakeFileComment() {

@@ -15,6 +15,12 @@ class CRoutineComment {
   void SetAbstract(const std::string& text) { abstract_ = text; }
   void SetAuthor(const std::string& text) { author_ = text; }
   void SetProjectName(const std::string& text) { projectName_ = text; }
+  // The user's own copyright and company for the copyright line; an empty
+  // text keeps the line's own ("Copyright (C) 2004", the company).
+  void SetCopyRight(const std::string& copyRight, const std::string& company) {
+    copyRight_ = copyRight;
+    company_ = company;
+  }
   void SetFunctionTitle(const std::string& text) { functionTitle_ = text; }
   void SetFunctionPrototype(const std::string& text) { prototype_ = text; }
   // Stored in comment form: each line break becomes CR LF + "*" + 4 blanks,
@@ -42,6 +48,7 @@ class CRoutineComment {
  private:
   std::string fileName_, version_, projectName_, author_, abstract_;
   std::string design_, note_, prototype_, functionTitle_;
+  std::string copyRight_, company_;  // the user's, "" for the line's own
   int indent_ = 0;
 };
 

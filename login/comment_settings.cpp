@@ -78,8 +78,10 @@ void CCommentSettings::Load() {
       author_ = ff::CurrentUserName();
       WriteValue(*key_, "Author", author_);
     }
+    // A company the user set is kept; a missing or empty one becomes the
+    // default.
     if (ReadValue(*key_, "Company", text)) company_ = text;
-    if (company_ != DefaultCompany()) {
+    if (ff::gbk::Trim(company_).empty()) {
       company_ = DefaultCompany();
       WriteValue(*key_, "Company", company_);
     }
@@ -115,4 +117,37 @@ void CCommentSettings::Close() {
 std::string CCommentSettings::GetAuthor() {
   Load();
   return author_;
+}
+
+std::string CCommentSettings::CommentCopyRight() {
+  Load();
+  const std::string value = ff::gbk::Trim(copyRight_);
+  if (value == ff::res::SettingsCopyRightExisting() || value == ff::res::SettingsCopyRightCreated()) return {};
+  return value;
+}
+
+std::string CCommentSettings::CommentCompany() {
+  Load();
+  const std::string value = ff::gbk::Trim(company_);
+  return value == DefaultCompany() ? std::string() : value;
+}
+
+bool CCommentSettings::Save(const std::string& author, const std::string& company, const std::string& copyRight) {
+  Load();
+  if (!key_) return false;
+  WriteValue(*key_, "Author", author);
+  WriteValue(*key_, "Company", company);
+  WriteValue(*key_, "CopyRight", copyRight);
+  key_->sync();
+  if (key_->status() != QSettings::NoError) return false;
+  // Read again at the next use, with the defaults for empty values.
+  Close();
+  author_.clear();
+  company_.clear();
+  copyRight_.clear();
+  return true;
+}
+
+std::string CCommentSettings::FilePath() {
+  return ff::SettingsFilePath("KestrelSoft", "AddIns").toLocal8Bit().toStdString();
 }

@@ -204,6 +204,7 @@ void CPageCode::OnOK() {
     }
   }
   m_CodeMaker.SetAuthor(author);
+  m_CodeMaker.RoutineComment().SetCopyRight(settings.CommentCopyRight(), settings.CommentCompany());
   m_CodeMaker.SetProjectName(m_recModule.GetString(mod::CaptionModuleName()) + " " +
                              m_recModule.GetString(mod::CaptionModuleChineseName()));
   std::vector<FileResult> files;

@@ -170,6 +170,7 @@ std::string CModuleTreePage::ShowSelectedIdentifier() {
 void CModuleTreePage::SetAuthorAndProject() {
   CCommentSettings settings;
   m_CodeMaker.SetAuthor(settings.GetAuthor());
+  m_CodeMaker.RoutineComment().SetCopyRight(settings.CommentCopyRight(), settings.CommentCompany());
   m_CodeMaker.SetProjectName("");
 }
 

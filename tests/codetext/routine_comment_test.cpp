@@ -50,6 +50,22 @@ TEST(RoutineComment, CopyRightLineIsAsWideAsTheBorder) {
   EXPECT_EQ(std::string(9, ' ') + G("Copyright (C) 2004  北岭红隼软件有限公司 All rights reserved. "), line);
 }
 
+TEST(RoutineComment, TheUsersCopyRightAndCompanyReplaceTheLinesOwn) {
+  CRoutineComment comment;
+  comment.SetCopyRight("(C) 2026", G("红隼"));
+  // "(C) 2026" 8 + 2 blanks + 红隼 4 bytes + " All rights reserved. " 22 = 36,
+  // right-aligned in 71.
+  EXPECT_EQ(std::string(35, ' ') + "(C) 2026  " + G("红隼") + " All rights reserved. ",
+            comment.MakeCopyRightLine());
+  comment.SetCopyRight("", G("红隼"));  // one of them: the other stays the line's own
+  EXPECT_EQ(std::string(25, ' ') + "Copyright (C) 2004  " + G("红隼") + " All rights reserved. ",
+            comment.MakeCopyRightLine());
+  // Longer than the border: kept whole, never cut inside a character.
+  const std::string company = G("北岭红隼软件股份有限公司北岭红隼软件股份有限公司");
+  comment.SetCopyRight("Copyright (C) 2004-2026", company);
+  EXPECT_EQ("Copyright (C) 2004-2026  " + company + " All rights reserved. ", comment.MakeCopyRightLine());
+}
+
 TEST(RoutineComment, FileNameIsTheTextAfterTheLastSlash) {
   CRoutineComment comment;
   comment.SetFileName("/a/b/fiddef.h");

@@ -81,7 +81,7 @@ TEST(CommentSettings, ABlankAuthorIsReplacedByTheUserName) {
   EXPECT_EQ(key.Get("CopyRight"), "(c) Someone");
 }
 
-TEST(CommentSettings, AnotherCompanyIsOverwrittenAndAnEmptyCopyRightFilled) {
+TEST(CommentSettings, AnotherCompanyIsKeptAndEmptyValuesFilled) {
   ff::test::SettingsSandbox sandbox;
   CommentKey key(sandbox);
   key.Set("Author", "li");
@@ -90,10 +90,47 @@ TEST(CommentSettings, AnotherCompanyIsOverwrittenAndAnEmptyCopyRightFilled) {
   CCommentSettings settings;
   settings.Load();
   EXPECT_EQ(settings.GetAuthor(), "li");
-  EXPECT_EQ(settings.Company(), G("北岭红隼软件股份有限公司"));
-  EXPECT_EQ(key.Get("Company"), "北岭红隼软件股份有限公司");
+  // The user's own company stays (the desktop program sets it).
+  EXPECT_EQ(settings.Company(), "Other Ltd");
+  EXPECT_EQ(key.Get("Company"), "Other Ltd");
+  EXPECT_EQ(settings.CommentCompany(), "Other Ltd");
   EXPECT_EQ(settings.CopyRight(), "Copyright (c) 2004");  // lower-case r: the key existed
   EXPECT_EQ(key.Get("CopyRight"), "Copyright (c) 2004");
+  EXPECT_EQ(settings.CommentCopyRight(), "");  // the default: the comments' own text
+
+  key.Set("Company", "  ");
+  CCommentSettings again;
+  EXPECT_EQ(again.Company(), "");  // not loaded yet
+  again.Load();
+  EXPECT_EQ(again.Company(), G("北岭红隼软件股份有限公司"));
+  EXPECT_EQ(key.Get("Company"), "北岭红隼软件股份有限公司");
+  EXPECT_EQ(again.CommentCompany(), "");
+}
+
+TEST(CommentSettings, SavedValuesAreReadBackAndEmptyOnesBecomeDefaults) {
+  ff::test::SettingsSandbox sandbox;
+  CommentKey key(sandbox);
+  CCommentSettings settings;
+  EXPECT_EQ(settings.CommentCopyRight(), "");  // a new key: "CopyRight (c) 2004"
+  ASSERT_TRUE(settings.Save(G("王五"), G("红隼公司"), "(C) 2026"));
+  EXPECT_EQ(key.Get("Author"), "王五");
+  EXPECT_EQ(key.Get("Company"), "红隼公司");
+  EXPECT_EQ(settings.GetAuthor(), G("王五"));
+  EXPECT_EQ(settings.CommentCompany(), G("红隼公司"));
+  EXPECT_EQ(settings.CommentCopyRight(), "(C) 2026");
+  ASSERT_TRUE(settings.Save("", "", ""));
+  EXPECT_EQ(settings.GetAuthor(), ff::CurrentUserName());
+  EXPECT_EQ(settings.Company(), G("北岭红隼软件股份有限公司"));
+  EXPECT_EQ(settings.CommentCopyRight(), "");
+}
+
+TEST(CommentSettings, ASettingsFileThatCannotBeWrittenIsSaid) {
+  ff::test::SettingsSandbox sandbox;
+  // The folder of the file is taken by a file.
+  std::filesystem::create_directories(sandbox.dir().path() / "config");
+  ff::test::WriteFile((sandbox.dir().path() / "config" / "KestrelSoft").string(), "not a folder");
+  CCommentSettings settings;
+  EXPECT_FALSE(settings.Save("a", "b", "c"));
 }
 
 TEST(CommentSettings, LoadsOnceUntilClosed) {
