@@ -17,7 +17,7 @@ namespace {
 int RunDocs(Context& context, const std::string& outUtf8) {
   if (!context.Connect()) return kFailure;
   site::SiteOptions options;
-  options.folder = gbk::FromUtf8(outUtf8.empty() ? std::string(".") : outUtf8);
+  options.folder = outUtf8.empty() ? std::string(".") : outUtf8;  // paths stay the system's bytes
   options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
   options.noPrompt = context.options.force;
   std::vector<site::SiteFile> files;
@@ -32,7 +32,7 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   bool declined = false;
   for (const site::SiteFile& file : files) {
     if (file.outcome == FileOutcome::Declined) declined = true;
-    PrintLine(std::string(FileOutcomeWord(file.outcome)) + ": " + file.path);
+    PrintPathLine(FileOutcomeWord(file.outcome), file.path);
   }
   return declined ? kDeclined : kOk;
 }

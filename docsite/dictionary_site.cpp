@@ -19,7 +19,7 @@ namespace {
 
 void MakeFolder(const std::string& folder) {
   std::error_code error;
-  std::filesystem::create_directories(gbk::ToUtf8(folder), error);
+  std::filesystem::create_directories(folder, error);
   if (error) {
     CFileException failure(folder, gbk::FromUtf8(error.message()));
     UI().ReportFileError(failure);

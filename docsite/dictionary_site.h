@@ -17,7 +17,7 @@
 namespace ff::site {
 
 struct SiteOptions {
-  std::string folder;    // GBK; made when missing
+  std::string folder;    // the system's bytes, never GBK; made when missing
   std::string database;  // GBK: how the pages name the database
   bool noPrompt = false; // replace files the site did not write without asking
 };

@@ -17,7 +17,7 @@ constexpr std::streamsize kMarkWindow = 1024;
 
 // True when the regular file at `path` holds exactly `bytes`.
 bool HoldsBytes(const std::string& path, const std::string& bytes) {
-  std::ifstream in(gbk::ToUtf8(path), std::ios::binary | std::ios::ate);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in || static_cast<size_t>(in.tellg()) != bytes.size()) return false;
   in.seekg(0);
   std::string content(bytes.size(), '\0');
@@ -28,7 +28,7 @@ bool HoldsBytes(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 bool WrittenBySite(const std::string& path) {
-  std::ifstream in(gbk::ToUtf8(path), std::ios::binary);
+  std::ifstream in(path, std::ios::binary);
   if (!in) return true;  // nothing there to lose
   std::string head(kMarkWindow, '\0');
   in.read(head.data(), kMarkWindow);

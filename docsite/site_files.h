@@ -13,13 +13,13 @@
 namespace ff::site {
 
 struct SiteFile {
-  std::string path;  // GBK
+  std::string path;  // the system's bytes
   FileOutcome outcome = FileOutcome::Written;
 };
 
 class SiteFiles {
  public:
-  // `folder` (GBK) must exist. With `noPrompt` a file the site did not write
+  // `folder` (the system's bytes, as every path) must exist. With `noPrompt` a file the site did not write
   // is replaced without the overwrite question.
   SiteFiles(std::string folder, bool noPrompt);
   ~SiteFiles();  // drops the temporary files of an unfinished site
@@ -48,7 +48,7 @@ class SiteFiles {
   std::vector<Pending> pending_;
 };
 
-// True when the file at `path` (GBK) is missing, or carries the site's
+// True when the file at `path` is missing, or carries the site's
 // generator mark near its start.
 bool WrittenBySite(const std::string& path);
 

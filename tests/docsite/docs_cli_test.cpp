@@ -39,7 +39,8 @@ class DocsCommand : public ::testing::Test {
   ff::test::SettingsSandbox sandbox;
   ff::test::TempDir dir;
   std::string db = dir / "demo.sqlite";
-  std::string site = dir / "site";
+  // A folder name outside GBK: paths stay the system's bytes.
+  std::string site = dir / "site-한글";
   void SetUp() override { ASSERT_EQ(Run("init-demo '" + db + "'").status, 0); }
 };
 

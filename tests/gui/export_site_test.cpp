@@ -54,15 +54,15 @@ class ExportSiteTest : public QObject {
     Click(page, 9040);
     QVERIFY(ui.opened.empty());
 
-    ui.nextFolder = out / "site";
+    ui.nextFolder = out / "site-한글";  // outside GBK: the system's bytes all the way
     Click(page, 9040);
     QCOMPARE(ui.browserTitles.back(), G("选择字典网站的放置目录"));
-    QCOMPARE(ui.opened, std::vector<std::string>{out / "site" + "/index.html"});
+    QCOMPARE(ui.opened, std::vector<std::string>{out / "site-한글" + "/index.html"});
     QVERIFY(ui.messages.empty());
     QCOMPARE(ui.waitDepth, 0);
-    const std::string index = ff::test::ReadFile(out / "site/index.html");
+    const std::string index = ff::test::ReadFile(out / "site-한글/index.html");
     QVERIFY(index.find(db.path()) != std::string::npos);  // the database it came from
-    QVERIFY(std::filesystem::exists(out / "site/fos-1.html"));
+    QVERIFY(std::filesystem::exists(out / "site-한글/fos-1.html"));
   }
 
   void aFailedQueryIsToldAndNothingOpens() {
