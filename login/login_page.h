@@ -14,4 +14,6 @@ class CPageSQL : public CLoginForm<CPropertyPage> {
 
  protected:
   void OnOK() override;
+  // 注释设置: the dialog of the comments' author, company and copyright.
+  void MessageMap() override;
 };

@@ -11,7 +11,15 @@ inline constexpr int kServer = 9001;    // combo box: server text
 inline constexpr int kUser = 9002;
 inline constexpr int kPassword = 9003;
 inline constexpr int kDatabase = 9006;
+inline constexpr int kCommentSettings = 9050;  // login page: opens 注释设置
 }  // namespace login
+
+// The comment settings dialog.
+namespace comment {
+inline constexpr int kAuthor = 9051;
+inline constexpr int kCompany = 9052;
+inline constexpr int kCopyRight = 9053;
+}  // namespace comment
 
 // The header export page.
 namespace exporting {

@@ -46,4 +46,8 @@ std::string CsvWritten(std::string_view rows, std::string_view file) {
   return SystemFormat(FF_GBK("已将%s行写入文件%s。"), {rows, file});
 }
 
+std::string CommentSettingsNotSaved(std::string_view file) {
+  return SystemFormat(FF_GBK("无法写入设置文件%s，注释设置没有保存。"), {file});
+}
+
 }  // namespace ff::res::desktop

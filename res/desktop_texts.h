@@ -47,4 +47,7 @@ const std::string& ListIsEmpty();
 // "%s" the number of rows, "%s" the file.
 std::string CsvWritten(std::string_view rows, std::string_view file);
 
+// The comment settings could not be written; "%s" the settings file.
+std::string CommentSettingsNotSaved(std::string_view file);
+
 }  // namespace ff::res::desktop

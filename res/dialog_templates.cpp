@@ -80,8 +80,24 @@ DialogTemplate LoginDialog() {
 
 DialogTemplate LoginPage() {
   DialogTemplate t{IDD_LOGIN_PAGE, "登录配置服务器", 222, 131, "宋体", 9, LoginFields()};
+  t.controls.push_back(Button(ctl::login::kCommentSettings, "注释设置(&S)...", 14, 104, 70, 14));
   t.controls.push_back(DefButton(IDOK, "确定", 156, 104, 50, 14));
   return t;
+}
+
+// The author, company and copyright that generated comments carry.
+DialogTemplate CommentDialog() {
+  return {IDD_COMMENT_DLG, "注释设置", 262, 112, "宋体", 9, {
+      Label("生成代码的注释中的作者、公司和版权：", 7, 7, 248, 8),
+      Label("作者(&A)：", 14, 25, 44, 8),
+      Edit(ctl::comment::kAuthor, 60, 22, 195, 14, kGroup),
+      Label("公司(&O)：", 14, 45, 44, 8),
+      Edit(ctl::comment::kCompany, 60, 42, 195, 14),
+      Label("版权(&R)：", 14, 65, 44, 8),
+      Edit(ctl::comment::kCopyRight, 60, 62, 195, 14),
+      DefButton(IDOK, "确定", 143, 90, 50, 14),
+      Button(IDCANCEL, "取消", 205, 90, 50, 14),
+  }};
 }
 
 DialogTemplate ExportPage() {
@@ -318,8 +334,8 @@ const ControlTemplate* DialogTemplate::Find(int controlId) const {
 
 const std::vector<DialogTemplate>& AllDialogTemplates() {
   static const std::vector<DialogTemplate> all = [] {
-    std::vector<DialogTemplate> v{ExportPage(), LoginPage(),  CheckPage(), CodePage(),
-                                  LoginDialog(), SinglePage(), ClientPage()};
+    std::vector<DialogTemplate> v{ExportPage(),  LoginPage(),  CheckPage(),    CodePage(),
+                                  LoginDialog(), SinglePage(), ClientPage(), CommentDialog()};
     std::sort(v.begin(), v.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
     return v;
   }();

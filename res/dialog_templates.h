@@ -19,6 +19,7 @@ enum DialogId : int {
   IDD_CODE_PAGE = 9006,         // CPageCode
   IDD_SINGLE_PAGE = 9008,       // CPageCodeSingle
   IDD_CLIENT_PAGE = 9010,       // CPageCodeClientSingle
+  IDD_COMMENT_DLG = 9011,       // CCommentSettingsDlg
 };
 
 // The id of controls that nobody addresses (labels, lines).

@@ -17,7 +17,7 @@ class TemplateTest : public QObject {
 
  private slots:
   void everyTemplateIsThere() {
-    for (int id : {9001, 9007, 132, 9005, 9006, 9008, 9010}) {
+    for (int id : {9001, 9007, 132, 9005, 9006, 9008, 9010, 9011}) {
       const ff::res::DialogTemplate* t = ff::res::FindDialogTemplate(id);
       QVERIFY2(t, qPrintable(QString::number(id)));
       QCOMPARE(t->fontName, std::string("宋体"));
@@ -42,7 +42,7 @@ class TemplateTest : public QObject {
   // so do the first six controls of 9008 and 9010, whose label reaches
   // down into the FOS radio).
   void laidOutTemplatesHaveNoOverlaps() {
-    for (int id : {9001, 9007, 9008, 9010}) {
+    for (int id : {9001, 9007, 9008, 9010, 9011}) {
       const ff::res::DialogTemplate& t = *ff::res::FindDialogTemplate(id);
       const size_t given = (id == 9008 || id == 9010) ? 6 : 0;
       for (size_t i = 0; i < t.controls.size(); ++i) {
