@@ -61,6 +61,7 @@
 
 #include "bench/bench_db.h"
 #include "codetext/code_maker.h"
+#include "codetext/commit_behind.h"
 #include "codetext/config_query.h"
 #include "data/embedded_sql.h"
 #include "docsite/dictionary_site.h"
@@ -439,11 +440,20 @@ int RunChild(const ChildArgs& args) {
     queriesBefore = store->queries;
     cpuStart = CpuSeconds();
     const auto start = Clock::now();
-    if (headers) MakeHeaders(out);
-    if (merge) {
-      MergeModules(jobs);
-    } else if (modules) {
-      MakeModules(jobs);
+    if (headers || modules) {
+      // As the command line writes them: each file reaches the disk while
+      // the next one is made.
+      ff::CommitBehind commits;
+      if (headers) MakeHeaders(out);
+      if (merge) {
+        MergeModules(jobs);
+      } else if (modules) {
+        MakeModules(jobs);
+      }
+      if (!commits.Settle()) {
+        std::fprintf(stderr, "ff-bench: %s could not write every file\n", args.phase.c_str());
+        return 1;
+      }
     }
     if (docs) MakeSite(out);
     seconds = std::chrono::duration<double>(Clock::now() - start).count();

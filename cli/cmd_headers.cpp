@@ -6,6 +6,7 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
+#include "codetext/commit_behind.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 
@@ -40,6 +41,8 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   if (!MakeOutputFolder(folder)) return kFailure;
 
   bool declined = false;
+  // Each header reaches the disk while the next one is made.
+  CommitBehind commits;
   for (const HeaderFile& header : kHeaders) {
     const std::string path = folder + header.name;
     try {
@@ -48,10 +51,10 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
       // Already reported by the generator; the remaining files are skipped.
       return kFailure;
     }
-    const FileOutcome outcome = maker.LastFileOutcome();
-    if (outcome == FileOutcome::Declined) declined = true;
-    PrintPathLine(FileOutcomeWord(outcome), path);
+    if (TellFileOutcome(maker, path) == kDeclined) declined = true;
+    if (commits.Failed()) break;
   }
+  if (!commits.Settle()) return kFailure;  // reported
   return declined ? kDeclined : kOk;
 }
 

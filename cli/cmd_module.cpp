@@ -14,6 +14,7 @@
 #include "cli/code_output.h"
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
+#include "codetext/commit_behind.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "merge/source_merge.h"
@@ -90,12 +91,14 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
     declined |= sourceDeclined;
     if (merge && !sourceDeclined) {
-      PrintLine("merged: " + gbk::FromUtf8(source) + ": " +
-                (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file")));
+      const std::string line = "merged: " + gbk::FromUtf8(source) + ": " +
+                               (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file"));
+      AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
     }
   } catch (const CFileException&) {
     return ModuleResult::FileError;  // reported by the generator
   }
+  if (CommitBehind* commits = CommitBehind::Active(); commits && commits->Failed()) return ModuleResult::FileError;
   for (const std::string& function : maker.MissingBodies()) {
     PrintError(source + ": " + (bls ? "BLS" : "FOS") + " function " + function +
                " is declared in Process.h but has no body: its code does not find it in the database again");
@@ -105,6 +108,9 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
 
 int RunModule(Context& context, const ModuleOptions& options) {
   if (!context.Connect()) return kFailure;
+  // Each file reaches the disk while the next one is made; a file that
+  // fails to get there stops the run as a failed write does.
+  CommitBehind commits;
   const bool bls = options.kind == "bls";
   const std::vector<code::ModuleRow> modules = code::ReadModules(bls);
   const std::string& out = options.out;  // paths stay the system's bytes
@@ -115,6 +121,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
       if (!MakeOutputFolder(out)) return kFailure;
       if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
+      if (!commits.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
     }
     PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " +
@@ -148,6 +155,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     // every other module is written.
     refused |= result == ModuleResult::MergeRefused || result == ModuleResult::MissingBodies;
   }
+  if (!commits.Settle()) return kFailure;
   if (refused || skipped) return kFailure;
   return declined ? kDeclined : kOk;
 }

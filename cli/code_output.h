@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
+#include "codetext/commit_behind.h"
 #include "codetext/gen_file.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
@@ -55,7 +56,10 @@ inline bool MakeOutputFolder(const std::string& folder) {
 // overwrite gives kDeclined.
 inline int TellFileOutcome(const CCodeMaker& maker, const std::string& path) {
   const FileOutcome outcome = maker.LastFileOutcome();
-  PrintPathLine(FileOutcomeWord(outcome), path);
+  // A written file still on its way to the disk is told once it is in
+  // place, and not at all when it could not be put there.
+  const std::string word = FileOutcomeWord(outcome);
+  AfterCommits([word, path] { PrintPathLine(word, path); }, outcome == FileOutcome::Written);
   return outcome == FileOutcome::Declined ? kDeclined : kOk;
 }
 

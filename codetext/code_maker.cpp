@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "codetext/commit_behind.h"
 #include "codetext/stale_check.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -107,6 +108,8 @@ bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
     lastOutcome_ = file.Commit();
     return true;
   } catch (const CFileException& error) {
+    // The files before this one are told first.
+    if (ff::CommitBehind* behind = ff::CommitBehind::Active()) behind->Settle();
     ff::UI().ReportFileError(error);
     throw;
   } catch (const ff::QueryError& error) {

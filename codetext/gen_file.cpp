@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "codetext/commit_behind.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 
@@ -247,6 +248,9 @@ GenFile::GenFile(std::string path, bool toUtf8) : path_(std::move(path)), utf8_(
   // Write the file a link points to, never replace the link: a dangling
   // link gets its file made where it points.
   if (!FollowLinks(target_)) Fail(errno);
+  // A file still on its way to this target is put in place first: this
+  // file is compared with it and replaces it.
+  if (CommitBehind* behind = CommitBehind::Active()) behind->NewFile(target_);
 
   struct stat st {};
   const bool exists = ::stat(target_.c_str(), &st) == 0;
@@ -336,16 +340,14 @@ void GenFile::Finish() {
   if (finished_) return;
   Flush(true);
   // A finished file may wait long for its commit (a site holds hundreds):
-  // it keeps no buffer meanwhile.
+  // it keeps no buffer and no descriptor meanwhile. Its fsync comes with
+  // the commit, and a file found unchanged needs none.
   std::string().swap(buffer_);
-  if (inPlace_) {
-    finished_ = true;
-    return;
+  if (!inPlace_) {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail(errno);
   }
-  if (!direct_ && ::fsync(fd_) != 0) Fail(errno);
-  int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0) Fail(errno);
   finished_ = true;
 }
 
@@ -367,7 +369,11 @@ void GenFile::CommitInPlace() {
   if (::close(fd) != 0) Fail(errno);
 }
 
-FileOutcome GenFile::Commit() {
+FileOutcome GenFile::Commit() { return CommitFile(true); }
+
+FileOutcome GenFile::CommitNow() { return CommitFile(false); }
+
+FileOutcome GenFile::CommitFile(bool behind) {
   Finish();
   if (direct_) {
     committed_ = true;
@@ -380,7 +386,7 @@ FileOutcome GenFile::Commit() {
     return same ? FileOutcome::Unchanged : FileOutcome::Written;
   }
   if (SameContent(tempPath_, target_)) {
-    // Leave the file and its time alone.
+    // Leave the file and its time alone; bytes that are dropped need no fsync.
     ::unlink(tempPath_.c_str());
     committed_ = true;
     ReleasePendingSlot(pendingSlot_);
@@ -401,10 +407,40 @@ FileOutcome GenFile::Commit() {
   // keep the group when they belong to it, which is no failure.
   if (exists && ::chown(tempPath_.c_str(), st.st_uid, st.st_gid) != 0 && ::geteuid() == 0) Fail(errno);
   if (::chmod(tempPath_.c_str(), mode) != 0) Fail(errno);
-  if (::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
-  committed_ = true;
-  ReleasePendingSlot(pendingSlot_);
+
+  // The descriptor the fsync goes through (Linux syncs a file opened for
+  // reading as well).
+  const int fd = ::open(tempPath_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) Fail(errno);
+  PendingCommit commit{fd, tempPath_, target_, path_, pendingSlot_};
+  pendingSlot_ = -1;
+  committed_ = true;  // the temporary file is the commit's now
+  if (CommitBehind* active = behind ? CommitBehind::Active() : nullptr) {
+    active->Add(std::move(commit));
+    return FileOutcome::Written;
+  }
+  const int error = CompletePendingCommit(commit);
+  ReleasePendingCommit(commit);
+  if (error != 0) Fail(error);
   return FileOutcome::Written;
 }
+
+int CompletePendingCommit(PendingCommit& commit) {
+  int error = 0;
+  if (::fsync(commit.fd) != 0) error = errno;
+  if (::close(commit.fd) != 0 && error == 0) error = errno;
+  commit.fd = -1;
+  if (error == 0 && ::rename(commit.temp.c_str(), commit.target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(commit.temp.c_str());
+  return error;
+}
+
+void AbandonPendingCommit(PendingCommit& commit) {
+  if (commit.fd >= 0) ::close(commit.fd);
+  commit.fd = -1;
+  ::unlink(commit.temp.c_str());
+}
+
+void ReleasePendingCommit(PendingCommit& commit) { ReleasePendingSlot(commit.slot); }
 
 }  // namespace ff

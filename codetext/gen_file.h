@@ -16,6 +16,23 @@
 
 namespace ff {
 
+// The last steps of a committed file, for a CommitBehind to finish on its
+// worker: the temporary file's bytes to the disk, then the rename.
+struct PendingCommit {
+  int fd = -1;           // the temporary file, open
+  std::string temp;      // its path
+  std::string target;    // the file it replaces (links resolved)
+  std::string path;      // the target as the caller named it, for reports
+  int slot = -1;         // where an interrupt finds the temporary file
+};
+// fsync, close, rename; 0 or the errno of the step that failed (the
+// temporary file is then removed and the target keeps its bytes).
+int CompletePendingCommit(PendingCommit& commit);
+// Drops the temporary file; the target keeps its bytes.
+void AbandonPendingCommit(PendingCommit& commit);
+// Forgets the temporary file for an interrupt (call on the committing thread).
+void ReleasePendingCommit(PendingCommit& commit);
+
 enum class FileOutcome {
   Written,
   Unchanged,
@@ -47,14 +64,20 @@ class GenFile {
   // Throws CFileException.
   void Write(std::string_view bytes);
   // Finishes the file: renames it over the target, or drops it when the
-  // target already holds the same bytes. Throws CFileException.
+  // target already holds the same bytes. While a CommitBehind is active on
+  // this thread, a changed file's fsync and rename are left to it.
+  // Throws CFileException.
   FileOutcome Commit();
+  // The same, always finished before it returns (a caller that reads the
+  // file next).
+  FileOutcome CommitNow();
 
   const std::string& Path() const { return path_; }
   // True when the target exists and holds exactly the bytes written so far
   // (valid after Finish()).
   bool SameAsTarget();
-  // Flushes and closes the temporary file without renaming it.
+  // Writes out what is buffered; the temporary file stays open (its fsync
+  // comes with the commit, and a file left unchanged needs none).
   void Finish();
 
  private:
@@ -74,6 +97,7 @@ class GenFile {
   void Flush(bool final);
   void Emit(std::string_view bytes);
   void CommitInPlace();
+  FileOutcome CommitFile(bool behind);
   [[noreturn]] void Fail(int error) const;
 };
 

@@ -61,7 +61,7 @@ FileOutcome CompareWithTarget(const std::string& path, const std::function<void(
   {
     GenFile file(made);  // paths are the system's bytes
     write(file);
-    file.Commit();
+    file.CommitNow();  // read back at once
   }
   std::string fresh, current;
   ReadAll(made, path, fresh);

@@ -1,0 +1,155 @@
+#include "codetext/commit_behind.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/user_interface.h"
+
+namespace ff {
+
+namespace {
+thread_local CommitBehind* t_active = nullptr;
+}  // namespace
+
+CommitBehind::CommitBehind(size_t depth) : previous_(t_active), depth_(std::max<size_t>(depth, 1)) {
+  worker_ = std::thread([this] { Work(); });
+  t_active = this;
+}
+
+CommitBehind::~CommitBehind() {
+  t_active = previous_;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stop_ = true;
+  }
+  changed_.notify_all();
+  worker_.join();
+  try {
+    Collect();
+  } catch (...) {
+    // A note that fails (standard output closed) while the run is already
+    // ending: the files are in place, the run's own error is told.
+  }
+}
+
+CommitBehind* CommitBehind::Active() { return t_active; }
+
+void CommitBehind::Work() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return worked_ < entries_.size() || stop_; });
+    if (worked_ >= entries_.size()) return;  // stopped with nothing left
+    // Entries only leave from the front, and only once settled: this one
+    // stays where it is while the lock is released.
+    Entry& entry = entries_[worked_];
+    const bool abandon = failedInWorker_;
+    lock.unlock();
+    int error = 0;
+    if (abandon) {
+      AbandonPendingCommit(entry.commit);
+    } else {
+      error = fault_ ? fault_(entry.commit.target) : 0;
+      if (error != 0) {
+        AbandonPendingCommit(entry.commit);
+      } else {
+        error = CompletePendingCommit(entry.commit);
+      }
+    }
+    lock.lock();
+    entry.error = error;
+    entry.state = abandon ? State::Abandoned : error != 0 ? State::Failed : State::Done;
+    if (error != 0) failedInWorker_ = true;
+    ++worked_;
+    changed_.notify_all();
+  }
+}
+
+bool CommitBehind::Collect() {
+  // One file at a time, so that a note that throws (standard output
+  // closed) leaves the files after it to the next Collect.
+  for (;;) {
+    Entry entry;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (worked_ == 0) break;
+      entry = std::move(entries_.front());
+      entries_.pop_front();
+      --worked_;
+    }
+    ReleasePendingCommit(entry.commit);
+    collected_ = entry.serial + 1;
+    if (entry.state != State::Done) droppedSerials_.push_back(entry.serial);
+    if (entry.state == State::Failed) {
+      failed_ = true;
+      UI().ReportFileError(CFileException(entry.commit.path, gbk::FromUtf8(std::strerror(entry.error))));
+    }
+    RunNotes(collected_);
+  }
+  RunNotes(collected_);
+  return !failed_;
+}
+
+void CommitBehind::RunNotes(long settledUpTo) {
+  while (!notes_.empty() && notes_.front().afterSerial <= settledUpTo) {
+    Note note = std::move(notes_.front());
+    notes_.pop_front();
+    const bool dropped = note.aboutSerial >= 0 && std::find(droppedSerials_.begin(), droppedSerials_.end(),
+                                                            note.aboutSerial) != droppedSerials_.end();
+    if (!dropped) note.run();
+  }
+}
+
+bool CommitBehind::Settle() {
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return worked_ == entries_.size(); });
+  }
+  return Collect();
+}
+
+bool CommitBehind::Failed() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return failed_ || failedInWorker_;
+}
+
+void CommitBehind::After(std::function<void()> note, bool aboutLastFile) {
+  notes_.push_back({added_, aboutLastFile ? lastFileAdded_ : -1, std::move(note)});
+  Collect();
+}
+
+void CommitBehind::NewFile(const std::string& target) {
+  lastFileAdded_ = -1;
+  bool waiting = false;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (size_t i = worked_; i < entries_.size() && !waiting; ++i) waiting = entries_[i].commit.target == target;
+  }
+  if (waiting) Settle();
+}
+
+void CommitBehind::Add(PendingCommit commit) {
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [this] { return entries_.size() - worked_ < depth_; });
+    Entry entry;
+    entry.commit = std::move(commit);
+    entry.serial = added_;
+    entries_.push_back(std::move(entry));
+  }
+  lastFileAdded_ = added_++;
+  changed_.notify_all();
+  Collect();
+}
+
+void AfterCommits(std::function<void()> note, bool aboutLastFile) {
+  if (CommitBehind* active = CommitBehind::Active()) {
+    active->After(std::move(note), aboutLastFile);
+  } else {
+    note();
+  }
+}
+
+}  // namespace ff
