@@ -89,11 +89,11 @@ DialogTemplate LoginPage() {
 DialogTemplate CommentDialog() {
   return {IDD_COMMENT_DLG, "注释设置", 262, 112, "宋体", 9, {
       Label("生成代码的注释中的作者、公司和版权：", 7, 7, 248, 8),
-      Label("作者(&A)：", 14, 25, 44, 8),
+      Label("作者：", 14, 25, 44, 8),
       Edit(ctl::comment::kAuthor, 60, 22, 195, 14, kGroup),
-      Label("公司(&O)：", 14, 45, 44, 8),
+      Label("公司：", 14, 45, 44, 8),
       Edit(ctl::comment::kCompany, 60, 42, 195, 14),
-      Label("版权(&R)：", 14, 65, 44, 8),
+      Label("版权：", 14, 65, 44, 8),
       Edit(ctl::comment::kCopyRight, 60, 62, 195, 14),
       DefButton(IDOK, "确定", 143, 90, 50, 14),
       Button(IDCANCEL, "取消", 205, 90, 50, 14),

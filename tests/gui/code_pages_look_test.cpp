@@ -1,7 +1,8 @@
 // How the three code pages look: every text fits its control and no two
 // controls overlap, on the demo database with a function picked and its
-// preview shown. With FF_SCREENSHOT_DIR set, each page is also saved as a
-// PNG there (code_page.png, single_code_page.png, client_snippet_page.png).
+// preview shown, at the template's size and made larger as on a desktop.
+// With FF_SCREENSHOT_DIR set, each larger page is also saved as a PNG there
+// (code_page.png, single_code_page.png, client_snippet_page.png).
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -65,7 +66,14 @@ void CheckLayout(QWidget& page, const CTemplateForm& form) {
                qPrintable(Describe(all[i], form) + " overlaps " + Describe(all[j], form)));
 }
 
-void Save(QWidget& page, const char* name) {
+// Checks the page at its template's size, then made half as large again
+// (the sheet's window enlarged), and saves the larger one.
+void CheckAndSave(QWidget& page, const CTemplateForm& form, const char* name) {
+  CheckLayout(page, form);
+  if (QTest::currentTestFailed()) return;
+  page.resize(page.minimumSize() * 1.5);
+  CheckLayout(page, form);
+  if (QTest::currentTestFailed()) return;
   const QByteArray dir = qgetenv("FF_SCREENSHOT_DIR");
   if (dir.isEmpty()) return;
   QVERIFY(page.grab().save(QString::fromLocal8Bit(dir) + "/" + name));
@@ -88,8 +96,7 @@ class CodePagesLookTest : public QObject {
     page.Create();
     page.show();
     page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(1));
-    CheckLayout(page, page);
-    Save(page, "code_page.png");
+    CheckAndSave(page, page, "code_page.png");
   }
 
   void singlePageWithAPreview() {
@@ -107,8 +114,7 @@ class CodePagesLookTest : public QObject {
     Pick(page, "1|KH_OPEN  ");
     page.m_cmbFindBy->setCurrentIndex(0);
     page.SetDlgItemText(ctl::single::kFindText, "KH_");
-    CheckLayout(page, page);
-    Save(page, "single_code_page.png");
+    CheckAndSave(page, page, "single_code_page.png");
   }
 
   void snippetPageWithABlsSnippet() {
@@ -120,8 +126,7 @@ class CodePagesLookTest : public QObject {
     page.Create();
     page.show();
     Pick(page, "22|ZJ_TRANSFER");
-    CheckLayout(page, page);
-    Save(page, "client_snippet_page.png");
+    CheckAndSave(page, page, "client_snippet_page.png");
   }
 };
 

@@ -1,5 +1,6 @@
-// Writes PNG pictures of the login dialog and of the main sheet on each of
-// its pages, on the demo database: ff_gui_screenshots <folder> [WxH]
+// Writes PNG pictures of the login dialog, the comment settings and the
+// main sheet on each of its pages, on the demo database:
+// ff_gui_screenshots <folder> [WxH]
 // (the sheet's size in pixels; the smallest size when none is given).
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) or under xvfb-run.
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "fidcheck/check_page.h"
 #include "gui_test_util.h"
 #include "host/registry.h"
+#include "login/comment_settings_dlg.h"
 #include "login/login_dlg.h"
 #include "module/main_sheet.h"
 #include "tests/support/test_support.h"
@@ -44,6 +46,12 @@ int main(int argc, char** argv) {
     login.Create();
     login.show();
     ok &= Save(login, out + "/login.png");
+  }
+  {
+    CCommentSettingsDlg comment;
+    comment.Create();
+    comment.show();
+    ok &= Save(comment, out + "/comment_settings.png");
   }
   CMainSheet sheet("", nullptr, 1);
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
