@@ -113,7 +113,10 @@ void CPageCodeSingle::RefreshPreview() {
     const long module = ModuleNumberOf(identifier);
     const std::string code = FunctionCodeOf(identifier);
     // The module's header goes to the user's temporary folder on the way
-    // (its prototypes are the ones the function text refers to).
+    // (its prototypes are the ones the function text refers to). It is the
+    // program's own scratch file in a folder nobody else can write: it is
+    // rewritten without asking, or every click in the tree after the first
+    // would ask about a file the user never sees.
     std::string header, error;
     const bool haveHeader = TempFolderFile(texts::PreviewHeaderName(), header, error);
     if (!haveHeader) ff::UI().ShowMessage(error);  // the preview is still made
@@ -122,10 +125,10 @@ void CPageCodeSingle::RefreshPreview() {
       std::string text;
       bool made;
       if (m_bBLS) {
-        if (haveHeader) m_CodeMaker.MakeBlsModuleHeader(header, module, m_bOverWrite);
+        if (haveHeader) m_CodeMaker.MakeBlsModuleHeader(header, module, true);
         made = m_CodeMaker.MakeBlsFunctionText(module, code, text);
       } else {
-        if (haveHeader) m_CodeMaker.MakeFosModuleHeader(header, module, m_bOverWrite);
+        if (haveHeader) m_CodeMaker.MakeFosModuleHeader(header, module, true);
         made = m_CodeMaker.MakeFosFunctionText(module, code, text);
       }
       m_strPreview = made ? text : std::string();

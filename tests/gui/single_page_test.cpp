@@ -186,24 +186,25 @@ class SinglePageTest : public QObject {
     QVERIFY(ui.questions.empty());
   }
 
-  void temporaryHeaderAsksBeforeItIsOverwritten() {
+  // The preview's header is the program's scratch file in the user's own
+  // folder: rewritten for each function without a question, even with the
+  // overwrite question on.
+  void temporaryHeaderIsRewrittenWithoutAQuestion() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     TempFolder tmp;
     PageUI ui;
     CPageCodeSingle page;
     page.Create();
+    QVERIFY(!IsChecked(page, ctl::files::kNoPrompt));
     Pick(page, "1|KH.QUERY");
-    QVERIFY(ui.questions.empty());  // the first time it is new
-    ui.Answer(false);
     Pick(page, "2|WT_ORDER");
-    QCOMPARE(ui.questions.size(), size_t(1));
-    QCOMPARE(Q(ui.questions[0]), Q(G("文件") + (tmp / "processTmp.h") + G("已经存在，是否重写!")));
-    // The header was kept (still module 1's); the preview is still built.
-    QVERIFY(ff::gbk::Contains(ff::test::ReadFile(tmp / "processTmp.h"), "KH.QUERY") ||
-            ff::gbk::Contains(ff::test::ReadFile(tmp / "processTmp.h"), "KH_QUERY"));
-    QVERIFY(ff::gbk::Contains(Preview(page), "WT_ORDER"));
+    QVERIFY(ui.questions.empty());
     QCOMPARE(ui.unscripted, 0);
+    // The header is module 2's now; the preview is WT_ORDER's.
+    QVERIFY(ff::gbk::Contains(ff::test::ReadFile(tmp / "processTmp.h"), "WT_ORDER"));
+    QVERIFY(!ff::gbk::Contains(ff::test::ReadFile(tmp / "processTmp.h"), "KH_QUERY"));
+    QVERIFY(ff::gbk::Contains(Preview(page), "WT_ORDER"));
   }
 
   void okInBlsModeWritesHeaderAndSourceAndShowsTheSource() {
