@@ -10,9 +10,10 @@ constexpr char kHex[] = "0123456789ABCDEF";
 
 bool IsForbiddenControl(unsigned char c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }
 
-}  // namespace
-
-std::string Html(std::string_view text) {
+// Copies the double-byte characters of GBK text as they are (a trail byte
+// may be a backslash or a '|') and lets `escape` write each single byte.
+template <typename Escape>
+std::string EscapeSingleBytes(std::string_view text, Escape escape) {
   std::string out;
   out.reserve(text.size() + 16);
   for (size_t pos = 0; pos < text.size();) {
@@ -20,47 +21,44 @@ std::string Html(std::string_view text) {
     if (len == 2) {
       out.append(text.substr(pos, 2));
     } else {
-      const unsigned char c = static_cast<unsigned char>(text[pos]);
-      switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default:
-          if (IsForbiddenControl(c)) {
-            out += "&#xFFFD;";
-          } else {
-            out += static_cast<char>(c);
-          }
-      }
+      escape(out, static_cast<unsigned char>(text[pos]));
     }
     pos += len;
   }
   return out;
 }
 
-std::string JsString(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t len = gbk::CharLength(text, pos);
-    if (len == 2) {
-      out.append(text.substr(pos, 2));
-    } else {
-      const unsigned char c = static_cast<unsigned char>(text[pos]);
-      if (c == '\\' || c == '"' || c == '<' || c == '>' || c == '&' || c == '\'' || c < 0x20 || c == 0x7F) {
-        // \u00XX also keeps "</script>" and "<!--" out of the file.
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 0xF];
-      } else {
-        out += static_cast<char>(c);
-      }
+}  // namespace
+
+std::string Html(std::string_view text) {
+  return EscapeSingleBytes(text, [](std::string& out, unsigned char c) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#39;"; break;
+      default:
+        if (IsForbiddenControl(c)) {
+          out += "&#xFFFD;";
+        } else {
+          out += static_cast<char>(c);
+        }
     }
-    pos += len;
-  }
-  return out;
+  });
+}
+
+std::string JsString(std::string_view text) {
+  return EscapeSingleBytes(text, [](std::string& out, unsigned char c) {
+    if (c == '\\' || c == '"' || c == '<' || c == '>' || c == '&' || c == '\'' || c < 0x20 || c == 0x7F) {
+      // \u00XX also keeps "</script>" and "<!--" out of the file.
+      out += "\\u00";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    } else {
+      out += static_cast<char>(c);
+    }
+  });
 }
 
 std::string AnchorId(std::string_view prefix, std::string_view text) {

@@ -17,15 +17,17 @@ class TemplateTest : public QObject {
 
  private slots:
   void everyTemplateIsThere() {
-    for (int id : {9001, 9007, 132, 9005, 9006, 9008, 9010, 9011}) {
+    using namespace ff::res;
+    for (int id : {IDD_LOGIN_PAGE, IDD_LOGIN_DLG, IDD_EXPORT_PAGE, IDD_CHECK_PAGE, IDD_CODE_PAGE, IDD_SINGLE_PAGE,
+                   IDD_CLIENT_PAGE, IDD_COMMENT_DLG}) {
       const ff::res::DialogTemplate* t = ff::res::FindDialogTemplate(id);
       QVERIFY2(t, qPrintable(QString::number(id)));
       QCOMPARE(t->fontName, std::string("宋体"));
       QCOMPARE(t->fontPoints, 9);
     }
-    QCOMPARE(ff::res::FindDialogTemplate(9008)->width, 426);
-    QCOMPARE(ff::res::FindDialogTemplate(9008)->height, 368);
-    QVERIFY(!ff::res::FindDialogTemplate(1234));
+    QCOMPARE(FindDialogTemplate(IDD_SINGLE_PAGE)->width, 426);
+    QCOMPARE(FindDialogTemplate(IDD_SINGLE_PAGE)->height, 368);
+    QVERIFY(!FindDialogTemplate(1234));
   }
 
   void controlsStayInsideTheirDialog() {
@@ -39,12 +41,13 @@ class TemplateTest : public QObject {
   }
 
   // The templates laid out here (the others stand as the system has them;
-  // so do the first six controls of 9008 and 9010, whose label reaches
-  // down into the FOS radio).
+  // so do the first six controls of the two single-function pages, whose
+  // label reaches down into the FOS radio).
   void laidOutTemplatesHaveNoOverlaps() {
-    for (int id : {9001, 9007, 9008, 9010, 9011}) {
-      const ff::res::DialogTemplate& t = *ff::res::FindDialogTemplate(id);
-      const size_t given = (id == 9008 || id == 9010) ? 6 : 0;
+    using namespace ff::res;
+    for (int id : {IDD_LOGIN_PAGE, IDD_LOGIN_DLG, IDD_SINGLE_PAGE, IDD_CLIENT_PAGE, IDD_COMMENT_DLG}) {
+      const DialogTemplate& t = *FindDialogTemplate(id);
+      const size_t given = (id == IDD_SINGLE_PAGE || id == IDD_CLIENT_PAGE) ? 6 : 0;
       for (size_t i = 0; i < t.controls.size(); ++i) {
         for (size_t j = std::max(i + 1, given); j < t.controls.size(); ++j) {
           const auto& a = t.controls[i];
