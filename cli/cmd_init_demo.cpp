@@ -91,7 +91,7 @@ int InitDemo(const Context& context, const std::string& path) {
       return kFailure;
     }
   }
-  PrintLine(gbk::FromUtf8("demo database written to " + path));
+  PrintUtf8Line("demo database written to " + path);  // the path as the system spells it
   return kOk;
 }
 

@@ -73,7 +73,7 @@ bool Context::Connect() {
   bool ok;
   {
     CapturingUI capture;
-    ok = ConnectConfigDB(login.server, login.user, login.password, login.database);
+    ok = ConnectConfigDB(login);
     messages = std::move(capture.messages);
   }
   if (ok) {

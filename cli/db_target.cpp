@@ -47,7 +47,8 @@ bool ResolveDbTarget(const std::string& db, LoginValues& login, std::string& err
     error = gbk::FromUtf8("cannot resolve the path " + target + ": " + ec.message());
     return false;
   }
-  login.database = gbk::FromUtf8(path.lexically_normal().string());
+  login.databaseFile = path.lexically_normal().string();  // the system's bytes, as typed
+  login.database = gbk::FromUtf8(login.databaseFile);
   return true;
 }
 

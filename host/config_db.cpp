@@ -23,14 +23,18 @@ const std::string& ConfigDBName() { return ConnectedName(); }
 
 bool ConnectConfigDB(const std::string& server, const std::string& user, const std::string& password,
                      const std::string& database) {
+  return ConnectConfigDB(ff::LoginValues{server, user, password, database});
+}
+
+bool ConnectConfigDB(const ff::LoginValues& login) {
   auto db = std::make_unique<CSimDB>();
   // The old connection goes first: a failed attempt leaves no one logged in.
   DisconnectConfigDB();
   ++g_connectionNumber;
-  if (db->Open(server.c_str(), user.c_str(), password.c_str(), database.c_str())) {
+  if (db->Open(login)) {
     g_pConfigDB = db.release();
     // An odbc: server text may carry a password: only the database is named.
-    ConnectedName() = database.empty() && server.rfind("odbc:", 0) != 0 ? server : database;
+    ConnectedName() = login.database.empty() && login.server.rfind("odbc:", 0) != 0 ? login.server : login.database;
     return true;
   }
   ff::UI().ShowMessage(db->GetLastErrMsg());

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "host/db_store.h"
+
 class CSimDB;
 
 // Null until a login succeeds; replaced by every login attempt.
@@ -13,6 +15,7 @@ extern CSimDB* g_pConfigDB;
 // leaves g_pConfigDB null.
 bool ConnectConfigDB(const std::string& server, const std::string& user,
                      const std::string& password, const std::string& database);
+bool ConnectConfigDB(const ff::LoginValues& login);
 
 // The database of the shared connection as the user named it at the login
 // (GBK; empty when there is none). Never holds a password.

@@ -83,6 +83,7 @@ std::string DefaultDatabasePath(const std::string& name) {
 
 std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error) {
   if (!IsSqliteServer(login.server)) return OpenOdbcStore(login, error);
+  if (!login.databaseFile.empty()) return OpenSqliteStore(login.databaseFile, error);
 
   // "sqlite:<file>" names the file itself; the database text (which the
   // login dialog always fills, "Developer" by default) then plays no part.

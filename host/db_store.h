@@ -17,6 +17,10 @@ struct LoginValues {
   std::string user;
   std::string password;
   std::string database;
+  // A SQLite file named by its path as the system spells it (UTF-8 bytes,
+  // never pushed through GBK, which has no letter for many names). When
+  // set it is the database, and `database` only names it in messages.
+  std::string databaseFile{};
 };
 
 class DbStore {

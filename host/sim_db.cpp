@@ -14,10 +14,13 @@ void CSimDB::Close() {
 CSimDB::~CSimDB() { CSimDB::Close(); }
 
 bool CSimDB::Open(const char* server, const char* user, const char* password, const char* database) {
+  return Open(ff::LoginValues{server ? server : "", user ? user : "", password ? password : "",
+                              database ? database : ""});
+}
+
+bool CSimDB::Open(const ff::LoginValues& login) {
   CSimDB::Close();
   lastError_.clear();
-  ff::LoginValues login{server ? server : "", user ? user : "", password ? password : "",
-                        database ? database : ""};
   std::string error;
   store_ = ff::OpenStore(login, error);
   if (!store_) {

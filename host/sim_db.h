@@ -19,6 +19,7 @@ class CSimDB {
 
   // Server, user, password, database, in this order. True when connected.
   bool Open(const char* server, const char* user, const char* password, const char* database);
+  bool Open(const ff::LoginValues& login);
   bool IsOpen() const { return store_ != nullptr; }
 
   // The last error text (empty when there is none).

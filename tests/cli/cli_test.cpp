@@ -78,10 +78,12 @@ TEST_F(Cli, AMissingDatabaseIsAFailureThatNamesTheFile) {
 }
 
 TEST_F(Cli, InitDemoRefusesToOverwriteWithoutForce) {
-  const std::string path = dir_ / "demo.sqlite";
+  // A name GBK has no letters for: the path is used as the system spells it.
+  const std::string path = dir_ / "데모 demo.sqlite";
   Result r = Run("init-demo '" + path + "'");
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(r.out, "demo database written to " + path + "\n");
   ff::test::WriteFile(path, "mine");
   r = Run("init-demo '" + path + "'");
   EXPECT_EQ(r.status, 1);
