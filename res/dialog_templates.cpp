@@ -217,30 +217,33 @@ constexpr unsigned kTreeStyle = kTreeButtons | kTreeLines | kTreeLinesAtRoot | k
 // The folder, the module file and test file fields of the two
 // single-function pages, from the row `y` down.
 void AddFileFields(std::vector<ControlTemplate>& c, int y) {
-  c.push_back(Label("保存目录：", 7, y, 57, 14));
-  c.push_back(Edit(ctl::files::kFolder, 69, y, 172, 14, kGroup));
-  c.push_back(Button(ctl::files::kBrowseFolder, "...", 248, y, 14, 14));
+  // Module files left, test files right; the test files' names are the
+  // longer ones, so their edits get a little more, enough for a full path
+  // under a user's default folder.
+  c.push_back(Label("保存目录：", 7, y, 40, 14));
+  c.push_back(Edit(ctl::files::kFolder, 49, y, 135, 14, kGroup));
+  c.push_back(Button(ctl::files::kBrowseFolder, "...", 187, y, 14, 14));
   int y1 = y + 20, y2 = y + 38, y3 = y + 56;
   c.push_back(Check(ctl::files::kMakeModule, "生成编程模板代码：", 7, y1, 80, 14));
-  c.push_back(Line(90, y1 + 7, 172));
-  c.push_back(Label("头文件：", 7, y2, 57, 14));
-  c.push_back(Edit(ctl::files::kHeaderFile, 69, y2, 172, 14));
-  c.push_back(Button(ctl::files::kBrowseHeader, "...", 248, y2, 14, 14));
-  c.push_back(Label("cpp文件：", 7, y3, 57, 14));
-  c.push_back(Edit(ctl::files::kCppFile, 69, y3, 172, 14));
-  c.push_back(Button(ctl::files::kBrowseCpp, "...", 248, y3, 14, 14));
-  c.push_back(Check(ctl::files::kMakeTest, "生成测试代码：", 274, y1, 64, 14));
-  c.push_back(Line(341, y1 + 7, 78));
-  c.push_back(Label("头文件：", 274, y2, 40, 14));
-  c.push_back(Edit(ctl::files::kTestHeaderFile, 314, y2, 88, 14));
+  c.push_back(Line(90, y1 + 7, 111));
+  c.push_back(Label("头文件：", 7, y2, 40, 14));
+  c.push_back(Edit(ctl::files::kHeaderFile, 49, y2, 135, 14));
+  c.push_back(Button(ctl::files::kBrowseHeader, "...", 187, y2, 14, 14));
+  c.push_back(Label("cpp文件：", 7, y3, 40, 14));
+  c.push_back(Edit(ctl::files::kCppFile, 49, y3, 135, 14));
+  c.push_back(Button(ctl::files::kBrowseCpp, "...", 187, y3, 14, 14));
+  c.push_back(Check(ctl::files::kMakeTest, "生成测试代码：", 210, y1, 64, 14));
+  c.push_back(Line(277, y1 + 7, 142));
+  c.push_back(Label("头文件：", 210, y2, 36, 14));
+  c.push_back(Edit(ctl::files::kTestHeaderFile, 248, y2, 154, 14));
   c.push_back(Button(ctl::files::kBrowseTestHeader, "...", 405, y2, 14, 14));
-  c.push_back(Label("cpp文件：", 274, y3, 40, 14));
-  c.push_back(Edit(ctl::files::kTestCppFile, 314, y3, 88, 14));
+  c.push_back(Label("cpp文件：", 210, y3, 36, 14));
+  c.push_back(Edit(ctl::files::kTestCppFile, 248, y3, 154, 14));
   c.push_back(Button(ctl::files::kBrowseTestCpp, "...", 405, y3, 14, 14));
   // Wider: the module files and the test files take half of the extra
   // width each, so that both show long paths.
   auto fields = [y](const ControlTemplate& f) { return f.y >= y; };
-  auto rightHalf = [y](const ControlTemplate& f) { return f.y >= y && f.x >= 270; };
+  auto rightHalf = [y](const ControlTemplate& f) { return f.y >= y && f.x >= 205; };
   Horizontal(c, fields, 0, 0);
   Horizontal(c, [&](const ControlTemplate& f) { return fields(f) && (f.kind == K::Edit || f.kind == K::EtchedLine); },
              0, 50);

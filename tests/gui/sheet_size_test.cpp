@@ -3,6 +3,7 @@
 // the size comes back on the next start, and no page gets smaller than its
 // template.
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -170,6 +171,28 @@ class SheetSizeTest : public QObject {
     CMainSheet again("", nullptr, 1);
     again.Create();
     QCOMPARE(again.size(), smallest);
+  }
+
+  // At the smallest size the test files' edits (the longer names) are at
+  // least as wide as the module files' and show a whole path under a
+  // user's default folder.
+  void testFileEditsShowTheirPaths() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    PageUI ui;
+    for (int page : {4, 5}) {
+      CMainSheet sheet("", nullptr, page);
+      sheet.Create();
+      CPropertyPage* p = sheet.GetPage(page);
+      auto* test = qobject_cast<QLineEdit*>(p->GetDlgItem(ctl::files::kTestCppFile));
+      auto* module = qobject_cast<QLineEdit*>(p->GetDlgItem(ctl::files::kCppFile));
+      QVERIFY(test && module);
+      QVERIFY(test->width() >= module->width());
+      const QString path = QStringLiteral("/home/zhangsan/FidForge/ProcessTestTmp.cpp");
+      // The frame and the text margins take about 8 pixels.
+      QVERIFY2(test->fontMetrics().horizontalAdvance(path) + 8 <= test->width(),
+               qPrintable(QStringLiteral("%1 px for %2 px").arg(test->width()).arg(test->fontMetrics().horizontalAdvance(path))));
+    }
   }
 
   void treesDrawConnectingLines() {
