@@ -16,6 +16,8 @@
 #include "host/registry.h"
 #include "host/config_db.h"
 #include "module/main_sheet.h"
+#include "module/kestrel_list_ctrl.h"
+#include "modulecode/code_page.h"
 #include "singlecode/single_page.h"
 
 using ff::guitest::Click;
@@ -194,6 +196,43 @@ class EverydayUseTest : public QObject {
       QVERIFY(QApplication::focusWidget());
       QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ctl%1").arg(first[index]));
     }
+  }
+
+  // A login on the login page shows the new database everywhere: the module
+  // list and the trees are read again, the previews of the old database
+  // are cleared (no FOS/BLS toggle needed).
+  void aNewLoginRefreshesThePages() {
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase demo({}, true);
+    TempFolder tmp;
+    PageUI ui;
+    CMainSheet sheet("", nullptr, 3);
+    sheet.Create();
+    sheet.SetActivePage(4);
+    sheet.SetActivePage(0);
+    auto* code = static_cast<CPageCode*>(sheet.GetPage(3));
+    auto* single = static_cast<CPageCodeSingle*>(sheet.GetPage(4));
+    QCOMPARE(code->m_lstModule->topLevelItemCount(), 4);
+    Pick(*single, "1|KH.QUERY");
+    QVERIFY(!Preview(*single).empty());
+    QVERIFY(!sheet.GetPage(5)->IsCreated());
+
+    // Another database with one FOS module of one function.
+    ff::test::TestDatabase other(
+        "INSERT INTO T158 VALUES (77, '新模块', 'XMK');"
+        "INSERT INTO T154 (ID, F18, F19, F22, F24, F26, F28, F32, F34) VALUES (1, 7701, 'XMK_Q', '查询', 'fn', 77, '', '', 0);");
+    DisconnectConfigDB();
+    auto* login = sheet.GetPage(0);
+    login->SetDlgItemText(ctl::login::kDatabase, other.path());
+    Click(*login, 1);
+    QCOMPARE(ui.messages.back(), G("您已经成功登录配置库！"));
+    QCOMPARE(code->m_lstModule->topLevelItemCount(), 1);
+    QCOMPARE(code->m_lstModule->topLevelItem(0)->text(1).trimmed(), QStringLiteral("XMK"));
+    QCOMPARE(single->m_tree->topLevelItemCount(), 1);
+    QVERIFY(single->m_tree->FindID("77|XMK_Q") != 0);
+    QVERIFY(Preview(*single).empty());  // KH.QUERY was the old database's
+    QVERIFY(single->GetDlgItemText(ctl::files::kModuleName).empty());
+    QVERIFY(!sheet.GetPage(5)->IsCreated());  // made when shown, from the new one
   }
 
   void foldersOutsideGbkKeepTheirNames() {
