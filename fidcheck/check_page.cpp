@@ -99,7 +99,8 @@ void CPageNotRegFid::ExportCsv(CKestrelListCtrl* list, const std::string& fileNa
   std::string folder = theReg.GetPath(kListFolderValue);
   if (folder.empty() || !QDir(ff::gui::PathToQ(folder)).exists()) folder = ff::gui::PathFromQ(QDir::homePath());
   const std::optional<std::string> path =
-      ff::UI().AskSaveFileName(ff::res::desktop::ExportCsvTitle(), folder + "/" + fileName);
+      ff::UI().AskSaveFileName(ff::res::desktop::ExportCsvTitle(), folder + "/" + fileName,
+                               ff::res::desktop::CsvFileFilter());
   if (!path || path->empty()) return;
   try {
     ff::WriteCsvFile(*path, table);

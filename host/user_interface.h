@@ -30,9 +30,11 @@ class UserInterface {
     return BrowseForFolder(title);
   }
   // The dialog for the name of a file to write, opened at `suggested` (the
-  // system's bytes); it asks before an existing file is replaced. The file
-  // picked (the system's bytes), nullopt when cancelled.
-  virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested) {
+  // system's bytes) and showing the files `filter` names ("CSV文件 (*.csv)");
+  // it asks before an existing file is replaced. The file picked (the
+  // system's bytes), nullopt when cancelled.
+  virtual std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested,
+                                                     const std::string& filter) {
     return std::nullopt;
   }
   // Opens a file or folder (the system's bytes) with the user's default

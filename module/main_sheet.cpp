@@ -21,6 +21,10 @@ CMainSheet::CMainSheet(const std::string& caption, QWidget* parent, int startPag
   m_pages = {new CPageSQL, new CPageExport, new CPageNotRegFid,
              new CPageCode, new CPageCodeSingle, new CPageCodeClientSingle};
   for (CPropertyPage* page : m_pages) AddPage(page);
+  // A window that grows: the window manager offers to maximise it, and the
+  // corner shows that it can be dragged larger.
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  setSizeGripEnabled(true);
 }
 
 CMainSheet::~CMainSheet() {

@@ -86,10 +86,10 @@ std::optional<std::string> QtUserInterface::BrowseForFolderFrom(const std::strin
   return PathFromQ(dir);
 }
 
-std::optional<std::string> QtUserInterface::AskSaveFileName(const std::string& title, const std::string& suggested) {
+std::optional<std::string> QtUserInterface::AskSaveFileName(const std::string& title, const std::string& suggested,
+                                                            const std::string& filter) {
   SuspendWait();
-  const QString file = QFileDialog::getSaveFileName(Owner(), ToQ(title), PathToQ(suggested),
-                                                    QStringLiteral("CSV (*.csv);;* (*)"));
+  const QString file = QFileDialog::getSaveFileName(Owner(), ToQ(title), PathToQ(suggested), ToQ(filter));
   ResumeWait();
   if (file.isEmpty()) return std::nullopt;
   return PathFromQ(file);

@@ -20,7 +20,8 @@ class QtUserInterface : public ff::UserInterface {
   void EndWaitCursor() override;
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) override;
-  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested) override;
+  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested,
+                                             const std::string& filter) override;
   bool OpenWithDefaultApp(const std::string& path) override;
   void ShowReport(const std::string& text, const std::string& folder) override;
 

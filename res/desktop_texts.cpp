@@ -41,6 +41,7 @@ const std::string& OpenFolderButton() { return FF_GBK("打开目录"); }
 const std::string& CopyAllRowsAction() { return FF_GBK("复制全部行(&A)"); }
 const std::string& ExportCsvAction() { return FF_GBK("导出为CSV文件(&S)..."); }
 const std::string& ExportCsvTitle() { return FF_GBK("导出列表为CSV文件"); }
+const std::string& CsvFileFilter() { return FF_GBK("CSV文件 (*.csv);;所有文件 (*)"); }
 const std::string& ListIsEmpty() { return FF_GBK("列表中没有任何行，请先按右边的检查按钮。"); }
 std::string CsvWritten(std::string_view rows, std::string_view file) {
   return SystemFormat(FF_GBK("已将%s行写入文件%s。"), {rows, file});

@@ -43,6 +43,7 @@ const std::string& OpenFolderButton();  // "打开目录"
 const std::string& CopyAllRowsAction();   // "复制全部行(&A)"
 const std::string& ExportCsvAction();     // "导出为CSV文件(&S)..."
 const std::string& ExportCsvTitle();
+const std::string& CsvFileFilter();  // "CSV文件 (*.csv);;所有文件 (*)"
 const std::string& ListIsEmpty();
 // "%s" the number of rows, "%s" the file.
 std::string CsvWritten(std::string_view rows, std::string_view file);

@@ -165,6 +165,7 @@ class CheckTest : public QObject {
     actions[1]->trigger();
     QCOMPARE(ui.saveTitles.size(), size_t(1));
     QVERIFY(ui.saveSuggestions[0].ends_with("/fos_undefined_fid.csv"));
+    QCOMPARE(ui.saveFilters[0], G("CSV文件 (*.csv);;所有文件 (*)"));
     QCOMPARE(ui.messages.size(), said);
 
     const std::string file = out / "FOS 检查.csv";

@@ -52,7 +52,9 @@ class GuiTestUI : public ff::UserInterface {
     return BrowseForFolder(title);
   }
 
-  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested) override {
+  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested,
+                                             const std::string& filter) override {
+    saveFilters.push_back(filter);
     saveTitles.push_back(title);
     saveSuggestions.push_back(suggested);
     return nextSaveName;
@@ -60,7 +62,7 @@ class GuiTestUI : public ff::UserInterface {
 
   std::deque<bool> answers;
   std::optional<std::string> nextSaveName;
-  std::vector<std::string> saveTitles, saveSuggestions;
+  std::vector<std::string> saveTitles, saveSuggestions, saveFilters;
   std::optional<std::string> nextFolder;
   std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts;
   int waitDepth = 0;
