@@ -119,7 +119,10 @@ void CPageCodeSingle::RefreshPreview() {
     // would ask about a file the user never sees.
     std::string header, error;
     const bool haveHeader = TempFolderFile(texts::PreviewHeaderName(), header, error);
-    if (!haveHeader) ff::UI().ShowMessage(error);  // the preview is still made
+    // The preview is still made; the reason is said once, not on every
+    // click in the tree.
+    if (!haveHeader && !tempFolderReported_) ff::UI().ShowMessage(error);
+    tempFolderReported_ = !haveHeader;
     ConfigSnapshot snapshot;
     try {
       std::string text;

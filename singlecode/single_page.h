@@ -32,4 +32,7 @@ class CPageCodeSingle : public CModuleTreePage {
   void DoDataExchange(CDataExchange* pDX) override;
   void MessageMap() override;
   bool OnInitDialog() override;
+
+ private:
+  bool tempFolderReported_ = false;  // the preview's folder was refused and the user told
 };

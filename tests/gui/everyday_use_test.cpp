@@ -81,6 +81,9 @@ class EverydayUseTest : public QObject {
     QVERIFY(ff::gbk::Contains(ui.messages[0], tmp.own()));
     QVERIFY(!Preview(page).empty());  // the preview is made all the same
     QVERIFY(fs::is_empty(elsewhere.path()));
+    Pick(page, "1|KH_OPEN  ");  // said once, not on every click
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(Preview(page), "KH_OPEN"));
     Click(page, 3);  // nor does the editor file go there
     QVERIFY(ui.opened.empty());
     QVERIFY(fs::is_empty(elsewhere.path()));
