@@ -53,14 +53,13 @@ bool CMainSheet::OnInitDialog() {
   const QRect tabs = GetTabControl()->geometry();
   setMinimumSize(kMargin + tabs.width() + kMargin + cancel->width() + kMargin, kMargin + tabs.height() + kMargin);
   QSize start = minimumSize();
-  // The size the user left it at, as far as the screen holds it.
+  // The size the user left it at, as far as the screen holds it: a garbled
+  // value could ask for a window of gigabytes. A screen smaller than the
+  // pages gets the pages as they are.
   if (const QSize stored = ff::gui::StoredSheetSize(); stored.isValid()) {
-    start = stored.expandedTo(minimumSize());
-    // (A screen smaller than the pages gets the pages as they are.)
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QSize free = screen->availableGeometry().size();
-      if (free.width() >= minimumWidth() && free.height() >= minimumHeight()) start = start.boundedTo(free);
-    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize free = screen ? screen->availableGeometry().size() : minimumSize();
+    start = stored.expandedTo(minimumSize()).boundedTo(free.expandedTo(minimumSize()));
   }
   resize(start);
   LayoutSheet();

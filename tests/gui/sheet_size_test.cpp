@@ -2,7 +2,11 @@
 // much (previews, tree, lists, path edits) grow with it, nothing overlaps,
 // the size comes back on the next start, and no page gets smaller than its
 // template.
+#include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QScreen>
+#include <QTemporaryFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -15,6 +19,7 @@
 #include "code_pages_util.h"
 #include "host/config_db.h"
 #include "module/main_sheet.h"
+#include "module/sheet_size.h"
 #include "module/property_page.h"
 
 using ff::guitest::PageUI;
@@ -155,8 +160,8 @@ class SheetSizeTest : public QObject {
     QVERIFY(again.GetPage(1)->width() > again.GetPage(1)->minimumWidth() + 250);
   }
 
-  // A stored size too small for the pages (or a garbled one) starts at the
-  // templates' size.
+  // A stored size too small for the pages starts at the templates' size; a
+  // garbled, huge one at most at the screen's.
   void aStoredSizeNeverShrinksThePages() {
     ff::test::SettingsSandbox sandbox;
     PageUI ui;
@@ -171,6 +176,12 @@ class SheetSizeTest : public QObject {
     CMainSheet again("", nullptr, 1);
     again.Create();
     QCOMPARE(again.size(), smallest);
+
+    ff::gui::StoreSheetSize(QSize(100000, 100000));
+    CMainSheet huge("", nullptr, 1);
+    huge.Create();
+    QCOMPARE(huge.size(), QGuiApplication::primaryScreen()->availableGeometry().size());
+    QCOMPARE(huge.size(), QSize(2560, 1600));
   }
 
   // At the smallest size the test files' edits (the longer names) are at
@@ -223,5 +234,18 @@ class SheetSizeTest : public QObject {
   }
 };
 
-QTEST_MAIN(SheetSizeTest)
+// Offscreen with a screen of 2560 x 1600: the default offscreen screen is
+// smaller than the sheet, which then never grows past its smallest size.
+int main(int argc, char** argv) {
+  QTemporaryFile screens;
+  if (!screens.open()) return 1;
+  screens.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560, "height": 1600,
+                   "logicalDpiX": 96, "logicalDpiY": 96, "dpr": 1}]})");
+  screens.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+  QApplication app(argc, argv);
+  SheetSizeTest test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "sheet_size_test.moc"
