@@ -109,9 +109,15 @@ void CPageNotRegFid::ExportCsv(CKestrelListCtrl* list, const std::string& fileNa
     return;
   }
   const size_t slash = path->rfind('/');
-  if (slash != std::string::npos) theReg.WritePath(kListFolderValue, slash == 0 ? "/" : path->substr(0, slash));
-  ff::UI().ShowMessage(
-      ff::res::desktop::CsvWritten(std::to_string(table.size() - 1), ff::gbk::FromUtf8(*path)));
+  const std::string writtenTo = slash == std::string::npos ? std::string() : slash == 0 ? "/" : path->substr(0, slash);
+  const std::string report =
+      ff::res::desktop::CsvWritten(std::to_string(table.size() - 1), ff::gbk::FromUtf8(*path));
+  if (writtenTo.empty()) {
+    ff::UI().ShowMessage(report);
+    return;
+  }
+  theReg.WritePath(kListFolderValue, writtenTo);
+  ff::UI().ShowReport(report, writtenTo);  // offers "打开目录", as after a generation
 }
 
 void CPageNotRegFid::OnOK() { CPropertyPage::OnOK(); }

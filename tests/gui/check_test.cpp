@@ -176,6 +176,7 @@ class CheckTest : public QObject {
                                            "\xE6\x89\x80\xE5\x9C\xA8" "FOS\r\n"
                                            "FID_Y,\xE6\x9C\xAA\xE5\xAE\x9A\xE4\xB9\x89,F100\r\n");
     QCOMPARE(ui.messages.back(), G("已将1行写入文件") + G(out.path().string()) + G("/FOS 检查.csv。"));
+    QCOMPARE(ui.reportFolders, std::vector<std::string>{out.path().string()});  // 打开目录 opens it
     // The next export offers the folder of the last one.
     actions[1]->trigger();
     QCOMPARE(ui.saveSuggestions.back(), out.path().string() + "/fos_undefined_fid.csv");

@@ -30,6 +30,11 @@ class GuiTestUI : public ff::UserInterface {
   void Answer(bool yes) { answers.push_back(yes); }
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  // A report is a message; the folder it offers to open is kept too.
+  void ShowReport(const std::string& text, const std::string& folder) override {
+    messages.push_back(text);
+    reportFolders.push_back(folder);
+  }
   bool AskYesNo(const std::string& question) override {
     questions.push_back(question);
     if (answers.empty()) {
@@ -62,7 +67,7 @@ class GuiTestUI : public ff::UserInterface {
 
   std::deque<bool> answers;
   std::optional<std::string> nextSaveName;
-  std::vector<std::string> saveTitles, saveSuggestions, saveFilters;
+  std::vector<std::string> saveTitles, saveSuggestions, saveFilters, reportFolders;
   std::optional<std::string> nextFolder;
   std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts;
   int waitDepth = 0;
