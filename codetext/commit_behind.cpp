@@ -14,8 +14,9 @@ namespace {
 thread_local CommitBehind* t_active = nullptr;
 }  // namespace
 
-CommitBehind::CommitBehind(size_t depth) : previous_(t_active), depth_(std::max<size_t>(depth, 1)) {
-  worker_ = std::thread([this] { Work(); });
+CommitBehind::CommitBehind(size_t depth, size_t workers)
+    : previous_(t_active), depth_(std::max<size_t>(depth, 1)) {
+  for (size_t i = 0; i < std::max<size_t>(workers, 1); ++i) workers_.emplace_back([this] { Work(); });
   t_active = this;
 }
 
@@ -26,7 +27,7 @@ CommitBehind::~CommitBehind() {
     stop_ = true;
   }
   changed_.notify_all();
-  worker_.join();
+  for (std::thread& worker : workers_) worker.join();
   try {
     Collect();
   } catch (...) {
@@ -40,23 +41,42 @@ CommitBehind* CommitBehind::Active() { return t_active; }
 void CommitBehind::Work() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return worked_ < entries_.size() || stop_; });
-    if (worked_ >= entries_.size()) return;  // stopped with nothing left
+    changed_.wait(lock, [this] { return nextToSync_ < entries_.size() || stop_; });
+    if (nextToSync_ >= entries_.size()) return;  // stopped with nothing left to take
     // Entries only leave from the front, and only once settled: this one
     // stays where it is while the lock is released.
+    Entry& entry = entries_[nextToSync_++];
+    const bool skip = failedInWorker_;  // it will be abandoned: no need for its bytes
+    lock.unlock();
+    int error = 0;
+    if (!skip) {
+      error = fault_ ? fault_(entry.commit.target) : 0;
+      if (error == 0) error = SyncPendingCommit(entry.commit);
+    }
+    lock.lock();
+    entry.synced = true;
+    entry.syncError = error;
+    PutInPlace(lock);
+  }
+}
+
+// Renames the synced files at the front, in commit order. One worker does
+// it at a time; the others leave the files they synced to it.
+void CommitBehind::PutInPlace(std::unique_lock<std::mutex>& lock) {
+  if (placing_) return;
+  placing_ = true;
+  while (worked_ < entries_.size() && entries_[worked_].synced) {
     Entry& entry = entries_[worked_];
     const bool abandon = failedInWorker_;
     lock.unlock();
     int error = 0;
     if (abandon) {
       AbandonPendingCommit(entry.commit);
+    } else if (entry.syncError != 0) {
+      error = entry.syncError;
+      AbandonPendingCommit(entry.commit);
     } else {
-      error = fault_ ? fault_(entry.commit.target) : 0;
-      if (error != 0) {
-        AbandonPendingCommit(entry.commit);
-      } else {
-        error = CompletePendingCommit(entry.commit);
-      }
+      error = PlacePendingCommit(entry.commit);
     }
     lock.lock();
     entry.error = error;
@@ -65,6 +85,7 @@ void CommitBehind::Work() {
     ++worked_;
     changed_.notify_all();
   }
+  placing_ = false;
 }
 
 bool CommitBehind::Collect() {
@@ -77,7 +98,8 @@ bool CommitBehind::Collect() {
       if (worked_ == 0) break;
       entry = std::move(entries_.front());
       entries_.pop_front();
-      --worked_;
+      --worked_;  // the indexes count from the front
+      --nextToSync_;
     }
     ReleasePendingCommit(entry.commit);
     collected_ = entry.serial + 1;

@@ -144,7 +144,7 @@ struct PendingTemp {
   volatile std::sig_atomic_t used = 0;
   char path[PATH_MAX] = {};
 };
-PendingTemp g_pending[8];
+PendingTemp g_pending[32];  // files being written and files waiting for their commit
 
 extern "C" void RemovePendingTemps(int sig) {
   for (PendingTemp& pending : g_pending) {
@@ -425,13 +425,25 @@ FileOutcome GenFile::CommitFile(bool behind) {
   return FileOutcome::Written;
 }
 
-int CompletePendingCommit(PendingCommit& commit) {
+int SyncPendingCommit(PendingCommit& commit) {
   int error = 0;
   if (::fsync(commit.fd) != 0) error = errno;
   if (::close(commit.fd) != 0 && error == 0) error = errno;
   commit.fd = -1;
-  if (error == 0 && ::rename(commit.temp.c_str(), commit.target.c_str()) != 0) error = errno;
-  if (error != 0) ::unlink(commit.temp.c_str());
+  return error;
+}
+
+int PlacePendingCommit(PendingCommit& commit) {
+  if (::rename(commit.temp.c_str(), commit.target.c_str()) == 0) return 0;
+  const int error = errno;
+  ::unlink(commit.temp.c_str());
+  return error;
+}
+
+int CompletePendingCommit(PendingCommit& commit) {
+  const int error = SyncPendingCommit(commit);
+  if (error == 0) return PlacePendingCommit(commit);
+  ::unlink(commit.temp.c_str());
   return error;
 }
 

@@ -28,6 +28,11 @@ struct PendingCommit {
 // fsync, close, rename; 0 or the errno of the step that failed (the
 // temporary file is then removed and the target keeps its bytes).
 int CompletePendingCommit(PendingCommit& commit);
+// The same in two steps: the bytes to the disk (fsync, close; the
+// temporary file stays), then the rename (on failure the temporary file
+// goes). Either gives 0 or the errno of its failure.
+int SyncPendingCommit(PendingCommit& commit);
+int PlacePendingCommit(PendingCommit& commit);
 // Drops the temporary file; the target keeps its bytes.
 void AbandonPendingCommit(PendingCommit& commit);
 // Forgets the temporary file for an interrupt (call on the committing thread).
