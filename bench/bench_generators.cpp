@@ -63,6 +63,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/commit_behind.h"
 #include "codetext/config_query.h"
+#include "codetext/query_ahead.h"
 #include "data/embedded_sql.h"
 #include "docsite/dictionary_site.h"
 #include "host/config_db.h"
@@ -72,6 +73,7 @@
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
 #include "merge/source_merge.h"
+#include "modulecode/module_queries.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
@@ -241,7 +243,12 @@ std::vector<ModuleJob> PrepareModules(const fs::path& folder) {
 // Process.h and Process.cpp of every module, with the settings of the
 // module code page (compact validation, aligned lines).
 void MakeModules(const std::vector<ModuleJob>& jobs) {
-  for (const ModuleJob& job : jobs) {
+  // As the command line reads them: the next module's queries while one is made.
+  ff::code::QueryAhead ahead;
+  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id);
+  for (size_t i = 0; i < jobs.size(); ++i) {
+    const ModuleJob& job = jobs[i];
+    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id);
     CCodeMaker maker;
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
@@ -261,7 +268,11 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
 // on disk is read, merged with the new generation in memory and written
 // back (unchanged bytes leave the file alone, as for a plain run).
 void MergeModules(const std::vector<ModuleJob>& jobs) {
-  for (const ModuleJob& job : jobs) {
+  ff::code::QueryAhead ahead;
+  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id, true);
+  for (size_t i = 0; i < jobs.size(); ++i) {
+    const ModuleJob& job = jobs[i];
+    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id, true);
     CCodeMaker maker;
     maker.SetAskAfterCompare(true);
     maker.SetAuthor("bench");

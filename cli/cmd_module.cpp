@@ -15,10 +15,12 @@
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
 #include "codetext/commit_behind.h"
+#include "codetext/query_ahead.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "merge/source_merge.h"
 #include "modulecode/module_list.h"
+#include "modulecode/module_queries.h"
 
 namespace ff::cli {
 namespace {
@@ -132,6 +134,16 @@ int RunModule(Context& context, const ModuleOptions& options) {
   const bool progress = ::isatty(STDERR_FILENO) == 1;
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
+  // The next module's queries are read while one module is made.
+  code::QueryAhead ahead;
+  auto readAhead = [&](size_t from) {
+    for (size_t i = from; i < modules.size(); ++i) {
+      if (modules[i].problem != code::ModuleRow::Problem::None) continue;
+      code::ReadModuleAhead(bls, modules[i].id, options.merge);
+      return;
+    }
+  };
+  readAhead(0);
   int n = 0;
   for (const code::ModuleRow& module : modules) {
     ++n;
@@ -147,6 +159,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
                                gbk::Trim(module.chineseName);
       std::fprintf(stderr, "%s\n", gbk::ToUtf8(line).c_str());
     }
+    readAhead(static_cast<size_t>(n));
     const std::string folder = JoinPath(out, module.idText);
     if (!MakeOutputFolder(folder)) return kFailure;
     const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);

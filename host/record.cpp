@@ -23,6 +23,15 @@ std::string_view TrimmedView(std::string_view text) {
 CStdRecord::CStdRecord() = default;
 CStdRecord::~CStdRecord() = default;
 
+void CStdRecord::TakeRowsFrom(CStdRecord& other) noexcept {
+  columns_ = std::exchange(other.columns_, {});
+  values_ = std::exchange(other.values_, {});
+  rowCount_ = std::exchange(other.rowCount_, 0);
+  captionCache_ = std::exchange(other.captionCache_, {});
+  current_ = 0;
+  other.current_ = 0;
+}
+
 bool CStdRecord::Create(std::string_view fields, int /*reserved*/) {
   fields_.clear();
   bool ok = true;

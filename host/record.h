@@ -56,6 +56,11 @@ class CStdRecord {
 
   const std::vector<std::string>& Columns() const { return columns_; }
 
+  // Replaces the columns and rows with those of `other`, which is left
+  // without any: hands a result over without copying its values. The
+  // display fields stay each record's own.
+  void TakeRowsFrom(CStdRecord& other) noexcept;
+
   // Index of the column whose caption equals `caption`, or -1. A caption
   // that matches no column exactly is matched after trimming blanks on both
   // sides (a field defined as " 所在FOS" finds the column 所在FOS).

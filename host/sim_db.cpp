@@ -6,6 +6,7 @@
 CSimDB::CSimDB() = default;
 
 void CSimDB::Close() {
+  std::lock_guard lock(storeLock_);
   if (store_ && snapshotDepth_ > 0) store_->EndRead();
   snapshotDepth_ = 0;
   store_.reset();
@@ -22,7 +23,9 @@ bool CSimDB::Open(const ff::LoginValues& login) {
   CSimDB::Close();
   lastError_.clear();
   std::string error;
-  store_ = ff::OpenStore(login, error);
+  std::unique_ptr<ff::DbStore> store = ff::OpenStore(login, error);
+  std::lock_guard lock(storeLock_);
+  store_ = std::move(store);
   if (!store_) {
     lastError_ = error.empty() ? std::string("cannot connect to the database") : error;
     return false;
@@ -34,6 +37,7 @@ void CSimDB::Cmd(const std::string& sql) { sql_ = sql; }
 
 bool CSimDB::SelectInto(CStdRecord* record, bool /*replace*/) {
   if (!record) return false;
+  std::lock_guard lock(storeLock_);
   if (!store_) {
     record->SetColumns({});
     lastError_ = ff::kNotConnected;
@@ -49,6 +53,7 @@ bool CSimDB::SelectInto(CStdRecord* record, bool /*replace*/) {
 }
 
 bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow) {
+  std::lock_guard lock(storeLock_);
   if (!store_) {
     lastError_ = ff::kNotConnected;
     return false;
@@ -63,6 +68,18 @@ bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow)
   return true;
 }
 
+bool CSimDB::Run(const std::string& sql, CStdRecord& record, std::string& error) {
+  std::lock_guard lock(storeLock_);
+  if (!store_) {
+    record.SetColumns({});
+    error = ff::kNotConnected;
+    return false;
+  }
+  if (store_->Select(sql, record, error)) return true;
+  if (error.empty()) error = "the query failed";
+  return false;
+}
+
 void CSimDB::SelectChecked(CStdRecord* record) {
   if (!SelectInto(record, true)) throw ff::QueryError(lastError_);
 }
@@ -72,15 +89,18 @@ void CSimDB::SelectEachChecked(const std::function<bool(const CMemRecord& row)>&
 }
 
 void CSimDB::BeginSnapshot() {
+  std::lock_guard lock(storeLock_);
   if (store_ && snapshotDepth_++ == 0) store_->BeginRead();
 }
 
 void CSimDB::EndSnapshot() {
+  std::lock_guard lock(storeLock_);
   if (!store_ || snapshotDepth_ == 0) return;
   if (--snapshotDepth_ == 0) store_->EndRead();
 }
 
 void CSimDB::Attach(std::unique_ptr<ff::DbStore> store) {
+  std::lock_guard lock(storeLock_);
   if (store_ && snapshotDepth_ > 0) store_->EndRead();
   snapshotDepth_ = 0;
   store_ = std::move(store);

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "host/db_store.h"
@@ -50,6 +51,11 @@ class CSimDB {
   // were handed over.
   void SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow);
 
+  // Runs `sql` into `record` without the command text or the last error
+  // of this connection: for a reader on another thread (code::QueryAhead).
+  // On failure the record has no rows and `error` holds the reason.
+  bool Run(const std::string& sql, CStdRecord& record, std::string& error);
+
   // One consistent view for a whole command or user action: the queries
   // between BeginSnapshot and the matching EndSnapshot read one committed
   // state of the database (SQLite). Pairs nest; the outermost counts.
@@ -61,6 +67,12 @@ class CSimDB {
   void Attach(std::unique_ptr<ff::DbStore> store);
 
  private:
+  // Every use of the store takes it: a query read ahead on another thread
+  // and one of the generation's own run one after the other on the one
+  // connection (and inside one snapshot). Recursive, so that a row
+  // handler that queries again (which it must not) fails as before
+  // instead of hanging.
+  std::recursive_mutex storeLock_;
   std::unique_ptr<ff::DbStore> store_;
   std::string sql_;
   std::string lastError_;

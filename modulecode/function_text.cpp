@@ -24,8 +24,8 @@
 #include "host/str_split.h"
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_parameters.h"
+#include "modulecode/module_queries.h"
 #include "res/function_templates.h"
-#include "res/module_queries.h"
 
 namespace gbk = ff::gbk;
 namespace fn = ff::res::fn;
@@ -66,8 +66,6 @@ struct Kind {
   const std::string& singleQuery;
   const std::string& requestQuery;
   const std::string& answerQuery;
-  const std::string& moduleRequestQuery;
-  const std::string& moduleAnswerQuery;
   void (*appendAnswerLine)(std::string& out, const fn::AnswerLine& line);
   const std::string& numberCaption;
   const std::string& codeCaption;
@@ -79,8 +77,6 @@ const Kind& FosKind() {
                          fn::FosSingleQuery(),
                          fn::FosRequestQuery(),
                          fn::FosAnswerQuery(),
-                         fn::FosModuleRequestQuery(),
-                         fn::FosModuleAnswerQuery(),
                          fn::AppendFosAnswerLine,
                          fn::CaptionFosNumber(),
                          fn::CaptionFosCode(),
@@ -93,8 +89,6 @@ const Kind& BlsKind() {
                          fn::BlsSingleQuery(),
                          fn::BlsRequestQuery(),
                          fn::BlsAnswerQuery(),
-                         fn::BlsModuleRequestQuery(),
-                         fn::BlsModuleAnswerQuery(),
                          fn::AppendBlsAnswerLine,
                          fn::CaptionBlsNumber(),
                          fn::CaptionBlsCode(),
@@ -195,11 +189,10 @@ struct ff::code::ModuleFunctionTexts::Parameters {
   Parameters(const std::string& requestQuery, const std::string& answerQuery)
       : requestQuery(requestQuery), answerQuery(answerQuery) {}
   // The module's queries first.
-  Parameters(const std::string& requestQuery, const std::string& answerQuery, const std::string& moduleRequestQuery,
-             const std::string& moduleAnswerQuery, long moduleId)
+  Parameters(const std::string& requestQuery, const std::string& answerQuery, bool bls, long moduleId)
       : requestQuery(requestQuery), answerQuery(answerQuery) {
-    request.emplace(QueryWithId(moduleRequestQuery, moduleId));
-    answer.emplace(QueryWithId(moduleAnswerQuery, moduleId));
+    request.emplace(ModuleParametersQuery(bls, false, moduleId));
+    answer.emplace(ModuleParametersQuery(bls, true, moduleId));
   }
   void Request(long id, CMemRecord& record) {
     if (!request || !request->Fill(id, record)) RunQuery(QueryWithId(requestQuery, id), record);
@@ -382,8 +375,7 @@ std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::
 ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId)
     : maker_(maker), bls_(bls) {
   const Kind& kind = bls ? BlsKind() : FosKind();
-  parameters_ = std::make_unique<Parameters>(kind.requestQuery, kind.answerQuery, kind.moduleRequestQuery,
-                                             kind.moduleAnswerQuery, moduleId);
+  parameters_ = std::make_unique<Parameters>(kind.requestQuery, kind.answerQuery, kind.bls, moduleId);
 }
 
 ff::code::ModuleFunctionTexts::~ModuleFunctionTexts() = default;

@@ -11,10 +11,10 @@
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "modulecode/module_function_texts.h"
+#include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
-#include "res/tree_queries.h"
 
 namespace gbk = ff::gbk;
 namespace fn = ff::res::fn;
@@ -37,7 +37,7 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
   maker.WriteGuardDefine(file, guard);
 
   CMemRecord functions;
-  ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
+  ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
@@ -76,7 +76,7 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) 
   write(mod::IncludeBlock());
 
   CMemRecord functions;
-  ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), moduleId), functions);
+  ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   maker.ClearMissingBodies();

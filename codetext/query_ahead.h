@@ -1,0 +1,67 @@
+// Reads the queries of a long run ahead of the generation.
+//
+// Making a module's files is two kinds of work one after the other: its
+// queries (on SQL Server each a network round trip, on SQLite most of the
+// CPU time) and the texts made from their rows. While a QueryAhead is
+// active on a thread, the run names the queries of the next module
+// (Queue) while it makes the current one, a worker reads them on the same
+// connection, and RunQuery on the run's thread takes a queued query's
+// rows (Take) instead of sending it again.
+//
+// Nothing about the result depends on it: a queued query is the same text
+// on the same connection inside the same snapshot, so its rows are the
+// ones RunQuery would have read; a query that was not queued, or not in
+// the order queued, is sent as always. Queries queued before one that is
+// taken were not wanted and are dropped unread or unused. A queued query
+// that fails fails where it is taken, as RunQuery fails.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class CMemRecord;
+class CSimDB;
+
+namespace ff::code {
+
+class QueryAhead {
+ public:
+  // Reads on `db` (the shared connection when null). Becomes this
+  // thread's active QueryAhead until it goes.
+  explicit QueryAhead(CSimDB* db = nullptr);
+  // Waits for the query being read, drops the rest.
+  ~QueryAhead();
+  QueryAhead(const QueryAhead&) = delete;
+  QueryAhead& operator=(const QueryAhead&) = delete;
+
+  // The active QueryAhead of this thread, or null.
+  static QueryAhead* Active();
+
+  // Queries to read next, in the order the run will send them.
+  void Queue(const std::vector<std::string>& queries);
+
+  // When `sql` is queued: waits until it is read, moves its rows into
+  // `record` and returns true; a failed query throws ff::QueryError with
+  // the database's message. False when it is not queued.
+  bool Take(const std::string& sql, CMemRecord& record);
+
+ private:
+  struct Entry;
+  void Work();
+
+  QueryAhead* previous_;
+  CSimDB* db_;
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::shared_ptr<Entry>> entries_;  // in queue order
+  size_t nextToRead_ = 0;                        // the first entry not yet taken by the worker
+  bool stop_ = false;
+  std::thread worker_;
+};
+
+}  // namespace ff::code
