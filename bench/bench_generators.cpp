@@ -269,10 +269,10 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
 // back (unchanged bytes leave the file alone, as for a plain run).
 void MergeModules(const std::vector<ModuleJob>& jobs) {
   ff::code::QueryAhead ahead;
-  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id, true);
+  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id);
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
-    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id, true);
+    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id);
     CCodeMaker maker;
     maker.SetAskAfterCompare(true);
     maker.SetAuthor("bench");

@@ -139,7 +139,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
   auto readAhead = [&](size_t from) {
     for (size_t i = from; i < modules.size(); ++i) {
       if (modules[i].problem != code::ModuleRow::Problem::None) continue;
-      code::ReadModuleAhead(bls, modules[i].id, options.merge);
+      code::ReadModuleAhead(bls, modules[i].id);
       return;
     }
   };

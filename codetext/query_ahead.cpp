@@ -14,14 +14,24 @@ thread_local QueryAhead* active = nullptr;
 }  // namespace
 
 struct QueryAhead::Entry {
+  enum class State { Queued, Reading, Read };
   std::string sql;
-  bool read = false;  // `rows` or `error` holds the result
+  long batch = 0;
+  int uses = 1;  // takes still to come
+  State state = State::Queued;
   bool failed = false;
   std::string error;
   CMemRecord rows;
+
+  // Runs on whichever thread reads it, without the queue's lock.
+  void Read(CSimDB* db) {
+    failed = !(db && db->Run(sql, rows, error));
+    if (failed && error.empty()) error = kNotConnected;
+  }
 };
 
-QueryAhead::QueryAhead(CSimDB* db) : previous_(active), db_(db ? db : g_pConfigDB) {
+QueryAhead::QueryAhead(CSimDB* db, size_t batches)
+    : previous_(active), db_(db ? db : g_pConfigDB), keep_(std::max<size_t>(batches, 1)) {
   active = this;
   worker_ = std::thread([this] { Work(); });
 }
@@ -39,12 +49,22 @@ QueryAhead::~QueryAhead() {
 QueryAhead* QueryAhead::Active() { return active; }
 
 void QueryAhead::Queue(const std::vector<std::string>& queries) {
-  if (queries.empty()) return;
   {
     std::lock_guard lock(mutex_);
+    const long batch = batches_++;
+    // An entry being read stays alive with the worker that holds it.
+    std::erase_if(entries_, [&](const auto& entry) { return entry->batch <= batch - static_cast<long>(keep_); });
     for (const std::string& sql : queries) {
+      const auto same = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
+        return entry->batch == batch && entry->sql == sql;
+      });
+      if (same != entries_.end()) {
+        ++(*same)->uses;
+        continue;
+      }
       auto entry = std::make_shared<Entry>();
       entry->sql = sql;
+      entry->batch = batch;
       entries_.push_back(std::move(entry));
     }
   }
@@ -56,44 +76,51 @@ bool QueryAhead::Take(const std::string& sql, CMemRecord& record) {
   const auto found =
       std::find_if(entries_.begin(), entries_.end(), [&sql](const auto& entry) { return entry->sql == sql; });
   if (found == entries_.end()) return false;
-  // What was queued before it is not wanted after all.
-  const size_t index = static_cast<size_t>(found - entries_.begin());
-  const bool started = index < nextToRead_;
   std::shared_ptr<Entry> entry = *found;
-  entries_.erase(entries_.begin(), found + 1);
-  nextToRead_ = started ? nextToRead_ - (index + 1) : 0;
-  if (started) {
-    changed_.wait(lock, [&entry] { return entry->read; });
-    lock.unlock();
-  } else {
+  if (entry->state == Entry::State::Queued) {
     // The worker has not come to it: no use waiting for it.
+    entry->state = Entry::State::Reading;
     lock.unlock();
-    entry->failed = !(db_ && db_->Run(entry->sql, entry->rows, entry->error));
-    if (entry->failed && entry->error.empty()) entry->error = kNotConnected;
+    entry->Read(db_);
+    lock.lock();
+    entry->state = Entry::State::Read;
+  } else {
+    changed_.wait(lock, [&entry] { return entry->state == Entry::State::Read; });
   }
+  const bool last = --entry->uses == 0;
+  if (last) std::erase(entries_, entry);
+  lock.unlock();
   if (entry->failed) {
     record.SetColumns({});
     throw QueryError(entry->error);
   }
-  record.TakeRowsFrom(entry->rows);
+  if (last) {
+    record.TakeRowsFrom(entry->rows);
+  } else {
+    CMemRecord copy(entry->rows);
+    record.TakeRowsFrom(copy);
+  }
   return true;
 }
 
 void QueryAhead::Work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return stop_ || nextToRead_ < entries_.size(); });
+    std::shared_ptr<Entry> entry;
+    changed_.wait(lock, [&] {
+      if (stop_) return true;
+      const auto next = std::find_if(entries_.begin(), entries_.end(),
+                                     [](const auto& e) { return e->state == Entry::State::Queued; });
+      if (next == entries_.end()) return false;
+      entry = *next;
+      return true;
+    });
     if (stop_) return;
-    // Held here too: Take may drop it from the queue while it is read.
-    std::shared_ptr<Entry> entry = entries_[nextToRead_++];
+    entry->state = Entry::State::Reading;
     lock.unlock();
-    std::string error;
-    const bool ok = db_ && db_->Run(entry->sql, entry->rows, error);
-    if (!ok && error.empty()) error = kNotConnected;
+    entry->Read(db_);
     lock.lock();
-    entry->failed = !ok;
-    entry->error = std::move(error);
-    entry->read = true;
+    entry->state = Entry::State::Read;
     changed_.notify_all();
   }
 }

@@ -10,13 +10,16 @@
 //
 // Nothing about the result depends on it: a queued query is the same text
 // on the same connection inside the same snapshot, so its rows are the
-// ones RunQuery would have read; a query that was not queued, or not in
-// the order queued, is sent as always. Queries queued before one that is
-// taken were not wanted and are dropped unread or unused. A queued query
-// that fails fails where it is taken, as RunQuery fails.
+// ones RunQuery would have read. A text queued twice in one batch (the
+// module's function list, which Process.h and Process.cpp both read) is
+// read once and taken twice. A query that was not queued is sent as
+// always; queued ones that are never taken go with their batch. A queued
+// query that fails fails where it is taken, as RunQuery fails, and
+// nowhere if it is not.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -31,9 +34,10 @@ namespace ff::code {
 
 class QueryAhead {
  public:
-  // Reads on `db` (the shared connection when null). Becomes this
-  // thread's active QueryAhead until it goes.
-  explicit QueryAhead(CSimDB* db = nullptr);
+  // Reads on `db` (the shared connection when null) and holds the results
+  // of the last `batches` batches queued. Becomes this thread's active
+  // QueryAhead until it goes.
+  explicit QueryAhead(CSimDB* db = nullptr, size_t batches = 2);
   // Waits for the query being read, drops the rest.
   ~QueryAhead();
   QueryAhead(const QueryAhead&) = delete;
@@ -42,12 +46,14 @@ class QueryAhead {
   // The active QueryAhead of this thread, or null.
   static QueryAhead* Active();
 
-  // Queries to read next, in the order the run will send them.
+  // The queries of one piece of work (a module), read in this order. The
+  // batches older than the last `batches` are dropped, read or not.
   void Queue(const std::vector<std::string>& queries);
 
-  // When `sql` is queued: waits until it is read, moves its rows into
-  // `record` and returns true; a failed query throws ff::QueryError with
-  // the database's message. False when it is not queued.
+  // When `sql` is queued: waits until it is read (or reads it here if the
+  // worker has not begun it), puts its rows into `record` and returns
+  // true; a failed query throws ff::QueryError with the database's
+  // message. False when it is not queued.
   bool Take(const std::string& sql, CMemRecord& record);
 
  private:
@@ -56,10 +62,11 @@ class QueryAhead {
 
   QueryAhead* previous_;
   CSimDB* db_;
+  size_t keep_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::shared_ptr<Entry>> entries_;  // in queue order
-  size_t nextToRead_ = 0;                        // the first entry not yet taken by the worker
+  long batches_ = 0;
   bool stop_ = false;
   std::thread worker_;
 };

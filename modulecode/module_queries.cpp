@@ -18,20 +18,14 @@ std::string ModuleParametersQuery(bool bls, bool answers, long moduleId) {
   return QueryWithId(query, moduleId);
 }
 
-std::vector<std::string> ModulePairQueries(bool bls, long moduleId, bool sourceFirst) {
-  std::string functions = ModuleFunctionsQuery(bls, moduleId);
-  std::vector<std::string> source = {functions, ModuleParametersQuery(bls, false, moduleId),
-                                     ModuleParametersQuery(bls, true, moduleId)};
-  if (sourceFirst) {
-    source.push_back(std::move(functions));
-    return source;
-  }
-  source.insert(source.begin(), std::move(functions));
-  return source;
+std::vector<std::string> ModulePairQueries(bool bls, long moduleId) {
+  const std::string functions = ModuleFunctionsQuery(bls, moduleId);
+  return {functions, functions, ModuleParametersQuery(bls, false, moduleId),
+          ModuleParametersQuery(bls, true, moduleId)};
 }
 
-void ReadModuleAhead(bool bls, long moduleId, bool sourceFirst) {
-  if (QueryAhead* ahead = QueryAhead::Active()) ahead->Queue(ModulePairQueries(bls, moduleId, sourceFirst));
+void ReadModuleAhead(bool bls, long moduleId) {
+  if (QueryAhead* ahead = QueryAhead::Active()) ahead->Queue(ModulePairQueries(bls, moduleId));
 }
 
 }  // namespace ff::code

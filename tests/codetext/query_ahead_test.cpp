@@ -112,21 +112,25 @@ TEST_F(QueryAheadTest, TheRunTakesTheRowsOfEachQueuedQueryWhichIsSentOnce) {
   ahead.Queue({"A", "B", "A"});
   EXPECT_EQ("A", Read("A"));
   EXPECT_EQ("B", Read("B"));
-  EXPECT_EQ("A", Read("A"));  // queued twice, taken twice
+  EXPECT_EQ("A", Read("A"));  // queued twice: read once, taken twice
   EXPECT_EQ("C", Read("C"));  // never queued: sent as always
+  EXPECT_EQ("A", Read("A"));  // taken as often as queued: sent again
   EXPECT_EQ(2, Sent("A"));
   EXPECT_EQ(1, Sent("B"));
   EXPECT_EQ(1, Sent("C"));
 }
 
-TEST_F(QueryAheadTest, QueriesTheRunPassesOverAreDroppedAndItsOwnOrderDecides) {
-  code::QueryAhead ahead;
-  ahead.Queue({"A", "B", "C"});
-  EXPECT_EQ("C", Read("C"));
-  // A and B came before C and are gone; asked for now, they are sent now.
-  EXPECT_EQ("B", Read("B"));
-  EXPECT_EQ("A", Read("A"));
-  EXPECT_EQ(1, Sent("C"));
+TEST_F(QueryAheadTest, TakenInAnyOrderAndKeptForTheLastTwoBatches) {
+  code::QueryAhead ahead(nullptr, 2);
+  ahead.Queue({"A1", "B1"});
+  ahead.Queue({"A2", "B2"});
+  EXPECT_EQ("B1", Read("B1"));
+  EXPECT_EQ("A1", Read("A1"));
+  ahead.Queue({"A3"});  // the first batch goes: B2 and A2 stay
+  EXPECT_EQ("B2", Read("B2"));
+  EXPECT_EQ("A2", Read("A2"));
+  EXPECT_EQ("A3", Read("A3"));
+  for (const char* sql : {"A1", "B1", "A2", "B2", "A3"}) EXPECT_EQ(1, Sent(sql)) << sql;
 }
 
 TEST_F(QueryAheadTest, AFailureShowsWhereTheQueryIsTakenAndNowhereElse) {

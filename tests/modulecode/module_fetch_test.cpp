@@ -2,6 +2,7 @@
 // function text is the one the function-by-function queries give: on
 // random databases full of codes and parameters whose order or match
 // depends on the server, and with the round trips counted.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,15 +11,18 @@
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "codetext/query_ahead.h"
 #include "host/db_store.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "host/config_db.h"
+#include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
 #include "res/function_templates.h"
 #include "res/module_queries.h"
 #include "res/module_texts.h"
 #include "tests/modulecode/function_db.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/module_text_oracle.h"
 #include "tests/support/random_config_db.h"
 #include "tests/support/test_support.h"
@@ -101,6 +105,30 @@ TEST_F(ModuleRoundTrips, APlainModuleCostsItsFunctionListAndOneQueryForEachParam
   EXPECT_EQ(Source(false, 7), 3);
   EXPECT_EQ(Source(true, 8), 3);
   EXPECT_EQ(Source(false, 99), 1);  // no functions: no parameters to read
+}
+
+TEST_F(ModuleRoundTrips, AModuleReadAheadGivesTheSameFilesWithItsFunctionListReadOnce) {
+  auto pair = [this](bool bls, long module, const std::string& folder) {
+    std::filesystem::create_directories(folder);
+    bls ? maker.MakeBlsModuleHeader(folder + "/Process.h", module, true)
+        : maker.MakeFosModuleHeader(folder + "/Process.h", module, true);
+    bls ? maker.MakeBlsModuleSource(folder + "/Process.cpp", module, true)
+        : maker.MakeFosModuleSource(folder + "/Process.cpp", module, true);
+    return ff::test::ReadFile(folder + "/Process.h") + ff::test::ReadFile(folder + "/Process.cpp");
+  };
+  const ff::test::FixedDate date;
+  for (auto [bls, module] : {std::pair{false, 7L}, std::pair{true, 8L}}) {
+    const std::string plain = pair(bls, module, dir / "pair");
+    queries = 0;
+    std::string ahead;
+    {
+      ff::code::QueryAhead reader;
+      ff::code::ReadModuleAhead(bls, module);
+      ahead = pair(bls, module, dir / "pair");
+    }
+    EXPECT_EQ(3, queries) << "module " << module;  // the header's and the source's function list once
+    EXPECT_TRUE(ff::test::BytesEqual(plain, ahead)) << "module " << module;
+  }
 }
 
 TEST_F(ModuleRoundTrips, TiedParametersAreReadWithTheirFunctionsOwnQuery) {
