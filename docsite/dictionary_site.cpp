@@ -5,12 +5,14 @@
 
 #include "codetext/code_maker.h"
 #include "codetext/gen_file.h"
+#include "codetext/query_ahead.h"
 #include "codetext/routine_comment.h"
 #include "docsite/site_pages.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
 #include "host/config_db.h"
+#include "modulecode/module_queries.h"
 #include "res/docsite_templates.h"
 
 namespace ff::site {
@@ -42,10 +44,21 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   ReadModules(site, false);
   ReadModules(site, true);
   CCodeMaker maker;
-  for (size_t module = 0; module < site.modules.size(); ++module) {
-    // Each page goes to its temporary file at once: the site is never held whole.
-    const std::string page = ModulePage(maker, site, module);
-    files.Add(site.modules[module].page, page);
+  {
+    // The next module's queries are read while one page is made.
+    code::QueryAhead ahead;
+    auto readAhead = [&site, &ahead](size_t module) {
+      if (module >= site.modules.size()) return;
+      const ModuleEntry& entry = site.modules[module];
+      ahead.Queue(code::ModuleSourceQueries(entry.bls, gbk::AtoL(entry.id)));
+    };
+    readAhead(0);
+    for (size_t module = 0; module < site.modules.size(); ++module) {
+      readAhead(module + 1);
+      // Each page goes to its temporary file at once: the site is never held whole.
+      const std::string page = ModulePage(maker, site, module);
+      files.Add(site.modules[module].page, page);
+    }
   }
   files.Add("fids.html", FidPage(site));
   files.Add("errors.html", ErrorPage(site));

@@ -8,7 +8,10 @@
 #include "docsite/site_pages.h"
 #include "docsite/site_query.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
+#include "modulecode/module_parameters.h"
+#include "modulecode/module_queries.h"
 #include "codetext/config_query.h"
 #include "res/docsite_templates.h"
 #include "res/function_templates.h"
@@ -141,8 +144,10 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
   const std::string kind = KindName(bls);
 
   CMemRecord functions, request, answer;
-  RunQuery(code::QueryWithId(res::FunctionQueryTemplate(bls), moduleId), functions,
-           "the functions of " + kind + " module " + module.id);
+  RunQuery(code::ModuleFunctionsQuery(bls, moduleId), functions, "the functions of " + kind + " module " + module.id);
+  // The parameters of the whole module at once where that gives each
+  // function's own rows.
+  code::FunctionParameters parameters(bls, moduleId);
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
@@ -166,10 +171,16 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
     AddSearchEntry(site, kind.c_str(), codeText, name, number, site.functions.back().href);
 
     const std::string what = kind + " " + codeText;
-    RunQuery(code::QueryWithId(bls ? fn::BlsRequestQuery() : fn::FosRequestQuery(), id), request,
-             "the request parameters of " + what);
-    RunQuery(code::QueryWithId(bls ? fn::BlsAnswerQuery() : fn::FosAnswerQuery(), id), answer,
-             "the answer parameters of " + what);
+    try {
+      parameters.Request(id, request);
+    } catch (const QueryError& error) {
+      throw error.Within("cannot read the request parameters of " + what);
+    }
+    try {
+      parameters.Answer(id, answer);
+    } catch (const QueryError& error) {
+      throw error.Within("cannot read the answer parameters of " + what);
+    }
 
     const std::string hNumber = Html(number), hCode = Html(codeText), hName = Html(name);
     toc += FillTemplate(tpl::TocEntry(), {{"Anchor", anchor}, {"Number", hNumber}, {"Code", hCode}, {"Name", hName}});

@@ -7,7 +7,6 @@
 // it to the file. So both forms give the same bytes by construction.
 #include <exception>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +23,6 @@
 #include "host/str_split.h"
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_parameters.h"
-#include "modulecode/module_queries.h"
 #include "res/function_templates.h"
 
 namespace gbk = ff::gbk;
@@ -64,8 +62,6 @@ class FileSink : public Sink {
 struct Kind {
   bool bls;
   const std::string& singleQuery;
-  const std::string& requestQuery;
-  const std::string& answerQuery;
   void (*appendAnswerLine)(std::string& out, const fn::AnswerLine& line);
   const std::string& numberCaption;
   const std::string& codeCaption;
@@ -75,8 +71,6 @@ struct Kind {
 const Kind& FosKind() {
   static const Kind kind{false,
                          fn::FosSingleQuery(),
-                         fn::FosRequestQuery(),
-                         fn::FosAnswerQuery(),
                          fn::AppendFosAnswerLine,
                          fn::CaptionFosNumber(),
                          fn::CaptionFosCode(),
@@ -87,8 +81,6 @@ const Kind& FosKind() {
 const Kind& BlsKind() {
   static const Kind kind{true,
                          fn::BlsSingleQuery(),
-                         fn::BlsRequestQuery(),
-                         fn::BlsAnswerQuery(),
                          fn::AppendBlsAnswerLine,
                          fn::CaptionBlsNumber(),
                          fn::CaptionBlsCode(),
@@ -182,33 +174,9 @@ std::string NameFromCode(const std::string& funName, const std::string& code) {
 
 }  // namespace
 
-// Where the function texts read their parameter rows: each function's own
-// queries, or the module's queries where those can tell (ModuleParameters).
-struct ff::code::ModuleFunctionTexts::Parameters {
-  // Each function's own queries only.
-  Parameters(const std::string& requestQuery, const std::string& answerQuery)
-      : requestQuery(requestQuery), answerQuery(answerQuery) {}
-  // The module's queries first.
-  Parameters(const std::string& requestQuery, const std::string& answerQuery, bool bls, long moduleId)
-      : requestQuery(requestQuery), answerQuery(answerQuery) {
-    request.emplace(ModuleParametersQuery(bls, false, moduleId));
-    answer.emplace(ModuleParametersQuery(bls, true, moduleId));
-  }
-  void Request(long id, CMemRecord& record) {
-    if (!request || !request->Fill(id, record)) RunQuery(QueryWithId(requestQuery, id), record);
-  }
-  void Answer(long id, CMemRecord& record) {
-    if (!answer || !answer->Fill(id, record)) RunQuery(QueryWithId(answerQuery, id), record);
-  }
-
-  const std::string& requestQuery;
-  const std::string& answerQuery;
-  std::optional<ModuleParameters> request, answer;
-};
-
 namespace {
 
-using Parameters = ff::code::ModuleFunctionTexts::Parameters;
+using Parameters = ff::code::FunctionParameters;
 
 // Steps of one function text, for the function record in the current row
 // of `functions`.
@@ -296,7 +264,7 @@ void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std
                    Sink& sink) {
   CMemRecord functions;
   ff::code::RunQuery(ff::code::QueryWithCode(kind.singleQuery, moduleId, code), functions);
-  Parameters parameters(kind.requestQuery, kind.answerQuery);
+  Parameters parameters(kind.bls);
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) EmitFunction(maker, kind, functions, parameters, sink);
 }
 
@@ -375,7 +343,7 @@ std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::
 ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId)
     : maker_(maker), bls_(bls) {
   const Kind& kind = bls ? BlsKind() : FosKind();
-  parameters_ = std::make_unique<Parameters>(kind.requestQuery, kind.answerQuery, kind.bls, moduleId);
+  parameters_ = std::make_unique<FunctionParameters>(kind.bls, moduleId);
 }
 
 ff::code::ModuleFunctionTexts::~ModuleFunctionTexts() = default;

@@ -18,6 +18,8 @@ class CMemRecord;
 
 namespace ff::code {
 
+class FunctionParameters;
+
 class ModuleFunctionTexts {
  public:
   ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId);
@@ -32,14 +34,10 @@ class ModuleFunctionTexts {
   // query throws ff::QueryError, other failures give false.
   bool Make(const CMemRecord& functions, std::string& text);
 
-  // Where the texts read their parameter rows (the function text
-  // generator's own business).
-  struct Parameters;
-
  private:
   CCodeMaker& maker_;
   bool bls_;
-  std::unique_ptr<Parameters> parameters_;
+  std::unique_ptr<FunctionParameters> parameters_;
 };
 
 }  // namespace ff::code

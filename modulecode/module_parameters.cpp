@@ -2,7 +2,9 @@
 
 #include "host/gbk_text.h"
 #include "codetext/config_query.h"
+#include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
+#include "res/function_templates.h"
 #include "res/module_queries.h"
 #include "res/param_captions.h"
 
@@ -66,6 +68,23 @@ bool ModuleParameters::Fill(long id, CMemRecord& record) {
     for (int column = 0; column < width; ++column) values[column] = rows_.Value(row, column);
   }
   return true;
+}
+
+FunctionParameters::FunctionParameters(bool bls) : bls_(bls) {}
+
+FunctionParameters::FunctionParameters(bool bls, long moduleId) : bls_(bls) {
+  request_.emplace(ModuleParametersQuery(bls, false, moduleId));
+  answer_.emplace(ModuleParametersQuery(bls, true, moduleId));
+}
+
+void FunctionParameters::Request(long id, CMemRecord& record) {
+  if (request_ && request_->Fill(id, record)) return;
+  RunQuery(QueryWithId(bls_ ? res::fn::BlsRequestQuery() : res::fn::FosRequestQuery(), id), record);
+}
+
+void FunctionParameters::Answer(long id, CMemRecord& record) {
+  if (answer_ && answer_->Fill(id, record)) return;
+  RunQuery(QueryWithId(bls_ ? res::fn::BlsAnswerQuery() : res::fn::FosAnswerQuery(), id), record);
 }
 
 }  // namespace ff::code

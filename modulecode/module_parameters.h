@@ -16,6 +16,7 @@
 // the same bytes as function by function, whatever the data.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -48,6 +49,26 @@ class ModuleParameters {
   bool ran_ = false;
   bool loaded_ = false;  // ran, and its rows can be handed out
   std::unordered_map<long, Run> runs_;
+};
+
+// The request and answer parameters of one function after another: from
+// the module's two queries where those can tell (ModuleParameters), from
+// the function's own query otherwise.
+class FunctionParameters {
+ public:
+  // Each function's own queries only.
+  explicit FunctionParameters(bool bls);
+  // The queries of module `moduleId` first.
+  FunctionParameters(bool bls, long moduleId);
+
+  // Replace `record` with the rows of function `id`, as its own request
+  // (answer) query gives them. A failed query throws ff::QueryError.
+  void Request(long id, CMemRecord& record);
+  void Answer(long id, CMemRecord& record);
+
+ private:
+  bool bls_;
+  std::optional<ModuleParameters> request_, answer_;
 };
 
 }  // namespace ff::code

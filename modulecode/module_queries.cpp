@@ -18,10 +18,15 @@ std::string ModuleParametersQuery(bool bls, bool answers, long moduleId) {
   return QueryWithId(query, moduleId);
 }
 
-std::vector<std::string> ModulePairQueries(bool bls, long moduleId) {
-  const std::string functions = ModuleFunctionsQuery(bls, moduleId);
-  return {functions, functions, ModuleParametersQuery(bls, false, moduleId),
+std::vector<std::string> ModuleSourceQueries(bool bls, long moduleId) {
+  return {ModuleFunctionsQuery(bls, moduleId), ModuleParametersQuery(bls, false, moduleId),
           ModuleParametersQuery(bls, true, moduleId)};
+}
+
+std::vector<std::string> ModulePairQueries(bool bls, long moduleId) {
+  std::vector<std::string> queries = ModuleSourceQueries(bls, moduleId);
+  queries.insert(queries.begin(), queries.front());  // Process.h's
+  return queries;
 }
 
 void ReadModuleAhead(bool bls, long moduleId) {

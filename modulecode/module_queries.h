@@ -15,6 +15,10 @@ std::string ModuleFunctionsQuery(bool bls, long moduleId);
 // The request (`answers`: answer) parameters of all the module's functions.
 std::string ModuleParametersQuery(bool bls, bool answers, long moduleId);
 
+// The queries of Process.cpp alone (and of the module's page of the
+// dictionary site): its function list, its request and answer parameters.
+std::vector<std::string> ModuleSourceQueries(bool bls, long moduleId);
+
 // The queries of Process.h and Process.cpp, each as often as they are sent
 // when each function's code finds only its own record (the usual case;
 // otherwise the functions are queried one by one and the parameter
