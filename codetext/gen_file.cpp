@@ -23,6 +23,10 @@ namespace ff {
 namespace {
 
 constexpr size_t kBufferSize = 64 * 1024;
+// A file is gathered in memory up to this size before it gets a temporary
+// file: most generated files are far smaller, and one that comes out
+// unchanged then costs no file at all.
+constexpr size_t kGatherLimit = 1024 * 1024;
 
 // The process's file creation mask, read without changing it.
 mode_t CurrentUmask() {
@@ -265,22 +269,49 @@ GenFile::GenFile(std::string path, bool toUtf8) : path_(std::move(path)), utf8_(
     }
   }
 
-  InstallInterruptCleanup();
   RemoveStaleTemps(target_);
-  std::string pattern = FolderOf(target_) + "/" + TempStem(target_) + std::to_string(::getpid()) + ".XXXXXX";
-  fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd_ < 0) {
+  // The temporary file comes once the bytes outgrow memory or must reach
+  // the disk; a folder that could take none fails now, before the work.
+  if (::access(FolderOf(target_).c_str(), W_OK | X_OK) != 0) {
     const int error = errno;
     // A folder that takes no new file may still hold a file that may be
     // written: then it is written in place, as a file saver falls back to.
-    if (exists && (error == EACCES || error == EPERM || error == EROFS) && ::access(target_.c_str(), W_OK) == 0) {
+    if (exists && InPlaceAllowed(error)) {
       inPlace_ = true;
       return;
     }
     Fail(error);
   }
+}
+
+bool GenFile::InPlaceAllowed(int error) const {
+  return (error == EACCES || error == EPERM || error == EROFS) && ::access(target_.c_str(), W_OK) == 0;
+}
+
+bool GenFile::MakeTemp() {
+  InstallInterruptCleanup();
+  std::string pattern = FolderOf(target_) + "/" + TempStem(target_) + std::to_string(::getpid()) + ".XXXXXX";
+  fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+  if (fd_ < 0) {
+    const int error = errno;
+    struct stat st {};
+    if (::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode) && InPlaceAllowed(error)) {
+      inPlace_ = true;
+      return false;
+    }
+    Fail(error);
+  }
   tempPath_ = pattern;
   pendingSlot_ = ClaimPendingSlot(tempPath_);
+  return true;
+}
+
+void GenFile::Spill() {
+  if (!Gathering()) return;
+  if (!MakeTemp()) return;  // in place: the gathered bytes are the file
+  const std::string bytes = std::move(gathered_);
+  std::string().swap(gathered_);
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) Fail(errno);
 }
 
 GenFile::~GenFile() {
@@ -329,32 +360,39 @@ void GenFile::Flush(bool final) {
 }
 
 void GenFile::Emit(std::string_view bytes) {
-  if (inPlace_) {
+  if (Gathering() && gathered_.size() + bytes.size() > kGatherLimit) Spill();
+  if (fd_ < 0) {
     gathered_.append(bytes);
   } else if (!WriteAll(fd_, bytes.data(), bytes.size())) {
     Fail(errno);
   }
 }
 
-void GenFile::Finish() {
+void GenFile::Complete() {
   if (finished_) return;
   Flush(true);
-  // A finished file may wait long for its commit (a site holds hundreds):
-  // it keeps no buffer and no descriptor meanwhile. Its fsync comes with
-  // the commit, and a file found unchanged needs none.
   std::string().swap(buffer_);
-  if (!inPlace_) {
+  finished_ = true;
+}
+
+void GenFile::Finish() {
+  Complete();
+  // A finished file may wait long for its commit (a site holds hundreds):
+  // it keeps neither its bytes nor a descriptor meanwhile. Its fsync comes
+  // with the commit, and a file found unchanged needs none.
+  Spill();
+  if (fd_ >= 0) {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) Fail(errno);
   }
-  finished_ = true;
 }
 
 bool GenFile::SameAsTarget() {
-  if (direct_ || !finished_) return false;
-  if (inPlace_) return SameBytes(gathered_, target_);
-  return SameContent(tempPath_, target_);
+  if (direct_) return false;
+  Complete();
+  if (!tempPath_.empty()) return SameContent(tempPath_, target_);
+  return SameBytes(gathered_, target_);
 }
 
 void GenFile::CommitInPlace() {
@@ -374,7 +412,13 @@ FileOutcome GenFile::Commit() { return CommitFile(true); }
 FileOutcome GenFile::CommitNow() { return CommitFile(false); }
 
 FileOutcome GenFile::CommitFile(bool behind) {
-  Finish();
+  Complete();
+  if (Gathering() && SameBytes(gathered_, target_)) {
+    // Nothing to write: no temporary file, no flush to disk.
+    committed_ = true;
+    return FileOutcome::Unchanged;
+  }
+  Finish();  // a temporary file with every byte, unless direct or in place
   if (direct_) {
     committed_ = true;
     return FileOutcome::Written;

@@ -4,6 +4,9 @@
 // the target by a rename only when everything was written: a failed write
 // never leaves a half-written file, and the old content survives. A result
 // identical to the file on disk leaves the file untouched (its time too).
+// A file of up to 1 MiB is gathered in memory first and gets its
+// temporary file only when it differs from the target: regenerating an
+// unchanged tree creates and deletes no files.
 // Where no file can be made beside the target but the target itself may
 // be written, the bytes are gathered in memory and written over it in
 // place at the commit. A symbolic link is written through, dangling or not;
@@ -55,8 +58,9 @@ OutputOptions& Output();
 
 class GenFile {
  public:
-  // Opens a temporary file beside `path` (the system's bytes: UTF-8 on
-  // Linux, never GBK). Throws CFileException.
+  // A file to become `path` (the system's bytes: UTF-8 on Linux, never
+  // GBK). Throws CFileException when its folder can take no file and the
+  // target cannot be written in place.
   explicit GenFile(std::string path);
   // The same, with the encoding chosen by the caller instead of Output():
   // `toUtf8` converts the GBK text to UTF-8 on the way out (web pages are
@@ -78,11 +82,12 @@ class GenFile {
   FileOutcome CommitNow();
 
   const std::string& Path() const { return path_; }
-  // True when the target exists and holds exactly the bytes written so far
-  // (valid after Finish()).
+  // True when the target exists and holds exactly the bytes written; no
+  // more may be written after it.
   bool SameAsTarget();
-  // Writes out what is buffered; the temporary file stays open (its fsync
-  // comes with the commit, and a file left unchanged needs none).
+  // No more bytes come: they all go to the temporary file (its fsync comes
+  // with the commit, and a file left unchanged needs none), and the file
+  // holds no memory and no descriptor until its commit.
   void Finish();
 
  private:
@@ -96,9 +101,14 @@ class GenFile {
   std::string target_;     // the file the rename replaces (links resolved)
   bool direct_ = false;    // a device or pipe: written in place, no rename
   bool inPlace_ = false;   // no temporary file: gathered, then written over the target
-  std::string gathered_;   // the bytes of an in-place file
+  std::string gathered_;   // the bytes not in a temporary file (yet)
   bool finished_ = false;
   bool utf8_ = false;      // convert GBK to UTF-8 on the way out
+  bool Gathering() const { return fd_ < 0 && !inPlace_ && !direct_ && tempPath_.empty(); }
+  bool InPlaceAllowed(int error) const;
+  bool MakeTemp();    // false: no temporary file, the file is written in place
+  void Spill();       // the gathered bytes to a new temporary file
+  void Complete();    // the write buffer flushed; nothing more comes
   void Flush(bool final);
   void Emit(std::string_view bytes);
   void CommitInPlace();

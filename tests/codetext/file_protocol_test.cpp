@@ -154,9 +154,30 @@ TEST_F(FileProtocol, AnIdenticalRewriteAfterYesKeepsTheFileTime) {
   const std::string path = dir / "fixdef.h";
   EXPECT_TRUE(maker.MakeFixDefFile(path, true));
   Backdate(path);
+  // A file made or removed in the folder would change the folder's time.
+  Backdate(dir.path().string());
   EXPECT_TRUE(maker.MakeFixDefFile(path, true));
   EXPECT_EQ(FileOutcome::Unchanged, maker.LastFileOutcome());
   EXPECT_EQ(1000000000, ModifiedAt(path));
+  EXPECT_EQ(1000000000, ModifiedAt(dir.path().string())) << "a temporary file came and went";
+}
+
+TEST_F(FileProtocol, AFileLargerThanMemoryHoldsGoesThroughItsTemporaryFile) {
+  const std::string path = dir / "large.h";
+  std::string text;
+  for (int line = 0; text.size() < 3 * 1024 * 1024; ++line) text += "#define FID_" + std::to_string(line) + " 1\r\n";
+  auto write = [&] {
+    GenFile file(path);
+    for (size_t at = 0; at < text.size(); at += 1000) file.Write(std::string_view(text).substr(at, 1000));
+    return file.Commit();
+  };
+  EXPECT_EQ(FileOutcome::Written, write());
+  EXPECT_TRUE(ReadFile(path) == text);
+  EXPECT_EQ(FileOutcome::Unchanged, write());
+  text.back() = '!';
+  EXPECT_EQ(FileOutcome::Written, write());
+  EXPECT_TRUE(ReadFile(path) == text);
+  EXPECT_EQ(std::set<std::string>{"large.h"}, Names(dir));
 }
 
 TEST_F(FileProtocol, NewFilesFollowTheCreationMask) {

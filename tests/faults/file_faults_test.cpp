@@ -95,11 +95,12 @@ TEST(FileWriter, TheLongestNameALinkAndAnotherUsersFile) {
 
 TEST(FileWriter, ATemporaryFileOfAKilledRunGoesWithTheNextWriteOfItsTarget) {
   TempDir dir;
-  // A run killed with -9 in the middle of its write.
+  // A run killed with -9 while its file waits in its temporary file.
   const pid_t killed = ::fork();
   if (killed == 0) {
     GenFile file(dir / "Process.cpp");
     file.Write("half");
+    file.Finish();
     ::kill(::getpid(), SIGKILL);
   }
   ::waitpid(killed, nullptr, 0);
