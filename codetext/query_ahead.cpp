@@ -1,6 +1,7 @@
 #include "codetext/query_ahead.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "host/config_db.h"
 #include "host/query_error.h"
@@ -23,10 +24,17 @@ struct QueryAhead::Entry {
   std::string error;
   CMemRecord rows;
 
-  // Runs on whichever thread reads it, without the queue's lock.
-  void Read(CSimDB* db) {
-    failed = !(db && db->Run(sql, rows, error));
-    if (failed && error.empty()) error = kNotConnected;
+  // Runs on whichever thread reads it, without the queue's lock. Nothing
+  // escapes: on the worker an exception would end the program.
+  void Read(CSimDB* db) noexcept {
+    try {
+      failed = !(db && db->Run(sql, rows, error));
+      if (failed && error.empty()) error = kNotConnected;
+    } catch (const std::exception& e) {
+      failed = true;
+      rows.SetColumns({});
+      error = e.what();
+    }
   }
 };
 

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,8 +28,9 @@ namespace ff::test {
 namespace {
 
 // Answers each query with one row holding its own text; a text that
-// begins with "FAIL" fails. Counts what it is sent and how many queries
-// run at once, and can hold a query until released.
+// begins with "FAIL" fails, one that begins with "THROW" throws. Counts
+// what it is sent and how many queries run at once, and can hold a query
+// until released.
 class ScriptedStore : public DbStore {
  public:
   struct Log {
@@ -56,6 +58,7 @@ class ScriptedStore : public DbStore {
     std::this_thread::yield();  // gives a second caller the chance to come in
     std::lock_guard lock(log_.mutex);
     --log_.inside;
+    if (sql.rfind("THROW", 0) == 0) throw std::runtime_error("the store broke");
     record.SetColumns({"Q"});
     if (sql.rfind("FAIL", 0) == 0) {
       error = "no such table: " + sql;
@@ -145,6 +148,9 @@ TEST_F(QueryAheadTest, AFailureShowsWhereTheQueryIsTakenAndNowhereElse) {
   }
   // The connection goes on serving the run.
   EXPECT_EQ("B", Read("B"));
+  // A store that throws on the worker fails the run, not the program.
+  ahead.Queue({"THROW"});
+  EXPECT_THROW(Read("THROW"), std::exception);
 }
 
 TEST_F(QueryAheadTest, TheWorkerAndTheRunNeverQueryAtOnce) {
