@@ -240,15 +240,19 @@ std::vector<ModuleJob> PrepareModules(const fs::path& folder) {
   return jobs;
 }
 
+// The queries of each job's module pair, for reading them ahead.
+ff::code::ReadAheadRun::QueriesOf ModuleQueriesOf(const std::vector<ModuleJob>& jobs) {
+  return [&jobs](size_t i) { return ff::code::ModulePairQueries(jobs[i].bls, jobs[i].module.id); };
+}
+
 // Process.h and Process.cpp of every module, with the settings of the
 // module code page (compact validation, aligned lines).
 void MakeModules(const std::vector<ModuleJob>& jobs) {
   // As the command line reads them: the next module's queries while one is made.
-  ff::code::QueryAhead ahead;
-  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id);
+  ff::code::ReadAheadRun ahead(jobs.size(), ModuleQueriesOf(jobs));
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
-    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id);
+    ahead.Begin(i);
     CCodeMaker maker;
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
@@ -268,11 +272,10 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
 // on disk is read, merged with the new generation in memory and written
 // back (unchanged bytes leave the file alone, as for a plain run).
 void MergeModules(const std::vector<ModuleJob>& jobs) {
-  ff::code::QueryAhead ahead;
-  if (!jobs.empty()) ff::code::ReadModuleAhead(jobs.front().bls, jobs.front().module.id);
+  ff::code::ReadAheadRun ahead(jobs.size(), ModuleQueriesOf(jobs));
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
-    if (i + 1 < jobs.size()) ff::code::ReadModuleAhead(jobs[i + 1].bls, jobs[i + 1].module.id);
+    ahead.Begin(i);
     CCodeMaker maker;
     maker.SetAskAfterCompare(true);
     maker.SetAuthor("bench");

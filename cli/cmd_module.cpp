@@ -135,15 +135,11 @@ int RunModule(Context& context, const ModuleOptions& options) {
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
   // The next module's queries are read while one module is made.
-  code::QueryAhead ahead;
-  auto readAhead = [&](size_t from) {
-    for (size_t i = from; i < modules.size(); ++i) {
-      if (modules[i].problem != code::ModuleRow::Problem::None) continue;
-      code::ReadModuleAhead(bls, modules[i].id);
-      return;
-    }
-  };
-  readAhead(0);
+  code::ReadAheadRun ahead(modules.size(), [&modules, bls](size_t i) {
+    const code::ModuleRow& module = modules[i];
+    if (module.problem != code::ModuleRow::Problem::None) return std::vector<std::string>();
+    return code::ModulePairQueries(bls, module.id);
+  });
   int n = 0;
   for (const code::ModuleRow& module : modules) {
     ++n;
@@ -159,7 +155,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
                                gbk::Trim(module.chineseName);
       std::fprintf(stderr, "%s\n", gbk::ToUtf8(line).c_str());
     }
-    readAhead(static_cast<size_t>(n));
+    ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
     if (!MakeOutputFolder(folder)) return kFailure;
     const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);

@@ -133,4 +133,12 @@ void QueryAhead::Work() {
   }
 }
 
+void ReadAheadRun::Begin(size_t item) {
+  for (size_t next = std::max(queued_, item); next <= item + 1 && next < count_; ++next) {
+    const std::vector<std::string> queries = queriesOf_(next);
+    if (!queries.empty()) ahead_.Queue(queries);
+    queued_ = next + 1;
+  }
+}
+
 }  // namespace ff::code

@@ -21,6 +21,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,6 +70,25 @@ class QueryAhead {
   long batches_ = 0;
   bool stop_ = false;
   std::thread worker_;
+};
+
+// Reads ahead along a run over numbered items (the modules of `module
+// --all`, the pages of the site): as item i begins, item i + 1's queries
+// are queued, and item i's own the first time.
+class ReadAheadRun {
+ public:
+  // `queriesOf(i)`: the queries item i sends, in order (none: nothing to
+  // read ahead for it).
+  using QueriesOf = std::function<std::vector<std::string>(size_t item)>;
+  ReadAheadRun(size_t count, QueriesOf queriesOf) : count_(count), queriesOf_(std::move(queriesOf)) {}
+
+  void Begin(size_t item);
+
+ private:
+  QueryAhead ahead_;
+  size_t count_;
+  QueriesOf queriesOf_;
+  size_t queued_ = 0;  // the items before it are queued
 };
 
 }  // namespace ff::code

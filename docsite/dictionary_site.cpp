@@ -46,15 +46,12 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   CCodeMaker maker;
   {
     // The next module's queries are read while one page is made.
-    code::QueryAhead ahead;
-    auto readAhead = [&site, &ahead](size_t module) {
-      if (module >= site.modules.size()) return;
+    code::ReadAheadRun ahead(site.modules.size(), [&site](size_t module) {
       const ModuleEntry& entry = site.modules[module];
-      ahead.Queue(code::ModuleSourceQueries(entry.bls, gbk::AtoL(entry.id)));
-    };
-    readAhead(0);
+      return code::ModuleSourceQueries(entry.bls, gbk::AtoL(entry.id));
+    });
     for (size_t module = 0; module < site.modules.size(); ++module) {
-      readAhead(module + 1);
+      ahead.Begin(module);
       // Each page goes to its temporary file at once: the site is never held whole.
       const std::string page = ModulePage(maker, site, module);
       files.Add(site.modules[module].page, page);

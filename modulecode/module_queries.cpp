@@ -1,7 +1,6 @@
 #include "modulecode/module_queries.h"
 
 #include "codetext/config_query.h"
-#include "codetext/query_ahead.h"
 #include "res/module_queries.h"
 #include "res/tree_queries.h"
 
@@ -27,10 +26,6 @@ std::vector<std::string> ModulePairQueries(bool bls, long moduleId) {
   std::vector<std::string> queries = ModuleSourceQueries(bls, moduleId);
   queries.insert(queries.begin(), queries.front());  // Process.h's
   return queries;
-}
-
-void ReadModuleAhead(bool bls, long moduleId) {
-  if (QueryAhead* ahead = QueryAhead::Active()) ahead->Queue(ModulePairQueries(bls, moduleId));
 }
 
 }  // namespace ff::code

@@ -25,8 +25,4 @@ std::vector<std::string> ModuleSourceQueries(bool bls, long moduleId);
 // queries are not sent).
 std::vector<std::string> ModulePairQueries(bool bls, long moduleId);
 
-// Hands ModulePairQueries to the active QueryAhead of this thread, if any,
-// as one batch: a run calls it for the next module as it begins each one.
-void ReadModuleAhead(bool bls, long moduleId);
-
 }  // namespace ff::code

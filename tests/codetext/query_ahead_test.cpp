@@ -136,6 +136,21 @@ TEST_F(QueryAheadTest, TakenInAnyOrderAndKeptForTheLastTwoBatches) {
   for (const char* sql : {"A1", "B1", "A2", "B2", "A3"}) EXPECT_EQ(1, Sent(sql)) << sql;
 }
 
+TEST_F(QueryAheadTest, ARunQueuesEachItemOnceAsTheOneBeforeItBegins) {
+  const std::vector<std::vector<std::string>> items = {{"I0", "J0"}, {"I1"}, {}, {"I3"}, {"I4"}};
+  std::vector<int> asked(items.size(), 0);
+  code::ReadAheadRun run(items.size(), [&](size_t i) {
+    ++asked[i];
+    return items[i];
+  });
+  for (size_t i : {0, 1, 3, 4}) {  // item 2 is skipped by the run
+    run.Begin(i);
+    for (const std::string& sql : items[i]) EXPECT_EQ(sql, Read(sql));
+  }
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1}), asked);
+  for (const char* sql : {"I0", "J0", "I1", "I3", "I4"}) EXPECT_EQ(1, Sent(sql)) << sql;
+}
+
 TEST_F(QueryAheadTest, AFailureShowsWhereTheQueryIsTakenAndNowhereElse) {
   code::QueryAhead ahead;
   ahead.Queue({"FAIL unused", "A", "FAIL T156"});

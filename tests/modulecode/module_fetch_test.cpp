@@ -123,7 +123,7 @@ TEST_F(ModuleRoundTrips, AModuleReadAheadGivesTheSameFilesWithItsFunctionListRea
     std::string ahead;
     {
       ff::code::QueryAhead reader;
-      ff::code::ReadModuleAhead(bls, module);
+      reader.Queue(ff::code::ModulePairQueries(bls, module));
       ahead = pair(bls, module, dir / "pair");
     }
     EXPECT_EQ(3, queries) << "module " << module;  // the header's and the source's function list once
