@@ -21,12 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> Names(const TempDir& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir.path())) names.insert(entry.path().filename().string());
-  return names;
-}
-
 // Sets the file's modification time to a fixed moment in the past.
 void Backdate(const std::string& path) {
   struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
@@ -97,7 +91,7 @@ TEST_F(FileProtocol, GuardHelpersWriteTheirLines) {
       "#if !defined(AFX_PROCESS_H)\r\n#define AFX_PROCESS_H\r\n\r\nlong F();\r\n\r\n"
       "\r\n#endif // !defined(AFX_PROCESS_H)\r\n",
       ReadFile(path));
-  EXPECT_EQ(std::set<std::string>{"Process.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"Process.h"}, Names(dir.path()));
 }
 
 TEST_F(FileProtocol, QuestionComesFirstAndADeclinedFileIsUntouched) {
@@ -110,7 +104,7 @@ TEST_F(FileProtocol, QuestionComesFirstAndADeclinedFileIsUntouched) {
   EXPECT_EQ(std::vector<std::string>{Question(path)}, ui.questions);
   EXPECT_EQ("old", ReadFile(path));
   EXPECT_EQ(1000000000, ModifiedAt(path));
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 
   ui.Answer(true);
   EXPECT_TRUE(maker.MakeFixDefFile(path, false));
@@ -119,7 +113,7 @@ TEST_F(FileProtocol, QuestionComesFirstAndADeclinedFileIsUntouched) {
 
   EXPECT_TRUE(maker.MakeFixDefFile(path, true));  // switch set: no question
   EXPECT_EQ(2u, ui.questions.size());
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 }
 
 TEST_F(FileProtocol, CompareFirstLeavesAnUnchangedFileAloneWithoutAQuestion) {
@@ -140,7 +134,7 @@ TEST_F(FileProtocol, CompareFirstLeavesAnUnchangedFileAloneWithoutAQuestion) {
   EXPECT_FALSE(maker.MakeFixDefFile(path, false));
   EXPECT_EQ(FileOutcome::Declined, maker.LastFileOutcome());
   EXPECT_EQ("edited by hand", ReadFile(path));
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 
   ui.Answer(true);
   EXPECT_TRUE(maker.MakeFixDefFile(path, false));
@@ -177,7 +171,7 @@ TEST_F(FileProtocol, AFileLargerThanMemoryHoldsGoesThroughItsTemporaryFile) {
   text.back() = '!';
   EXPECT_EQ(FileOutcome::Written, write());
   EXPECT_TRUE(ReadFile(path) == text);
-  EXPECT_EQ(std::set<std::string>{"large.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"large.h"}, Names(dir.path()));
 }
 
 TEST_F(FileProtocol, NewFilesFollowTheCreationMask) {
@@ -206,7 +200,7 @@ void ExpectFileError(CCodeMaker& maker, ScriptedUI& ui, const std::string& path,
 TEST_F(FileProtocol, MissingFolderIsAFileError) {
   const std::string path = dir / "no/such/folder/fixdef.h";
   ExpectFileError(maker, ui, path, "No such file or directory");
-  EXPECT_TRUE(Names(dir).empty());
+  EXPECT_TRUE(Names(dir.path()).empty());
 }
 
 TEST_F(FileProtocol, ReadOnlyTargetIsAFileErrorAndSurvives) {
@@ -215,7 +209,7 @@ TEST_F(FileProtocol, ReadOnlyTargetIsAFileErrorAndSurvives) {
   ::chmod(path.c_str(), 0444);
   ExpectFileError(maker, ui, path, "Permission denied");
   EXPECT_EQ("old", ReadFile(path));
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 
   // Only a change needs the write: the same bytes in a read-only file are
   // simply unchanged.
@@ -250,7 +244,7 @@ TEST_F(FileProtocol, AWriteFailingHalfWayKeepsTheOldContent) {
   ExpectFileError(maker, ui, path, "File too large");
   ::setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ("old", ReadFile(path));
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 }
 
 TEST_F(FileProtocol, TargetIsAFolder) {
@@ -273,7 +267,7 @@ TEST_F(FileProtocol, AKillLeavesNoTemporaryFile) {
       },
       ::testing::KilledBySignal(SIGTERM), "");
   EXPECT_EQ("old", ReadFile(path));
-  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir));
+  EXPECT_EQ(std::set<std::string>{"fixdef.h"}, Names(dir.path()));
 }
 
 TEST_F(FileProtocol, ALinkedTargetIsReplacedBehindTheLink) {
@@ -306,7 +300,7 @@ TEST_F(FileProtocol, AnUncommittedFileLeavesNothing) {
     GenFile file(path);
     file.Write("text");
   }
-  EXPECT_TRUE(Names(dir).empty());
+  EXPECT_TRUE(Names(dir.path()).empty());
 }
 
 }  // namespace

@@ -19,12 +19,6 @@ namespace fs = std::filesystem;
 
 constexpr uid_t kNobody = 65534;
 
-std::set<std::string> Names(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
-
 void Write(const std::string& path, const std::string& bytes) {
   GenFile file(path);
   file.Write(bytes);

@@ -120,6 +120,12 @@ void TestDatabase::Exec(std::string_view sql) {
 std::string G(std::string_view utf8) { return gbk::FromUtf8(utf8); }
 std::string U(std::string_view gbk) { return gbk::ToUtf8(gbk); }
 
+std::set<std::string> Names(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  return names;
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {

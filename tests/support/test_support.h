@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,8 @@ std::string G(std::string_view utf8);  // UTF-8 literal -> GBK bytes
 std::string U(std::string_view gbk);   // GBK bytes -> UTF-8
 
 std::string ReadFile(const std::string& path);
+// The names of the entries of a folder (hidden ones too).
+std::set<std::string> Names(const std::filesystem::path& folder);
 void WriteFile(const std::string& path, std::string_view bytes);
 // tests/golden/<relative>, read byte for byte.
 std::string Golden(const std::string& relative);
