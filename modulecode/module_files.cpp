@@ -13,6 +13,7 @@
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
+#include "res/module_queries.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 
@@ -57,13 +58,27 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
 }
 
 // True when the single-function query of each function record's code
-// would find that record and no other.
-bool EachCodeFindsOnlyItself(const CMemRecord& functions, const std::string& codeCaption) {
+// would find that record and no other. A code stored with trailing blanks
+// finds itself only where the column's comparison ignores them (SQL
+// Server, a SQLite column with COLLATE RTRIM): the database is asked,
+// once for the module, and only when such a code is there.
+bool EachCodeFindsOnlyItself(const CMemRecord& functions, const std::string& codeCaption, bool bls,
+                             long moduleId) {
   std::vector<std::string_view> codes;
   codes.reserve(static_cast<size_t>(functions.GetCount()));
   const int column = functions.ColumnIndex(codeCaption);
-  for (int row = 0; row < functions.GetCount(); ++row) codes.push_back(functions.Value(row, column));
-  return ff::code::EachCodeFindsOnlyItself(codes);
+  bool padded = false;
+  for (int row = 0; row < functions.GetCount(); ++row) {
+    codes.push_back(functions.Value(row, column));
+    padded |= !codes.back().empty() && codes.back().back() == ' ';
+  }
+  if (!ff::code::EachCodeFindsOnlyItself(codes)) return false;
+  if (!padded) return true;
+  CMemRecord unfound;
+  ff::code::RunQuery(ff::code::QueryWithId(bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery(),
+                                           moduleId),
+                     unfound);
+  return unfound.GetCount() == 1 && ff::code::Trimmed(unfound, "N") == "0";
 }
 
 // Every function of the module, handed to `write` one function at a time.
@@ -81,7 +96,7 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) 
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   maker.ClearMissingBodies();
   std::string text;  // reused: one function's text at a time
-  if (EachCodeFindsOnlyItself(functions, codeCaption)) {
+  if (EachCodeFindsOnlyItself(functions, codeCaption, bls, moduleId)) {
     ff::code::ModuleFunctionTexts texts(maker, bls, moduleId);
     for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
       texts.Make(functions, text);

@@ -24,6 +24,14 @@ const std::string& BlsModuleAnswerQuery() {
       "SELECT A.F1 功能码,A.F2 FID编码,A.F3 参数名称, STR(A.F4) 参数类型,STR(A.F5) 强制标志, A.F6 取值范围,STR(A.F7) 参数数据类型, STR(A.F8) 参数精度,STR(A.F9) 小数点长度,A.F10 备注信息,A.F11 测试默认值 FROM T162 A, T161 B WHERE  A.F4 = 2 AND A.F1 = B.ID AND B.ID IN (SELECT ID FROM T161 WHERE F7 = %d) ORDER BY B.ID, A.F7, DATALENGTH(RTRIM(A.F2)) DESC,A.F2 --BLS A");
 }
 
+const std::string& FosUnfoundPaddedCodesQuery() {
+  return FF_GBK("SELECT COUNT(*) N FROM T154 WHERE F26 = %d AND F19 <> RTRIM(F19)");
+}
+
+const std::string& BlsUnfoundPaddedCodesQuery() {
+  return FF_GBK("SELECT COUNT(*) N FROM T161 WHERE F7 = %d AND F2 <> RTRIM(F2)");
+}
+
 const std::string& CaptionParamOwner() { return FF_GBK("功能码"); }
 
 }  // namespace ff::res::fn

@@ -14,6 +14,14 @@ const std::string& FosModuleAnswerQuery();
 const std::string& BlsModuleRequestQuery();
 const std::string& BlsModuleAnswerQuery();
 
+// The functions of a module whose stored code does not compare equal to
+// itself without its trailing blanks under the column's own comparison (a
+// SQLite column without COLLATE RTRIM): the single-function query, which
+// looks for the trimmed code, does not find them. One column, N. %d is the
+// module id.
+const std::string& FosUnfoundPaddedCodesQuery();
+const std::string& BlsUnfoundPaddedCodesQuery();
+
 // The column of a parameter row that holds its function's number (T156.F13,
 // T162.F1): "功能码".
 const std::string& CaptionParamOwner();

@@ -62,6 +62,14 @@ TEST(ModuleFetch, RandomDatabasesGiveTheFunctionByFunctionBytes) {
   for (double awkward : {0.0, 0.05, 0.3}) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
       TestDatabase db(ff::test::RandomConfigSql(seed, awkward));
+      // Every other database compares the function codes as SQLite does by
+      // default, trailing blanks included (a schema without COLLATE RTRIM).
+      if (seed % 2 == 1) {
+        for (const char* table : {"T154", "T161"}) {
+          db.Exec(std::string("CREATE TABLE Copy AS SELECT * FROM ") + table + "; DROP TABLE " + table +
+                  "; ALTER TABLE Copy RENAME TO " + table + ";");
+        }
+      }
       CCodeMaker maker;
       // Both alignments and two validation styles across the seeds.
       maker.SetBeautify(seed % 2 == 0);
@@ -185,6 +193,7 @@ TEST(ServerCollation, EachCodeFindsOnlyItselfWhenPlainAndDistinct) {
   using ff::code::EachCodeFindsOnlyItself;
   EXPECT_TRUE(EachCodeFindsOnlyItself({}));
   EXPECT_TRUE(EachCodeFindsOnlyItself({"QUERY_USER", "USER.QUERY", "O'BRIEN", "ADD_USER   "}));
+  EXPECT_FALSE(EachCodeFindsOnlyItself({"ADD_USER", "ADD_USER   "}));
   EXPECT_FALSE(EachCodeFindsOnlyItself({"QUERY_USER", "Query_User"}));
   EXPECT_FALSE(EachCodeFindsOnlyItself({"TWICE", "TWICE"}));
   EXPECT_FALSE(EachCodeFindsOnlyItself({"A-B", "AB"}));

@@ -40,7 +40,7 @@ class Draw {
 const std::vector<const char*> kAwkwardCodes = {
     "QUERY_USER", "query_user", "Query_User", "QUERY_USER ", " QUERY_USER", "USER.QUERY", "USER_LIST",
     "O'BRIEN",    "A-B",        "AB",         "",             nullptr,       "查询",       "ＱＵＥＲＹ",
-    "X%dY",       "LIST",       "List_Me",    "GET_INFO"};
+    "X%dY",       "LIST",       "List_Me",    "GET_INFO",     "WT_  ",       "Open_Cancel "};
 
 // FID codes that tie, or nearly, in the parameter order.
 const std::vector<const char*> kFidCodes = {
