@@ -39,6 +39,7 @@ struct ErrorMacro {
   Where where;          // T470, ID, code
   std::string name;     // the macro name
   std::string value;    // the macro's value as written (quoted or bare)
+  bool bare = false;    // an error code of data type 6: its value is written without quotes
 };
 
 struct ConfigRows {

@@ -1,124 +1,188 @@
-#include "lint/definition_rules.h"
-
+// Rules over whole tables: duplicate numbers and codes, numbers that give
+// no macro value, functions without their module, module ids that name no
+// folder.
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
-#include "lint/rule_names.h"
-#include "res/lint_texts.h"
+#include "lint/rule.h"
 
 namespace ff::lint {
-
-namespace msg = res::lint::msg;
 
 namespace {
 
 // Reports every row whose key another row before it has already: the
 // first row of a key stands, each later one is the duplicate.
-template <typename Row, typename KeyOf, typename Report>
-void EachDuplicate(const std::vector<Row>& rows, KeyOf keyOf, Report report) {
-  std::unordered_map<std::string, const Row*> first;
+template <typename Row, typename KeyOf, typename OnDuplicate>
+void EachDuplicate(const std::vector<Row>& rows, KeyOf keyOf, OnDuplicate onDuplicate) {
+  std::unordered_map<std::string_view, const Row*> first;
   for (const Row& row : rows) {
     const std::string& key = keyOf(row);
     if (key.empty()) continue;
     auto [found, inserted] = first.emplace(key, &row);
-    if (!inserted) report(row, *found->second);
+    if (!inserted) onDuplicate(row, *found->second);
   }
 }
 
-std::string Describe(const Where& where) { return WhereText(where); }
+// The functions of one kind, FOS or BLS, with what the messages call them.
+template <typename Each>
+void ForEachKind(const ConfigRows& rows, Each each) {
+  for (const bool bls : {false, true}) {
+    std::vector<FunctionRow> kind;
+    std::copy_if(rows.functions.begin(), rows.functions.end(), std::back_inserter(kind),
+                 [bls](const FunctionRow& f) { return f.bls == bls; });
+    each(std::string_view(bls ? "BLS" : "FOS"), kind);
+  }
+}
+
+std::string Duplicate(std::string_view what, std::string_view part, const std::string& key, const Where& other) {
+  return FillTemplate("%What% %Part% %Key% is also the %Part% of %Other%",
+                      {{"What", what}, {"Part", part}, {"Key", key}, {"Other", WhereText(other)}});
+}
 
 // STR() writes an empty text for NULL and stars for a number wider than
 // its ten characters; neither is a number for a #define.
 void CheckNumber(const Where& where, std::string_view what, const std::string& code, const std::string& number,
-                 FindingSink& sink) {
+                 Report& report) {
   if (number.empty()) {
-    sink.Add(Severity::Error, rule::kNumberInvalid, where,
-             FillTemplate(msg::NumberMissing(), {{"What", what}, {"Code", code}}));
+    report.Add(where, FillTemplate("%What% %Code% has no number: its #define has no value",
+                                   {{"What", what}, {"Code", code}}));
   } else if (number.find('*') != std::string::npos) {
-    sink.Add(Severity::Error, rule::kNumberInvalid, where,
-             FillTemplate(msg::NumberTooWide(), {{"What", what}, {"Code", code}, {"Number", number}}));
+    report.Add(where, FillTemplate("%What% %Code% has a number too wide for its query (\"%Number%\"): its #define "
+                                   "gets that text",
+                                   {{"What", what}, {"Code", code}, {"Number", number}}));
   }
 }
+
+// An optional minus and decimal digits: what sysdef.h may write bare.
+bool IsIntegerLiteral(std::string_view text) {
+  if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+constexpr Rule kRules[] = {
+    {.id = "fid-duplicate-number",
+     .summary = "two FIDs with one number",
+     .example = "FID number 1 twice",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           EachDuplicate(
+               rows.fids, [](const FidRow& r) -> const std::string& { return r.number; },
+               [&](const FidRow& row, const FidRow& first) {
+                 report.Add(row.where, Duplicate("FID", "number", row.number, first.where));
+               });
+         }},
+    {.id = "fid-duplicate-code",
+     .summary = "two FIDs with one code",
+     .example = "FID code FID_A twice",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           EachDuplicate(
+               rows.fids, [](const FidRow& r) -> const std::string& { return r.code; },
+               [&](const FidRow& row, const FidRow& first) {
+                 report.Add(row.where, Duplicate("FID", "code", row.code, first.where));
+               });
+         }},
+    {.id = "function-duplicate-number",
+     .summary = "two FOS (or two BLS) functions with one number",
+     .example = "FOS number 1001 twice",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           ForEachKind(rows, [&](std::string_view what, const std::vector<FunctionRow>& kind) {
+             EachDuplicate(
+                 kind, [](const FunctionRow& r) -> const std::string& { return r.number; },
+                 [&](const FunctionRow& row, const FunctionRow& first) {
+                   report.Add(row.where, Duplicate(what, "number", row.number, first.where));
+                 });
+           });
+         }},
+    {.id = "function-duplicate-code",
+     .summary = "two FOS (or two BLS) functions with one code (A.B and A_B are one macro)",
+     .example = "FOS codes A.B and A_B",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           ForEachKind(rows, [&](std::string_view what, const std::vector<FunctionRow>& kind) {
+             // Codes compare as their macros: A.B and A_B both define A_B.
+             EachDuplicate(
+                 kind, [](const FunctionRow& r) -> const std::string& { return r.macro; },
+                 [&](const FunctionRow& row, const FunctionRow& first) {
+                   report.Add(row.where, Duplicate(what, "code", row.macro, first.where));
+                 });
+           });
+         }},
+    {.id = "number-invalid",
+     .summary = "a FID or function number that is NULL or too wide (its #define gets no value), a bare error code "
+                "that is no number",
+     .example = "FID without F1; value E01 of type 6",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           for (const FidRow& fid : rows.fids) CheckNumber(fid.where, "FID", fid.code, fid.number, report);
+           ForEachKind(rows, [&](std::string_view what, const std::vector<FunctionRow>& kind) {
+             for (const FunctionRow& f : kind) CheckNumber(f.where, what, f.code, f.number, report);
+           });
+           for (const ErrorMacro& e : rows.errorMacros) {
+             if (!e.bare || IsIntegerLiteral(e.value)) continue;
+             report.Add(e.where, FillTemplate("error code %Code% is written bare (data type 6), but its value "
+                                              "\"%Value%\" is no number",
+                                              {{"Code", e.name}, {"Value", e.value}}));
+           }
+         }},
+    {.id = "function-module-missing",
+     .severity = Severity::Warning,
+     .summary = "a function whose module does not exist: no module source holds it",
+     .example = "FOS of module 7 without a T158 row",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           ForEachKind(rows, [&](std::string_view what, const std::vector<FunctionRow>& kind) {
+             std::unordered_set<std::string_view> modules;
+             for (const ModuleRow& m : rows.modules) {
+               if (m.bls == (what == "BLS")) modules.insert(m.id);
+             }
+             for (const FunctionRow& f : kind) {
+               if (modules.contains(f.module)) continue;
+               report.Add(f.where,
+                          FillTemplate("%What% %Code% belongs to module %Module%, which does not exist: no module "
+                                       "source holds it; the headers still define it, so only a warning",
+                                       {{"What", what},
+                                        {"Code", f.code},
+                                        {"Module", f.module.empty() ? "NULL" : f.module}}));
+             }
+           });
+         }},
+    {.id = "module-id-folder",
+     .summary = "a module id that names no folder of its own: none, not positive, too wide, or taken",
+     .example = "two FOS modules with id 1",
+     .tables =
+         [](const ConfigRows& rows, Report& report) {
+           std::unordered_set<std::string_view> seen[2];
+           for (const ModuleRow& m : rows.modules) {
+             const std::string_view what = m.bls ? "BLS module" : "FOS module";
+             if (m.id.empty()) {
+               report.Add(m.where, FillTemplate("%What% \"%Name%\" has no id: its sources would go to the output "
+                                                "folder itself",
+                                                {{"What", what}, {"Name", m.name}}));
+             } else if (m.id.find('*') != std::string::npos) {
+               report.Add(m.where, FillTemplate("%What% id is too wide for its query: its folder would be named "
+                                                "\"**********\"",
+                                                {{"What", what}}));
+             } else if (gbk::AtoL(m.id) < 1) {
+               report.Add(m.where, FillTemplate("%What% id %Id% is not a positive number: the module pages "
+                                                "generate module 0 for it",
+                                                {{"What", what}, {"Id", m.id}}));
+             } else if (!seen[m.bls].insert(m.id).second) {
+               report.Add(m.where, FillTemplate("%What% id %Id% is used by another module too: both write the same "
+                                                "folder",
+                                                {{"What", what}, {"Id", m.id}}));
+             }
+           }
+         }},
+};
 
 }  // namespace
 
-void CheckFidDefinitions(const ConfigRows& rows, FindingSink& sink) {
-  for (const FidRow& fid : rows.fids) CheckNumber(fid.where, "FID", fid.code, fid.number, sink);
-  EachDuplicate(
-      rows.fids, [](const FidRow& r) -> const std::string& { return r.number; },
-      [&](const FidRow& row, const FidRow& first) {
-        sink.Add(Severity::Error, rule::kFidNumberDuplicate, row.where,
-                 FillTemplate(msg::DuplicateNumber(),
-                              {{"What", "FID"}, {"Number", row.number}, {"Other", Describe(first.where)}}));
-      });
-  EachDuplicate(
-      rows.fids, [](const FidRow& r) -> const std::string& { return r.code; },
-      [&](const FidRow& row, const FidRow& first) {
-        sink.Add(Severity::Error, rule::kFidCodeDuplicate, row.where,
-                 FillTemplate(msg::DuplicateCode(),
-                              {{"What", "FID"}, {"Code", row.code}, {"Other", Describe(first.where)}}));
-      });
-}
-
-void CheckFunctionDefinitions(const ConfigRows& rows, FindingSink& sink) {
-  std::unordered_set<std::string> fosModules, blsModules;
-  for (const ModuleRow& module : rows.modules) (module.bls ? blsModules : fosModules).insert(module.id);
-
-  for (const bool bls : {false, true}) {
-    const std::string_view what = bls ? "BLS" : "FOS";
-    std::vector<FunctionRow> kind;
-    for (const FunctionRow& function : rows.functions) {
-      if (function.bls == bls) kind.push_back(function);
-    }
-    for (const FunctionRow& function : kind) {
-      CheckNumber(function.where, what, function.code, function.number, sink);
-      const auto& modules = bls ? blsModules : fosModules;
-      if (!modules.contains(function.module)) {
-        sink.Add(Severity::Warning, rule::kModuleMissing, function.where,
-                 FillTemplate(msg::ModuleMissing(), {{"What", what},
-                                                     {"Code", function.code},
-                                                     {"Module", function.module.empty() ? "NULL" : function.module}}));
-      }
-    }
-    EachDuplicate(
-        kind, [](const FunctionRow& r) -> const std::string& { return r.number; },
-        [&](const FunctionRow& row, const FunctionRow& first) {
-          sink.Add(Severity::Error, rule::kFunctionNumberDuplicate, row.where,
-                   FillTemplate(msg::DuplicateNumber(),
-                                {{"What", what}, {"Number", row.number}, {"Other", Describe(first.where)}}));
-        });
-    // Codes compare as their macros: A.B and A_B both define A_B.
-    EachDuplicate(
-        kind, [](const FunctionRow& r) -> const std::string& { return r.macro; },
-        [&](const FunctionRow& row, const FunctionRow& first) {
-          sink.Add(Severity::Error, rule::kFunctionCodeDuplicate, row.where,
-                   FillTemplate(msg::DuplicateCode(),
-                                {{"What", what}, {"Code", row.macro}, {"Other", Describe(first.where)}}));
-        });
-  }
-}
-
-void CheckModules(const ConfigRows& rows, FindingSink& sink) {
-  std::unordered_set<std::string> seen[2];
-  for (const ModuleRow& module : rows.modules) {
-    const std::string_view what = module.bls ? "BLS module" : "FOS module";
-    if (module.id.empty()) {
-      sink.Add(Severity::Error, rule::kModuleIdFolder, module.where,
-               FillTemplate(msg::ModuleIdEmpty(), {{"What", what}, {"Name", module.name}}));
-    } else if (module.id.find('*') != std::string::npos) {
-      sink.Add(Severity::Error, rule::kModuleIdFolder, module.where,
-               FillTemplate(msg::ModuleIdTooWide(), {{"What", what}}));
-    } else if (gbk::AtoL(module.id) < 1) {
-      sink.Add(Severity::Error, rule::kModuleIdFolder, module.where,
-               FillTemplate(msg::ModuleIdNotPositive(), {{"What", what}, {"Id", module.id}}));
-    } else if (!seen[module.bls].insert(module.id).second) {
-      sink.Add(Severity::Error, rule::kModuleIdFolder, module.where,
-               FillTemplate(msg::ModuleIdDuplicate(), {{"What", what}, {"Id", module.id}}));
-    }
-  }
-}
+std::span<const Rule> DefinitionRules() { return kRules; }
 
 }  // namespace ff::lint

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "host/gbk_text.h"
+
 namespace ff::lint {
 
 const char* SeverityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
@@ -18,24 +20,41 @@ std::string WhereText(const Where& where) {
 
 namespace {
 
-// Control characters would split the line or the column they stand in.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+// As git quotes odd bytes in paths. A backslash that is the trail byte of
+// a GBK character is part of that character and stays as it is.
+void AppendEscaped(std::string& line, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = gbk::CharLength(text, i);
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (length > 1 || (c >= 0x20 && c != 0x7F && c != '\\')) {
+      line.append(text.substr(i, length));
+    } else if (c == '\\') {
+      line += "\\\\";
+    } else if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\t') {
+      line += "\\t";
+    } else if (c == 0) {
+      line += "\\0";
+    } else {
+      line += "\\x";
+      line += kHex[c >> 4];
+      line += kHex[c & 15];
+    }
+    i += length;
   }
-  return text;
 }
 
 }  // namespace
 
 std::string FindingLine(const Finding& finding) {
   std::string line = SeverityName(finding.severity);
-  line += '\t';
-  line += OneLine(finding.rule);
-  line += '\t';
-  line += OneLine(WhereText(finding.where));
-  line += '\t';
-  line += OneLine(finding.message);
+  for (const std::string* field :
+       {&finding.rule, &finding.where.table, &finding.where.id, &finding.where.code, &finding.message}) {
+    line += '\t';
+    AppendEscaped(line, *field);
+  }
   return line;
 }
 

@@ -30,9 +30,10 @@ struct Finding {
 const char* SeverityName(Severity severity);
 // The parts of a Where that are not empty, joined by blanks: "T154 12 KH_OPEN".
 std::string WhereText(const Where& where);
-// One line of the text report: severity, rule, where and message, separated
-// by tabs (GBK, no line end). Tabs and line breaks inside the texts become
-// blanks, so that a finding stays one line however odd its row.
+// One line of the text report: severity, rule, table, id, code and message,
+// separated by tabs (GBK, no line end); an empty field stays empty. Control
+// bytes and backslashes are escaped (\n, \t, \0, \\, others as \xNN), so
+// that a finding is one line of six fields however odd its row.
 std::string FindingLine(const Finding& finding);
 
 // Where the rules put their findings.

@@ -1,11 +1,10 @@
-#include "lint/identifier_rules.h"
-
+// Rules on the codes that become names of the generated code: macro names,
+// function names.
 #include <algorithm>
 #include <iterator>
 
 #include "codetext/text_fill.h"
-#include "lint/rule_names.h"
-#include "res/lint_texts.h"
+#include "lint/rule.h"
 
 namespace ff::lint {
 
@@ -14,6 +13,15 @@ namespace {
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// [A-Za-z_][A-Za-z0-9_]*: what every compiler takes as a name in any
+// source encoding.
+bool IsIdentifier(std::string_view name) {
+  if (name.empty() || IsDigit(name[0])) return false;
+  return std::all_of(name.begin(), name.end(), [](char c) { return IsAsciiLetter(c) || IsDigit(c) || c == '_'; });
+}
+
+// The C++20 keywords and alternative tokens, and "defined" (no macro may
+// be called that).
 constexpr std::string_view kKeywords[] = {
     "alignas",      "alignof",    "and",          "and_eq",      "asm",
     "auto",         "bitand",     "bitor",        "bool",        "break",
@@ -37,26 +45,38 @@ constexpr std::string_view kKeywords[] = {
     "__VA_OPT__",   "__has_include", "__cplusplus",
 };
 
-}  // namespace
-
-bool IsIdentifier(std::string_view name) {
-  if (name.empty() || IsDigit(name[0])) return false;
-  return std::all_of(name.begin(), name.end(), [](char c) { return IsAsciiLetter(c) || IsDigit(c) || c == '_'; });
-}
-
 bool IsKeyword(std::string_view name) {
   return std::find(std::begin(kKeywords), std::end(kKeywords), name) != std::end(kKeywords);
 }
 
-void CheckIdentifier(const Where& where, std::string_view what, std::string_view text, std::string_view name,
-                     FindingSink& sink) {
-  if (!IsIdentifier(name)) {
-    sink.Add(Severity::Error, rule::kNotIdentifier, where,
-             FillTemplate(res::lint::msg::NotIdentifier(), {{"What", what}, {"Text", text}, {"Name", name}}));
-  } else if (IsKeyword(name)) {
-    sink.Add(Severity::Error, rule::kKeyword, where,
-             FillTemplate(res::lint::msg::IsKeyword(), {{"What", what}, {"Text", text}, {"Name", name}}));
-  }
+std::string Fill(std::string_view text, const PlacedName& n) {
+  return FillTemplate(text, {{"What", n.what}, {"Text", n.text}, {"Name", n.name}});
 }
+
+constexpr Rule kRules[] = {
+    {.id = "code-not-identifier",
+     .summary = "a code or name that becomes no C/C++ identifier (dots of FOS/BLS codes become underscores)",
+     .example = "FID code FID-X, FOS code 1ABC, function name Get User",
+     .name =
+         [](const PlacedName& n, Report& report) {
+           if (!IsIdentifier(n.name)) {
+             report.Add(n.where,
+                        Fill("the %What% \"%Text%\" becomes the name \"%Name%\", which is no C/C++ identifier", n));
+           }
+         }},
+    {.id = "code-is-keyword",
+     .summary = "a code or name that becomes a C++ keyword (or defined)",
+     .example = "BLS code new, error code delete",
+     .name =
+         [](const PlacedName& n, Report& report) {
+           if (IsKeyword(n.name)) {
+             report.Add(n.where, Fill("the %What% \"%Text%\" becomes the name \"%Name%\", which is a C++ keyword", n));
+           }
+         }},
+};
+
+}  // namespace
+
+std::span<const Rule> IdentifierRules() { return kRules; }
 
 }  // namespace ff::lint

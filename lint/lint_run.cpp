@@ -5,7 +5,6 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "codetext/text_fill.h"
 #include "fidcheck/fid_check.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -13,12 +12,7 @@
 #include "host/sim_db.h"
 #include "lint/config_rows.h"
 #include "lint/data_types.h"
-#include "lint/definition_rules.h"
-#include "lint/identifier_rules.h"
-#include "lint/macro_rules.h"
-#include "lint/param_rules.h"
-#include "lint/rule_names.h"
-#include "lint/text_rules.h"
+#include "lint/rule.h"
 #include "res/lint_texts.h"
 #include "res/param_captions.h"
 
@@ -33,6 +27,16 @@ bool LintResult::HasErrors() const {
 
 namespace {
 
+// Hands a subject to every rule that looks at its kind.
+template <typename Subject>
+void RunChecks(void (*Rule::*check)(const Subject&, Report&), const Subject& subject, FindingSink& sink) {
+  for (const Rule& rule : Rules()) {
+    if (!(rule.*check)) continue;
+    Report report(rule, sink);
+    (rule.*check)(subject, report);
+  }
+}
+
 // Reads the rows of every table and runs the rules that look at one row
 // at a time as the rows arrive; the rules over whole tables run after.
 class Linter {
@@ -44,18 +48,16 @@ class Linter {
     result.ok = ReadFids() && ReadFunctions(false) && ReadFunctions(true) && ReadModules(false) &&
                 ReadModules(true) && ReadErrors();
     if (result.ok) {
-      const FidsByCode fids = IndexFidsByCode(rows_);
-      result.ok = ReadParams(false, fids) && ReadParams(true, fids) && CheckFidUsage();
+      fids_.reserve(rows_.fids.size());
+      for (const FidRow& fid : rows_.fids) fids_.emplace(fid.code, &fid);
+      result.ok = ReadParams(false) && ReadParams(true) && ReadFidUses();
     }
     result.queries = queries_;
     if (!result.ok) {
       result.error = error_;
       return result;
     }
-    CheckMacroRedefinitions(rows_, sink_);
-    CheckFidDefinitions(rows_, sink_);
-    CheckFunctionDefinitions(rows_, sink_);
-    CheckModules(rows_, sink_);
+    RunChecks(&Rule::tables, rows_, sink_);
     result.findings = std::move(sink_.Findings());
     std::stable_sort(result.findings.begin(), result.findings.end(), [](const Finding& a, const Finding& b) {
       return RuleOrder(a.rule) < RuleOrder(b.rule);
@@ -81,12 +83,6 @@ class Linter {
     return true;
   }
 
-  // An optional minus and decimal digits: what sysdef.h may write bare.
-  static bool IsIntegerLiteral(std::string_view text) {
-    if (!text.empty() && text[0] == '-') text.remove_prefix(1);
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  }
-
   static std::string Trimmed(const CMemRecord& row, const std::string& caption) {
     return gbk::Trim(row.GetRef(caption));
   }
@@ -98,11 +94,16 @@ class Linter {
     const long arrived = static_cast<long>(std::count(text.begin(), text.end(), '?'));
     return arrived > gbk::AtoL(row.GetRef(q::QCaption(caption)));
   }
+  void Text(const Where& where, std::string_view what, std::string_view text, unsigned landing, bool lost) {
+    if (!text.empty()) RunChecks(&Rule::text, PlacedText{where, what, text, landing, lost}, sink_);
+  }
   void Text(const Where& where, std::string_view what, const CMemRecord& row, const std::string& caption,
             unsigned landing, bool trim = true) {
     const std::string& raw = row.GetRef(caption);
-    const std::string text = trim ? gbk::Trim(raw) : raw;
-    CheckText(PlacedText{where, what, text, landing, Lost(row, caption)}, sink_);
+    Text(where, what, trim ? gbk::Trim(raw) : raw, landing, Lost(row, caption));
+  }
+  void Name(const Where& where, std::string_view what, std::string_view text, std::string_view name) {
+    RunChecks(&Rule::name, PlacedName{where, what, text, name}, sink_);
   }
 
   bool ReadFids() {
@@ -116,7 +117,7 @@ class Linter {
       fid.cType = CTypeOf(fid.dataType);
       fid.where = Where{"T151", fid.number, fid.code};
       Text(fid.where, "FID code", row, kCode, kOneLine);
-      CheckIdentifier(fid.where, "FID code", fid.code, fid.code, sink_);
+      Name(fid.where, "FID code", fid.code, fid.code);
       Text(fid.where, "FID name", row, q::CaptionName(), kOneLine | kLineComment);
       // fiddef.h writes the note as it stands.
       Text(fid.where, "FID note", row, q::CaptionNote(), kOneLine | kLineComment, false);
@@ -135,14 +136,14 @@ class Linter {
       f.module = Trimmed(row, q::CaptionModule());
       f.where = Where{bls ? "T161" : "T154", Trimmed(row, q::CaptionId()), f.code};
       Text(f.where, kind + " code", row, q::CaptionCode(), kOneLine);
-      CheckIdentifier(f.where, kind + " code", f.code, f.macro, sink_);
+      Name(f.where, kind + " code", f.code, f.macro);
       // The name: fosdef.h/blsdef.h and the identification line (// ...),
       // the function comment, and for BLS the answer's message literal.
       Text(f.where, kind + " name", row, q::CaptionName(),
            kOneLine | kLineComment | kBlockComment | (bls ? kStringLiteral : 0u));
       const std::string funName = Trimmed(row, q::CaptionFunName());
       Text(f.where, kind + " function name", row, q::CaptionFunName(), kOneLine);
-      if (!funName.empty()) CheckIdentifier(f.where, kind + " function name", funName, funName, sink_);
+      if (!funName.empty()) Name(f.where, kind + " function name", funName, funName);
       // Design and note become continuation lines of the function comment.
       Text(f.where, kind + " design", row, q::CaptionDesign(), kBlockComment);
       Text(f.where, kind + " note", row, q::CaptionNote(), kBlockComment);
@@ -179,23 +180,19 @@ class Linter {
       const Where where{"T470", Trimmed(row, q::CaptionId()), code};
       Text(where, "error code value", row, kValue, kOneLine | (bare ? 0u : kStringLiteral));
       Text(where, "error code name", row, q::CaptionCode(), kOneLine);
-      CheckIdentifier(where, "error code name", code, code, sink_);
+      Name(where, "error code name", code, code);
       Text(where, "error message name", row, kMsgName, kOneLine);
-      if (!msgName.empty()) CheckIdentifier(where, "error message name", msgName, msgName, sink_);
+      if (!msgName.empty()) Name(where, "error message name", msgName, msgName);
       Text(where, "error message", row, kMessage, kOneLine | kLineComment | kStringLiteral);
       Text(where, "error category", row, q::CaptionCategory(), kOneLine | kLineComment);
-      if (bare && !IsIntegerLiteral(value)) {
-        sink_.Add(Severity::Error, rule::kNumberInvalid, where,
-                  FillTemplate(q::msg::ErrorValueNotNumber(), {{"Code", code}, {"Value", value}}));
-      }
-      rows_.errorMacros.push_back(ErrorMacro{where, code, bare ? value : "\"" + value + "\""});
+      rows_.errorMacros.push_back(ErrorMacro{where, code, bare ? value : "\"" + value + "\"", bare});
       if (!msgName.empty()) rows_.errorMacros.push_back(ErrorMacro{where, msgName, "\"" + message + "\""});
     });
   }
 
   // Only parameters of an existing function reach generated code; the
   // others are skipped, as the generators' joins skip them.
-  bool ReadParams(bool bls, const FidsByCode& fids) {
+  bool ReadParams(bool bls) {
     static const std::string kCode = gbk::FromUtf8("FID编码");
     static const std::string kName = gbk::FromUtf8("参数名称");
     std::unordered_map<std::string_view, const FunctionRow*> functions;
@@ -208,21 +205,20 @@ class Linter {
       const std::string code = Trimmed(row, kCode);
       const std::string name = Trimmed(row, kName);
       const Where where{bls ? "T162" : "T156", Trimmed(row, q::CaptionId()), code};
-      CheckText(PlacedText{where, "parameter FID code", code, kOneLine, false}, sink_);
+      Text(where, "parameter FID code", code, kOneLine, false);
       // Request and answer lines end in //name; the validation code puts
       // the name into its error message literal.
-      CheckText(PlacedText{where, "parameter name", name, kOneLine | kLineComment | kStringLiteral,
-                           Lost(row, kName)},
+      Text(where, "parameter name", name, kOneLine | kLineComment | kStringLiteral, Lost(row, kName));
+      const auto fid = fids_.find(code);
+      RunChecks(&Rule::param,
+                PlacedParam{where, code, name, DataTypeOf(row, res::CaptionDataType()), bls ? "BLS" : "FOS",
+                            owner->second->code, fid == fids_.end() ? nullptr : fid->second},
                 sink_);
-      CheckParam(where,
-                 ParamRow{code, name, DataTypeOf(row, res::CaptionDataType()), bls ? "BLS" : "FOS",
-                          owner->second->code},
-                 fids, sink_);
     });
   }
 
   // The three checks of the FID check page, with its own queries.
-  bool CheckFidUsage() {
+  bool ReadFidUses() {
     static const std::string kCode = gbk::FromUtf8("FID编码");
     static const std::string kName = gbk::FromUtf8("FID名称");
     static const std::string kBls = gbk::FromUtf8("所在BLS");
@@ -231,24 +227,11 @@ class Linter {
       const bool ok = Each(FidCheckQuery(kind), "the FID checks", [&](const CMemRecord& row) {
         const std::string code = Trimmed(row, kCode);
         const std::string name = Trimmed(row, kName);
-        switch (kind) {
-          case FidCheckKind::Bls:
-          case FidCheckKind::Fos: {
-            const bool bls = kind == FidCheckKind::Bls;
-            const std::string function = Trimmed(row, bls ? kBls : kFos);
-            sink_.Add(Severity::Error, bls ? rule::kFidUndefinedBls : rule::kFidUndefinedFos,
-                      Where{bls ? "T162" : "T156", "", code},
-                      FillTemplate(q::msg::FidUndefined(), {{"Code", code},
-                                                            {"Name", name},
-                                                            {"Kind", bls ? "BLS" : "FOS"},
-                                                            {"Function", function}}));
-            break;
-          }
-          case FidCheckKind::Unused:
-            sink_.Add(Severity::Warning, rule::kFidUnused, Where{"T151", "", code},
-                      FillTemplate(q::msg::FidUnused(), {{"Code", code}, {"Name", name}}));
-            break;
-        }
+        const std::string function = kind == FidCheckKind::Unused ? "" : Trimmed(row, kind == FidCheckKind::Bls ? kBls : kFos);
+        const FidUse::Check check = kind == FidCheckKind::Bls   ? FidUse::UndefinedBls
+                                    : kind == FidCheckKind::Fos ? FidUse::UndefinedFos
+                                                                : FidUse::Unused;
+        RunChecks(&Rule::fidUse, FidUse{check, code, name, function}, sink_);
       });
       if (!ok) return false;
     }
@@ -257,6 +240,8 @@ class Linter {
 
   CSimDB& db_;
   ConfigRows rows_;
+  // The FIDs by code: the first row of a code, as a header would define it.
+  std::unordered_map<std::string_view, const FidRow*> fids_;
   FindingSink sink_;
   std::string error_;
   int queries_ = 0;

@@ -1,11 +1,12 @@
-#include "lint/macro_rules.h"
-
-#include <map>
+// macro-redefined: one macro name defined by two of the generated headers
+// (fiddef.h, fosdef.h, blsdef.h, sysdef.h and their guards), which fixdef.h
+// includes together, or twice by sysdef.h.
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "codetext/text_fill.h"
-#include "lint/rule_names.h"
+#include "lint/rule.h"
 #include "res/lint_texts.h"
 
 namespace ff::lint {
@@ -36,9 +37,7 @@ struct Definition {
   const std::string* value;
 };
 
-}  // namespace
-
-void CheckMacroRedefinitions(const ConfigRows& rows, FindingSink& sink) {
+void CheckMacros(const ConfigRows& rows, Report& report) {
   // In order of first definition, so that the report follows the headers.
   std::unordered_map<std::string, size_t> index;
   std::vector<std::pair<std::string, std::vector<Definition>>> macros;
@@ -72,17 +71,33 @@ void CheckMacroRedefinitions(const ConfigRows& rows, FindingSink& sink) {
       if (!places.empty()) places += ", ";
       const std::string where = WhereText(*d.where);
       places += where.empty() ? std::string(HeaderName(d.header))
-                              : FillTemplate(res::lint::msg::MacroPlace(),
-                                             {{"Header", HeaderName(d.header)}, {"Where", where}});
+                              : std::string(HeaderName(d.header)) + " (" + where + ")";
     }
     const Definition& first = definitions[0];
-    const Definition& report = first.header == Header::Guard ? definitions[1] : first;
+    const Definition& at = first.header == Header::Guard ? definitions[1] : first;
     // A redefinition with the same value is allowed by the language, but
     // one of the two meanings is surely wrong.
-    sink.Add(sameValue ? Severity::Warning : Severity::Error, rule::kMacroRedefined, *report.where,
-             FillTemplate(sameValue ? res::lint::msg::MacroRedefinedSame() : res::lint::msg::MacroRedefined(),
-                          {{"Name", name}, {"Places", places}}));
+    if (sameValue) {
+      report.Warn(*at.where, FillTemplate("%Name% is defined more than once: %Places%; the values agree, which the "
+                                          "compiler accepts, so only a warning",
+                                          {{"Name", name}, {"Places", places}}));
+    } else {
+      report.Add(*at.where, FillTemplate("%Name% is defined more than once, with different values: %Places%",
+                                         {{"Name", name}, {"Places", places}}));
+    }
   }
 }
+
+constexpr Rule kRules[] = {
+    {.id = "macro-redefined",
+     .warningWhen = "the values agree",
+     .summary = "one macro defined by two generated headers (fixdef.h includes them all) or twice by sysdef.h",
+     .example = "FOS code KH_OPEN (1002) and BLS code KH_OPEN (5105)",
+     .tables = CheckMacros},
+};
+
+}  // namespace
+
+std::span<const Rule> MacroRules() { return kRules; }
 
 }  // namespace ff::lint

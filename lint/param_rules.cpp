@@ -1,43 +1,59 @@
-#include "lint/param_rules.h"
+// Rules on single parameter rows (T156, T162): a parameter without a FID
+// code, a data type that differs from its FID's.
+#include <string>
 
 #include "codetext/text_fill.h"
 #include "lint/data_types.h"
-#include "lint/rule_names.h"
-#include "res/lint_texts.h"
+#include "lint/rule.h"
 
 namespace ff::lint {
 
-namespace msg = res::lint::msg;
+namespace {
 
-FidsByCode IndexFidsByCode(const ConfigRows& rows) {
-  FidsByCode fids;
-  fids.reserve(rows.fids.size());
-  for (const FidRow& fid : rows.fids) fids.emplace(fid.code, &fid);
-  return fids;
-}
+std::string Function(const PlacedParam& p) { return std::string(p.kind) + " " + std::string(p.functionCode); }
 
-void CheckParam(const Where& where, const ParamRow& param, const FidsByCode& fids, FindingSink& sink) {
-  const auto function = [&param] { return std::string(param.kind) + " " + std::string(param.functionCode); };
-  if (param.code.empty()) {
-    sink.Add(Severity::Error, rule::kParamWithoutFid, where,
-             FillTemplate(msg::ParamWithoutFid(), {{"Name", param.name}, {"Function", function()}}));
-    return;
-  }
-  const auto found = fids.find(param.code);
-  if (found == fids.end()) return;  // an undefined FID: the FID check rules tell
-  const FidRow& fid = *found->second;
-  if (fid.dataType == param.dataType) return;
-  // Codes that map to the same C type (4 and 5, 1 and 7) only confuse; a
-  // different C type makes the generated getter read the item wrongly.
-  const std::string& paramC = CTypeOf(param.dataType);
-  const Severity severity = fid.cType == paramC ? Severity::Warning : Severity::Error;
-  sink.Add(severity, rule::kParamType, where,
-           FillTemplate(msg::ParamTypeMismatch(), {{"Code", param.code},
-                                                   {"Function", function()},
-                                                   {"ParamType", std::to_string(param.dataType)},
-                                                   {"ParamC", paramC},
-                                                   {"FidType", std::to_string(fid.dataType)},
-                                                   {"FidC", fid.cType}}));
-}
+constexpr Rule kRules[] = {
+    {.id = "param-type-mismatch",
+     .warningWhen = "the C types agree",
+     .summary = "a parameter whose data type differs from its FID's",
+     .example = "data type 6 (C type double) for a FID of type 1 (C type string)",
+     .param =
+         [](const PlacedParam& p, Report& report) {
+           // An undefined FID is the FID check rules' finding.
+           if (p.code.empty() || !p.fid || p.fid->dataType == p.dataType) return;
+           const std::string& paramC = CTypeOf(p.dataType);
+           const std::string message = FillTemplate(
+               "parameter %Code% of %Function% has data type %ParamType% (C type %ParamC%), its FID in T151 has "
+               "%FidType% (C type %FidC%)",
+               {{"Code", p.code},
+                {"Function", Function(p)},
+                {"ParamType", std::to_string(p.dataType)},
+                {"ParamC", paramC},
+                {"FidType", std::to_string(p.fid->dataType)},
+                {"FidC", p.fid->cType}});
+           // Codes of one C type (4 and 5, 1 and 7) only confuse a reader; with
+           // a different C type the generated variable of the parameter has
+           // another type than the items of its FID.
+           if (p.fid->cType == paramC) {
+             report.Warn(p.where, message + "; the C types agree, so only a warning");
+           } else {
+             report.Add(p.where, message + ": the C types differ, so the generated variable does not hold the FID's type");
+           }
+         }},
+    {.id = "param-without-fid",
+     .summary = "a parameter without a FID code",
+     .example = "a T156 row whose FID编码 is blank",
+     .param =
+         [](const PlacedParam& p, Report& report) {
+           if (!p.code.empty()) return;
+           report.Add(p.where,
+                      FillTemplate("parameter \"%Name%\" of %Function% has no FID code: its generated lines name no FID",
+                                   {{"Name", p.name}, {"Function", Function(p)}}));
+         }},
+};
+
+}  // namespace
+
+std::span<const Rule> ParamRules() { return kRules; }
 
 }  // namespace ff::lint

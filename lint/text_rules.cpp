@@ -1,15 +1,12 @@
-#include "lint/text_rules.h"
-
+// Rules on single texts: a code, name or note breaks the generated code
+// where the generators write it.
 #include <string>
 
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
-#include "lint/rule_names.h"
-#include "res/lint_texts.h"
+#include "lint/rule.h"
 
 namespace ff::lint {
-
-namespace msg = res::lint::msg;
 
 namespace {
 
@@ -64,42 +61,77 @@ std::string CharName(char c) {
   }
 }
 
+std::string Fill(std::string_view text, const PlacedText& placed, std::string_view character = {}) {
+  return FillTemplate(text, {{"What", placed.what}, {"Char", character}});
+}
+
+constexpr Rule kRules[] = {
+    {.id = "text-line-break",
+     .summary = "CR, LF or TAB in a text written on one line",
+     .example = "a FID note with a line feed",
+     .text =
+         [](const PlacedText& t, Report& report) {
+           if (!(t.landing & kOneLine)) return;
+           if (const char c = FirstOf(t.text, "\r\n\t")) {
+             report.Add(t.where,
+                        Fill("the %What% holds a %Char%, which breaks the generated line it stands in", t, CharName(c)));
+           }
+         }},
+    {.id = "comment-backslash",
+     .summary = "a text that ends a // comment with a backslash (blanks after it too)",
+     .example = "FID name 名称\\",
+     .text =
+         [](const PlacedText& t, Report& report) {
+           if ((t.landing & kLineComment) && EndsInBackslash(t.text)) {
+             report.Add(t.where, Fill("the %What% ends in a backslash: in its // comment the next generated line "
+                                      "becomes comment too",
+                                      t));
+           }
+         }},
+    {.id = "comment-close",
+     .warningWhen = "the text holds /* but no */",
+     .summary = "*/ (or /*) in a text of a /* */ routine comment",
+     .example = "FOS name 名称*/结束",
+     .text =
+         [](const PlacedText& t, Report& report) {
+           if (!(t.landing & kBlockComment)) return;
+           // No GBK trail byte is '*' or '/', so a byte search is exact here.
+           if (t.text.find("*/") != std::string_view::npos) {
+             report.Add(t.where, Fill("the %What% holds \"*/\", which ends its generated /* */ comment early", t));
+           } else if (t.text.find("/*") != std::string_view::npos) {
+             report.Warn(t.where, Fill("the %What% holds \"/*\" inside a generated /* */ comment; a \"/*\" there "
+                                       "ends nothing (the compiler's -Wcomment notes it), so only a warning",
+                                       t));
+           }
+         }},
+    {.id = "string-literal-break",
+     .summary = "\" or \\ in a text written into a string literal",
+     .example = "BLS name 他说\"好\"",
+     .text =
+         [](const PlacedText& t, Report& report) {
+           if (!(t.landing & kStringLiteral)) return;
+           if (const char c = FirstOf(t.text, "\"\\")) {
+             report.Add(t.where, Fill("the %What% holds %Char%, which breaks the generated string literal it stands in",
+                                      t, CharName(c)));
+           }
+         }},
+    {.id = "text-not-gbk",
+     .summary = "a character with no GBK form (the code gets ?), or bytes that are no GBK character",
+     .example = "FID name 笑😀",
+     .text =
+         [](const PlacedText& t, Report& report) {
+           if (t.lostChars) {
+             report.Add(t.where, Fill("the %What% holds a character that has no GBK form: the generated code gets "
+                                      "'?' instead",
+                                      t));
+           } else if (HasInvalidGbk(t.text)) {
+             report.Add(t.where, Fill("the %What% holds bytes that are no GBK character", t));
+           }
+         }},
+};
+
 }  // namespace
 
-void CheckText(const PlacedText& placed, FindingSink& sink) {
-  const std::string_view text = placed.text;
-  if (text.empty()) return;
-  if (placed.landing & kOneLine) {
-    if (const char c = FirstOf(text, "\r\n\t")) {
-      sink.Add(Severity::Error, rule::kLineBreak, placed.where,
-               FillTemplate(msg::LineBreak(), {{"What", placed.what}, {"Char", CharName(c)}}));
-    }
-  }
-  if ((placed.landing & kLineComment) && EndsInBackslash(text)) {
-    sink.Add(Severity::Error, rule::kCommentBackslash, placed.where,
-             FillTemplate(msg::CommentBackslash(), {{"What", placed.what}}));
-  }
-  if (placed.landing & kBlockComment) {
-    // No GBK trail byte is '*' or '/', so a byte search is exact here.
-    if (text.find("*/") != std::string_view::npos) {
-      sink.Add(Severity::Error, rule::kCommentClose, placed.where,
-               FillTemplate(msg::CommentClose(), {{"What", placed.what}}));
-    } else if (text.find("/*") != std::string_view::npos) {
-      sink.Add(Severity::Warning, rule::kCommentClose, placed.where,
-               FillTemplate(msg::CommentOpen(), {{"What", placed.what}}));
-    }
-  }
-  if (placed.landing & kStringLiteral) {
-    if (const char c = FirstOf(text, "\"\\")) {
-      sink.Add(Severity::Error, rule::kStringLiteral, placed.where,
-               FillTemplate(msg::StringLiteralBreak(), {{"What", placed.what}, {"Char", CharName(c)}}));
-    }
-  }
-  if (placed.lostChars) {
-    sink.Add(Severity::Error, rule::kNotGbk, placed.where, FillTemplate(msg::NotGbk(), {{"What", placed.what}}));
-  } else if (HasInvalidGbk(text)) {
-    sink.Add(Severity::Error, rule::kNotGbk, placed.where, FillTemplate(msg::InvalidGbk(), {{"What", placed.what}}));
-  }
-}
+std::span<const Rule> TextRules() { return kRules; }
 
 }  // namespace ff::lint

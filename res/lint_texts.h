@@ -1,5 +1,6 @@
 // The texts of the configuration database lint (GBK): the queries that read
-// every row the generators turn into code, and the messages of the rules.
+// every row the generators turn into code, and the texts of the FID check
+// page's list. The rules' own messages stand in their entries (lint/).
 #pragma once
 
 #include <string>
@@ -37,36 +38,6 @@ std::string QCaption(const std::string& caption);
 
 // The guard macros of the generated headers and module header.
 const std::vector<std::string>& GuardMacros();
-
-// Message templates; placeholders in percent signs.
-namespace msg {
-const std::string& MacroRedefined();       // %Name% %Places%
-const std::string& MacroRedefinedSame();   // %Name% %Places%
-const std::string& MacroPlace();           // %Header% %Where%
-const std::string& NotIdentifier();        // %What% %Text% %Name%
-const std::string& IsKeyword();            // %What% %Text% %Name%
-const std::string& LineBreak();            // %What% %Char%
-const std::string& CommentBackslash();     // %What%
-const std::string& CommentClose();         // %What%
-const std::string& CommentOpen();          // %What%
-const std::string& StringLiteralBreak();   // %What% %Char%
-const std::string& NotGbk();               // %What%
-const std::string& InvalidGbk();           // %What%
-const std::string& ParamTypeMismatch();    // %Code% %Function% %ParamType% %ParamC% %FidType% %FidC%
-const std::string& ParamWithoutFid();      // %Name% %Function%
-const std::string& DuplicateNumber();      // %What% %Number% %Other%
-const std::string& DuplicateCode();        // %What% %Code% %Other%
-const std::string& NumberMissing();        // %What% %Code%
-const std::string& NumberTooWide();        // %What% %Code% %Number%
-const std::string& ErrorValueNotNumber();  // %Code% %Value%
-const std::string& ModuleMissing();        // %What% %Code% %Module%
-const std::string& ModuleIdEmpty();        // %What% %Name%
-const std::string& ModuleIdNotPositive();  // %What% %Id%
-const std::string& ModuleIdTooWide();      // %What%
-const std::string& ModuleIdDuplicate();    // %What% %Id%
-const std::string& FidUndefined();         // %Code% %Name% %Kind% %Function%
-const std::string& FidUnused();            // %Code% %Name%
-}  // namespace msg
 
 // The FID check page's list of findings ("代码检查").
 const std::string& FindingFields();   // "级别[C8],规则[C24],位置[C40],说明[C255]"

@@ -1,0 +1,8 @@
+-- A FOS and a BLS function may share a number.
+INSERT INTO T158 VALUES (1, '客户', 'KH');
+INSERT INTO T164 VALUES (2, 2, '交易', 'JY');
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (10, 1001, 'A_A', '甲', 1);
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (11, 1001, 'A_B', '乙', 1);
+INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (20, 1001, 'B_A', '丙', 2);
+INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (21, 2001, 'B_B', '丁', 2);
+INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (22, 2001, 'B_C', '戊', 2);

@@ -1,0 +1,14 @@
+-- DUP, twice in fosdef.h alone, is function-duplicate-code's finding, not this rule's.
+INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL);
+INSERT INTO T151 VALUES (2, 'KH_OPEN', '乙', 1, NULL);
+INSERT INTO T158 VALUES (1, '客户', 'KH');
+INSERT INTO T164 VALUES (2, 2, '交易', 'JY');
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (10, 1001, 'KH_OPEN', '开户', 1);
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (11, 1002, 'WT.ORDER', '委托', 1);
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (12, 1003, 'DUP', '重复', 1);
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (13, 1004, 'DUP', '重复2', 1);
+INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (20, 1002, 'WT_ORDER', '委托', 2);
+INSERT INTO T471 VALUES (1, '系统', 2, 2, 0);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (30, '-1', 'ERR_A', '错误甲', 'ERRSTR_A', 1, 6);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (31, '-2', 'ERRSTR_A', '错误乙', '', 1, 6);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (32, '-3', '_SYSDEF', '守卫', '', 1, 6);

@@ -1,0 +1,8 @@
+-- A FOS and a BLS module may share an id: their folders lie apart.
+INSERT INTO T158 VALUES (1, '客户', 'KH');
+INSERT INTO T158 VALUES (1, '重复', 'DUP');
+INSERT INTO T158 VALUES (NULL, '空', 'EMPTY');
+INSERT INTO T158 VALUES (0, '零', 'ZERO');
+INSERT INTO T158 VALUES (-3, '负', 'NEG');
+INSERT INTO T164 VALUES (1, 1, '交易', 'JY');
+INSERT INTO T164 VALUES (12345678901, 1, '宽', 'WIDE');

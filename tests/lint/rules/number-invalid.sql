@@ -1,0 +1,13 @@
+-- An error code of data type 1 is written quoted: any value will do.
+INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL);
+INSERT INTO T151 VALUES (NULL, 'FID_N', '丁', 1, NULL);
+INSERT INTO T151 VALUES (12345678901, 'FID_W', '宽', 1, NULL);
+INSERT INTO T158 VALUES (1, '客户', 'KH');
+INSERT INTO T164 VALUES (2, 2, '交易', 'JY');
+INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (12, NULL, 'C', '丙', 1);
+INSERT INTO T161 (ID, F1, F2, F3, F7) VALUES (20, 99999999999, 'X', '丁', 2);
+INSERT INTO T471 VALUES (1, '系统', 2, 2, 0);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (30, '-100', 'ERR_OK', '好', '', 1, 6);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (31, 'E01', 'ERR_TEXT', '文', '', 1, 6);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (32, 'E02', 'ERR_QUOTED', '引', '', 1, 1);
+INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (33, '-', 'ERR_MINUS', '减', '', 1, 6);
