@@ -52,6 +52,9 @@ std::string LeftOverProblem(const CLI::App& app, const std::vector<std::string>&
     return std::find(arguments.begin(), arguments.end(), word) - arguments.begin();
   };
   const bool global = command == nullptr || at(first) < at(command->get_name());
+  if (!global && option && app.get_option_no_throw(first.substr(0, first.find('='))) != nullptr)
+    return "'" + first + "' is an option of fidforge-cli itself: give it before the command (fidforge-cli " + first +
+           " " + command->get_name() + " ...)";
   const std::string help = global ? "fidforge-cli --help" : "fidforge-cli " + command->get_name() + " --help";
   return (option ? "unknown option '" : "unexpected argument '") + first + "'; see '" + help + "'";
 }

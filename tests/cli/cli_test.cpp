@@ -78,7 +78,9 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndNameWhatIsWrong) {
            {"help bogus", "'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'"},
            {"headers -x y", "unknown option '-x'; see 'fidforge-cli headers --help'"},
            {"--bogus modules --kind fos", "unknown option '--bogus'; see 'fidforge-cli --help'"},
-           {"modules --kind fos extra", "unexpected argument 'extra'; see 'fidforge-cli modules --help'"}}) {
+           {"modules --kind fos extra", "unexpected argument 'extra'; see 'fidforge-cli modules --help'"},
+           {"headers -o x -q", "'-q' is an option of fidforge-cli itself: give it before the command "
+                               "(fidforge-cli -q headers ...)"}}) {
     const Result r = Run(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.err, "fidforge-cli: " + message + "\n") << args;
