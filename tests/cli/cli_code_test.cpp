@@ -1,6 +1,8 @@
 // The code commands of fidforge-cli (module, function, snippet) on the demo
 // database, as a build pipeline runs them.
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -60,6 +62,24 @@ TEST_F(CodeCommands, EncodingsByTheirUsualNames) {
   ASSERT_NE(gbk, utf8);
   for (const char* name : {"GBK", "cp936", "CP936"}) EXPECT_EQ(Run("--encoding " + std::string(name) + " " + function).out, gbk) << name;
   for (const char* name : {"UTF-8", "utf8", "UTF8"}) EXPECT_EQ(Run("--encoding " + std::string(name) + " " + function).out, utf8) << name;
+}
+
+TEST_F(CodeCommands, OnATerminalTheOverwriteQuestionIsAskedInEnglish) {
+  const std::string file = dir / "f.cpp", screen = dir / "screen.txt";
+  ff::test::WriteFile(file, "mine");
+  for (const std::string answer : {"n", "y"}) {
+    // `script` gives the program a terminal and types the answer on it.
+    const std::string command = "printf '" + answer + "\\n' | script -qec \"'" FF_CLI_PATH "' --db '" + db +
+                                "' function --kind fos --module 1 --code KH.QUERY -o '" + file +
+                                "'\" /dev/null >'" + screen + "'";
+    const int raw = std::system(command.c_str());
+    const std::string shown = ReadFile(screen);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, answer == "n" ? 3 : 0) << shown;
+    EXPECT_NE(shown.find(file + " exists: overwrite it? [y/N] " + (answer == "n" ? "declined: " : "written: ") + file),
+              std::string::npos) << shown;
+    EXPECT_EQ(shown.find("no terminal"), std::string::npos) << shown;  // it was asked
+    EXPECT_EQ(ReadFile(file) == "mine", answer == "n");
+  }
 }
 
 TEST_F(CodeCommands, MissingCodesAreErrorsThatNameThem) {
