@@ -32,6 +32,7 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   } catch (const CFileException&) {
     return kFailure;  // reported by the site writer
   }
+  progress.Done();
   bool declined = false;
   for (const site::SiteFile& file : files) {
     if (file.outcome == FileOutcome::Declined) declined = true;

@@ -59,8 +59,11 @@ class ClearingUI : public UserInterface {
 Progress::Progress(std::string title, size_t total)
     : title_(std::move(title)), total_(total), enabled_(::isatty(STDERR_FILENO) == 1), start_(Clock::now()) {}
 
-Progress::~Progress() {
+Progress::~Progress() { Done(); }
+
+void Progress::Done() {
   if (!enabled_) return;
+  enabled_ = false;
   if (shown_ && done_ == total_) {
     Draw(true);
   } else {

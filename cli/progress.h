@@ -28,6 +28,9 @@ class Progress {
     total_ = total;
     Set(done);
   }
+  // Ends the counter: ", done." when all is done, else the line is taken
+  // away. The destructor does it too.
+  void Done();
 
  private:
   void Draw(bool last);
