@@ -8,6 +8,8 @@
 //   fidforge          the main window with the module's menu entry
 //   fidforge --open   opens the module at once and ends when it closes
 //   fidforge --version, fidforge --help
+// Anything else on the command line is refused (exit 2), so that a
+// mistyped option never goes unnoticed behind a window that opens anyway.
 #include <dlfcn.h>
 #include <iconv.h>
 
@@ -80,6 +82,19 @@ bool AnsweredInfoOption(int argc, char** argv) {
   return false;
 }
 
+// What is left on the command line once Qt has taken its own options
+// (-platform, -style, ...) out of it: anything but --open is refused.
+bool RefusedArguments(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--open") == 0) continue;
+    const bool option = argv[i][0] == '-' && argv[i][1] != '\0';
+    std::fprintf(stderr, "fidforge: %s '%s'; see 'fidforge --help'\n",
+                 option ? "unknown option" : "unexpected argument", argv[i]);
+    return true;
+  }
+  return false;
+}
+
 // The module library: where the installation puts it, else in the build tree.
 QString FindModuleLibrary() {
   const QString dir = QApplication::applicationDirPath();
@@ -122,7 +137,8 @@ bool Module_RegMenuData(Client_Module* module, int32_t id, const char* text, int
 
 int main(int argc, char** argv) {
   if (AnsweredInfoOption(argc, argv)) return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-  QApplication app(argc, argv);
+  QApplication app(argc, argv);  // takes Qt's options out of argc and argv
+  if (RefusedArguments(argc, argv)) return 2;
   QApplication::setApplicationName(QStringLiteral("fidforge"));
   QApplication::setApplicationDisplayName(QStringLiteral("FidForge"));
   const bool openAtOnce = QApplication::arguments().contains(QStringLiteral("--open"));

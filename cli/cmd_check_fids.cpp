@@ -31,6 +31,24 @@ const char* JsonCheckName(FidCheckKind kind) {
 }
 constexpr const char* kJsonColumns[] = {"code", "name", "function"};
 
+// The heading of a list in text form: a '#' comment line, which a script
+// drops with `grep -v '^#'`; every other line is a tab-separated row.
+// Standard error stays for what went wrong.
+std::string Heading(FidCheckKind kind, int count) {
+  const std::string fids = count == 1 ? "1 FID" : std::to_string(count) + " FIDs";
+  switch (kind) {
+    case FidCheckKind::Bls:
+      return count < 1 ? "# BLS: no FID is used without a definition"
+                       : "# BLS: " + fids + " used without a definition (code, name, function):";
+    case FidCheckKind::Fos:
+      return count < 1 ? "# FOS: no FID is used without a definition"
+                       : "# FOS: " + fids + " used without a definition (code, name, function):";
+    case FidCheckKind::Unused:
+    default:
+      return count < 1 ? "# unused: every FID is used" : "# unused: " + fids + " that nothing uses (code, name):";
+  }
+}
+
 void PrintJsonRows(FidCheckKind kind, const CMemRecord& record, int count) {
   const int columns = static_cast<int>(std::min<size_t>(record.Columns().size(), std::size(kJsonColumns)));
   for (int row = 0; row < count; ++row) {
@@ -60,15 +78,15 @@ int RunCheckFids(Context& context, bool strict, bool json) {
       PrintJsonRows(kind, record, count);
       continue;
     }
-    PrintLine(FidCheckMessage(kind, count));
+    PrintUtf8Line(Heading(kind, count));
     const int columns = static_cast<int>(record.Columns().size());
     for (int row = 0; row < count; ++row) {
       std::string line;
       for (int column = 0; column < columns; ++column) {
         if (column > 0) line += '\t';
-        line += gbk::Trim(record.Value(row, column));
+        line += ListingField(gbk::Trim(record.Value(row, column)));
       }
-      PrintLine(line);
+      PrintUtf8Line(line);
     }
   }
   return strict && found ? kCheckFound : kOk;

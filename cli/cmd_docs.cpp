@@ -5,6 +5,7 @@
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/progress.h"
 #include "docsite/dictionary_site.h"
 #include "host/query_error.h"
 #include "host/file_error.h"
@@ -20,6 +21,8 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   options.folder = outUtf8.empty() ? std::string(".") : outUtf8;  // paths stay the system's bytes
   options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
   options.noPrompt = context.options.force;
+  Progress progress(Output().check ? "Checking pages" : "Making pages", 0);
+  options.progress = [&progress](size_t done, size_t total) { progress.Set(done, total); };
   std::vector<site::SiteFile> files;
   try {
     files = site::MakeDictionarySite(options);
@@ -29,6 +32,7 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   } catch (const CFileException&) {
     return kFailure;  // reported by the site writer
   }
+  progress.Done();
   bool declined = false;
   for (const site::SiteFile& file : files) {
     if (file.outcome == FileOutcome::Declined) declined = true;
@@ -43,7 +47,7 @@ FF_CLI_COMMAND(80, [](CLI::App& app, Context& context, int* status) {
   auto out = std::make_shared<std::string>();
   CLI::App* command = app.add_subcommand(
       "docs", "Write the message dictionary as a static HTML site (index.html, one page per module, FIDs, errors)");
-  command->add_option("--out", *out, "Folder of the site (made when missing)")->required();
+  command->add_option("-o,--out", *out, "Folder of the site (made when missing)")->required();
   command->callback([&context, status, out] { *status = RunDocs(context, *out); });
 });
 

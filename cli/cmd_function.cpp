@@ -7,6 +7,7 @@
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/module_arg.h"
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -35,6 +36,7 @@ const std::map<std::string, ValidateStyle>& ValidateStyles() {
 int RunFunction(Context& context, const FunctionOptions& options) {
   if (!context.Connect()) return kFailure;
   const bool bls = options.kind == "bls";
+  if (!KnownModule(bls, options.module)) return kFailure;
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;
@@ -74,7 +76,7 @@ FF_CLI_COMMAND(50, [](CLI::App& app, Context& context, int* status) {
   command->add_option("--validate", options->validate, "Request validation: none, loose, compact (default) or macro")
       ->check(CLI::IsMember({"none", "loose", "compact", "macro"}));
   command->add_flag("--plain", options->plain, "No column alignment (简约型)");
-  command->add_option("--out", options->out, "File to write (default: standard output)");
+  command->add_option("-o,--out", options->out, "File to write, its folder made when missing (default: standard output)");
   command->callback([&context, status, options] { *status = RunFunction(context, *options); });
 });
 

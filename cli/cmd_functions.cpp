@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "cli/module_arg.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "host/config_db.h"
@@ -18,6 +19,7 @@ namespace {
 int ListFunctions(Context& context, const std::string& kind, long module, bool json) {
   if (!context.Connect()) return kFailure;
   const bool bls = kind == "bls";
+  if (!KnownModule(bls, module)) return kFailure;
   CMemRecord functions;
   g_pConfigDB->Cmd(res::FunctionQuery(bls, module));
   if (!g_pConfigDB->SelectInto(&functions, true)) {
@@ -39,7 +41,7 @@ int ListFunctions(Context& context, const std::string& kind, long module, bool j
                         .Text("name", functions.GetRef(name, -1)));
       continue;
     }
-    PrintLine(prefix + c + '\t' + c + ' ' + functions.GetRef(name, -1));
+    PrintUtf8Line(ListingField(prefix + c) + '\t' + ListingField(c + ' ' + functions.GetRef(name, -1)));
   }
   return kOk;
 }

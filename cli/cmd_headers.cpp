@@ -1,10 +1,12 @@
 // fidforge-cli headers --out DIR: the five definition headers, in the
 // order the export page writes them.
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/progress.h"
 #include "codetext/code_maker.h"
 #include "codetext/commit_behind.h"
 #include "host/file_error.h"
@@ -41,9 +43,11 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   if (!MakeOutputFolder(folder)) return kFailure;
 
   bool declined = false;
+  Progress progress(Output().check ? "Checking headers" : "Writing headers", std::size(kHeaders));
   // Each header reaches the disk while the next one is made.
   CommitBehind commits;
-  for (const HeaderFile& header : kHeaders) {
+  for (size_t done = 0; const HeaderFile& header : kHeaders) {
+    progress.Set(done++);
     const std::string path = folder + header.name;
     try {
       (maker.*header.make)(path, context.options.force);
@@ -54,6 +58,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
     if (TellFileOutcome(maker, path) == kDeclined) declined = true;
     if (commits.Failed()) break;
   }
+  progress.Set(std::size(kHeaders));
   if (!commits.Settle()) return kFailure;  // reported
   return declined ? kDeclined : kOk;
 }
@@ -64,7 +69,7 @@ FF_CLI_COMMAND(30, [](CLI::App& app, Context& context, int* status) {
   auto out = std::make_shared<std::string>();
   CLI::App* command = app.add_subcommand(
       "headers", "Write fiddef.h, fixdef.h, blsdef.h, fosdef.h and sysdef.h into a folder");
-  command->add_option("--out", *out, "Folder to write the headers into")->required();
+  command->add_option("-o,--out", *out, "Folder to write the headers into (made when missing)")->required();
   command->callback([&context, status, out] { *status = RunHeaders(context, *out); });
 });
 

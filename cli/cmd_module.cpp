@@ -13,6 +13,7 @@
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/progress.h"
 #include "codetext/code_maker.h"
 #include "codetext/commit_behind.h"
 #include "codetext/query_ahead.h"
@@ -92,7 +93,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
     }
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
     declined |= sourceDeclined;
-    if (merge && !sourceDeclined) {
+    if (merge && !sourceDeclined && !Quiet()) {
       const std::string line = "merged: " + gbk::FromUtf8(source) + ": " +
                                (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file"));
       AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
@@ -131,7 +132,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     return kFailure;
   }
 
-  const bool progress = ::isatty(STDERR_FILENO) == 1;
+  Progress progress(Output().check ? "Checking modules" : "Writing modules", modules.size());
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
   // The next module's queries are read while one module is made.
@@ -142,18 +143,12 @@ int RunModule(Context& context, const ModuleOptions& options) {
   });
   int n = 0;
   for (const code::ModuleRow& module : modules) {
-    ++n;
+    progress.Set(static_cast<size_t>(n++));
     if (module.problem != code::ModuleRow::Problem::None) {
       // Never the output folder itself, never another module's folder.
       PrintError(Problem(bls, module));
       skipped = true;
       continue;
-    }
-    if (progress) {
-      const std::string line = "module " + std::to_string(n) + " of " + std::to_string(modules.size()) +
-                               ": " + module.idText + " " + gbk::Trim(module.name) + " " +
-                               gbk::Trim(module.chineseName);
-      std::fprintf(stderr, "%s\n", gbk::ToUtf8(line).c_str());
     }
     ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
@@ -164,6 +159,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     // every other module is written.
     refused |= result == ModuleResult::MergeRefused || result == ModuleResult::MissingBodies;
   }
+  progress.Set(modules.size());
   if (!commits.Settle()) return kFailure;
   if (refused || skipped) return kFailure;
   return declined ? kDeclined : kOk;
@@ -183,7 +179,7 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
                     "Keep the hand-written code of an existing Process.cpp: the text between the //##Begin/"
                     "//##End markers, helpers outside the functions, and (disabled) functions that left "
                     "the database");
-  command->add_option("--out", options->out, "Folder to write into")->required();
+  command->add_option("-o,--out", options->out, "Folder to write into (made when missing)")->required();
   command->callback([&context, status, options, module] {
     if (!options->all && module->count() == 0) {
       PrintError("give --module N or --all");

@@ -50,8 +50,9 @@ int ListModules(Context& context, const std::string& kind, bool json) {
       PrintJsonLine(line);
       continue;
     }
-    PrintLine(gbk::Trim(modules.GetRef(id, -1)) + '\t' + gbk::Trim(modules.GetRef(name, -1)) + '\t' +
-              gbk::Trim(modules.GetRef(chinese, -1)));
+    PrintUtf8Line(ListingField(gbk::Trim(modules.GetRef(id, -1))) + '\t' +
+                  ListingField(gbk::Trim(modules.GetRef(name, -1))) + '\t' +
+                  ListingField(gbk::Trim(modules.GetRef(chinese, -1))));
   }
   return kOk;
 }

@@ -5,6 +5,7 @@
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/module_arg.h"
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -21,6 +22,7 @@ struct SnippetOptions {
 
 int RunSnippet(Context& context, const SnippetOptions& options) {
   if (!context.Connect()) return kFailure;
+  if (!KnownModule(true, options.module)) return kFailure;
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;
@@ -48,7 +50,7 @@ FF_CLI_COMMAND(60, [](CLI::App& app, Context& context, int* status) {
   command->add_option("--module", options->module, "Module id")->required();
   command->add_option("--code", options->code, "BLS code, exactly as stored")->required();
   command->add_flag("--plain", options->plain, "No column alignment (简约型)");
-  command->add_option("--out", options->out, "File to write (default: standard output)");
+  command->add_option("-o,--out", options->out, "File to write, its folder made when missing (default: standard output)");
   command->callback([&context, status, options] { *status = RunSnippet(context, *options); });
 });
 

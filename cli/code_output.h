@@ -40,13 +40,14 @@ inline void WriteCode(const std::string& gbkText) {
 
 // Creates the output folder `folder` (the system's bytes) and its parents when missing, so
 // that a first run in a fresh checkout works (not under --check). False
-// when that failed (reported).
-inline bool MakeOutputFolder(const std::string& folder) {
+// when that failed (reported, naming `file` when the folder is made for one).
+inline bool MakeOutputFolder(const std::string& folder, const std::string& file = {}) {
   if (Output().check) return true;  // a check writes nothing, folders included
   std::error_code error;
   std::filesystem::create_directories(folder.empty() ? std::string(".") : folder, error);
   if (error) {
-    PrintError("cannot create the folder " + gbk::FromUtf8(folder) + ": " + gbk::FromUtf8(error.message()));
+    PrintError((file.empty() ? std::string() : "cannot write " + gbk::FromUtf8(file) + ": ") +
+               "cannot create the folder " + gbk::FromUtf8(folder) + ": " + gbk::FromUtf8(error.message()));
     return false;
   }
   return true;
@@ -82,6 +83,7 @@ int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, con
     WriteCode(text);
     return kOk;
   }
+  if (!MakeOutputFolder(std::filesystem::path(path).parent_path().string(), path)) return kFailure;
   try {
     writeFile();
   } catch (const CFileException&) {

@@ -31,6 +31,7 @@ struct GlobalOptions {
   std::string author;          // --author ("" = from the comment settings)
   bool force = false;          // --force: no overwrite questions
   bool check = false;          // --check: write nothing, tell which files would change
+  bool quiet = false;          // -q: no line per file except declined:
   std::string encoding = "gbk";  // --encoding gbk|utf-8 (generated code only)
 };
 
@@ -59,8 +60,16 @@ void PrintLine(const std::string& gbk);       // stdout
 void PrintUtf8Line(const std::string& utf8);  // stdout, text that is UTF-8 already
 void PrintError(const std::string& gbk);      // stderr, "fidforge-cli: " prefix
 // "<word>: <path>" on stdout; the path is the system's bytes, printed as
-// they are.
+// they are. Under -q only "declined" is printed.
 void PrintPathLine(const std::string& word, const std::string& path);
+void SetQuiet(bool quiet);
+bool Quiet();
+// The declined: lines told so far.
+int DeclinedCount();
+// A field of a text listing: engine text (GBK) as UTF-8, with the bytes
+// that would break its line or column escaped (\n \t \r \0 \\, others
+// \xNN), so that one row of the database stays one line.
+std::string ListingField(const std::string& gbk);
 
 // Bytes on standard output, as they stand. A failed write (a full disk, a
 // closed descriptor) throws std::runtime_error naming the reason; a reader

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/progress.h"
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
@@ -37,6 +40,9 @@ class CapturingUI : public UserInterface {
 // The first failure of standard output, kept until it is told.
 int g_stdoutError = 0;
 
+bool g_quiet = false;
+int g_declined = 0;
+
 // A reader that closed its end of the pipe (`| head`) wants no more: the
 // program ends the way Unix filters do, quietly, by SIGPIPE. Any other
 // failure (a full disk, a closed descriptor) fails the command.
@@ -60,6 +66,19 @@ void Write(std::FILE* stream, const std::string& utf8) {
   }
 }
 
+// A line on stderr as it stands.
+void PrintNote(const std::string& utf8) {
+  std::string line = utf8;
+  line += '\n';
+  ClearProgressLine(false);
+  // What went to standard output comes first; a failure of it is told
+  // when the command ends.
+  errno = 0;
+  if (std::fflush(stdout) != 0 && g_stdoutError == 0) g_stdoutError = ErrnoOr(EIO);
+  Write(stderr, line);
+  std::fflush(stderr);
+}
+
 }  // namespace
 
 bool Context::Connect() {
@@ -69,6 +88,12 @@ bool Context::Connect() {
     PrintError("cannot open the database: " + error);
     return false;
   }
+  // The demo database is made on first use; a user should know where.
+  const std::string demoPath = IsSqliteServer(login.server) && login.databaseFile.empty() &&
+                                       login.database == kDemoDatabaseName
+                                   ? DefaultDatabasePath(login.database)
+                                   : std::string();
+  const bool makesDemo = !demoPath.empty() && ::access(demoPath.c_str(), F_OK) != 0;
   std::vector<std::string> messages;
   bool ok;
   {
@@ -80,6 +105,7 @@ bool Context::Connect() {
     // Every read of the command sees one committed state of the database;
     // the snapshot ends when the connection is released at exit.
     g_pConfigDB->BeginSnapshot();
+    if (makesDemo) PrintNote("fidforge-cli: created the demo database " + demoPath + " (--db names another)");
     return true;
   }
   std::string reason;
@@ -113,11 +139,47 @@ void PrintUtf8Line(const std::string& utf8) {
 }
 
 void PrintPathLine(const std::string& word, const std::string& path) {
+  const bool declined = word == "declined";
+  g_declined += declined ? 1 : 0;
+  if (g_quiet && !declined) return;
   Write(stdout, word + ": " + path + "\n");
+}
+
+void SetQuiet(bool quiet) { g_quiet = quiet; }
+bool Quiet() { return g_quiet; }
+int DeclinedCount() { return g_declined; }
+
+std::string ListingField(const std::string& gbk) {
+  // UTF-8 first: none of its multi-byte sequences holds an ASCII byte, which
+  // a GBK trail byte can be (a backslash among them).
+  const std::string utf8 = gbk::ToUtf8(gbk);
+  std::string field;
+  field.reserve(utf8.size());
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '\\': field += "\\\\"; continue;
+      case '\n': field += "\\n"; continue;
+      case '\t': field += "\\t"; continue;
+      case '\r': field += "\\r"; continue;
+      case '\0': field += "\\0"; continue;
+      default: break;
+    }
+    if (byte < 0x20 || byte == 0x7f) {
+      static const char kHex[] = "0123456789abcdef";
+      field += "\\x";
+      field += kHex[byte >> 4];
+      field += kHex[byte & 0xf];
+    } else {
+      field += c;
+    }
+  }
+  return field;
 }
 
 void WriteOut(std::string_view bytes) {
   if (g_stdoutError != 0) StdoutFailed(g_stdoutError);
+  ClearProgressLine(true);
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) StdoutFailed(ErrnoOr(EIO));
 }
@@ -128,15 +190,6 @@ void FinishOut() {
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) StdoutFailed(ErrnoOr(EIO));
 }
 
-void PrintError(const std::string& gbk) {
-  std::string line = "fidforge-cli: " + gbk::ToUtf8(gbk);
-  line += '\n';
-  // What went to standard output comes first; a failure of it is told
-  // when the command ends.
-  errno = 0;
-  if (std::fflush(stdout) != 0 && g_stdoutError == 0) g_stdoutError = ErrnoOr(EIO);
-  Write(stderr, line);
-  std::fflush(stderr);
-}
+void PrintError(const std::string& gbk) { PrintNote("fidforge-cli: " + gbk::ToUtf8(gbk)); }
 
 }  // namespace ff::cli

@@ -1,7 +1,11 @@
 // fidforge-cli: global options, then one command.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,6 +23,40 @@ namespace {
 std::vector<std::pair<int, CommandSetup>>& Registry() {
   static std::vector<std::pair<int, CommandSetup>> commands;
   return commands;
+}
+
+// The command named `name`, null when there is none.
+CLI::App* FindCommand(CLI::App& app, const std::string& name) {
+  const auto found = app.get_subcommands([&name](CLI::App* command) { return command->get_name() == name; });
+  return found.empty() ? nullptr : found.front();
+}
+
+std::string NotACommand(const std::string& name) {
+  return "'" + name + "' is not a fidforge-cli command; see 'fidforge-cli --help'";
+}
+
+// What was left over on the command line, told the way git tells it: an
+// unknown command or option by its name, before any complaint about what
+// is missing (`headers -x DIR` is about -x, not about a missing --out).
+std::string LeftOverProblem(const CLI::App& app, const std::vector<std::string>& arguments) {
+  const auto commands = app.get_subcommands();
+  const CLI::App* command = commands.empty() ? nullptr : commands.front();
+  std::vector<std::string> left = app.remaining();
+  if (command != nullptr && left.empty()) left = command->remaining();
+  if (left.empty()) return {};
+  const std::string& first = left.front();
+  const bool option = first.size() > 1 && first[0] == '-';
+  if (command == nullptr && !option) return NotACommand(first);
+  // An option before the command is one of the global options.
+  const auto at = [&arguments](const std::string& word) {
+    return std::find(arguments.begin(), arguments.end(), word) - arguments.begin();
+  };
+  const bool global = command == nullptr || at(first) < at(command->get_name());
+  if (!global && option && app.get_option_no_throw(first.substr(0, first.find('='))) != nullptr)
+    return "'" + first + "' is an option of fidforge-cli itself: give it before the command (fidforge-cli " + first +
+           " " + command->get_name() + " ...)";
+  const std::string help = global ? "fidforge-cli --help" : "fidforge-cli " + command->get_name() + " --help";
+  return (option ? "unknown option '" : "unexpected argument '") + first + "'; see '" + help + "'";
 }
 
 int Run(int argc, char** argv) {
@@ -42,15 +80,31 @@ int Run(int argc, char** argv) {
       ->envname("FIDFORGE_DB");
   app.add_option("--author", context.options.author, "Author of generated comments (default: the comment settings)");
   app.add_flag("--force", context.options.force, "Overwrite files without asking");
+  app.add_flag("-q,--quiet", context.options.quiet,
+               "No written:, unchanged:, would change: or merged: line per file (declined: lines and errors stay)");
   app.add_flag("--check", context.options.check,
                "Write nothing: report each file as \"would change\" or \"unchanged\"; exit 5 when any "
                "would change");
-  app.add_option("--encoding", context.options.encoding, "Encoding of generated code: gbk (default) or utf-8")
-      ->check(CLI::IsMember({"gbk", "utf-8"}));
+  app.add_option("--encoding", context.options.encoding,
+                 "Encoding of generated code: gbk (default; also cp936) or utf-8 (also utf8), in any case")
+      ->transform(CLI::Validator(
+          [](std::string& value) {
+            const std::string name = CLI::detail::to_lower(value);
+            if (name == "gbk" || name == "cp936") {
+              value = "gbk";
+            } else if (name == "utf-8" || name == "utf8") {
+              value = "utf-8";
+            } else {
+              return "'" + value + "' is no encoding FidForge writes: gbk (cp936) or utf-8 (utf8)";
+            }
+            return std::string();
+          },
+          "{gbk,utf-8}"));
   // The globals take effect before any command runs.
   app.parse_complete_callback([&context, db] {
     Output().utf8 = context.options.encoding == "utf-8";
     Output().check = context.options.check;
+    SetQuiet(context.options.quiet);
     // An empty name is what `--db "$DB"` gives when DB is unset: a mistake,
     // never a request for the demo database.
     const char* fromEnv = std::getenv("FIDFORGE_DB");
@@ -65,11 +119,32 @@ int Run(int argc, char** argv) {
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (auto& command : commands) command.second(app, context, &status);
 
+  auto helpTopic = std::make_shared<std::string>();
+  CLI::App* help = app.add_subcommand("help", "Print the help of fidforge-cli, or of one COMMAND");
+  help->add_option("COMMAND", *helpTopic, "The command to describe");
+  help->callback([&app, help, helpTopic, &status] {
+    const CLI::App* command = helpTopic->empty() ? &app : *helpTopic == "help" ? help : FindCommand(app, *helpTopic);
+    if (command == nullptr) {
+      PrintError(NotACommand(*helpTopic));
+      status = kUsage;
+      return;
+    }
+    WriteOut(command == &app ? app.get_formatter()->make_help(&app, "fidforge-cli", CLI::AppFormatMode::Normal)
+                             : command->help("fidforge-cli"));
+  });
+
   try {
     app.parse(argc, argv);
     // Output still in the buffer counts as much as what was written.
     FinishOut();
   } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() != 0) {
+      if (const std::string problem = LeftOverProblem(app, std::vector<std::string>(argv + 1, argv + argc));
+          !problem.empty()) {
+        PrintError(problem);
+        return kUsage;
+      }
+    }
     return app.exit(e) == 0 ? kOk : kUsage;
   } catch (const CFileException& e) {
     PrintError(e.Message());
@@ -83,6 +158,11 @@ int Run(int argc, char** argv) {
     status = kFailure;
   }
   DisconnectConfigDB();
+  if (const int declined = DeclinedCount(); declined > 0 && ::isatty(STDIN_FILENO) != 1) {
+    PrintError("declined " + std::to_string(declined) + (declined == 1 ? " file" : " files") +
+               ": an existing file is overwritten only when asked, and there is no "
+               "terminal to ask; give --force to overwrite");
+  }
   if (status == kOk && Output().check && Output().wouldChange > 0) status = kStale;
   return status;
 }

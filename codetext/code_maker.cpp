@@ -43,7 +43,7 @@ std::string CCodeMaker::Spaces(int n) {
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
   if (!Readable(path)) return true;
-  return ff::UI().AskYesNo(ff::res::OverwriteQuestion(ff::gbk::FromUtf8(path)));
+  return ff::UI().AskOverwrite(ff::gbk::FromUtf8(path));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {

@@ -44,6 +44,13 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   ReadModules(site, false);
   ReadModules(site, true);
   CCodeMaker maker;
+  // The module pages, then fids, errors, index, the search index, the script and the style.
+  const size_t pages = site.modules.size() + 6;
+  size_t made = 0;
+  auto add = [&](const std::string& name, const std::string& text) {
+    files.Add(name, text);
+    if (options.progress) options.progress(++made, pages);
+  };
   {
     // The next module's queries are read while one page is made.
     code::ReadAheadRun ahead(site.modules.size(), [&site](size_t module) {
@@ -54,15 +61,15 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
       ahead.Begin(module);
       // Each page goes to its temporary file at once: the site is never held whole.
       const std::string page = ModulePage(maker, site, module);
-      files.Add(site.modules[module].page, page);
+      add(site.modules[module].page, page);
     }
   }
-  files.Add("fids.html", FidPage(site));
-  files.Add("errors.html", ErrorPage(site));
-  files.Add("index.html", IndexPage(site));
-  files.Add("search-index.js", SearchIndexScript(site));
-  files.Add("search.js", res::site::SearchScript());
-  files.Add("style.css", res::site::Stylesheet());
+  add("fids.html", FidPage(site));
+  add("errors.html", ErrorPage(site));
+  add("index.html", IndexPage(site));
+  add("search-index.js", SearchIndexScript(site));
+  add("search.js", res::site::SearchScript());
+  add("style.css", res::site::Stylesheet());
   return files.Commit();
 }
 

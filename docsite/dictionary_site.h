@@ -9,6 +9,8 @@
 //   style.css, search.js, search-index.js
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ struct SiteOptions {
   std::string folder;    // the system's bytes, never GBK; made when missing
   std::string database;  // GBK: how the pages name the database
   bool noPrompt = false; // replace files the site did not write without asking
+  // Told after each page is made: pages made, pages in all.
+  std::function<void(size_t done, size_t total)> progress;
 };
 
 // Makes the whole site on the shared connection. Nothing in the folder

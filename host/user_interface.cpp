@@ -9,6 +9,7 @@
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "res/file_texts.h"
 
 namespace ff {
 namespace {
@@ -38,6 +39,11 @@ class ConsoleUI : public UserInterface {
     if (!std::fgets(buffer, sizeof buffer, stdin)) return false;
     return buffer[0] == 'y' || buffer[0] == 'Y';
   }
+
+  // The command line speaks English; the pages keep their Chinese question.
+  bool AskOverwrite(const std::string& path) override {
+    return AskYesNo(path + " exists: overwrite it?");
+  }
 };
 
 ConsoleUI& Console() {
@@ -50,6 +56,8 @@ UserInterface* g_current = nullptr;
 }  // namespace
 
 void UserInterface::ReportFileError(const CFileException& error) { ShowMessage(error.Message()); }
+
+bool UserInterface::AskOverwrite(const std::string& path) { return AskYesNo(res::OverwriteQuestion(path)); }
 
 UserInterface& UI() { return g_current ? *g_current : Console(); }
 

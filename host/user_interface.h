@@ -18,6 +18,9 @@ class UserInterface {
   virtual void ShowMessage(const std::string& text) = 0;
   // A question with Yes and No; Yes is the default. True for Yes.
   virtual bool AskYesNo(const std::string& question) = 0;
+  // Whether to overwrite the existing file `path` (GBK, as shown): the
+  // question of the pages, in the interface's own words.
+  virtual bool AskOverwrite(const std::string& path);
   // The report of a file error.
   virtual void ReportFileError(const CFileException& error);
   virtual void BeginWaitCursor() {}

@@ -15,9 +15,10 @@ _fidforge_cli_help() {
     options)
       awk '/^  -/ { n = split($1, names, ","); for (i = 1; i <= n; i++) print names[i] }' <<<"$help" ;;
     choices)
-      grep -E -- "^  (-[A-Za-z],)?$option " <<<"$help" | head -1 | grep -oE '\{[^}]*\}' | tr -d '{}' | tr ',' ' ' ;;
+      grep -E -- "^  ((-[A-Za-z],)?$option|$option,--[a-z-]+) " <<<"$help" | head -1 | grep -oE '\{[^}]*\}' |
+        tr -d '{}' | tr ',' ' ' ;;
     takes-value)
-      grep -qE -- "^  (-[A-Za-z],)?$option [A-Z]+([ :]|\$)" <<<"$help" ;;
+      grep -qE -- "^  ((-[A-Za-z],)?$option|$option,--[a-z-]+) [A-Z]+([ :]|\$)" <<<"$help" ;;
   esac
 }
 
@@ -43,7 +44,7 @@ _fidforge_cli() {
     choices=$(_fidforge_cli_help "$program" "$command" choices "$prev")
     if [[ -n $choices ]]; then
       COMPREPLY=($(compgen -W "$choices" -- "$cur"))
-    elif [[ $prev == --out || $prev == --db ]]; then
+    elif [[ $prev == --out || $prev == -o || $prev == --db ]]; then
       _filedir
     fi
     return
@@ -51,7 +52,7 @@ _fidforge_cli() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W "$(_fidforge_cli_help "$program" "$command" options)" -- "$cur"))
-  elif [[ -z $command ]]; then
+  elif [[ -z $command || $command == help ]]; then
     COMPREPLY=($(compgen -W "$(_fidforge_cli_help "$program" "" commands)" -- "$cur"))
   else
     _filedir  # init-demo PATH and the like

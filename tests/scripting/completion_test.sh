@@ -40,6 +40,8 @@ expect "fidforge-cli --db x.sqlite modules --" "--help --kind --format"
 expect "fidforge-cli modules --kind " "fos bls"
 expect "fidforge-cli functions --kind bls --format j" "json"
 expect "fidforge-cli check-fids --st" "--strict"
+expect "fidforge-cli --force headers -" "-h --help -o --out"
+expect "fidforge-cli help mod" "modules module"
 # Every command the program lists is offered.
 commands=$("$cli" --help | awk '/^Subcommands:$/ { on = 1; next } on && /^  [a-z]/ { print $1 }')
 [[ -n $commands ]] || { echo "FAILED: no commands in fidforge-cli --help"; failed=1; }

@@ -50,9 +50,6 @@ TEST_F(Scripting, ModulesAndFunctionsAsJsonLines) {
             "{\"kind\":\"fos\",\"module\":12,\"key\":\"12|KH_OPEN\",\"code\":\"KH_OPEN\",\"name\":\"开户 \"}\n"
             "{\"kind\":\"fos\",\"module\":12,\"key\":\"12|KH_QUERY_LIST \",\"code\":\"KH_QUERY_LIST \","
             "\"name\":\"客户查询\"}\n");
-  r = Run(db + "functions --kind bls --module 99 --format json");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "");
   // The text form stays the default and is unchanged.
   EXPECT_EQ(Run(db + "modules --kind bls").out, "3\tWT\t委托\n");
   EXPECT_EQ(Run(db + "modules --kind bls --format text").out, "3\tWT\t委托\n");
