@@ -70,7 +70,11 @@ void AppendOption(std::string& text, std::string_view key, const std::string& va
   if (!text.empty() && text.back() != ';') text += ';';
   text += key;
   text += '=';
-  text += QuoteValue(value);
+  std::string quoted;
+  // Open() refuses a value no form carries before a string is made; one
+  // here only names a login in a message, braced as it stands.
+  if (!QuoteValue(value, quoted)) quoted = "{" + value + "}";
+  text += quoted;
 }
 
 // "odbc:" strings as given, with the login's user, password and database
@@ -388,17 +392,45 @@ bool IsFreeTdsDriver(const std::string& driver) {
   return lower.find("freetds") != std::string::npos || lower.find("tdsodbc") != std::string::npos;
 }
 
-std::string QuoteValue(const std::string& value) {
-  bool braces = !value.empty() && (value.front() == ' ' || value.back() == ' ');
-  for (char c : value)
-    if (c == ';' || c == '{' || c == '}' || c == '=') braces = true;
-  if (!braces) return value;
-  std::string out = "{";
-  for (char c : value) {
-    out += c;
-    if (c == '}') out += '}';
+bool QuoteValue(const std::string& value, std::string& quoted) {
+  if (value.find('\0') != std::string::npos) return false;
+  const bool mustBrace = value.find(';') != std::string::npos ||
+                         (!value.empty() && (value.front() == '{' || value.front() == ' ' || value.back() == ' '));
+  const bool closes = value.find('}') != std::string::npos;
+  if (closes) {
+    // Unbraced a '}' is an ordinary character to every parser; braced,
+    // FreeTDS would end the value there.
+    if (mustBrace) return false;
+    quoted = value;
+    return true;
   }
-  return out + "}";
+  if (mustBrace || value.find('=') != std::string::npos || value.find('{') != std::string::npos) {
+    quoted = "{" + value + "}";
+  } else {
+    quoted = value;
+  }
+  return true;
+}
+
+bool CheckLoginValues(const LoginValues& login, std::string& error) {
+  auto carried = [&error](const std::string& value, const std::string& what, bool secret) {
+    std::string quoted;
+    if (QuoteValue(value, quoted)) return true;
+    const std::string named = secret ? what : what + " \"" + value + "\"";
+    error = value.find('\0') != std::string::npos
+                ? named + " holds a NUL character, which no ODBC connection string carries"
+                : named + " holds a '}' together with a ';', a '{' first or a blank at an end: no ODBC connection "
+                          "string carries such a value safely to every driver (FreeTDS would end it at the '}')";
+    return false;
+  };
+  if (!carried(login.user, "the user name", false) || !carried(login.password, "the password", true) ||
+      !carried(login.database, "the database name", false)) {
+    return false;
+  }
+  if (StartsWithNoCase(login.server, kOdbcPrefix)) return true;
+  ServerAddress address;
+  if (ParseServerText(login.server, address) && !carried(address.host, "the server name", false)) return false;
+  return true;
 }
 
 std::string ConnectionString(const LoginValues& login, const Settings& settings, bool shown) {
@@ -521,6 +553,13 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
     if (!ParseServerText(login.server, address, &error)) return nullptr;
     target = "SQL Server \"" + gbk::Trim(login.server) + "\" through the ODBC driver \"" + settings.driver + "\"";
     encryptionAsked = address.requireEncryption && !NamesEncryption(settings);
+  }
+
+  // No login value may end its field and add options of its own (another
+  // port or server, no encryption, another driver).
+  if (!CheckLoginValues(login, error)) {
+    error = "cannot connect to " + target + ": " + error;
+    return nullptr;
   }
 
   SQLHENV env = nullptr;
