@@ -1,5 +1,6 @@
 // fidforge-cli docs --out DIR: the browsable reference of the message
 // dictionary, a static HTML site.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,12 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   options.folder = outUtf8.empty() ? std::string(".") : outUtf8;  // paths stay the system's bytes
   options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
   options.noPrompt = context.options.force;
+  if (!Output().check) {
+    // A folder that cannot be made is the site writer's to report.
+    std::error_code ignored;
+    std::filesystem::create_directories(options.folder, ignored);
+    if (std::filesystem::is_directory(options.folder, ignored) && !LockOutputFolder(options.folder)) return kFailure;
+  }
   std::vector<site::SiteFile> files;
   try {
     files = site::MakeDictionarySite(options);
