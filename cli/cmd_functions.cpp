@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_lines.h"
+#include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "host/config_db.h"
@@ -16,6 +17,7 @@ namespace ff::cli {
 namespace {
 
 int ListFunctions(Context& context, const std::string& kind, long module, bool json) {
+  gbk::KeepForeignText keep;  // a listing is UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
   const bool bls = kind == "bls";
   CMemRecord functions;

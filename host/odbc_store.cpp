@@ -225,7 +225,8 @@ class OdbcStore : public DbStore {
     for (size_t i = 0; i < values.size(); ++i) {
       std::string& value = values[i];
       if (!ReadValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
-      if (sqlite_ && !gbk::IsAscii(value)) value = gbk::FromUtf8(value);
+      if (sqlite_ && !gbk::IsAscii(value))
+        value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(value) : gbk::FromUtf8(value);
     }
     return true;
   }

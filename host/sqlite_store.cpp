@@ -149,7 +149,7 @@ class SqliteStore : public DbStore {
       if (gbk::IsAscii(utf8)) {
         value.assign(utf8);
       } else {
-        value = gbk::FromUtf8(utf8);
+        value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(utf8) : gbk::FromUtf8(utf8);
       }
     }
   }
