@@ -71,6 +71,9 @@ TEST_F(StandardOutput, UtfEightOutputsKeepWhatGbkLacks) {
   bool onPage = false;
   for (const auto& [name, bytes] : FolderBytes(out() + "/site")) onPage |= bytes.find(emoji) != std::string::npos;
   EXPECT_TRUE(onPage);
+  ExecSql(db, "INSERT INTO T151 VALUES (99999, 'FID_UNUSED', 'KH' || char(0x1F600) || 'GL', 4, '')");
+  const std::string fids = Run("check-fids --format json").out;
+  EXPECT_NE(std::string::npos, fids.find(emoji)) << fids;
   const std::string lint = Run("lint --format json").out;
   EXPECT_NE(std::string::npos, lint.find(emoji)) << lint;
   EXPECT_EQ(std::string::npos, lint.find("KH?GL")) << lint;
