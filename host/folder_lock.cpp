@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -48,6 +50,9 @@ bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& err
   const std::string shown = gbk::FromUtf8(folder.empty() ? std::string(".") : folder);
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
+    // A folder that may be written but not read (-wx) can still take the
+    // files: it goes without the lock rather than failing the run.
+    if (errno == EACCES || errno == EPERM) return true;
     error = "cannot lock the folder " + shown + ": " + gbk::FromUtf8(std::strerror(errno));
     return false;
   }
