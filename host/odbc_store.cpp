@@ -222,8 +222,16 @@ class OdbcStore : public DbStore {
   // The values of the fetched row, one per column, each overwriting the
   // text it replaces.
   bool ReadRow(SQLHSTMT stmt, std::vector<char>& buffer, std::span<std::string> values) {
+    // Text for UTF-8 output comes as the server's own characters (UTF-16),
+    // not through the driver's GBK, which turns what GBK lacks into '?'.
+    const bool wide = !sqlite_ && gbk::KeepingForeignText();
     for (size_t i = 0; i < values.size(); ++i) {
       std::string& value = values[i];
+      if (wide) {
+        if (!ReadWideValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
+        if (!gbk::IsAscii(value)) value = gbk::FromUtf8Keeping(value);
+        continue;
+      }
       if (!ReadValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
       if (sqlite_ && !gbk::IsAscii(value))
         value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(value) : gbk::FromUtf8(value);
@@ -269,6 +277,61 @@ class OdbcStore : public DbStore {
       return true;
     }
     return false;
+  }
+
+  // The same as UTF-8, read as UTF-16 (SQL_C_WCHAR); a unit that pairs
+  // with nothing becomes U+FFFD.
+  static bool ReadWideValue(SQLHSTMT stmt, SQLUSMALLINT column, std::vector<char>& buffer, std::string& value) {
+    value.clear();
+    std::u16string units;
+    const SQLLEN room = static_cast<SQLLEN>(buffer.size()) & ~SQLLEN{1};
+    const size_t roomUnits = static_cast<size_t>(room) / 2;
+    bool done = false;
+    for (int piece = 0; piece < (1 << 20) && !done; ++piece) {
+      SQLLEN indicator = 0;
+      SQLRETURN rc = SQLGetData(stmt, column, SQL_C_WCHAR, buffer.data(), room, &indicator);
+      if (rc == SQL_NO_DATA) {
+        done = true;
+        break;
+      }
+      if (!SQL_SUCCEEDED(rc)) return false;
+      if (indicator == SQL_NULL_DATA) return true;
+      size_t count = roomUnits - 1;  // a full piece, less the terminating NUL
+      if (!(rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= room))) {
+        count = std::min(static_cast<size_t>(indicator) / 2, roomUnits - 1);
+        done = true;
+      }
+      const size_t first = units.size();
+      units.resize(first + count);
+      std::memcpy(units.data() + first, buffer.data(), count * 2);
+    }
+    if (!done) return false;
+    value.reserve(units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+      char32_t c = units[i];
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+        ++i;
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+      }
+      if (c < 0x80) {
+        value += static_cast<char>(c);
+      } else if (c < 0x800) {
+        value += static_cast<char>(0xC0 | (c >> 6));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      } else if (c < 0x10000) {
+        value += static_cast<char>(0xE0 | (c >> 12));
+        value += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      } else {
+        value += static_cast<char>(0xF0 | (c >> 18));
+        value += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        value += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+    return true;
   }
 
   std::string Failure(const char* what, SQLSMALLINT type, SQLHANDLE handle) {

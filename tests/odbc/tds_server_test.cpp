@@ -107,6 +107,32 @@ TEST_P(FreeTds, TextsNullsAndLongValuesArriveAsGbk) {
   EXPECT_EQ(r.GetString(G("缺省")), "        -1");
 }
 
+// Read for UTF-8 output, the server's own characters arrive, those GBK
+// lacks kept; a VARCHAR column in code page 936 never held them.
+TEST_P(FreeTds, ReadsForUtf8OutputKeepWhatGbkLacks) {
+  std::string longNote(9000, 'y');
+  longNote += "\u4E2D\U0001F600";
+  db_.Exec("INSERT INTO T151 VALUES (900, 'FID_X', '\u4E2D' || char(0x1F600) || char(0x2028), NULL, '" + longNote +
+           "');");
+  auto tds = Open();
+  ASSERT_TRUE(tds);
+  gbk::KeepForeignText keep;
+  CMemRecord r;
+  std::string error;
+  ASSERT_TRUE(tds->Select(G("SELECT F3 名称, F5 备注, STR(ISNULL(F4, -1)) 缺省 FROM T151 WHERE F1 = 900"), r, error))
+      << U(error);
+  ASSERT_EQ(r.GetCount(), 1);
+  EXPECT_EQ(r.Columns(), (std::vector<std::string>{G("名称"), G("备注"), G("缺省")}));
+  if (GetParam()) {
+    EXPECT_BYTES_EQ("\u4E2D\U0001F600\u2028", gbk::ToUtf8(r.GetString(G("名称"))));
+    EXPECT_BYTES_EQ(longNote, gbk::ToUtf8(r.GetString(G("备注"))));
+  } else {
+    EXPECT_EQ(0u, gbk::ToUtf8(r.GetString(G("名称"))).rfind("\u4E2D", 0));
+    EXPECT_EQ(0u, gbk::CountKept(r.GetString(G("名称"))));
+  }
+  EXPECT_EQ(r.GetString(G("缺省")), "        -1");
+}
+
 TEST_P(FreeTds, HostColonPortAndTheSharedConnection) {
   ScriptedUI ui;
   std::string server = "127.0.0.1:" + std::to_string(server_->port()) + "; Encrypt = No";
