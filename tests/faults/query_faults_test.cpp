@@ -127,6 +127,8 @@ TEST_F(CliFixture, AWriterCommittingMeanwhileGivesOutputOfOneState) {
     }
     sqlite3_close(conn);
   });
+  // Every run starts after a first commit: each then names one of them.
+  while (commits == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   std::vector<CliResult> results;
   for (const char* kind : {"fos", "bls"}) {
     results.push_back(Run("--force module --kind " + std::string(kind) + " --all --out '" + out() + "'"));
