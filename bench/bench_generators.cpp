@@ -16,6 +16,8 @@
 //   modules        Process.h and Process.cpp of every FOS and BLS module
 //   merge          the same over the files of an untimed plain run, with
 //                  the merge regeneration (fidforge-cli module --merge)
+//   check          the same over the files of an untimed plain run, only
+//                  compared (fidforge-cli --check module --all)
 //   whole          headers, then modules: a full regeneration
 //   fos-text       the text of one FOS function, repeated
 //   bls-text       the text of one BLS function, repeated
@@ -258,13 +260,12 @@ void MakeModules(const std::vector<ModuleJob>& jobs) {
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
     maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
-    if (job.bls) {
-      maker.MakeBlsModuleHeader(job.folder + "Process.h", job.module.id, true);
-      maker.MakeBlsModuleSource(job.folder + "Process.cpp", job.module.id, true);
-    } else {
-      maker.MakeFosModuleHeader(job.folder + "Process.h", job.module.id, true);
-      maker.MakeFosModuleSource(job.folder + "Process.cpp", job.module.id, true);
-    }
+    // Both texts made and checked before either file is written.
+    const std::string header = job.folder + "Process.h", source = job.folder + "Process.cpp";
+    const CCodeMaker::ModuleTexts texts = maker.MakeModuleTexts(job.bls, job.module.id, header, source);
+    if (!texts.faults.empty()) continue;
+    maker.WriteTextFile(header, true, texts.header);
+    maker.WriteTextFile(source, true, texts.source);
   }
 }
 
@@ -445,10 +446,12 @@ int RunChild(const ChildArgs& args) {
   } else {
     const bool headers = args.phase == "headers" || args.phase == "whole";
     const bool merge = args.phase == "merge";
-    const bool modules = args.phase == "modules" || args.phase == "whole" || merge;
+    const bool check = args.phase == "check";
+    const bool modules = args.phase == "modules" || args.phase == "whole" || merge || check;
     const bool docs = args.phase == "docs";
     const std::vector<ModuleJob> jobs = modules ? PrepareModules(out) : std::vector<ModuleJob>();
-    if (merge) MakeModules(jobs);  // the files to merge into, untimed
+    if (merge || check) MakeModules(jobs);  // the files to merge into or compare with, untimed
+    ff::Output().check = check;
     if (!args.record.empty()) store->RecordTo(args.record);
     rssBefore = PeakRssKb();
     queriesBefore = store->queries;
@@ -685,8 +688,8 @@ int main(int argc, char** argv) {
     DisconnectConfigDB();
   }
 
-  const std::vector<std::string> phases = {"headers",  "modules", "merge", "whole", "fos-text",
-                                           "bls-text", "snippet", "lint",  "docs"};
+  const std::vector<std::string> phases = {"headers",  "modules", "merge", "check", "whole",
+                                           "fos-text", "bls-text", "snippet", "lint", "docs"};
 
   // Untimed runs that record the SQL texts of each phase.
   std::map<std::string, std::string> recorded;
@@ -708,7 +711,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> replay;
     if (phase == "whole") {
       replay = {recorded["headers"], recorded["modules"]};
-    } else if (phase == "merge") {
+    } else if (phase == "merge" || phase == "check") {
       replay = {recorded["modules"]};  // the same queries as a plain run
     } else {
       replay = {recorded[phase]};
@@ -885,6 +888,14 @@ int main(int argc, char** argv) {
     const Row& row = find("headers");
     std::snprintf(line, sizeof line, "headers at most twice its queries: %.2f x", row.median.seconds / row.yardstick);
     target(row.median.seconds <= 2.0 * row.yardstick, line);
+  }
+  {
+    // A check reads every file instead of writing it: no slower than writing.
+    const Row& check = find("check");
+    const Row& modules = find("modules");
+    std::snprintf(line, sizeof line, "check of every module at most 1.5 times the plain run: %.2f x",
+                  check.median.seconds / modules.median.seconds);
+    target(check.median.seconds <= 1.5 * modules.median.seconds, line);
   }
   if (!serverRows.empty()) {
     const long long allowed = 4LL * moduleCount + headersRow.median.queries;

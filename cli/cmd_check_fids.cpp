@@ -61,6 +61,7 @@ void PrintJsonRows(FidCheckKind kind, const CMemRecord& record, int count) {
 }
 
 int RunCheckFids(Context& context, bool strict, bool json) {
+  gbk::KeepForeignText keep;  // the lists are UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
   bool found = false;
   for (FidCheckKind kind : kFidChecks) {

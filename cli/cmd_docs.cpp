@@ -1,5 +1,6 @@
 // fidforge-cli docs --out DIR: the browsable reference of the message
 // dictionary, a static HTML site.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,12 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   options.folder = outUtf8.empty() ? std::string(".") : outUtf8;  // paths stay the system's bytes
   options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
   options.noPrompt = context.options.force;
+  if (!Output().check) {
+    // A folder that cannot be made is the site writer's to report.
+    std::error_code ignored;
+    std::filesystem::create_directories(options.folder, ignored);
+    if (std::filesystem::is_directory(options.folder, ignored) && !LockOutputFolder(options.folder)) return kFailure;
+  }
   Progress progress(Output().check ? "Checking pages" : "Making pages", 0);
   options.progress = [&progress](size_t done, size_t total) { progress.Set(done, total); };
   std::vector<site::SiteFile> files;

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/json_lines.h"
 #include "cli/module_arg.h"
+#include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "host/config_db.h"
@@ -17,6 +18,7 @@ namespace ff::cli {
 namespace {
 
 int ListFunctions(Context& context, const std::string& kind, long module, bool json) {
+  gbk::KeepForeignText keep;  // a listing is UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
   const bool bls = kind == "bls";
   if (!KnownModule(bls, module)) return kFailure;

@@ -40,7 +40,7 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
   std::string folder = outUtf8;  // paths stay the system's bytes
   if (folder.empty()) folder = ".";
   if (folder.back() != '/') folder += '/';
-  if (!MakeOutputFolder(folder)) return kFailure;
+  if (!MakeOutputFolder(folder) || !LockOutputFolder(folder)) return kFailure;
 
   bool declined = false;
   Progress progress(Output().check ? "Checking headers" : "Writing headers", std::size(kHeaders));

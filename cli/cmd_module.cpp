@@ -2,7 +2,6 @@
 // server source pair Process.h and Process.cpp of a module, as the module
 // code page writes it (compact validation, aligned lines). With --merge the
 // hand-written code of an existing Process.cpp is carried into the new one.
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -43,7 +42,8 @@ std::string Problem(bool bls, const code::ModuleRow& module) {
     case code::ModuleRow::Problem::NotANumber:
       return named + " has the id \"" + module.stored + "\", which is no module number: skipped";
     case code::ModuleRow::Problem::Repeated:
-      return named + " has the id " + module.stored + " of an earlier module: skipped";
+      return named + " has the id " + module.stored + ", as module \"" + module.sharedWith +
+             "\" has: skipped, as is every module of that id";
   }
   return {};
 }
@@ -54,11 +54,13 @@ std::string JoinPath(std::string folder, const std::string& name) {
   return folder + name;
 }
 
-enum class ModuleResult { Done, FileError, MergeRefused, MissingBodies };
+enum class ModuleResult { Done, FileError, MergeRefused, NotWhole };
 
-// Writes Process.h, then Process.cpp, of one module into `folder` (the system's bytes).
-// A merge is made in memory first: when it is refused, neither file is
-// touched. File errors and refusals are already reported.
+// One module into `folder` (the system's bytes): both files are made in
+// memory and checked, a merge is made from them, and only then are
+// Process.h and Process.cpp written. A module whose files cannot be whole,
+// or whose merge is refused, touches neither file. File errors and
+// refusals are already reported.
 ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
                             bool merge, bool& declined) {
   CCodeMaker maker;
@@ -71,26 +73,33 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   const std::string header = JoinPath(folder, "Process.h");
   const std::string source = JoinPath(folder, "Process.cpp");
   const bool force = context.options.force;
+
+  // Make both texts.
+  CCodeMaker::ModuleTexts texts = maker.MakeModuleTexts(bls, module.id, header, source);
+  // Check them.
+  if (!texts.faults.empty()) {
+    for (const std::string& fault : texts.faults) {
+      PrintError(folder + ": " + fault + "; neither Process.h nor Process.cpp is written");
+    }
+    return ModuleResult::NotWhole;
+  }
+  // Merge.
   merge::MergedSource merged;
   if (merge) {
     try {
-      merged = merge::MergeModuleSourceFile(maker, bls, source, module.id);
+      merged = merge::MergeIntoModuleSourceFile(source, std::move(texts.source));
     } catch (const merge::MergeRefused& refusal) {
       PrintError(refusal.what());
       return ModuleResult::MergeRefused;
     }
   }
+  // Write both: a module that writes nothing gets no folder either.
+  if (!MakeOutputFolder(folder)) return ModuleResult::FileError;
   try {
-    bls ? maker.MakeBlsModuleHeader(header, module.id, force)
-        : maker.MakeFosModuleHeader(header, module.id, force);
+    maker.WriteTextFile(header, force, texts.header);
     declined |= TellFileOutcome(maker, header) == kDeclined;
 
-    if (merge) {
-      maker.WriteTextFile(source, force, merged.text);
-    } else {
-      bls ? maker.MakeBlsModuleSource(source, module.id, force)
-          : maker.MakeFosModuleSource(source, module.id, force);
-    }
+    maker.WriteTextFile(source, force, merge ? merged.text : texts.source);
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
     declined |= sourceDeclined;
     if (merge && !sourceDeclined && !Quiet()) {
@@ -102,11 +111,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
     return ModuleResult::FileError;  // reported by the generator
   }
   if (CommitBehind* commits = CommitBehind::Active(); commits && commits->Failed()) return ModuleResult::FileError;
-  for (const std::string& function : maker.MissingBodies()) {
-    PrintError(source + ": " + (bls ? "BLS" : "FOS") + " function " + function +
-               " is declared in Process.h but has no body: its code does not find it in the database again");
-  }
-  return maker.MissingBodies().empty() ? ModuleResult::Done : ModuleResult::MissingBodies;
+  return ModuleResult::Done;
 }
 
 int RunModule(Context& context, const ModuleOptions& options) {
@@ -121,8 +126,12 @@ int RunModule(Context& context, const ModuleOptions& options) {
 
   if (!options.all) {
     for (const code::ModuleRow& module : modules) {
+      if (module.problem == code::ModuleRow::Problem::Repeated && module.id == options.module) {
+        PrintError(Problem(bls, module));
+        return kFailure;
+      }
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
-      if (!MakeOutputFolder(out)) return kFailure;
+      if (!MakeOutputFolder(out) || !LockOutputFolder(out)) return kFailure;
       if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
       if (!commits.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
@@ -132,6 +141,8 @@ int RunModule(Context& context, const ModuleOptions& options) {
     return kFailure;
   }
 
+  // The whole tree is one run's: every module folder is under `out`.
+  if (!MakeOutputFolder(out) || !LockOutputFolder(out)) return kFailure;
   Progress progress(Output().check ? "Checking modules" : "Writing modules", modules.size());
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
@@ -152,12 +163,11 @@ int RunModule(Context& context, const ModuleOptions& options) {
     }
     ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
-    if (!MakeOutputFolder(folder)) return kFailure;
     const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);
     if (result == ModuleResult::FileError) return kFailure;
-    // A refused merge or a function without a body fails the run once
+    // A refused merge or a module that cannot be whole fails the run once
     // every other module is written.
-    refused |= result == ModuleResult::MergeRefused || result == ModuleResult::MissingBodies;
+    refused |= result == ModuleResult::MergeRefused || result == ModuleResult::NotWhole;
   }
   progress.Set(modules.size());
   if (!commits.Settle()) return kFailure;

@@ -26,6 +26,7 @@ std::optional<long long> ModuleNumber(const std::string& text) {
 }
 
 int ListModules(Context& context, const std::string& kind, bool json) {
+  gbk::KeepForeignText keep;  // a listing is UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
   CMemRecord modules;
   g_pConfigDB->Cmd(res::ModuleQuery(kind == "bls"));

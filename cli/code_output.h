@@ -13,6 +13,7 @@
 #include "codetext/gen_file.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
+#include "host/folder_lock.h"
 #include "host/gbk_text.h"
 #include "host/sim_db.h"
 
@@ -51,6 +52,20 @@ inline bool MakeOutputFolder(const std::string& folder, const std::string& file 
     return false;
   }
   return true;
+}
+
+// Holds `folder` (the system's bytes, existing) for this run until the
+// program ends: a second run writing into it waits a few seconds, then
+// fails naming the process that holds it. Files of two runs never mix in
+// one folder. A check writes nothing and takes no lock. False when the
+// folder cannot be had (reported).
+inline bool LockOutputFolder(const std::string& folder) {
+  if (Output().check) return true;
+  static FolderLock lock;  // one output folder a run
+  std::string error;
+  if (lock.Acquire(folder, kFolderLockWaitMs, error)) return true;
+  PrintError(error);
+  return false;
 }
 
 // Tells on standard output how the last file of `maker` went; a declined

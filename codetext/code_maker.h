@@ -90,6 +90,19 @@ class CCodeMaker {
   std::string MakeFosModuleSourceText(const std::string& path, long moduleId);
   std::string MakeBlsModuleSourceText(const std::string& path, long moduleId);
 
+  // Both files of a module, made in memory and checked before either is
+  // written: a module whose files cannot be whole gets neither file.
+  struct ModuleTexts {
+    std::string header;  // Process.h, as the header writer writes it to `headerPath`
+    std::string source;  // Process.cpp, as the source writer writes it to `sourcePath`
+    // Why the two files would not be whole, one line per function that
+    // cannot be declared or has no body ("FOS function 9001 KH_X: its
+    // code ...", GBK); empty when both are whole.
+    std::vector<std::string> faults;
+  };
+  // Throws ff::QueryError naming the file being made.
+  ModuleTexts MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath, const std::string& sourcePath);
+
   // Every generator below that reads the database throws ff::QueryError
   // when a query fails; a file generator has then left its target as it
   // was. A text generator returns false only for other failures.

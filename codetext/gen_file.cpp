@@ -284,6 +284,15 @@ GenFile::GenFile(std::string path, bool toUtf8) : path_(std::move(path)), utf8_(
   }
 }
 
+GenFile::GenFile(std::string path, bool toUtf8, InMemory) : path_(std::move(path)), memory_(true), utf8_(toUtf8) {
+  buffer_.reserve(kBufferSize);
+}
+
+const std::string& GenFile::Bytes() {
+  Complete();
+  return gathered_;
+}
+
 bool GenFile::InPlaceAllowed(int error) const {
   return (error == EACCES || error == EPERM || error == EROFS) && ::access(target_.c_str(), W_OK) == 0;
 }
@@ -307,7 +316,7 @@ bool GenFile::MakeTemp() {
 }
 
 void GenFile::Spill() {
-  if (!Gathering()) return;
+  if (memory_ || !Gathering()) return;
   if (!MakeTemp()) return;  // in place: the gathered bytes are the file
   const std::string bytes = std::move(gathered_);
   std::string().swap(gathered_);
@@ -360,7 +369,7 @@ void GenFile::Flush(bool final) {
 }
 
 void GenFile::Emit(std::string_view bytes) {
-  if (Gathering() && gathered_.size() + bytes.size() > kGatherLimit) Spill();
+  if (Gathering() && !memory_ && gathered_.size() + bytes.size() > kGatherLimit) Spill();
   if (fd_ < 0) {
     gathered_.append(bytes);
   } else if (!WriteAll(fd_, bytes.data(), bytes.size())) {
@@ -412,6 +421,7 @@ FileOutcome GenFile::Commit() { return CommitFile(true); }
 FileOutcome GenFile::CommitNow() { return CommitFile(false); }
 
 FileOutcome GenFile::CommitFile(bool behind) {
+  if (memory_) Fail(EBADF);  // nothing of it is meant for the disk
   Complete();
   if (Gathering() && SameBytes(gathered_, target_)) {
     // Nothing to write: no temporary file, no flush to disk.

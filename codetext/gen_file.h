@@ -66,6 +66,10 @@ class GenFile {
   // `toUtf8` converts the GBK text to UTF-8 on the way out (web pages are
   // UTF-8 whatever the code's encoding).
   GenFile(std::string path, bool toUtf8);
+  // Bytes for `path` that stay in memory (a --check compares them): the
+  // file system is not touched, and nothing may be committed.
+  struct InMemory {};
+  GenFile(std::string path, bool toUtf8, InMemory);
   ~GenFile();  // discards the temporary file unless committed
   GenFile(const GenFile&) = delete;
   GenFile& operator=(const GenFile&) = delete;
@@ -89,6 +93,9 @@ class GenFile {
   // with the commit, and a file left unchanged needs none), and the file
   // holds no memory and no descriptor until its commit.
   void Finish();
+  // An in-memory file's bytes, in the output encoding; no more may be
+  // written after it.
+  const std::string& Bytes();
 
  private:
   std::string path_;
@@ -103,6 +110,7 @@ class GenFile {
   bool inPlace_ = false;   // no temporary file: gathered, then written over the target
   std::string gathered_;   // the bytes not in a temporary file (yet)
   bool finished_ = false;
+  bool memory_ = false;    // InMemory: every byte stays in gathered_
   bool utf8_ = false;      // convert GBK to UTF-8 on the way out
   bool Gathering() const { return fd_ < 0 && !inPlace_ && !direct_ && tempPath_.empty(); }
   bool InPlaceAllowed(int error) const;

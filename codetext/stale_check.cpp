@@ -1,14 +1,11 @@
 #include "codetext/stale_check.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -16,57 +13,57 @@
 namespace ff {
 namespace {
 
-// A private folder under the system's temporary folder, removed with its
-// content when it goes.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& shownPath) {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/fidforge-check-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) {
-      throw CFileException(shownPath, gbk::FromUtf8(std::string("temporary folder: ") + std::strerror(errno)));
+[[noreturn]] void Fail(const std::string& shown, int error) {
+  throw CFileException(shown, gbk::FromUtf8(std::strerror(error)));
+}
+
+// True when the file at `path` holds exactly `bytes`; false when it holds
+// others or does not exist. Throws when it exists but cannot be read.
+bool Holds(const std::string& path, const std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return false;  // a missing file would change
+    Fail(path, errno);
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int error = errno;
+    ::close(fd);
+    Fail(path, error);
+  }
+  if (S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    Fail(path, EISDIR);
+  }
+  // A regular file of another size differs without a byte read.
+  if (S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) != bytes.size()) {
+    ::close(fd);
+    return false;
+  }
+  // Read one byte more than expected: a file that grew meanwhile differs.
+  std::string read(bytes.size() + 1, '\0');
+  size_t done = 0;
+  while (done < read.size()) {
+    const ssize_t n = ::read(fd, read.data() + done, read.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      Fail(path, error);
     }
-    path_ = pattern;
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
   }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-// The whole file; false when it does not exist. Throws for other failures.
-bool ReadAll(const std::string& native, const std::string& shown, std::string& bytes) {
-  std::error_code error;
-  const auto status = std::filesystem::status(native, error);
-  if (status.type() == std::filesystem::file_type::not_found) return false;
-  if (status.type() == std::filesystem::file_type::directory) {
-    throw CFileException(shown, gbk::FromUtf8(std::strerror(EISDIR)));
-  }
-  std::ifstream in(native, std::ios::binary);
-  if (!in) throw CFileException(shown, gbk::FromUtf8(std::strerror(errno ? errno : EACCES)));
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) throw CFileException(shown, gbk::FromUtf8(std::strerror(EIO)));
-  return true;
+  ::close(fd);
+  return done == bytes.size() && std::memcmp(read.data(), bytes.data(), done) == 0;
 }
 
 }  // namespace
 
 FileOutcome CompareWithTarget(const std::string& path, const std::function<void(GenFile&)>& write) {
-  ScratchFolder scratch(path);
-  const std::string made = scratch.Path() + "/generated";
-  {
-    GenFile file(made);  // paths are the system's bytes
-    write(file);
-    file.CommitNow();  // read back at once
-  }
-  std::string fresh, current;
-  ReadAll(made, path, fresh);
-  const bool same = ReadAll(path, path, current) && current == fresh;
-  if (same) return FileOutcome::Unchanged;
+  GenFile file(path, Output().utf8, GenFile::InMemory{});
+  write(file);
+  if (Holds(path, file.Bytes())) return FileOutcome::Unchanged;
   ++Output().wouldChange;
   return FileOutcome::WouldChange;
 }

@@ -11,9 +11,9 @@
 
 namespace ff {
 
-// Runs `write` into a private temporary file (outside the target's
-// folder, which need not exist) and compares the result, in the output
-// encoding, with `path` (GBK). Unchanged, or WouldChange (a missing target
+// Runs `write` into memory and compares the result, in the output
+// encoding, with `path` (the system's bytes). Nothing is made anywhere,
+// not even a temporary file. Unchanged, or WouldChange (a missing target
 // would change too; counted in Output().wouldChange). Throws
 // CFileException when the target exists but cannot be read.
 FileOutcome CompareWithTarget(const std::string& path, const std::function<void(GenFile&)>& write);

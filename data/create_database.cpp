@@ -25,14 +25,10 @@ bool Exists(const std::string& path) {
 
 std::string Shown(const std::string& path) { return gbk::FromUtf8(path); }
 
-bool RunScripts(const std::string& tempPath, const std::vector<std::string_view>& scripts, std::string& error) {
-  sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(tempPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-  if (rc != SQLITE_OK) {
-    error = gbk::FromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    sqlite3_close(db);
-    return false;
-  }
+// Runs the scripts into the open database `db`, which it closes; with
+// `image` the finished database's bytes are taken first.
+bool RunScriptsIn(sqlite3* db, const std::vector<std::string_view>& scripts, std::string& error,
+                  std::string* image = nullptr) {
   // The file is private until it is linked into place: no journal needed.
   sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;", nullptr, nullptr, nullptr);
   bool ok = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -51,11 +47,33 @@ bool RunScripts(const std::string& tempPath, const std::vector<std::string_view>
     error = gbk::FromUtf8(sqlite3_errmsg(db));
     ok = false;
   }
+  if (ok && image) {
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = sqlite3_serialize(db, "main", &size, 0);
+    if (bytes) {
+      image->assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(size));
+      sqlite3_free(bytes);
+    } else {
+      error = "out of memory";
+      ok = false;
+    }
+  }
   if (sqlite3_close(db) != SQLITE_OK && ok) {
     error = "cannot close the new database";
     ok = false;
   }
   return ok;
+}
+
+bool RunScripts(const std::string& tempPath, const std::vector<std::string_view>& scripts, std::string& error) {
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(tempPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  if (rc != SQLITE_OK) {
+    error = gbk::FromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_close(db);
+    return false;
+  }
+  return RunScriptsIn(db, scripts, error);
 }
 
 bool Create(const std::string& path, const std::vector<std::string_view>& scripts, std::string& error) {
@@ -100,6 +118,26 @@ bool Create(const std::string& path, const std::vector<std::string_view>& script
 bool CreateDatabase(const std::string& path, bool withDemo, std::string& error) {
   if (withDemo) return Create(path, {SchemaSql(), DemoSql()}, error);
   return Create(path, {SchemaSql()}, error);
+}
+
+bool DemoDatabaseBytes(std::string& bytes, std::string& error) {
+  // SQLite's memory file system keeps the pages a file would get, byte
+  // for byte, without a file anywhere.
+  const std::string name = "file:/fidforge-demo-" + std::to_string(::getpid()) + "?vfs=memdb";
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(name.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
+                                 nullptr);
+  if (rc != SQLITE_OK) {
+    error = "cannot make the demo database in memory: " + gbk::FromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_close(db);
+    return false;
+  }
+  std::string reason;
+  if (!RunScriptsIn(db, {SchemaSql(), DemoSql()}, reason, &bytes)) {
+    error = "cannot make the demo database in memory: " + reason;
+    return false;
+  }
+  return true;
 }
 
 bool CreateDatabaseWith(const std::string& path, std::string_view extraSql, std::string& error) {

@@ -15,5 +15,7 @@ std::string_view DemoSql();    // data/demo.sql: the demo rows (schema not inclu
 bool CreateDatabase(const std::string& path, bool withDemo, std::string& error);
 // Same, with any extra SQL script (UTF-8) run after the schema.
 bool CreateDatabaseWith(const std::string& path, std::string_view extraSql, std::string& error);
+// The bytes the demo database file gets, made in memory: no file anywhere.
+bool DemoDatabaseBytes(std::string& bytes, std::string& error);
 
 }  // namespace ff::data

@@ -32,6 +32,8 @@ void MakeFolder(const std::string& folder) {
 }  // namespace
 
 std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
+  // The pages are UTF-8: every character of the database reaches them.
+  gbk::KeepForeignText keep;
   SiteModel site;
   site.database = options.database;
   const CommentDate date = TodayForComments();

@@ -11,15 +11,16 @@ constexpr char kHex[] = "0123456789ABCDEF";
 bool IsForbiddenControl(unsigned char c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }
 
 // Copies the double-byte characters of GBK text as they are (a trail byte
-// may be a backslash or a '|') and lets `escape` write each single byte.
+// may be a backslash or a '|'), and kept characters too, and lets `escape`
+// write each single byte.
 template <typename Escape>
 std::string EscapeSingleBytes(std::string_view text, Escape escape) {
   std::string out;
   out.reserve(text.size() + 16);
   for (size_t pos = 0; pos < text.size();) {
     const size_t len = gbk::CharLength(text, pos);
-    if (len == 2) {
-      out.append(text.substr(pos, 2));
+    if (len >= 2) {
+      out.append(text.substr(pos, len));
     } else {
       escape(out, static_cast<unsigned char>(text[pos]));
     }

@@ -2,6 +2,10 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -133,8 +137,78 @@ size_t CharLength(std::string_view text, size_t pos) {
   if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos])) &&
       IsTrailByte(static_cast<unsigned char>(text[pos + 1])))
     return 2;
+  if (pos < text.size() && text[pos] == '\xFF') {
+    const size_t kept = KeptLength(text, pos);
+    if (kept > 0) return kept;
+  }
   return 1;
 }
+
+namespace {
+
+std::atomic<bool> g_keepForeign{false};
+
+constexpr char kKeptMark = '\xFF';
+
+// The code point of the kept character at text[pos] and its length, or 0.
+size_t ReadKept(std::string_view text, size_t pos, char32_t& code) {
+  if (pos >= text.size() || text[pos] != kKeptMark) return 0;
+  code = 0;
+  size_t i = pos + 1;
+  for (; i < text.size() && i - pos <= 7; ++i) {
+    const char c = text[i];
+    if (c == kKeptMark) break;
+    const int digit = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                             : -1;
+    if (digit < 0) return 0;
+    code = code * 16 + static_cast<char32_t>(digit);
+  }
+  const size_t digits = i - pos - 1;
+  if (i >= text.size() || text[i] != kKeptMark || digits == 0 || digits > 6) return 0;
+  if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || code < 0x80) return 0;
+  return i + 1 - pos;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  if (c >= 0x80) out += static_cast<char>(0x80 | (c & 0x3F));
+}
+
+}  // namespace
+
+size_t KeptLength(std::string_view text, size_t pos) {
+  char32_t code = 0;
+  return ReadKept(text, pos, code);
+}
+
+size_t CountKept(std::string_view text) {
+  size_t count = 0;
+  for (size_t at = text.find(kKeptMark); at != std::string_view::npos; at = text.find(kKeptMark, at + 1)) {
+    const size_t length = KeptLength(text, at);
+    if (length > 0) {
+      ++count;
+      at += length - 1;
+    }
+  }
+  return count;
+}
+
+bool KeepingForeignText() { return g_keepForeign.load(std::memory_order_relaxed); }
+
+KeepForeignText::KeepForeignText() : previous_(g_keepForeign.exchange(true)) {}
+
+KeepForeignText::~KeepForeignText() { g_keepForeign.store(previous_); }
 
 namespace {
 
@@ -238,7 +312,65 @@ std::string FromUtf8(std::string_view utf8) {
                  });
 }
 
+namespace {
+std::string ToUtf8Plain(std::string_view gbk);
+}  // namespace
+
+std::string FromUtf8Keeping(std::string_view utf8) {
+  std::string out = FromUtf8(utf8);
+  // Most texts lose nothing: as many '?' as they came with.
+  if (std::count(out.begin(), out.end(), '?') == std::count(utf8.begin(), utf8.end(), '?')) return out;
+  out.clear();
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  size_t run = 0;  // start of the characters not yet converted
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t len = Utf8SequenceLength(p + i, utf8.size() - i);
+    if (len < 2) {  // ASCII, or a byte that is no character: '?' stays '?'
+      i += len == 0 ? 1 : len;
+      continue;
+    }
+    const std::string one = FromUtf8(utf8.substr(i, len));
+    if (one != "?") {
+      i += len;
+      continue;
+    }
+    out += FromUtf8(utf8.substr(run, i - run));
+    char32_t code = len == 2 ? (p[i] & 0x1F) : len == 3 ? (p[i] & 0x0F) : (p[i] & 0x07);
+    for (size_t k = 1; k < len; ++k) code = (code << 6) | (p[i + k] & 0x3F);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(code));
+    out += kKeptMark;
+    out += hex;
+    out += kKeptMark;
+    i += len;
+    run = i;
+  }
+  out += FromUtf8(utf8.substr(run));
+  return out;
+}
+
 std::string ToUtf8(std::string_view gbk) {
+  if (IsAscii(gbk)) return std::string(gbk);
+  size_t at = gbk.find(kKeptMark);
+  if (at == std::string_view::npos) return ToUtf8Plain(gbk);
+  std::string out;
+  size_t from = 0;
+  for (; at != std::string_view::npos; at = gbk.find(kKeptMark, at + 1)) {
+    char32_t code = 0;
+    const size_t length = ReadKept(gbk, at, code);
+    if (length == 0) continue;  // a stray 0xFF: U+FFFD with the text around it
+    out += ToUtf8Plain(gbk.substr(from, at - from));
+    AppendUtf8(out, code);
+    from = at + length;
+    at = from - 1;
+  }
+  out += ToUtf8Plain(gbk.substr(from));
+  return out;
+}
+
+namespace {
+
+std::string ToUtf8Plain(std::string_view gbk) {
   if (IsAscii(gbk)) return std::string(gbk);
   return Convert(ThreadConverters().ToUtf8(), gbk, gbk.size() + gbk.size() / 2 + 8,
                  "\xEF\xBF\xBD", [](const unsigned char* p, size_t left) {
@@ -248,6 +380,8 @@ std::string ToUtf8(std::string_view gbk) {
                    return size_t{1};
                  });
 }
+
+}  // namespace
 
 std::string TrimLeft(std::string_view text) {
   size_t b = 0;

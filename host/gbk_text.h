@@ -20,15 +20,42 @@ namespace ff::gbk {
 constexpr bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 // Length in bytes of the character that starts at text[pos]: 2 for a lead
-// byte followed by a valid trail byte, else 1 (a stray byte is one char).
+// byte followed by a valid trail byte, the whole of a kept character
+// (below), else 1 (a stray byte is one char).
 size_t CharLength(std::string_view text, size_t pos);
+
+// Characters GBK lacks, kept for UTF-8 output. Text that only ever goes
+// out as UTF-8 (the dictionary site, the listings, the lint) must not lose
+// an emoji or a U+2028 on its way through the engine's GBK. While a
+// KeepForeignText lives, the stores convert database text with
+// FromUtf8Keeping: each character GBK lacks becomes a kept character,
+// 0xFF, its code point in hex, 0xFF (0xFF is no GBK byte, so no GBK text
+// holds one), and ToUtf8 gives the character back. Generated C++ is made
+// without it and gets '?' as always.
+std::string FromUtf8Keeping(std::string_view utf8);
+// The length of the kept character at text[pos], or 0.
+size_t KeptLength(std::string_view text, size_t pos);
+// The number of kept characters in `text`.
+size_t CountKept(std::string_view text);
+bool KeepingForeignText();
+class KeepForeignText {
+ public:
+  KeepForeignText();
+  ~KeepForeignText();
+  KeepForeignText(const KeepForeignText&) = delete;
+  KeepForeignText& operator=(const KeepForeignText&) = delete;
+
+ private:
+  bool previous_;
+};
 
 // UTF-8 -> GBK. Characters GBK cannot represent, and bytes that are not
 // valid UTF-8, each become one '?'. Never throws.
 std::string FromUtf8(std::string_view utf8);
 
-// GBK -> UTF-8. A byte that does not start a valid GBK character becomes
-// U+FFFD (the replacement character). Never throws.
+// GBK -> UTF-8. A kept character becomes the character it keeps; a byte
+// that does not start a valid GBK character becomes U+FFFD (the
+// replacement character). Never throws.
 std::string ToUtf8(std::string_view gbk);
 
 // Trimming removes blanks (0x20) only, never tabs or line breaks.

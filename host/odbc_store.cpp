@@ -70,7 +70,11 @@ void AppendOption(std::string& text, std::string_view key, const std::string& va
   if (!text.empty() && text.back() != ';') text += ';';
   text += key;
   text += '=';
-  text += QuoteValue(value);
+  std::string quoted;
+  // Open() refuses a value no form carries before a string is made; one
+  // here only names a login in a message, braced as it stands.
+  if (!QuoteValue(value, quoted)) quoted = "{" + value + "}";
+  text += quoted;
 }
 
 // "odbc:" strings as given, with the login's user, password and database
@@ -218,10 +222,19 @@ class OdbcStore : public DbStore {
   // The values of the fetched row, one per column, each overwriting the
   // text it replaces.
   bool ReadRow(SQLHSTMT stmt, std::vector<char>& buffer, std::span<std::string> values) {
+    // Text for UTF-8 output comes as the server's own characters (UTF-16),
+    // not through the driver's GBK, which turns what GBK lacks into '?'.
+    const bool wide = !sqlite_ && gbk::KeepingForeignText();
     for (size_t i = 0; i < values.size(); ++i) {
       std::string& value = values[i];
+      if (wide) {
+        if (!ReadWideValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
+        if (!gbk::IsAscii(value)) value = gbk::FromUtf8Keeping(value);
+        continue;
+      }
       if (!ReadValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
-      if (sqlite_ && !gbk::IsAscii(value)) value = gbk::FromUtf8(value);
+      if (sqlite_ && !gbk::IsAscii(value))
+        value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(value) : gbk::FromUtf8(value);
     }
     return true;
   }
@@ -264,6 +277,61 @@ class OdbcStore : public DbStore {
       return true;
     }
     return false;
+  }
+
+  // The same as UTF-8, read as UTF-16 (SQL_C_WCHAR); a unit that pairs
+  // with nothing becomes U+FFFD.
+  static bool ReadWideValue(SQLHSTMT stmt, SQLUSMALLINT column, std::vector<char>& buffer, std::string& value) {
+    value.clear();
+    std::u16string units;
+    const SQLLEN room = static_cast<SQLLEN>(buffer.size()) & ~SQLLEN{1};
+    const size_t roomUnits = static_cast<size_t>(room) / 2;
+    bool done = false;
+    for (int piece = 0; piece < (1 << 20) && !done; ++piece) {
+      SQLLEN indicator = 0;
+      SQLRETURN rc = SQLGetData(stmt, column, SQL_C_WCHAR, buffer.data(), room, &indicator);
+      if (rc == SQL_NO_DATA) {
+        done = true;
+        break;
+      }
+      if (!SQL_SUCCEEDED(rc)) return false;
+      if (indicator == SQL_NULL_DATA) return true;
+      size_t count = roomUnits - 1;  // a full piece, less the terminating NUL
+      if (!(rc == SQL_SUCCESS_WITH_INFO && (indicator == SQL_NO_TOTAL || indicator >= room))) {
+        count = std::min(static_cast<size_t>(indicator) / 2, roomUnits - 1);
+        done = true;
+      }
+      const size_t first = units.size();
+      units.resize(first + count);
+      std::memcpy(units.data() + first, buffer.data(), count * 2);
+    }
+    if (!done) return false;
+    value.reserve(units.size());
+    for (size_t i = 0; i < units.size(); ++i) {
+      char32_t c = units[i];
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+        ++i;
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+      }
+      if (c < 0x80) {
+        value += static_cast<char>(c);
+      } else if (c < 0x800) {
+        value += static_cast<char>(0xC0 | (c >> 6));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      } else if (c < 0x10000) {
+        value += static_cast<char>(0xE0 | (c >> 12));
+        value += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      } else {
+        value += static_cast<char>(0xF0 | (c >> 18));
+        value += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        value += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        value += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+    return true;
   }
 
   std::string Failure(const char* what, SQLSMALLINT type, SQLHANDLE handle) {
@@ -388,17 +456,45 @@ bool IsFreeTdsDriver(const std::string& driver) {
   return lower.find("freetds") != std::string::npos || lower.find("tdsodbc") != std::string::npos;
 }
 
-std::string QuoteValue(const std::string& value) {
-  bool braces = !value.empty() && (value.front() == ' ' || value.back() == ' ');
-  for (char c : value)
-    if (c == ';' || c == '{' || c == '}' || c == '=') braces = true;
-  if (!braces) return value;
-  std::string out = "{";
-  for (char c : value) {
-    out += c;
-    if (c == '}') out += '}';
+bool QuoteValue(const std::string& value, std::string& quoted) {
+  if (value.find('\0') != std::string::npos) return false;
+  const bool mustBrace = value.find(';') != std::string::npos ||
+                         (!value.empty() && (value.front() == '{' || value.front() == ' ' || value.back() == ' '));
+  const bool closes = value.find('}') != std::string::npos;
+  if (closes) {
+    // Unbraced a '}' is an ordinary character to every parser; braced,
+    // FreeTDS would end the value there.
+    if (mustBrace) return false;
+    quoted = value;
+    return true;
   }
-  return out + "}";
+  if (mustBrace || value.find('=') != std::string::npos || value.find('{') != std::string::npos) {
+    quoted = "{" + value + "}";
+  } else {
+    quoted = value;
+  }
+  return true;
+}
+
+bool CheckLoginValues(const LoginValues& login, std::string& error) {
+  auto carried = [&error](const std::string& value, const std::string& what, bool secret) {
+    std::string quoted;
+    if (QuoteValue(value, quoted)) return true;
+    const std::string named = secret ? what : what + " \"" + value + "\"";
+    error = value.find('\0') != std::string::npos
+                ? named + " holds a NUL character, which no ODBC connection string carries"
+                : named + " holds a '}' together with a ';', a '{' first or a blank at an end: no ODBC connection "
+                          "string carries such a value safely to every driver (FreeTDS would end it at the '}')";
+    return false;
+  };
+  if (!carried(login.user, "the user name", false) || !carried(login.password, "the password", true) ||
+      !carried(login.database, "the database name", false)) {
+    return false;
+  }
+  if (StartsWithNoCase(login.server, kOdbcPrefix)) return true;
+  ServerAddress address;
+  if (ParseServerText(login.server, address) && !carried(address.host, "the server name", false)) return false;
+  return true;
 }
 
 std::string ConnectionString(const LoginValues& login, const Settings& settings, bool shown) {
@@ -521,6 +617,13 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
     if (!ParseServerText(login.server, address, &error)) return nullptr;
     target = "SQL Server \"" + gbk::Trim(login.server) + "\" through the ODBC driver \"" + settings.driver + "\"";
     encryptionAsked = address.requireEncryption && !NamesEncryption(settings);
+  }
+
+  // No login value may end its field and add options of its own (another
+  // port or server, no encryption, another driver).
+  if (!CheckLoginValues(login, error)) {
+    error = "cannot connect to " + target + ": " + error;
+    return nullptr;
   }
 
   SQLHENV env = nullptr;

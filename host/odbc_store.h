@@ -74,9 +74,18 @@ bool NamesEncryption(const Settings& settings);
 // password is written as "***" (for messages).
 std::string ConnectionString(const LoginValues& login, const Settings& settings, bool shown = false);
 
-// A value for a connection string: in braces when it holds ';', braces,
-// '=' or blanks at either end.
-std::string QuoteValue(const std::string& value);
+// A value as a connection string carries it so that every parser on its
+// way reads it back unchanged: unixODBC's, FreeTDS's (which ends a braced
+// value at the first "};" and never undoes a doubled '}') and Microsoft's.
+// In braces when it holds ';' or '=', starts with '{' or has blanks at an
+// end; a '}' goes only unbraced. False for a value no form carries
+// safely: a '}' that would need braces, or a NUL, which ends the string
+// for the driver (and with it the encryption option after it).
+bool QuoteValue(const std::string& value, std::string& quoted);
+
+// False, with the reason (GBK, never the password itself), when a login
+// value cannot be put into a connection string safely (see QuoteValue).
+bool CheckLoginValues(const LoginValues& login, std::string& error);
 
 // The keys of a connection string ("a=1;{b}=..."), upper-cased, in order.
 std::vector<std::string> ConnectionKeys(std::string_view text);

@@ -149,7 +149,7 @@ class SqliteStore : public DbStore {
       if (gbk::IsAscii(utf8)) {
         value.assign(utf8);
       } else {
-        value = gbk::FromUtf8(utf8);
+        value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(utf8) : gbk::FromUtf8(utf8);
       }
     }
   }
@@ -221,6 +221,18 @@ std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& e
   }
   // A writer's short lock is waited for rather than failing the read.
   sqlite3_busy_timeout(db, kBusyTimeoutSeconds * 1000);
+  // A damaged page must fail the read, never read as fewer or empty rows:
+  // every b-tree cell's size is checked against its page as it is read
+  // (without it a page of garbage can pass as a page without rows), and
+  // the connection refuses what could damage the file further (nothing
+  // here writes, so that costs nothing).
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  rc = sqlite3_exec(db, "PRAGMA cell_size_check=ON", nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) {
+    error = "cannot prepare SQLite database " + shown + ": " + ReasonOf(db, rc);
+    sqlite3_close_v2(db);
+    return nullptr;
+  }
   std::string reason;
   if (!tsql::RegisterFunctions(db, &reason)) {
     error = "cannot prepare SQLite database " + shown + ": " + ToGbk(reason.c_str());

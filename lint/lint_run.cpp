@@ -86,11 +86,13 @@ class Linter {
   static std::string Trimmed(const CMemRecord& row, const std::string& caption) {
     return gbk::Trim(row.GetRef(caption));
   }
-  // The text arrived with more question marks than the database holds in
-  // it: characters without a GBK form became '?'. (No GBK trail byte is
-  // '?', so counting bytes is exact.)
+  // The text holds characters without a GBK form: kept ones (the lint
+  // reads with them kept, for its UTF-8 report), or more question marks
+  // than the database holds in it. (No GBK trail byte is '?', so counting
+  // bytes is exact.)
   static bool Lost(const CMemRecord& row, const std::string& caption) {
     const std::string& text = row.GetRef(caption);
+    if (gbk::CountKept(text) > 0) return true;
     const long arrived = static_cast<long>(std::count(text.begin(), text.end(), '?'));
     return arrived > gbk::AtoL(row.GetRef(q::QCaption(caption)));
   }
@@ -250,6 +252,8 @@ class Linter {
 }  // namespace
 
 LintResult RunLint(CSimDB& db) {
+  // The report is UTF-8: the texts it quotes keep every character.
+  gbk::KeepForeignText keep;
   // Every table from one committed state: rows that refer to each other
   // (a parameter and its function) must not come from two.
   struct Snapshot {

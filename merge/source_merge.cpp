@@ -59,16 +59,20 @@ void AppendNames(std::ostringstream& out, const std::vector<std::string>& names)
 }  // namespace
 
 MergedSource MergeModuleSourceFile(CCodeMaker& maker, bool bls, const std::string& path, long moduleId) {
-  MergedSource result;
-  std::string bytes;
-  result.hadOldFile = ReadOld(path, bytes);
-  const std::string old = result.hadOldFile ? AsGbk(path, bytes, Output().utf8) : std::string();
   std::string fresh;
   try {
     fresh = bls ? maker.MakeBlsModuleSourceText(path, moduleId) : maker.MakeFosModuleSourceText(path, moduleId);
   } catch (const QueryError& error) {
     throw error.Within("cannot generate " + path);
   }
+  return MergeIntoModuleSourceFile(path, std::move(fresh));
+}
+
+MergedSource MergeIntoModuleSourceFile(const std::string& path, std::string fresh) {
+  MergedSource result;
+  std::string bytes;
+  result.hadOldFile = ReadOld(path, bytes);
+  const std::string old = result.hadOldFile ? AsGbk(path, bytes, Output().utf8) : std::string();
   if (!result.hadOldFile) {
     result.text = std::move(fresh);
     return result;

@@ -30,6 +30,9 @@ struct MergedSource {
 // written in (ff::Output()); a file in the other encoding is refused
 // rather than mixed. Throws MergeRefused.
 MergedSource MergeModuleSourceFile(CCodeMaker& maker, bool bls, const std::string& path, long moduleId);
+// The same with the new generation already made (`fresh`, GBK, as the
+// source writer writes it to `path`).
+MergedSource MergeIntoModuleSourceFile(const std::string& path, std::string fresh);
 
 // One line for people: "regions kept 2, functions added 1 (Fun_New),
 // functions retired 1 (Fun_Old)". GBK.

@@ -123,7 +123,7 @@ bool CPageCode::PickedModuleId(long& module) {
       ff::UI().ShowMessage(texts::ModuleIdNotANumber(shown, picked.stored));
       return false;
     case ff::code::ModuleRow::Problem::Repeated:
-      ff::UI().ShowMessage(texts::ModuleIdRepeated(shown, picked.stored));
+      ff::UI().ShowMessage(texts::ModuleIdRepeated(shown, picked.stored, picked.sharedWith));
       return false;
   }
   return false;
@@ -210,18 +210,24 @@ void CPageCode::OnOK() {
   std::vector<FileResult> files;
   std::string mergeReport;
   try {
+    // Both texts are made and checked before either file is written.
+    CCodeMaker::ModuleTexts made = m_CodeMaker.MakeModuleTexts(m_bBLS, module, m_strHeadFile, m_strCppFile);
+    if (!made.faults.empty()) {
+      std::string lines;
+      for (const std::string& fault : made.faults) lines += (lines.empty() ? "" : "\n") + fault;
+      ff::UI().ShowMessage(texts::ModuleNotWhole(lines));
+      CPropertyPage::OnOK();
+      return;
+    }
     // A file the user declines does not stop the other one.
     if (m_bKeepHandCode) {
-      if (!WriteMergedModule(module, files, mergeReport)) {
+      if (!WriteMergedModule(made, files, mergeReport)) {
         CPropertyPage::OnOK();
         return;
       }
-    } else if (m_bBLS) {
-      files.push_back({m_strHeadFile, m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)});
-      files.push_back({m_strCppFile, m_CodeMaker.MakeBlsModuleSource(m_strCppFile, module, m_bOverWrite)});
     } else {
-      files.push_back({m_strHeadFile, m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite)});
-      files.push_back({m_strCppFile, m_CodeMaker.MakeFosModuleSource(m_strCppFile, module, m_bOverWrite)});
+      files.push_back({m_strHeadFile, m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, made.header)});
+      files.push_back({m_strCppFile, m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, made.source)});
     }
   } catch (const CFileException& error) {
     // Reported by the generator; once more here. Nothing is stored.
@@ -239,7 +245,7 @@ void CPageCode::OnOK() {
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
   ff::UI().ShowReport(
-      Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile, m_CodeMaker.MissingBodies()) + mergeReport,
+      Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport,
       m_strPath);
   CPropertyPage::OnOK();
 }

@@ -57,8 +57,8 @@ class CPageCode : public CModuleFilesPage {
   // through STR). False, with the reason shown, when the module cannot be
   // generated. Throws QueryError.
   bool PickedModuleId(long& module);
-  // Process.h as usual, Process.cpp merged with the file there. False when
-  // the merge was refused (said to the user; no file touched). `report`
-  // receives the merge's lines for the summary.
-  bool WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report);
+  // Process.h as made, Process.cpp merged from the made text with the file
+  // there. False when the merge was refused (said to the user; no file
+  // touched). `report` receives the merge's lines for the summary.
+  bool WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files, std::string& report);
 };

@@ -38,17 +38,17 @@ std::string ReportLines(const std::string& path, const ff::merge::MergedSource& 
 
 }  // namespace
 
-bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report) {
+bool CPageCode::WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files,
+                                  std::string& report) {
   // The merge is made in memory first: a refused one touches no file.
   ff::merge::MergedSource merged;
   try {
-    merged = ff::merge::MergeModuleSourceFile(m_CodeMaker, m_bBLS, m_strCppFile, module);
+    merged = ff::merge::MergeIntoModuleSourceFile(m_strCppFile, std::move(made.source));
   } catch (const ff::merge::MergeRefused& refusal) {
     ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
     return false;
   }
-  files.push_back({m_strHeadFile, m_bBLS ? m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)
-                                         : m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite)});
+  files.push_back({m_strHeadFile, m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, made.header)});
   const bool written = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, merged.text);
   files.push_back({m_strCppFile, written});
   if (written) report = ReportLines(m_strCppFile, merged);

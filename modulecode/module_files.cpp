@@ -9,10 +9,12 @@
 #include "codetext/config_query.h"
 #include "codetext/gen_file.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "host/record.h"
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
+#include "res/file_texts.h"
 #include "res/module_queries.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
@@ -32,10 +34,36 @@ std::string Declaration(std::string prototype) {
   return prototype;
 }
 
-void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long moduleId) {
+// Why the declaration or body of a function cannot come out whole, or
+// nothing. A code or name that is no text (NULL, a BLOB, bytes that are no
+// UTF-8, characters GBK lacks) would declare a function C++ cannot parse,
+// and its code cannot find its record again.
+std::string FunctionFault(const std::string& code, const std::string& funName) {
+  auto lost = [](const std::string& what, const std::string& text) {
+    return what + " came out as \"" + text + "\": it holds characters GBK lacks or bytes that are no text";
+  };
+  if (code.find('\0') != std::string::npos) return "its code holds a NUL byte";
+  if (code.empty()) return "its code is NULL or blank";
+  if (gbk::Contains(code, "?")) return lost("its code", code);
+  if (gbk::Contains(funName, "?") || funName.find('\0') != std::string::npos) return lost("its name", funName);
+  return {};
+}
+
+std::string FunctionLabel(bool bls, const std::string& number, const std::string& code) {
+  // A code with a NUL byte is named by its number alone: the byte would
+  // end the message's line for many readers.
+  const bool shown = !code.empty() && code.find('\0') == std::string::npos;
+  return std::string(bls ? "BLS" : "FOS") + " function " + number + (shown ? " " + code : "");
+}
+
+// Process.h after its file comment. With `faults`, every function that
+// cannot be declared whole is named there.
+template <class Write>
+void WriteHeaderBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId,
+                     std::vector<std::string>* faults = nullptr) {
   const std::string& guard = mod::HeaderGuard();
-  maker.WriteGuardBegin(file, guard);
-  maker.WriteGuardDefine(file, guard);
+  write(ff::res::GuardBegin(guard));
+  write(ff::res::GuardDefine(guard));
 
   CMemRecord functions;
   ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
@@ -46,15 +74,18 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     const std::string code = gbk::Replaced(ff::code::Trimmed(functions, codeCaption), ".", "_");
     const std::string& funName = functions.GetRef(fn::CaptionFunName());
-    entry = fn::MakeIdentLine({.code = code,
-                               .number = ff::code::Trimmed(functions, numberCaption),
-                               .name = ff::code::Trimmed(functions, nameCaption)});
+    const std::string number = ff::code::Trimmed(functions, numberCaption);
+    if (faults) {
+      const std::string fault = FunctionFault(gbk::Trim(functions.GetRef(codeCaption)), gbk::Trim(funName));
+      if (!fault.empty()) faults->push_back(FunctionLabel(bls, number, code) + ": " + fault);
+    }
+    entry = fn::MakeIdentLine({.code = code, .number = number, .name = ff::code::Trimmed(functions, nameCaption)});
     entry += Declaration(bls ? maker.MakeBlsPrototype(funName, code) : maker.MakeFosPrototype(funName, code));
     entry += fn::NewLine();
-    file.Write(entry);
+    write(entry);
   }
 
-  maker.WriteGuardEnd(file, guard);
+  write(ff::res::GuardEnd(guard));
 }
 
 // True when the single-function query of each function record's code
@@ -99,7 +130,11 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) 
   if (EachCodeFindsOnlyItself(functions, codeCaption, bls, moduleId)) {
     ff::code::ModuleFunctionTexts texts(maker, bls, moduleId);
     for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
-      texts.Make(functions, text);
+      if (!texts.Make(functions, text) || text.empty()) {
+        text.clear();
+        maker.NoteMissingBody(gbk::Trim(functions.GetRef(numberCaption)) + " " +
+                              gbk::Trim(functions.GetRef(codeCaption)));
+      }
       text += fn::NewLine();
       write(text);
     }
@@ -143,12 +178,12 @@ std::string SourceText(CCodeMaker& maker, const std::string& path, const std::st
 
 bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, false, moduleId); });
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), false, moduleId); });
 }
 
 bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, true, moduleId); });
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), true, moduleId); });
 }
 
 bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
@@ -167,4 +202,41 @@ std::string CCodeMaker::MakeFosModuleSourceText(const std::string& path, long mo
 
 std::string CCodeMaker::MakeBlsModuleSourceText(const std::string& path, long moduleId) {
   return SourceText(*this, path, mod::BlsSourceAbstract(), true, moduleId);
+}
+
+CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath,
+                                                    const std::string& sourcePath) {
+  ModuleTexts texts;
+  try {
+    CRoutineComment& comment = RoutineComment();
+    comment.SetFileName(headerPath);
+    comment.SetAbstract(bls ? mod::BlsHeaderAbstract() : mod::FosHeaderAbstract());
+    texts.header = comment.MakeFileComment();
+    WriteHeaderBody(*this, [&texts](std::string_view bytes) { texts.header.append(bytes); }, bls, moduleId,
+                    &texts.faults);
+  } catch (const ff::QueryError& error) {
+    throw error.Within("cannot generate " + headerPath);
+  }
+  try {
+    texts.source = SourceText(*this, sourcePath, bls ? mod::BlsSourceAbstract() : mod::FosSourceAbstract(), bls,
+                              moduleId);
+  } catch (const ff::QueryError& error) {
+    throw error.Within("cannot generate " + sourcePath);
+  }
+  // A function already named for its code or name is not named again for
+  // the body that code cannot find.
+  for (const std::string& function : MissingBodies()) {  // "number code"
+    const std::string number = function.substr(0, function.find(' '));
+    const std::string label = FunctionLabel(bls, number, "");
+    bool named = false;
+    for (const std::string& fault : texts.faults) {
+      named |= fault.compare(0, label.size(), label) == 0 &&
+               (fault.size() == label.size() || fault[label.size()] == ' ' || fault[label.size()] == ':');
+    }
+    if (!named) {
+      texts.faults.push_back(FunctionLabel(bls, number, gbk::Trim(function.substr(number.size()))) +
+                             ": has no body: its code does not find it in the database again");
+    }
+  }
+  return texts;
 }

@@ -1,7 +1,7 @@
 #include "modulecode/module_list.h"
 
 #include <charconv>
-#include <set>
+#include <map>
 #include <system_error>
 
 #include "codetext/config_query.h"
@@ -30,7 +30,7 @@ std::vector<ModuleRow> ReadModules(bool bls) {
   }
   std::vector<ModuleRow> rows;
   rows.reserve(modules.GetCount());
-  std::set<long> seen;
+  std::map<long, std::vector<size_t>> claims;  // id -> the rows that claim it
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
     ModuleRow row;
     row.stored = gbk::Trim(modules.GetRef(res::module::CaptionModuleId()));
@@ -41,13 +41,26 @@ std::vector<ModuleRow> ReadModules(bool bls) {
       row.problem = ModuleRow::Problem::NoId;
     } else if (!id) {
       row.problem = ModuleRow::Problem::NotANumber;
-    } else if (!seen.insert(*id).second) {
-      row.problem = ModuleRow::Problem::Repeated;
     } else {
       row.id = *id;
       row.idText = std::to_string(*id);
+      claims[*id].push_back(rows.size());
     }
     rows.push_back(std::move(row));
+  }
+  // Which of two modules of one id is the real one cannot be told from
+  // the list: neither is generated.
+  for (const auto& [id, claimants] : claims) {
+    if (claimants.size() < 2) continue;
+    for (size_t row : claimants) {
+      ModuleRow& module = rows[row];
+      module.problem = ModuleRow::Problem::Repeated;
+      for (size_t other : claimants) {
+        if (other == row) continue;
+        if (!module.sharedWith.empty()) module.sharedWith += ", ";
+        module.sharedWith += gbk::Trim(rows[other].name);
+      }
+    }
   }
   return rows;
 }

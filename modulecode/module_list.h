@@ -16,7 +16,7 @@ struct ModuleRow {
     None,
     NoId,        // NULL or empty
     NotANumber,  // a fraction, a text, or past what a module number holds
-    Repeated,    // the id of an earlier module
+    Repeated,    // an id another module of the kind claims too
   };
   long id = 0;
   std::string idText;       // the id in decimal: its folder's name
@@ -24,13 +24,16 @@ struct ModuleRow {
   std::string name;         // 模块名称, as delivered
   std::string chineseName;  // 模块中文名称, as delivered
   Problem problem = Problem::None;
+  std::string sharedWith;   // Repeated: the other modules' names, trimmed, ", " between
 };
 
 // The id as a whole integer in decimal, or nullopt.
 std::optional<long> ExactModuleId(const std::string& text);
 
-// Every module of the kind, in the order of the module list. Throws
-// QueryError when the list cannot be read.
+// Every module of the kind, in the order of the module list. Every module
+// of an id that more than one module claims is Repeated: no folder is
+// named by an id that could belong to another module. Throws QueryError
+// when the list cannot be read.
 std::vector<ModuleRow> ReadModules(bool bls);
 
 }  // namespace ff::code

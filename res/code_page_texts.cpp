@@ -34,6 +34,10 @@ std::string MissingBody(std::string_view function) {
   return SystemFormat(FF_GBK("\n函数%s已在头文件中声明，但按其编码在数据库中找不到，源文件中没有它的代码！"), {function});
 }
 
+std::string ModuleNotWhole(std::string_view faults) {
+  return SystemFormat(FF_GBK("模块代码不能完整生成，Process.h和Process.cpp都没有写入，原有文件保持不变：\n%s"), {faults});
+}
+
 std::string ModuleWithoutId(std::string_view name) {
   return SystemFormat(FF_GBK("模块%s没有模块ID，不能生成代码！"), {name});
 }
@@ -42,8 +46,8 @@ std::string ModuleIdNotANumber(std::string_view name, std::string_view stored) {
   return SystemFormat(FF_GBK("模块%s的模块ID“%s”不是模块号，不能生成代码！"), {name, stored});
 }
 
-std::string ModuleIdRepeated(std::string_view name, std::string_view stored) {
-  return SystemFormat(FF_GBK("模块%s的模块ID%s与前面的模块相同，不能生成代码！"), {name, stored});
+std::string ModuleIdRepeated(std::string_view name, std::string_view stored, std::string_view others) {
+  return SystemFormat(FF_GBK("模块%s的模块ID%s与模块%s相同，不能生成代码！"), {name, stored, others});
 }
 
 const std::string& ModuleListChanged() {

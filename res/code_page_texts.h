@@ -45,10 +45,13 @@ const std::string& TestFilesNotGenerated();
 // number and code.
 std::string MissingBody(std::string_view function);
 
+// Functions that would leave the module's files broken, one a line;
+// neither file is written.
+std::string ModuleNotWhole(std::string_view faults);
 // A picked module whose stored id cannot name it; nothing is written.
 std::string ModuleWithoutId(std::string_view name);
 std::string ModuleIdNotANumber(std::string_view name, std::string_view stored);
-std::string ModuleIdRepeated(std::string_view name, std::string_view stored);
+std::string ModuleIdRepeated(std::string_view name, std::string_view stored, std::string_view others);
 // The list no longer matches the database: it was read again.
 const std::string& ModuleListChanged();
 

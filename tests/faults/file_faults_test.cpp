@@ -1,6 +1,9 @@
 // The file writer where the file system is in the way: a folder that takes
-// no new file, the longest names, links, other users' files, and what a
-// killed run left behind.
+// no new file, the longest names, links, other users' files, what a
+// killed run left behind, another run in the same folder, and a check
+// with nowhere to put a temporary file.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,6 +113,43 @@ TEST(FileWriter, ATemporaryFileOfAKilledRunGoesWithTheNextWriteOfItsTarget) {
   Write(dir / "Process.cpp", "whole");
   EXPECT_EQ((std::set<std::string>{"Process.cpp", ".Process.cpp.1.abcdef", ".Process.h.999999999.abcdef"}),
             Names(dir.path().string()));
+}
+
+// Another run holds the output folder: each writing command waits, then
+// names the holder and touches nothing; once it lets go the run goes on.
+TEST_F(CliFixture, ASecondRunIntoOneFolderWaitsThenNamesTheHolder) {
+  for (const std::string& folder : {out() + "/fos", out() + "/site"}) {
+    fs::create_directories(folder);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(0, ::flock(fd, LOCK_EX));
+    const std::string command = folder.ends_with("fos") ? "module --kind fos --all --out '" + folder + "'"
+                                                        : "docs --out '" + folder + "'";
+    const CliResult held = Run("--force " + command);
+    EXPECT_EQ(1, held.status) << command;
+    EXPECT_NE(std::string::npos, held.err.find("process " + std::to_string(::getpid()))) << held.err;
+    EXPECT_TRUE(FolderBytes(folder).empty()) << command;
+    ::close(fd);
+    const CliResult free = Run("--force " + command);
+    EXPECT_EQ(0, free.status) << free.err;
+    // The lock is the folder's own: no file is added for it.
+    for (const auto& [name, bytes] : FolderBytes(folder)) EXPECT_NE('.', name[0]) << name;
+  }
+}
+
+// A check makes nothing anywhere: it needs no temporary folder at all.
+TEST_F(CliFixture, ACheckWritesNothingAnywhere) {
+  ASSERT_EQ(0, Run("--force module --kind fos --all --out '" + out() + "'").status);
+  ExecSql(db, "UPDATE T154 SET F22 = 'renamed' WHERE F26 = 2");
+  const auto before = FolderBytes(out());
+  const std::string tmp = dir / "no-such-folder";
+  const CliResult r = RunFidforgeCli("--db '" + db + "' --author dev --check module --kind fos --all --out '" +
+                                         out() + "'",
+                                     dir.path().string(), "TMPDIR='" + tmp + "'");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + out() + "/2/Process.cpp")) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + out() + "/1/Process.cpp")) << r.out;
+  EXPECT_EQ(before, FolderBytes(out()));
+  EXPECT_FALSE(fs::exists(tmp));
 }
 
 }  // namespace

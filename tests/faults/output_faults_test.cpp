@@ -58,5 +58,28 @@ TEST_F(StandardOutput, AnEmptyDatabaseNameIsAUsageErrorNeverTheDemoDatabase) {
   EXPECT_EQ(0, Shell("FIDFORGE_DB=\"$DB\" \"$CLI\" modules --kind fos >/dev/null", db, err).status) << ReadFile(err);
 }
 
+// Text from the database that GBK cannot hold reaches every UTF-8 output
+// as it is; only the generated C++, which is GBK, gets '?'.
+TEST_F(StandardOutput, UtfEightOutputsKeepWhatGbkLacks) {
+  ExecSql(db, "UPDATE T158 SET F3 = 'KH' || char(0x1F600) || 'GL', F2 = 'A' || char(0x2028) || 'B' WHERE ID = 1");
+  const std::string emoji = "KH\xF0\x9F\x98\x80GL";
+  EXPECT_NE(std::string::npos, Run("modules --kind fos").out.find(emoji));
+  const std::string json = Run("modules --kind fos --format json").out;
+  EXPECT_NE(std::string::npos, json.find(emoji)) << json;
+  EXPECT_NE(std::string::npos, json.find("A\\u2028B")) << json;
+  ASSERT_EQ(0, Run("--force docs --out '" + out() + "/site'").status);
+  bool onPage = false;
+  for (const auto& [name, bytes] : FolderBytes(out() + "/site")) onPage |= bytes.find(emoji) != std::string::npos;
+  EXPECT_TRUE(onPage);
+  ExecSql(db, "INSERT INTO T151 VALUES (99999, 'FID_UNUSED', 'KH' || char(0x1F600) || 'GL', 4, '')");
+  const std::string fids = Run("check-fids --format json").out;
+  EXPECT_NE(std::string::npos, fids.find(emoji)) << fids;
+  const std::string lint = Run("lint --format json").out;
+  EXPECT_NE(std::string::npos, lint.find(emoji)) << lint;
+  EXPECT_EQ(std::string::npos, lint.find("KH?GL")) << lint;
+  ASSERT_EQ(0, Run("--force module --kind fos --module 1 --out '" + out() + "/m'").status);
+  EXPECT_NE(std::string::npos, ReadFile(out() + "/m/Process.h").find("KH?GL"));
+}
+
 }  // namespace
 }  // namespace ff::test

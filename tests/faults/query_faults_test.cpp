@@ -26,8 +26,10 @@ std::string Lower(std::string text) {
   return text;
 }
 
-// Overwrites the root page of `table` with bytes that are no b-tree page.
-void CorruptRootPage(const std::string& database, const std::string& table) {
+// Overwrites `bytes` bytes of the root page of `table` from `offset` (all
+// of the page when 0) with `fill`: bytes that are no b-tree page.
+void CorruptRootPage(const std::string& database, const std::string& table, long offset = 0, long bytes = 0,
+                     char fill = static_cast<char>(0xA5)) {
   sqlite3* db = nullptr;
   ASSERT_EQ(SQLITE_OK, sqlite3_open(database.c_str(), &db));
   sqlite3_stmt* stmt = nullptr;
@@ -37,16 +39,21 @@ void CorruptRootPage(const std::string& database, const std::string& table) {
   const long page = sqlite3_column_int64(stmt, 0), size = sqlite3_column_int64(stmt, 1);
   sqlite3_finalize(stmt);
   sqlite3_close(db);
-  std::string bytes = ReadFile(database);
-  ASSERT_GE(static_cast<long>(bytes.size()), page * size);
-  for (long i = (page - 1) * size; i < page * size; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>(0xA5);
-  WriteFile(database, bytes);
+  std::string file = ReadFile(database);
+  ASSERT_GE(static_cast<long>(file.size()), page * size);
+  const long from = (page - 1) * size + offset;
+  const long to = bytes > 0 ? from + bytes : page * size;
+  for (long i = from; i < to; ++i) file[static_cast<size_t>(i)] = fill;
+  WriteFile(database, file);
 }
 
 struct Damage {
   const char* name;
-  std::string sql;         // run on the database; empty: corrupt T156's root page
+  std::string sql;         // run on the database; empty: corrupt a root page
   const char* reason;      // the database's own words
+  const char* table = "T156";  // whose root page
+  long offset = 0, bytes = 0;  // which of its bytes (0 bytes: all)
+  char fill = static_cast<char>(0xA5);
 };
 
 class DamagedDatabase : public CliFixture, public ::testing::WithParamInterface<Damage> {};
@@ -64,7 +71,7 @@ TEST_P(DamagedDatabase, EveryCommandGivesTheRightOutputOrStopsWithTheReasonKeepi
   const auto goodFiles = FolderBytes(out());
 
   if (damage.sql.empty()) {
-    CorruptRootPage(db, "T156");
+    CorruptRootPage(db, damage.table, damage.offset, damage.bytes, damage.fill);
   } else {
     ExecSql(db, damage.sql);
   }
@@ -96,7 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
                              "no such column: F22"},
                       Damage{"MissingParameterColumn", "ALTER TABLE T156 RENAME COLUMN F15 TO F15_GONE",
                              "no such column"},
-                      Damage{"CorruptParameterPage", "", "database disk image is malformed"}),
+                      Damage{"CorruptParameterPage", "", "database disk image is malformed"},
+                      // 200 zero bytes over the cell pointers leave a page that
+                      // reads as rows of garbage until each cell is checked.
+                      Damage{"CorruptFidCellPointers", "", "database disk image is malformed", "T151", 8, 200, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A writer that commits while a command runs: every row the command reads
@@ -117,6 +127,8 @@ TEST_F(CliFixture, AWriterCommittingMeanwhileGivesOutputOfOneState) {
     }
     sqlite3_close(conn);
   });
+  // Every run starts after a first commit: each then names one of them.
+  while (commits == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   std::vector<CliResult> results;
   for (const char* kind : {"fos", "bls"}) {
     results.push_back(Run("--force module --kind " + std::string(kind) + " --all --out '" + out() + "'"));

@@ -218,7 +218,8 @@ class CodePageTest : public QObject {
                               "INSERT INTO T158 VALUES (98765432109, '大号乙', 'BIG_B');"
                               "INSERT INTO T158 VALUES (NULL, '无号', 'NO_ID');"
                               "INSERT INTO T158 VALUES (1.5, '半号', 'HALF');"
-                              "INSERT INTO T158 VALUES (98765432109, '重号', 'AGAIN');",
+                              "INSERT INTO T158 VALUES (5, '重号', 'AGAIN');"
+                              "INSERT INTO T158 VALUES (5, '五号', 'FIVE');",
                               true);
     db.Exec("UPDATE T154 SET F26 = 12345678901 WHERE F19 = 'KH_LIST';"
             "UPDATE T154 SET F26 = 98765432109 WHERE F19 = 'KH_OPEN';");
@@ -245,7 +246,9 @@ class CodePageTest : public QObject {
     const std::pair<int, const char*> refused[] = {
         {2, "模块NO_ID没有模块ID，不能生成代码！"},
         {3, "模块HALF的模块ID“1.5”不是模块号，不能生成代码！"},
-        {4, "模块AGAIN的模块ID98765432109与前面的模块相同，不能生成代码！"},
+        // Neither module of one id: which one it belongs to cannot be told.
+        {4, "模块AGAIN的模块ID5与模块FIVE相同，不能生成代码！"},
+        {5, "模块FIVE的模块ID5与模块AGAIN相同，不能生成代码！"},
     };
     for (const auto& [row, message] : refused) {
       ui.messages.clear();
@@ -280,7 +283,21 @@ class CodePageTest : public QObject {
 
   // A query that fails stops the generation with the database's reason;
   // the files there keep their bytes.
-  void aFailedQueryIsShownAndKeepsTheFiles() {
+  // A module whose files cannot be made whole writes neither of them: a
+  // failed query, or a function that could not be declared or given its
+  // body.
+  void aModuleThatCannotBeMadeWholeKeepsBothFiles_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("failed query") << "ALTER TABLE T154 DROP COLUMN F22;" << "no such column: F22";
+    QTest::newRow("NULL code") << "UPDATE T154 SET F19 = NULL WHERE ID = 101;"
+                               << "FOS function 1001: its code is NULL or blank";
+    QTest::newRow("code GBK lacks") << "UPDATE T154 SET F19 = 'KH_' || char(0x1F600) WHERE ID = 101;"
+                                    << "FOS function 1001 KH_?: its code came out as";
+  }
+  void aModuleThatCannotBeMadeWholeKeepsBothFiles() {
+    QFETCH(QString, sql);
+    QFETCH(QString, reason);
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     ff::test::TempDir out;
@@ -294,10 +311,10 @@ class CodePageTest : public QObject {
     CPageCode page;
     page.Create();
     PickRow(page, 0);
-    db.Exec("ALTER TABLE T154 DROP COLUMN F22;");
+    db.Exec(sql.toStdString());
     Click(page, 1);
     QCOMPARE(ui.messages.size(), size_t(1));
-    QVERIFY2(ff::gbk::Contains(ui.messages[0], "no such column: F22"), ff::test::U(ui.messages[0]).c_str());
+    QVERIFY2(ff::gbk::Contains(ui.messages[0], reason.toStdString()), ff::test::U(ui.messages[0]).c_str());
     QCOMPARE(ff::test::ReadFile(dir + "/Process.h"), std::string("good header"));
     QCOMPARE(ff::test::ReadFile(dir + "/Process.cpp"), std::string("good source"));
     QCOMPARE(theReg.GetReg("ModuleCppFile"), std::string());  // nothing stored

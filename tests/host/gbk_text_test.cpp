@@ -77,6 +77,23 @@ TEST(GbkConversion, CharacterByCharacterEqualsTheWholeTextConverter) {
   EXPECT_EQ(FromUtf8("中😀文"), "\xD6\xD0?\xCE\xC4");  // beyond the plane, among known ones
 }
 
+// Text meant only for UTF-8 output keeps what GBK lacks, as one character
+// that no GBK text can hold; a broken or stray mark is no character.
+TEST(GbkConversion, KeptCharactersComeBackInUtf8) {
+  const std::string utf8 = "a\u2028b\U0001F600\u4E2D?\xFFz";
+  const std::string kept = gbk::FromUtf8Keeping(utf8);
+  EXPECT_EQ("a\u2028b\U0001F600\u4E2D??z", gbk::ToUtf8(kept));  // a byte that is no UTF-8 stays lost
+  EXPECT_EQ(gbk::FromUtf8(utf8), "a?b?" + gbk::FromUtf8("\u4E2D") + "??z");
+  EXPECT_EQ(2u, gbk::CountKept(kept));
+  EXPECT_EQ(6u, gbk::CharLength(kept, 1));  // 0xFF 2028 0xFF
+  EXPECT_EQ(kept.substr(8, 7), gbk::ToLower(kept.substr(8, 7)));  // 0xFF 1F600 0xFF: one character
+  for (const char* broken : {"\xFF" "2028", "\xFF" "D800\xFF", "\xFF" "110000\xFF", "\xFF\xFF", "\xFF" "41\xFF"}) {
+    EXPECT_EQ(0u, gbk::KeptLength(broken, 0)) << broken;
+    EXPECT_EQ(0u, gbk::ToUtf8(broken).rfind("\xEF\xBF\xBD", 0)) << broken;
+  }
+  EXPECT_EQ(gbk::FromUtf8("\u4E2D"), gbk::FromUtf8Keeping("\u4E2D"));  // nothing lost, nothing kept
+}
+
 TEST(GbkConversion, InvalidGbkBecomesReplacementCharacters) {
   EXPECT_EQ(ToUtf8("a\x80" "b"), "a€b");  // code page 936's one single-byte extra
   EXPECT_EQ(FromUtf8("€"), "\x80");

@@ -107,6 +107,32 @@ TEST_P(FreeTds, TextsNullsAndLongValuesArriveAsGbk) {
   EXPECT_EQ(r.GetString(G("缺省")), "        -1");
 }
 
+// Read for UTF-8 output, the server's own characters arrive, those GBK
+// lacks kept; a VARCHAR column in code page 936 never held them.
+TEST_P(FreeTds, ReadsForUtf8OutputKeepWhatGbkLacks) {
+  std::string longNote(9000, 'y');
+  longNote += "\u4E2D\U0001F600";
+  db_.Exec("INSERT INTO T151 VALUES (900, 'FID_X', '\u4E2D' || char(0x1F600) || char(0x2028), NULL, '" + longNote +
+           "');");
+  auto tds = Open();
+  ASSERT_TRUE(tds);
+  gbk::KeepForeignText keep;
+  CMemRecord r;
+  std::string error;
+  ASSERT_TRUE(tds->Select(G("SELECT F3 名称, F5 备注, STR(ISNULL(F4, -1)) 缺省 FROM T151 WHERE F1 = 900"), r, error))
+      << U(error);
+  ASSERT_EQ(r.GetCount(), 1);
+  EXPECT_EQ(r.Columns(), (std::vector<std::string>{G("名称"), G("备注"), G("缺省")}));
+  if (GetParam()) {
+    EXPECT_BYTES_EQ("\u4E2D\U0001F600\u2028", gbk::ToUtf8(r.GetString(G("名称"))));
+    EXPECT_BYTES_EQ(longNote, gbk::ToUtf8(r.GetString(G("备注"))));
+  } else {
+    EXPECT_EQ(0u, gbk::ToUtf8(r.GetString(G("名称"))).rfind("\u4E2D", 0));
+    EXPECT_EQ(0u, gbk::CountKept(r.GetString(G("名称"))));
+  }
+  EXPECT_EQ(r.GetString(G("缺省")), "        -1");
+}
+
 TEST_P(FreeTds, HostColonPortAndTheSharedConnection) {
   ScriptedUI ui;
   std::string server = "127.0.0.1:" + std::to_string(server_->port()) + "; Encrypt = No";
@@ -166,6 +192,87 @@ TEST_P(FreeTds, AnUnknownDatabaseIsRefused) {
 
 INSTANTIATE_TEST_SUITE_P(TextKinds, FreeTds, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "NVarChar" : "VarChar"; });
+
+// ---- login values that try to bend the connection -------------------------
+
+// A user, password or database value that would end its field in the
+// connection string and add options of its own. "PORT" stands for the port
+// of a second server, which must never be reached.
+struct HostileLogin {
+  const char* name;
+  std::string user, password, database;
+  bool carried;         // arrives exactly as given; else refused before the driver
+  bool plain = true;    // false: the connection must be encrypted
+};
+
+class BentConnection : public ::testing::TestWithParam<HostileLogin> {
+ protected:
+  static std::string WithPort(std::string text, int port) {
+    for (size_t at; (at = text.find("PORT")) != std::string::npos;) text.replace(at, 4, std::to_string(port));
+    return text;
+  }
+  SettingsSandbox sandbox_;
+  DefaultDriverSettings driver_;
+  TestDatabase db_{"", true};
+};
+
+TEST_P(BentConnection, NoValueMovesTheConnectionAndEachArrivesAsGivenOrIsRefused) {
+  TdsServerOptions decoyOptions;
+  decoyOptions.databasePath = db_.path();
+  TdsTestServer decoy(decoyOptions);
+  std::string error;
+  ASSERT_TRUE(decoy.Start(error)) << error;
+  const HostileLogin& c = GetParam();
+  const std::string user = WithPort(c.user, decoy.port()), password = WithPort(c.password, decoy.port()),
+                    database = WithPort(c.database, decoy.port());
+  TdsServerOptions o;
+  o.databasePath = db_.path();
+  o.user = user;
+  o.password = password;
+  o.database = database;
+  TdsTestServer server(o);
+  ASSERT_TRUE(server.Start(error)) << error;
+
+  const std::string address = "127.0.0.1," + std::to_string(server.port()) + (c.plain ? ";encrypt=no" : "");
+  auto store = OpenStore({address, user, password, database}, error);
+  EXPECT_EQ(decoy.preLogins(), 0) << "the login went to another port";
+  if (!c.carried) {
+    EXPECT_FALSE(store);
+    EXPECT_NE(std::string::npos, error.find("no ODBC connection string carries")) << U(error);
+    EXPECT_EQ(std::string::npos, error.find(password)) << U(error);
+    EXPECT_EQ(server.loginRecords(), 0);
+    return;
+  }
+  if (!c.plain) {
+    // This server offers no encryption: no login may leave at all.
+    EXPECT_FALSE(store);
+    EXPECT_EQ(server.loginRecords(), 0);
+    return;
+  }
+  EXPECT_TRUE(store) << U(error);
+  const auto seen = server.loginsSeen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].user, user);
+  EXPECT_EQ(seen[0].password, password);
+  EXPECT_EQ(seen[0].database, database);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BentConnection,
+    ::testing::Values(
+        HostileLogin{"ClosingBraceInPassword", "sa", "a}", "Developer", true},
+        HostileLogin{"ClosingBraceInUser", "a}", "482913", "Developer", true},
+        HostileLogin{"ClosingBraceInDatabase", "sa", "482913", "a}", true},
+        HostileLogin{"OpeningBraceFirst", "{sa", "{pw", "{Dev", true},
+        HostileLogin{"PortInPassword", "sa", "pw;Port=PORT", "Developer", true},
+        HostileLogin{"PortAfterBraceInPassword", "sa", "pw};Port=PORT;{", "Developer", false},
+        HostileLogin{"ServerInDatabase", "sa", "482913", "D;Server=127.0.0.1;Port=PORT", true},
+        HostileLogin{"PortAfterBraceInUser", "sa};Port=PORT;{", "482913", "Developer", false},
+        HostileLogin{"DriverInPassword", "sa", "pw};Driver={SQLite3};{", "Developer", false},
+        HostileLogin{"NulInPassword", "sa", std::string("pw\0;Port=PORT", 13), "Developer", false},
+        HostileLogin{"EncryptionOffInPassword", "sa", "pw;Encryption=off", "Developer", true, false},
+        HostileLogin{"EncryptionOffAfterBrace", "sa", "pw};Encryption=off;{", "Developer", false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- failures without a server ---------------------------------------------
 

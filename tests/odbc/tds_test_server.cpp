@@ -322,6 +322,10 @@ class TdsConnection {
     std::string password = LoginText(m, 44, true);
     std::string database = LoginText(m, 68);
     const TdsServerOptions& o = server_.options_;
+    {
+      std::lock_guard lock(server_.mutex_);
+      server_.loginsSeen_.push_back({user, password, database});
+    }
 
     Writer w;
     if (user != o.user || password != o.password) {
@@ -656,6 +660,11 @@ void TdsTestServer::Stop() {
 std::vector<std::string> TdsTestServer::batches() const {
   std::lock_guard lock(mutex_);
   return batches_;
+}
+
+std::vector<TdsTestServer::LoginSeen> TdsTestServer::loginsSeen() const {
+  std::lock_guard lock(mutex_);
+  return loginsSeen_;
 }
 
 }  // namespace ff::test

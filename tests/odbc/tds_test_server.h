@@ -63,6 +63,12 @@ class TdsTestServer {
   int logins() const { return logins_; }
   int refusedLogins() const { return refusedLogins_; }
   std::vector<std::string> batches() const;  // SQL texts as UTF-8
+  // The user, password and database of every LOGIN7 record, as they
+  // arrived (UTF-8), accepted or not.
+  struct LoginSeen {
+    std::string user, password, database;
+  };
+  std::vector<LoginSeen> loginsSeen() const;
   long long batchCount() const { return batchCount_; }  // SQL batches answered
 
  private:
@@ -82,6 +88,7 @@ class TdsTestServer {
   };
   std::vector<Connection> connections_;
   std::vector<std::string> batches_;
+  std::vector<LoginSeen> loginsSeen_;
   std::atomic<int> preLogins_{0};
   std::atomic<int> loginRecords_{0};
   std::atomic<int> logins_{0};
