@@ -7,8 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${FIDFORGE_BUILD_DIR:-build}
-[ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh --deps-only
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+[ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh --tests --deps-only
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFIDFORGE_INSTALL_EXTRAS=ON >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 rm -rf "$BUILD/package"
 (cd "$BUILD" && cpack -G DEB) > "$BUILD/cpack.log" 2>&1 || {

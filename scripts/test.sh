@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds FidForge (installing what a new machine lacks) and runs every test,
+# Builds FidForge (installing what a new machine lacks for the programs and
+# for the tests) and runs every test,
 # then builds the Debian package and installs it into a clean Debian 12 root
 # (scripts/test_package.sh; FIDFORGE_SKIP_PACKAGE_TEST=1 leaves that out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 if [ "${FIDFORGE_SKIP_PACKAGE_TEST:-}" != 1 ]; then

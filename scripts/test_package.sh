@@ -16,9 +16,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The clean root installs from the mirrors this machine's own apt uses (the
-# ones setup.sh installs from); FIDFORGE_CI_MIRROR and
-# FIDFORGE_CI_SECURITY_MIRROR name others.
+# The clean root (scripts/clean_root.sh) installs from the mirrors this
+# machine's own apt uses; FIDFORGE_CI_MIRROR and FIDFORGE_CI_SECURITY_MIRROR
+# name others.
 apt_site() {  # the site apt fetches the given Debian 12 suite from
   apt-get indextargets --format '$(SITE) $(RELEASE)' 2>/dev/null |
     awk -v suite="$1" '$2 == suite { print $1; exit }'
@@ -26,7 +26,6 @@ apt_site() {  # the site apt fetches the given Debian 12 suite from
 MIRROR=${FIDFORGE_CI_MIRROR:-$(apt_site bookworm)}
 SECURITY=${FIDFORGE_CI_SECURITY_MIRROR:-$(apt_site bookworm-security)}
 CACHE=${FIDFORGE_CI_CACHE:-/var/cache/fidforge-ci}
-ROOT=$CACHE/debian12-root
 ARCHIVES=$CACHE/apt-archives
 
 fail() { echo "test_package: FAILED: $*" >&2; exit 1; }
@@ -41,35 +40,13 @@ else
 fi
 [ -f "$deb" ] || fail "no package at $deb"
 [ "$(id -u)" -eq 0 ] || fail "needs root (debootstrap, chroot, mounts); run it as root or with sudo"
-command -v debootstrap >/dev/null || fail "debootstrap is missing (scripts/setup.sh installs it)"
-[ -n "$MIRROR" ] && [ -n "$SECURITY" ] || fail "this machine's apt names no Debian 12 (bookworm, bookworm-security) mirror; set FIDFORGE_CI_MIRROR and FIDFORGE_CI_SECURITY_MIRROR"
 version=$(dpkg-deb -f "$deb" Version)
 step "package $deb, version $version"
 
 mkdir -p "$CACHE" "$ARCHIVES"
 started=$SECONDS
 
-# The clean root: made once, under a lock so that two runs do not both make it.
-(
-  flock 9
-  if [ ! -x "$ROOT/usr/bin/apt-get" ]; then
-    step "making the clean Debian 12 root in $ROOT (once per machine)"
-    rm -rf "$ROOT.new"
-    if ! debootstrap --variant=minbase bookworm "$ROOT.new" "$MIRROR" > "$CACHE/debootstrap.log" 2>&1; then
-      tail -20 "$CACHE/debootstrap.log" >&2
-      rm -rf "$ROOT.new"
-      fail "debootstrap could not make a Debian 12 root from $MIRROR (is the mirror reachable? log: $CACHE/debootstrap.log)"
-    fi
-    cat > "$ROOT.new/etc/apt/sources.list" <<EOF
-deb $MIRROR bookworm main
-deb $MIRROR bookworm-updates main
-deb $SECURITY bookworm-security main
-EOF
-    # Downloaded packages live in the shared cache, not in the root.
-    rm -f "$ROOT.new"/var/cache/apt/archives/*.deb
-    mv "$ROOT.new" "$ROOT"
-  fi
-) 9>"$CACHE/root.lock"
+ROOT=$(scripts/clean_root.sh) || fail "no clean Debian 12 root"
 
 # A run that was killed leaves its throw-away root behind (its mounts went
 # with it): remove those older than a day.
