@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "C++ sources from the securities back-office configuration database")
 # Lines under 80 columns; a line starting with a blank is shown as it stands.
-set(CPACK_PACKAGE_DESCRIPTION
+# One string: a list would lose the semicolons.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "FidForge reads the configuration database of a securities back office:\n"
     "its FIDs, FOS operation codes, BLS transaction codes, their modules,\n"
     "parameters and error codes. From it, FidForge writes C++ source exactly\n"
@@ -22,7 +23,6 @@ set(CPACK_PACKAGE_DESCRIPTION
     "fidforge is the desktop program; fidforge-cli runs every generator in\n"
     "build pipelines. The database is a SQLite file (a demo database is built\n"
     "in) or SQL Server through ODBC.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 # Given when the package is made: cmake -DFIDFORGE_MAINTAINER="Name <address>".
 if(FIDFORGE_MAINTAINER)
   set(CPACK_PACKAGE_CONTACT "${FIDFORGE_MAINTAINER}")
@@ -45,6 +45,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 # drivers for SQL Server (FreeTDS) and for SQLite through ODBC, and Qt's own
 # translations (qtbase_zh_CN.qm: the standard buttons and dialogs in Chinese).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tdsodbc, libsqliteodbc, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 
 include(CPack)

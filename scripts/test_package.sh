@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the FidForge package into a clean Debian 12 root that has never
-# seen a FidForge build, and runs the installed programs there:
+# Checks the FidForge package with lintian, installs it into a clean Debian 12
+# root that has never seen a FidForge build, and runs the installed programs
+# there:
 #   scripts/test_package.sh [PATH/fidforge_*.deb]   (default: the one in build/package/)
 #
 # The clean root is made once with debootstrap and kept under
@@ -43,8 +44,17 @@ fi
 version=$(dpkg-deb -f "$deb" Version)
 step "package $deb, version $version"
 
-mkdir -p "$CACHE" "$ARCHIVES"
 started=$SECONDS
+
+# Debian's own check of the package: no error and no warning.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/setup.sh --tests installs it)"
+lint_status=0
+lint_log=$(lintian --fail-on error,warning "$deb" 2>&1) || lint_status=$?
+grep -v '^running with root privileges' <<<"$lint_log" | sed 's/^/  lintian: /' || true
+[ "$lint_status" -eq 0 ] || fail "lintian finds errors or warnings in $deb"
+step "lintian: no errors, no warnings"
+
+mkdir -p "$CACHE" "$ARCHIVES"
 
 ROOT=$(scripts/clean_root.sh) || fail "no clean Debian 12 root"
 
