@@ -23,7 +23,7 @@ fi
   fail "FIDFORGE_MAINTAINER must read 'Name <user@host.domain>', not '$maintainer'"
 
 [ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh --tests --deps-only
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFIDFORGE_INSTALL_EXTRAS=ON \
+cmake -S . -B "$BUILD" -DFIDFORGE_INSTALL_EXTRAS=ON \
   "-DFIDFORGE_MAINTAINER=$maintainer" >/dev/null
 # cpack builds everything before it installs; so do we, to see it fail here.
 cmake --build "$BUILD" -j"$(nproc)"

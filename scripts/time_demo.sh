@@ -30,15 +30,18 @@ mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
   HOME=/root bash -c "cd /root/fidforge && $1"; }
-t0=$SECONDS
-in_root 'scripts/setup.sh --deps-only' > "$work/setup.log" 2>&1 || { tail -30 "$work/setup.log"; exit 1; }
-t1=$SECONDS
-in_root 'FIDFORGE_SKIP_SETUP=1 scripts/demo.sh' > "$work/demo.log" 2>&1 || { tail -30 "$work/demo.log"; exit 1; }
-t2=$SECONDS
-tail -3 "$work/demo.log"
-ls "$root/root/fidforge/build/demo/out"
-fmt() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
-echo "time_demo: packages $(fmt $((t1 - t0))), build and main job $(fmt $((t2 - t1))), scripts/demo.sh in all $(fmt $((t2 - t0)))"
+# The wall-clock time of a phase and the CPU time of everything it ran.
+timed() {
+  local name=$1 command=$2 status=0 TIMEFORMAT='%R %U %S'
+  { time in_root "$command" > "$work/$name.log" 2>&1 || status=$?; } 2> "$work/$name.time"
+  [ $status -eq 0 ] || { tail -30 "$work/$name.log"; echo "time_demo: FAILED: $command" >&2; exit 1; }
+  awk -v name="$name" -v load="$(cut -d' ' -f1 /proc/loadavg)" \
+    '{ printf "time_demo: %s %.0f s, CPU %.0f s (load %s at its end)\n", name, $1, $2 + $3, load }' "$work/$name.time"
+}
+timed packages 'scripts/setup.sh --deps-only'
+timed build-and-main-job 'FIDFORGE_SKIP_SETUP=1 scripts/demo.sh'
+tail -1 "$work/build-and-main-job.log"
+cat "$work"/*.time | awk '{ wall += $1 } END { printf "time_demo: scripts/demo.sh in all %d min %02d s\n", wall / 60, wall % 60 }'
 INNER
 )
 export work
