@@ -1,6 +1,7 @@
 # Reads a program's --help in CLI11's layout (an entry's description starts
-# at column 31, on the entry's line or, when the entry is long, on the next
-# line, indented by 30 blanks).
+# at one column, 31 by default, on the entry's line or, when the entry is
+# long, on the next line, indented to that column; the column is taken from
+# the line of --help).
 #   MODE=fix    prints the help with every entry whose description follows
 #               it after a single blank split onto two lines, the layout
 #               help2man reads as an option and its description
@@ -24,16 +25,18 @@ function tag(name,    n, parts, out, i) {
   return out
 }
 { line[NR] = $0 }
+!width && match($0, /^  (-h, ?)?--help +/) { width = RLENGTH }
 END {
-  continuation = "^                              [^ ]"
+  if (!width) width = 30
+  continuation = "^" sprintf("%" width "s", "") "[^ ]"
   for (i = 1; i <= NR; i++) {
     l = line[i]
     entry = l ~ /^  [^ ]/
-    split_here = entry && length(l) > 30 && substr(l, 30, 1) == " " && line[i + 1] !~ continuation
+    split_here = entry && length(l) > width && substr(l, width, 1) == " " && line[i + 1] !~ continuation
     if (MODE == "fix") {
-      if (split_here && substr(l, 29, 1) != " ") {
-        print substr(l, 1, 29)
-        printf "%30s%s\n", "", substr(l, 31)
+      if (split_here && substr(l, width - 1, 1) != " ") {
+        print substr(l, 1, width - 1)
+        printf "%" width "s%s\n", "", substr(l, width + 1)
       } else {
         print l
       }
@@ -42,7 +45,7 @@ END {
     # roff
     if (l ~ /^Usage:/ || l ~ /^[A-Z][a-z]*:$/ || l ~ /^ *$/) continue
     if (entry) {
-      if (split_here) { name = substr(l, 1, 29); desc = substr(l, 31) }
+      if (split_here) { name = substr(l, 1, width - 1); desc = substr(l, width + 1) }
       else { name = l; desc = "" }
       while (line[i + 1] ~ continuation) { i++; sub(/^ +/, "", line[i]); desc = desc (desc == "" ? "" : " ") line[i] }
       sub(/^ +/, "", name); sub(/ +$/, "", name)
