@@ -111,7 +111,8 @@ for f in /usr/bin/fidforge /usr/bin/fidforge-cli /usr/lib/fidforge/libfidforge.s
          /usr/lib/fidforge/libfidforge_tsql.so /usr/share/applications/fidforge.desktop \
          /usr/share/icons/hicolor/scalable/apps/fidforge.svg /usr/share/icons/hicolor/256x256/apps/fidforge.png \
          /usr/share/man/man1/fidforge.1.gz /usr/share/man/man1/fidforge-cli.1.gz \
-         /usr/share/bash-completion/completions/fidforge-cli; do
+         /usr/share/bash-completion/completions/fidforge-cli /usr/share/doc/fidforge/copyright \
+         /usr/share/doc/fidforge/changelog.gz /usr/share/doc/fidforge/README.md; do
   expect_file "$f"
 done
 if in_root ldd /usr/bin/fidforge /usr/bin/fidforge-cli /usr/lib/fidforge/libfidforge.so \
