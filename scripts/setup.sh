@@ -48,8 +48,16 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ $build = 1 ]; then
-  # Without the test packages there are no tests and no man pages to make.
-  on=$([ $tests = 1 ] && echo ON || echo OFF)
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$on -DFIDFORGE_MAN_PAGES=$on
+  # Without the test packages there are no tests and no man pages to make;
+  # a folder that has them keeps them. The build type is the folder's own
+  # (RelWithDebInfo when it is new; a folder demo.sh made is Release), so
+  # nothing is compiled twice.
+  options=()
+  if [ $tests = 1 ]; then
+    options=(-DBUILD_TESTING=ON -DFIDFORGE_INSTALL_EXTRAS=ON)
+  elif [ ! -f build/CMakeCache.txt ]; then
+    options=(-DBUILD_TESTING=OFF -DFIDFORGE_INSTALL_EXTRAS=OFF)
+  fi
+  cmake -S . -B build "${options[@]}"
   cmake --build build -j"$(nproc)"
 fi
