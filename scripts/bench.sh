@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${FIDFORGE_BENCH_BUILD_DIR:-build-bench}
-[ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh --deps-only
+[ "${FIDFORGE_SKIP_SETUP:-}" = 1 ] || scripts/setup.sh --tests --deps-only
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFIDFORGE_GUI=OFF >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target ff-bench ff-make-bench-db
 echo

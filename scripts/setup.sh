@@ -1,22 +1,43 @@
 #!/usr/bin/env bash
-# Installs the Debian packages FidForge builds and tests with (only those
-# missing), then configures and builds the project into build/.
+# Installs the Debian packages FidForge needs (only those missing), then
+# configures and builds the project into build/.
+#   scripts/setup.sh              what building and running the programs needs
+#   scripts/setup.sh --tests      that and what the tests, the package and its
+#                                 test, and the benchmark need (scripts/test.sh)
+#   ... --deps-only               install, but do not configure or build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(
+# Building and running fidforge-cli and the desktop program.
+BUILD_PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libsqlite3-dev sqlite3
-  unixodbc-dev unixodbc tdsodbc libsqliteodbc freetds-bin
-  libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-wqy-microhei xvfb xauth
-  help2man librsvg2-bin desktop-file-utils debootstrap bash-completion
-  qt6-translations-l10n xdotool imagemagick x11-apps
+  qt6-base-dev libgl-dev libsqlite3-dev unixodbc-dev libcli11-dev
+  tdsodbc                               # SQL Server through ODBC
+  fonts-wqy-microhei qt6-translations-l10n  # the desktop program's Chinese text
+)
+# Only for the tests, the man pages and the package, its check and its
+# clean-root test, and the benchmark.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  sqlite3 libsqliteodbc freetds-bin unixodbc
+  xvfb xauth xdotool imagemagick x11-apps
+  help2man librsvg2-bin desktop-file-utils bash-completion
+  debootstrap lintian
 )
 
+tests=0 build=1
+for arg in "$@"; do
+  case $arg in
+    --tests) tests=1 ;;
+    --deps-only) build=0 ;;
+    *) echo "usage: scripts/setup.sh [--tests] [--deps-only]" >&2; exit 2 ;;
+  esac
+done
+
+packages=("${BUILD_PACKAGES[@]}")
+[ $tests = 1 ] && packages+=("${TEST_PACKAGES[@]}")
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
@@ -26,7 +47,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "${1:-}" != "--deps-only" ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [ $build = 1 ]; then
+  # Without the test packages there are no tests and no man pages to make;
+  # a folder that has them keeps them. The build type is the folder's own
+  # (RelWithDebInfo when it is new; a folder demo.sh made is Release), so
+  # nothing is compiled twice.
+  options=()
+  if [ $tests = 1 ]; then
+    options=(-DBUILD_TESTING=ON -DFIDFORGE_INSTALL_EXTRAS=ON)
+  elif [ ! -f build/CMakeCache.txt ]; then
+    options=(-DBUILD_TESTING=OFF -DFIDFORGE_INSTALL_EXTRAS=OFF)
+  fi
+  cmake -S . -B build "${options[@]}"
   cmake --build build -j"$(nproc)"
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the FidForge package into a clean Debian 12 root that has never
-# seen a FidForge build, and runs the installed programs there:
+# Checks the FidForge package with lintian, installs it into a clean Debian 12
+# root that has never seen a FidForge build, and runs the installed programs
+# there:
 #   scripts/test_package.sh [PATH/fidforge_*.deb]   (default: the one in build/package/)
 #
 # The clean root is made once with debootstrap and kept under
@@ -16,9 +17,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The clean root installs from the mirrors this machine's own apt uses (the
-# ones setup.sh installs from); FIDFORGE_CI_MIRROR and
-# FIDFORGE_CI_SECURITY_MIRROR name others.
+# The clean root (scripts/clean_root.sh) installs from the mirrors this
+# machine's own apt uses; FIDFORGE_CI_MIRROR and FIDFORGE_CI_SECURITY_MIRROR
+# name others.
 apt_site() {  # the site apt fetches the given Debian 12 suite from
   apt-get indextargets --format '$(SITE) $(RELEASE)' 2>/dev/null |
     awk -v suite="$1" '$2 == suite { print $1; exit }'
@@ -26,7 +27,6 @@ apt_site() {  # the site apt fetches the given Debian 12 suite from
 MIRROR=${FIDFORGE_CI_MIRROR:-$(apt_site bookworm)}
 SECURITY=${FIDFORGE_CI_SECURITY_MIRROR:-$(apt_site bookworm-security)}
 CACHE=${FIDFORGE_CI_CACHE:-/var/cache/fidforge-ci}
-ROOT=$CACHE/debian12-root
 ARCHIVES=$CACHE/apt-archives
 
 fail() { echo "test_package: FAILED: $*" >&2; exit 1; }
@@ -41,35 +41,22 @@ else
 fi
 [ -f "$deb" ] || fail "no package at $deb"
 [ "$(id -u)" -eq 0 ] || fail "needs root (debootstrap, chroot, mounts); run it as root or with sudo"
-command -v debootstrap >/dev/null || fail "debootstrap is missing (scripts/setup.sh installs it)"
-[ -n "$MIRROR" ] && [ -n "$SECURITY" ] || fail "this machine's apt names no Debian 12 (bookworm, bookworm-security) mirror; set FIDFORGE_CI_MIRROR and FIDFORGE_CI_SECURITY_MIRROR"
 version=$(dpkg-deb -f "$deb" Version)
 step "package $deb, version $version"
 
-mkdir -p "$CACHE" "$ARCHIVES"
 started=$SECONDS
 
-# The clean root: made once, under a lock so that two runs do not both make it.
-(
-  flock 9
-  if [ ! -x "$ROOT/usr/bin/apt-get" ]; then
-    step "making the clean Debian 12 root in $ROOT (once per machine)"
-    rm -rf "$ROOT.new"
-    if ! debootstrap --variant=minbase bookworm "$ROOT.new" "$MIRROR" > "$CACHE/debootstrap.log" 2>&1; then
-      tail -20 "$CACHE/debootstrap.log" >&2
-      rm -rf "$ROOT.new"
-      fail "debootstrap could not make a Debian 12 root from $MIRROR (is the mirror reachable? log: $CACHE/debootstrap.log)"
-    fi
-    cat > "$ROOT.new/etc/apt/sources.list" <<EOF
-deb $MIRROR bookworm main
-deb $MIRROR bookworm-updates main
-deb $SECURITY bookworm-security main
-EOF
-    # Downloaded packages live in the shared cache, not in the root.
-    rm -f "$ROOT.new"/var/cache/apt/archives/*.deb
-    mv "$ROOT.new" "$ROOT"
-  fi
-) 9>"$CACHE/root.lock"
+# Debian's own check of the package: no error and no warning.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/setup.sh --tests installs it)"
+lint_status=0
+lint_log=$(lintian --fail-on error,warning "$deb" 2>&1) || lint_status=$?
+grep -v '^running with root privileges' <<<"$lint_log" | sed 's/^/  lintian: /' || true
+[ "$lint_status" -eq 0 ] || fail "lintian finds errors or warnings in $deb"
+step "lintian: no errors, no warnings"
+
+mkdir -p "$CACHE" "$ARCHIVES"
+
+ROOT=$(scripts/clean_root.sh) || fail "no clean Debian 12 root"
 
 # A run that was killed leaves its throw-away root behind (its mounts went
 # with it): remove those older than a day.
@@ -124,7 +111,8 @@ for f in /usr/bin/fidforge /usr/bin/fidforge-cli /usr/lib/fidforge/libfidforge.s
          /usr/lib/fidforge/libfidforge_tsql.so /usr/share/applications/fidforge.desktop \
          /usr/share/icons/hicolor/scalable/apps/fidforge.svg /usr/share/icons/hicolor/256x256/apps/fidforge.png \
          /usr/share/man/man1/fidforge.1.gz /usr/share/man/man1/fidforge-cli.1.gz \
-         /usr/share/bash-completion/completions/fidforge-cli; do
+         /usr/share/bash-completion/completions/fidforge-cli /usr/share/doc/fidforge/copyright \
+         /usr/share/doc/fidforge/changelog.gz /usr/share/doc/fidforge/README.md; do
   expect_file "$f"
 done
 if in_root ldd /usr/bin/fidforge /usr/bin/fidforge-cli /usr/lib/fidforge/libfidforge.so \
