@@ -41,6 +41,9 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   ConfigSnapshot snapshot;
   SiteFiles files(options.folder, options.noPrompt);
 
+  // The lint first: its findings go on the pages of the rows they are about.
+  ReadFindings(site);
+  ReadFids(site);
   ReadModules(site, false);
   ReadModules(site, true);
   CCodeMaker maker;
@@ -57,8 +60,9 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
       files.Add(site.modules[module].page, page);
     }
   }
-  files.Add("fids.html", FidPage(site));
+  FidPages(site, [&files](const std::string& name, const std::string& page) { files.Add(name, page); });
   files.Add("errors.html", ErrorPage(site));
+  files.Add("rules.html", RulePage(site));
   files.Add("index.html", IndexPage(site));
   files.Add("search-index.js", SearchIndexScript(site));
   files.Add("search.js", res::site::SearchScript());
