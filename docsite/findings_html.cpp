@@ -53,6 +53,7 @@ std::string FindingItem(const lint::Finding& finding) {
 std::string ModulePlace(bool bls, const std::string& id) { return (bls ? "BLS-M " : "FOS-M ") + id; }
 std::string FunctionPlace(bool bls, const std::string& id) { return (bls ? "BLS-F " : "FOS-F ") + id; }
 std::string FidPlace(const std::string& code) { return "FID " + code; }
+std::string ErrorPlace(const std::string& code) { return "ERR " + code; }
 
 const std::vector<size_t>* SiteFindings::At(const std::string& place) const {
   auto found = byPlace.find(place);
@@ -90,6 +91,8 @@ void ReadFindings(SiteModel& site) {
     } else if ((IsParamTable(where.table) || where.table == "T151") && !where.code.empty()) {
       // The FID check's findings and a FID's own: on the FID's row.
       place = FidPlace(where.code);
+    } else if (where.table == "T470" && !where.code.empty()) {
+      place = ErrorPlace(where.code);
     }
     if (!place.empty()) findings.byPlace[place].push_back(index);
   }
@@ -145,8 +148,9 @@ std::string RulePage(const SiteModel& site) {
                                           {"Warnings", std::to_string(ruleWarnings)}});
   }
 
-  // What no other page showed: error codes, functions of a module that
-  // does not exist, and whatever a rule names that has no page.
+  // What no other page showed: functions of a module that does not exist,
+  // error codes outside sysdef.h's categories, and whatever a rule names
+  // that has no page.
   std::vector<bool> placed(findings.all.size(), false);
   for (const std::string& place : findings.shown) {
     if (const std::vector<size_t>* indexes = findings.At(place)) {

@@ -96,10 +96,12 @@ std::string RuleHref(const std::string& rule);
 // Throws ff::QueryError when the lint cannot read the database.
 void ReadFindings(SiteModel& site);
 // Where findings are filed: a module's page, a function's section (also
-// for its parameters), a FID's row (also for the FID check's findings).
+// for its parameters), a FID's row (also for the FID check's findings), an
+// error code's row.
 std::string ModulePlace(bool bls, const std::string& id);
 std::string FunctionPlace(bool bls, const std::string& id);
 std::string FidPlace(const std::string& code);
+std::string ErrorPlace(const std::string& code);
 // The findings filed under `place`, as a list for a page ("" when none),
 // counted into `errors` and `warnings`; the place counts as shown.
 std::string FindingList(SiteModel& site, const std::string& place, int* errors = nullptr, int* warnings = nullptr);

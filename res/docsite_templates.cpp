@@ -317,7 +317,7 @@ const std::string& RuleRow() {
 
 const std::string& RulesElsewhere() {
   return FF_GBK(R"(<h2 id="other">其他发现</h2>
-<p class="subtitle">不属于任何模块、函数或 FID 页面的发现（如错误码、不存在的模块中的函数）</p>
+<p class="subtitle">没有页面可放的发现（如不存在的模块中的函数）</p>
 %List%)");
 }
 
@@ -378,7 +378,7 @@ const std::string& ErrorCategory() {
   return FF_GBK(R"(<section class="category" id="%Anchor%">
 <h2>%Category% <span class="count">%Count% 个</span></h2>
 <div class="wide"><table class="errors">
-<thead><tr><th>错误码</th><th>错误码编码</th><th>错误信息编码</th><th>错误信息</th><th>错误码数据类型</th></tr></thead>
+<thead><tr><th>错误码</th><th>错误码编码</th><th>错误信息编码</th><th>错误信息</th><th>错误码数据类型</th><th>检查</th></tr></thead>
 <tbody>
 %Rows%</tbody>
 </table></div>
@@ -388,7 +388,7 @@ const std::string& ErrorCategory() {
 
 const std::string& ErrorRow() {
   return FF_GBK(
-      R"(<tr><td>%Value%</td><td>%Code%</td><td>%MessageCode%</td><td>%Message%</td><td>%Kind%</td></tr>
+      R"(<tr><td>%Value%</td><td>%Code%</td><td>%MessageCode%</td><td>%Message%</td><td>%Kind%</td><td>%Findings%</td></tr>
 )");
 }
 

@@ -148,7 +148,7 @@ const std::string& ErrorsBody();
 const std::string& ErrorsTitle();
 // %Anchor%, %Category%, %Count%, %Rows%.
 const std::string& ErrorCategory();
-// %Value%, %Code%, %MessageCode%, %Message%, %Kind%.
+// %Value%, %Code%, %MessageCode%, %Message%, %Kind%, %Findings%.
 const std::string& ErrorRow();
 
 // --- the desktop program ------------------------------------------------------------

@@ -131,7 +131,7 @@ std::vector<CatalogTemplate> AllNamedTemplates() {
       {"site findings elsewhere", site::RulesElsewhere(), {"List"}},
       {"site error body", site::ErrorsBody(), {"ErrorCount", "Categories"}},
       {"site error category", site::ErrorCategory(), {"Anchor", "Category", "Count", "Rows"}},
-      {"site error", site::ErrorRow(), {"Value", "Code", "MessageCode", "Message", "Kind"}},
+      {"site error", site::ErrorRow(), {"Value", "Code", "MessageCode", "Message", "Kind", "Findings"}},
       {"site search index", site::SearchIndex(), {"Entries"}},
       {"site search entry", site::SearchEntry(), {"Kind", "Code", "Name", "Number", "Href"}},
       {"site failure message", site::SiteFailed(), {"Reason"}},

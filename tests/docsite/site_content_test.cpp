@@ -35,6 +35,8 @@ const char kDictionary[] =
     "INSERT INTO T151 VALUES (3, 'FID_ZJZH_UPDATE', '更新', 4, NULL);"
     "INSERT INTO T151 VALUES (4, 'FID_BZ', '币种', 6, NULL);"
     "INSERT INTO T151 VALUES (999, 'FID_EVIL', '</script><script>alert(2)</script>', 1, '<!-- -->');"
+    // A FOS function of a module that does not exist.
+    "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (601, 6001, 'ORPHAN', '孤儿', 66, 0);"
     // Error codes.
     "INSERT INTO T471 VALUES (1, '<i>cat</i>', 2, 2, 0);"
     "INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (1, '-1', 'ERR_X', 'a \"b\" <c>', 'MSG_X', 1, 6);";
@@ -138,15 +140,19 @@ TEST_F(ContentSite, FindingsStandWhereTheirRowsAre) {
   EXPECT_NE(std::string::npos, finding);
   EXPECT_NE(std::string::npos, fos.find("<li><a href=\"#f503\">")) << "the module's summary names the function";
   EXPECT_NE(std::string::npos, Raw("index.html").find("<a class=\"mark\" href=\"fos-5.html#lint\">检查：错误 1 个，警告 0 个</a>"));
-  EXPECT_NE(std::string::npos, Raw("index.html").find("代码检查：错误 3 个，警告 1 个"));
+  EXPECT_NE(std::string::npos, Raw("index.html").find("代码检查：错误 3 个，警告 2 个"));
 
   EXPECT_NE(std::string::npos, Raw("fids-E.html").find("<code>fid-unused</code></a> <code class=\"where\">T151 FID_EVIL</code>"));
   EXPECT_NE(std::string::npos, Raw("fids-_.html").find("<code>fid-undefined-fos</code></a> <code class=\"where\">T156 &lt;img src=x&gt;</code>"));
 
   const std::string rules = Raw("rules.html");
   EXPECT_NE(std::string::npos, rules.find("<tr id=\"string-literal-break\"><td><code>string-literal-break</code></td><td>错误</td>"));
+  EXPECT_NE(std::string::npos, Raw("errors.html").find("<td>6</td><td><ul class=\"findings\">\n<li class=\"error\">"
+                                                       "<span class=\"sev\">错误</span> <a href=\"rules.html#string-literal-break\">"));
+  // A function of a module that does not exist has no page: its finding
+  // stands with the rules.
   const size_t other = rules.find("<h2 id=\"other\">");
-  EXPECT_LT(other, rules.find("<code class=\"where\">T470 1 ERR_X</code>")) << "an error code has no page of findings";
+  EXPECT_LT(other, rules.find("<code class=\"where\">T154 601 ORPHAN</code>"));
   EXPECT_NE(std::string::npos, other);
 }
 
