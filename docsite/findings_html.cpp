@@ -8,11 +8,11 @@
 #include "codetext/text_fill.h"
 #include "docsite/html_text.h"
 #include "docsite/site_pages.h"
-#include "docsite/site_query.h"
 #include "host/config_db.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/record.h"
+#include "host/sim_db.h"
 #include "lint/lint_run.h"
 #include "lint/rule_names.h"
 #include "res/docsite_templates.h"
@@ -26,14 +26,17 @@ namespace tpl = res::site;
 bool IsParamTable(const std::string& table) { return table == "T156" || table == "T162"; }
 
 // Parameter row id -> the ID of its function, for the parameter tables that
-// findings name by row.
+// findings name by row. Streamed: the table is the largest of the database.
 std::unordered_map<std::string, std::string> ParamOwners(bool bls) {
-  CMemRecord rows;
-  RunQuery(tpl::ParamOwnerQuery(bls), rows, bls ? "the BLS parameters" : "the FOS parameters");
   std::unordered_map<std::string, std::string> owners;
-  owners.reserve(static_cast<size_t>(rows.GetCount()));
-  for (rows.GoTop(); !rows.Eof(); rows.Skip(1)) {
-    owners.emplace(gbk::Trim(rows.GetRef("ID")), gbk::Trim(rows.GetRef("OWNER")));
+  g_pConfigDB->Cmd(tpl::ParamOwnerQuery(bls));
+  try {
+    g_pConfigDB->SelectEachChecked([&owners](const CMemRecord& row) {
+      owners.emplace(gbk::Trim(row.GetRef("ID")), gbk::Trim(row.GetRef("OWNER")));
+      return true;
+    });
+  } catch (const QueryError& error) {
+    throw error.Within(bls ? "cannot read the BLS parameters" : "cannot read the FOS parameters");
   }
   return owners;
 }

@@ -293,7 +293,7 @@ const std::string& ModuleFindingFunction() {
 // --- rules.html ------------------------------------------------------------------
 
 const std::string& ParamOwnerQuery(bool bls) {
-  return bls ? FF_GBK("SELECT STR(ID) ID, STR(F1) OWNER FROM T162") : FF_GBK("SELECT STR(ID) ID, STR(F13) OWNER FROM T156");
+  return bls ? FF_GBK("SELECT ID, F1 OWNER FROM T162") : FF_GBK("SELECT ID, F13 OWNER FROM T156");
 }
 
 const std::string& RulesTitle() { return FF_GBK("检查规则"); }
@@ -670,6 +670,7 @@ ul.findings li.warning .sev { color: var(--warn); }
 ul.findings code.where { color: var(--muted); }
 td ul.findings { padding-left: 0; list-style: none; }
 section.lint { margin: 1rem 0; padding: 0.3rem 1rem; border-left: 3px solid var(--warn); background: #fffaf5; }
+table.rules td:nth-child(1) { white-space: nowrap; }
 table.rules td:nth-child(4), table.rules td:nth-child(5) { text-align: right; }
 tr:target, li:target { background: #fff3c4; }
 [hidden] { display: none !important; }
