@@ -633,6 +633,10 @@ section.function {
   border-top: 2px solid var(--line);
   scroll-margin-top: 3.5rem;
 }
+/* A module page holds up to thousands of table rows: the browser lays out
+   the sections in view and keeps a size for the others, so that a large
+   page opens as fast as a small one. Links into a section still land. */
+section.function, section.category { content-visibility: auto; contain-intrinsic-size: auto 1300px; }
 table { border-collapse: collapse; margin: 0.3rem 0; }
 th, td { padding: 0.2rem 0.6rem; border: 1px solid var(--line); text-align: left; vertical-align: top; }
 th { font-weight: normal; }
@@ -680,6 +684,7 @@ tr:target, li:target { background: #fff3c4; }
   main, footer { max-width: none; padding: 0; }
   a { color: inherit; }
   section.function { break-inside: avoid-page; }
+  section.function, section.category { content-visibility: visible; }
   tr, thead { break-inside: avoid; }
   .wide { overflow: visible; }
   ul.functions, ol.toc { columns: 2; }
