@@ -53,7 +53,6 @@ struct Undefined {
   bool inBls = false, inFos = false;
 };
 
-
 // The rows of one FID page while they are gathered.
 struct FidGroupRows {
   std::string defined, undefined;
