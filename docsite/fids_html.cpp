@@ -55,9 +55,21 @@ struct Undefined {
 
 // The rows of one FID page while they are gathered.
 struct FidGroupRows {
-  std::string defined, undefined;
+  std::string defined, chunk, undefined;
   int count = 0;
   UniqueIds anchors;
+
+  // Rows go into tables of kChunkRows: the browser lays out those in view.
+  void AddDefined(const std::string& row) {
+    chunk += row;
+    if (++count % kChunkRows == 0) CloseChunk();
+  }
+  void CloseChunk() {
+    if (chunk.empty()) return;
+    defined += FillTemplate(tpl::FidChunk(), {{"Rows", chunk}});
+    chunk.clear();
+  }
+  static constexpr int kChunkRows = 20;
 };
 
 // A FID's check marks and lint findings.
@@ -128,9 +140,8 @@ void FidPages(SiteModel& site, const PageSink& add) {
     const bool isUnused = unused.count(code) > 0;
     if (isUnused && defined.count(code) == 0) unusedList.emplace_back(code, name);
     defined.insert(code);
-    ++page.count;
     AddSearchEntry(site, "FID", code, name, number, FidGroupPage(group) + "#" + anchor);
-    page.defined += FillTemplate(tpl::FidRow(), {{"Anchor", anchor},
+    page.AddDefined(FillTemplate(tpl::FidRow(), {{"Anchor", anchor},
                                                  {"Class", isUnused ? "unused" : "used"},
                                                  {"Number", Html(number)},
                                                  {"Code", Html(code)},
@@ -138,7 +149,7 @@ void FidPages(SiteModel& site, const PageSink& add) {
                                                  {"DataType", Html(Trimmed(fids, res::FidTypeCaption()))},
                                                  {"Note", Html(gbk::Trim(fids.GetRef(res::FidNoteCaption())))},
                                                  {"Status", StatusText(site, isUnused ? tpl::FidUnusedMark() : std::string(), code)},
-                                                 {"Uses", UsesText(site, links, code)}});
+                                                 {"Uses", UsesText(site, links, code)}}));
   }
   site.fidCount = fids.GetCount();
   site.unusedCount = static_cast<int>(unused.size());
@@ -184,11 +195,12 @@ void FidPages(SiteModel& site, const PageSink& add) {
   }
   groupBar = FillTemplate(tpl::FidGroupList(), {{"Items", groupBar}});
   for (auto& [group, rows] : groups) {
+    rows.CloseChunk();
     std::string body = FillTemplate(tpl::FidGroupBody(), {{"Group", Html(group)},
                                                          {"FidCount", std::to_string(rows.count)},
                                                          {"Groups", groupBar},
                                                          {"Rows", rows.defined.empty() ? tpl::NoEntries()
-                                                                                       : FillTemplate(tpl::FidTable(), {{"Rows", rows.defined}})},
+                                                                                       : FillTemplate(tpl::FidTable(), {{"Chunks", rows.defined}})},
                                                          {"Undefined", rows.undefined.empty() ? std::string()
                                                                                               : FillTemplate(tpl::UndefinedFidTable(), {{"Rows", rows.undefined}})}});
     rows = FidGroupRows();  // a large site holds one page at a time

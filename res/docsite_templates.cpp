@@ -220,9 +220,19 @@ const std::string& FidLink() {
 )");
 }
 
+// The FIDs of a page in tables of a few rows under one heading table, all
+// with the same fixed columns: the browser lays out only the tables in view.
 const std::string& FidTable() {
-  return FF_GBK(R"(<div class="wide"><table class="fids defined">
+  return FF_GBK(R"(<div class="fidrows">
+<table class="fids defined"><colgroup><col class="num"/><col class="code"/><col class="name"/><col class="type"/><col class="note"/><col class="check"/><col/></colgroup>
 <thead><tr><th>FID</th><th>FID编码</th><th>FID名称</th><th>数据类型</th><th>备注</th><th>检查</th><th>使用于</th></tr></thead>
+</table>
+%Chunks%</div>
+)");
+}
+
+const std::string& FidChunk() {
+  return FF_GBK(R"(<div class="chunk"><table class="fids defined"><colgroup><col class="num"/><col class="code"/><col class="name"/><col class="type"/><col class="note"/><col class="check"/><col/></colgroup>
 <tbody>
 %Rows%</tbody>
 </table></div>
@@ -656,6 +666,16 @@ table.bls td:nth-child(13), table.defined td:nth-child(5), td.text { white-space
 .wide { overflow-x: auto; }
 tr.unused td, tr.undefined td { background: #fff5ee; }
 .mark { color: var(--warn); font-weight: 600; white-space: nowrap; }
+table.defined { table-layout: fixed; width: 100%; margin: 0; }
+table.defined td { overflow-wrap: anywhere; }
+table.defined col.num { width: 4.5rem; }
+table.defined col.code { width: 12rem; }
+table.defined col.name { width: 8rem; }
+table.defined col.type { width: 5.5rem; }
+table.defined col.note { width: 9rem; }
+table.defined col.check { width: 10rem; }
+.fidrows { margin: 0.3rem 0; }
+.fidrows .chunk { margin-top: -1px; content-visibility: auto; contain-intrinsic-size: auto 900px; }
 table.defined td:nth-child(7) a, table.undefined td:nth-child(4) a {
   white-space: nowrap;
   margin-right: 0.4rem;
@@ -684,7 +704,7 @@ tr:target, li:target { background: #fff3c4; }
   main, footer { max-width: none; padding: 0; }
   a { color: inherit; }
   section.function { break-inside: avoid-page; }
-  section.function, section.category { content-visibility: visible; }
+  section.function, section.category, .fidrows .chunk { content-visibility: visible; }
   tr, thead { break-inside: avoid; }
   .wide { overflow: visible; }
   ul.functions, ol.toc { columns: 2; }

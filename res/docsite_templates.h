@@ -93,8 +93,10 @@ const std::string& FidGroupLink();
 // %Items%: FidLink lines (%Href%, %Code%, %Name%).
 const std::string& FidLinkList();
 const std::string& FidLink();
-// %Rows%: FidRow lines; UndefinedFidRow lines.
+// %Chunks%: FidChunk blocks, each with %Rows% (FidRow lines, a few).
 const std::string& FidTable();
+const std::string& FidChunk();
+// %Rows%: UndefinedFidRow lines.
 const std::string& UndefinedFidTable();
 // %Anchor%, %Class%, %Number%, %Code%, %Name%, %DataType%, %Note%, %Status%, %Uses%.
 const std::string& FidRow();
