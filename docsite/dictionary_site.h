@@ -5,7 +5,8 @@
 //   index.html        modules, counts, error categories, lint findings
 //   fos-<id>.html     one page per FOS module, bls-<id>.html per BLS module,
 //                     with the lint's findings on the module and its functions
-//   fids-<XY>.html    the FIDs whose code (after "FID_") starts with XY and
+//   fids-<X>.html     the FIDs whose code (after "FID_") starts with X (or
+//                     with XY, fids-XY.html, for a letter of many FIDs) and
 //                     where they are used; undefined FIDs of that start
 //   fids.html         the FID pages, undefined and unused FIDs
 //   errors.html       the error codes of sysdef.h by category
