@@ -123,6 +123,19 @@ TEST_P(SiteOf, EveryPageParsesAndEveryLinkResolves) {
   for (const auto& [name, page] : pages_) {
     for (const std::string& link : page.links) EXPECT_NE("search-index.js", link) << name;
   }
+  // Every search hit lands on its page and id: each entry ends in its link.
+  const std::string index = ReadFile(Folder() + "/search-index.js");
+  size_t hits = 0;
+  for (size_t end = index.find("\"],\n"); end != std::string::npos; end = index.find("\"],\n", end + 1)) {
+    const size_t start = index.rfind('"', end - 1) + 1;
+    const std::string link = index.substr(start, end - start);
+    const size_t hash = link.find('#');
+    ASSERT_NE(std::string::npos, hash) << link;
+    const auto page = pages_.find(link.substr(0, hash));
+    EXPECT_TRUE(page != pages_.end() && page->second.ids.count(link.substr(hash + 1))) << link;
+    ++hits;
+  }
+  EXPECT_LT(0u, hits);
 }
 
 TEST_P(SiteOf, EveryFunctionAndFidHasItsPlace) {
