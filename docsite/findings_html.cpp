@@ -14,7 +14,6 @@
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
-#include "lint/rule_names.h"
 #include "res/docsite_templates.h"
 
 namespace ff::site {
@@ -120,13 +119,13 @@ std::string FindingList(SiteModel& site, const std::string& place, int* errors, 
 
 std::string RulePage(const SiteModel& site) {
   const SiteFindings& findings = site.findings;
-  // The rules in report order; a rule this build has no name for still
-  // gets its row, so that every finding's link lands.
+  // The rules of the rule table in its order, then any other rule that
+  // found something, so that every finding's link lands.
   std::vector<std::string> rules;
   std::set<std::string> listed;
-  for (std::string_view name : lint::RuleNames()) {
-    rules.emplace_back(name);
-    listed.emplace(name);
+  for (const tpl::RuleText& text : tpl::RuleTable()) {
+    rules.push_back(text.rule);
+    listed.insert(text.rule);
   }
   for (const lint::Finding& finding : findings.all) {
     if (listed.insert(finding.rule).second) rules.push_back(finding.rule);

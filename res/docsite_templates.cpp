@@ -2,7 +2,6 @@
 
 #include "res/text.h"
 
-#include <utility>
 #include <vector>
 
 namespace ff::res::site {
@@ -331,9 +330,9 @@ const std::string& RulesElsewhere() {
 %List%)");
 }
 
-const RuleText* RuleDescription(std::string_view rule) {
+const std::vector<RuleText>& RuleTable() {
   struct Entry {
-    std::string_view rule;
+    const char* rule;
     const char* severity;
     const char* summary;
   };
@@ -361,15 +360,19 @@ const RuleText* RuleDescription(std::string_view rule) {
       {"fid-undefined-fos", "错误", "FOS 参数使用、但没有定义的 FID（FID 检查页）"},
       {"fid-unused", "警告", "已定义、但没有参数使用的 FID（FID 检查页）"},
   };
-  static const std::vector<std::pair<std::string_view, RuleText>> texts = [] {
-    std::vector<std::pair<std::string_view, RuleText>> converted;
+  static const std::vector<RuleText> table = [] {
+    std::vector<RuleText> converted;
     for (const Entry& entry : kEntries) {
-      converted.push_back({entry.rule, RuleText{gbk::FromUtf8(entry.severity), gbk::FromUtf8(entry.summary)}});
+      converted.push_back(RuleText{entry.rule, gbk::FromUtf8(entry.severity), gbk::FromUtf8(entry.summary)});
     }
     return converted;
   }();
-  for (const auto& [name, text] : texts) {
-    if (name == rule) return &text;
+  return table;
+}
+
+const RuleText* RuleDescription(std::string_view rule) {
+  for (const RuleText& text : RuleTable()) {
+    if (text.rule == rule) return &text;
   }
   return nullptr;
 }

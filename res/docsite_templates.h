@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ff::res::site {
 
@@ -137,11 +138,15 @@ const std::string& RulesTitle();
 const std::string& RuleRow();
 // %List%: the findings no other page shows.
 const std::string& RulesElsewhere();
-// What a rule finds and how bad, in the words of the rule table; null for
-// a rule this table does not know yet.
+// The lint's rules as the rule table gives them, in its order: what each
+// finds and how bad. A rule the lint gains later still gets its row on the
+// site (from its findings), without these texts.
 struct RuleText {
+  std::string rule;               // the rule's stable name (ASCII)
   std::string severity, summary;  // GBK
 };
+const std::vector<RuleText>& RuleTable();
+// The entry of `rule`, or null.
 const RuleText* RuleDescription(std::string_view rule);
 
 // --- errors.html ---------------------------------------------------------------
