@@ -2,7 +2,7 @@
 // database and prints one table.
 //
 //   ff-bench [--db FILE | --seed N --scale F] [--out DIR] [--runs N] [--calls N] [--strict]
-//            [--no-sqlserver]
+//            [--no-sqlserver] [--no-browser]
 //
 // Without --db the database is made (once) under the build folder:
 // bench/bench-seed<N>[-x<F>]-<schema digest>.sqlite.
