@@ -2,7 +2,7 @@
 // database and prints one table.
 //
 //   ff-bench [--db FILE | --seed N --scale F] [--out DIR] [--runs N] [--calls N] [--strict]
-//            [--no-sqlserver]
+//            [--no-sqlserver] [--no-browser]
 //
 // Without --db the database is made (once) under the build folder:
 // bench/bench-seed<N>[-x<F>]-<schema digest>.sqlite.
@@ -30,6 +30,11 @@
 // and discarded. Generation time over query time is the cost of making the
 // text beyond reading the database.
 //
+// The dictionary site is then made once more and kept: its files and bytes,
+// its largest page, and the heaviest page loaded in headless Chromium (when
+// installed: Debian's chromium), the time from the frame's start to its
+// load event with the layout done, median of three browser runs.
+//
 // The whole database is measured once more through SQL Server's protocol:
 // this program starts the TDS test server (tests/odbc) on the same file,
 // once as it is and once waiting 0.5 ms before each answer (a LAN's round
@@ -51,6 +56,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <functional>
 #include <map>
 #include <memory>
@@ -600,6 +606,94 @@ struct ServerRow {
 
 }  // namespace
 
+// --- the dictionary site in a browser ------------------------------------------------
+
+struct SiteFigures {
+  long long files = 0;
+  long long bytes = 0;
+  long long pagesOverLimit = 0;
+  std::string largest;  // the largest page (.html)
+  long long largestBytes = 0;
+};
+
+constexpr long long kPageLimit = 1024 * 1024;
+
+SiteFigures MeasureSite(const fs::path& site) {
+  SiteFigures figures;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(site, error)) {
+    if (!entry.is_regular_file()) continue;
+    const long long size = static_cast<long long>(entry.file_size());
+    ++figures.files;
+    figures.bytes += size;
+    if (entry.path().extension() != ".html") continue;
+    if (size > kPageLimit) ++figures.pagesOverLimit;
+    if (size > figures.largestBytes) {
+      figures.largestBytes = size;
+      figures.largest = entry.path().filename().string();
+    }
+  }
+  return figures;
+}
+
+std::string FindChromium() {
+  for (const char* path : {"/usr/bin/chromium", "/usr/bin/chromium-browser", "/usr/bin/google-chrome"}) {
+    if (access(path, X_OK) == 0) return path;
+  }
+  return {};
+}
+
+// Loads the page named after '#' into a frame of a browser window's size and
+// writes, once the frame's load event came and its layout is done, the
+// milliseconds since the frame was asked for and the page's element count.
+constexpr const char* kLoadPage = R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"/><title>load</title></head>
+<body style="margin:0"><pre id="timing"></pre>
+<script>
+(function () {
+  var frame = document.createElement("iframe");
+  frame.style.cssText = "width:1280px;height:860px;border:0";
+  var start = performance.now();
+  frame.onload = function () {
+    var doc = frame.contentDocument;
+    var elements = doc ? doc.getElementsByTagName("*").length : -1;
+    var height = doc ? doc.documentElement.scrollHeight : -1;
+    document.getElementById("timing").textContent =
+        "LOADED " + (performance.now() - start).toFixed(1) + " " + elements + " " + height;
+  };
+  frame.src = decodeURIComponent(location.hash.substring(1));
+  document.body.appendChild(frame);
+})();
+</script></body></html>
+)";
+
+struct BrowserLoad {
+  double ms = -1;
+  long long elements = 0;
+};
+
+// One headless Chromium run on `page`; ms < 0 when it did not report.
+BrowserLoad LoadInChromium(const std::string& chromium, const fs::path& scratch, const fs::path& page) {
+  const fs::path harness = scratch / "load.html";
+  if (!fs::exists(harness)) std::ofstream(harness, std::ios::binary) << kLoadPage;
+  const fs::path dom = scratch / "dom.html";
+  const std::string command =
+      "timeout 120 '" + chromium +
+      "' --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking "
+      "--disable-component-update --disable-sync --allow-file-access-from-files --window-size=1280,860 "
+      "--user-data-dir='" + (scratch / "profile").string() + "' --dump-dom 'file://" + harness.string() +
+      "#file://" + page.string() + "' >'" + dom.string() + "' 2>/dev/null </dev/null";
+  BrowserLoad load;
+  if (std::system(command.c_str()) != 0) return load;
+  std::ifstream in(dom, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const size_t at = text.find("LOADED ");
+  if (at == std::string::npos || std::sscanf(text.c_str() + at, "LOADED %lf %lld", &load.ms, &load.elements) != 2) {
+    load.ms = -1;
+  }
+  return load;
+}
+
 int main(int argc, char** argv) {
   CLI::App app{"Measures the FidForge generators on the large synthetic configuration database."};
   std::string db;
@@ -610,6 +704,7 @@ int main(int argc, char** argv) {
   double scale = 1.0;
   bool strict = false;
   bool sqlServer = true;
+  bool browser = true;
   ChildArgs child;
   app.add_option("--db", db, "The benchmark database (made with the seed and scale when missing)");
   app.add_option("--out", outRoot, "Scratch folder for the generated files (default: beside the database)");
@@ -623,6 +718,7 @@ int main(int argc, char** argv) {
   app.add_option("--scale", scale, "Scale of a database that has to be made")->capture_default_str();
   app.add_flag("--strict", strict, "Exit with status 3 when a target is missed");
   app.add_flag("!--no-sqlserver", sqlServer, "Leave out the whole database through the TDS test server");
+  app.add_flag("!--no-browser", browser, "Leave out the dictionary site's heaviest page in headless Chromium");
   // Internal: one measurement in this process.
   app.add_option("--phase", child.phase)->group("");
   app.add_option("--server", child.server)->group("");
@@ -831,6 +927,51 @@ int main(int argc, char** argv) {
         kBusyShare * 100, LoadAverage().c_str());
   }
 
+  // The dictionary site as a reader gets it.
+  SiteFigures site;
+  std::vector<BrowserLoad> loads;
+  std::string browserSkipped;
+  {
+    const fs::path root = childOut();
+    Measured ignored;
+    if (!RunInChild({"--db", db, "--phase", "docs", "--child-out", root.string(), "--keep-output"}, ignored)) {
+      std::fprintf(stderr, "ff-bench: the dictionary site for the browser failed\n");
+      return 1;
+    }
+    site = MeasureSite(root / "site");
+    std::printf("\nthe dictionary site: %lld files, %.1f MB; largest page %s, %.1f KB; pages over 1 MB: %lld\n",
+                site.files, static_cast<double>(site.bytes) / (1024.0 * 1024.0), site.largest.c_str(),
+                static_cast<double>(site.largestBytes) / 1024.0, site.pagesOverLimit);
+    const std::string chromium = browser ? FindChromium() : std::string();
+    if (!browser) {
+      browserSkipped = "--no-browser";
+    } else if (chromium.empty()) {
+      browserSkipped = "no Chromium found (apt-get install chromium)";
+    } else {
+      for (int i = 0; i < 3; ++i) {
+        const BrowserLoad load = LoadInChromium(chromium, root, root / "site" / site.largest);
+        if (load.ms < 0) {
+          browserSkipped = "Chromium did not report the page's load";
+          break;
+        }
+        loads.push_back(load);
+      }
+    }
+    if (loads.size() == 3) {
+      std::sort(loads.begin(), loads.end(), [](const BrowserLoad& a, const BrowserLoad& b) { return a.ms < b.ms; });
+      std::printf("heaviest page in headless Chromium: %s, %.1f KB, %lld elements, loaded and laid out in %.0f ms\n"
+                  "  (median of 3 browser runs, %.0f-%.0f ms; a 1280x860 frame, from the request to the load\n"
+                  "  event with the layout done; the search index is not part of a page's load)\n",
+                  site.largest.c_str(), static_cast<double>(site.largestBytes) / 1024.0, loads[1].elements,
+                  loads[1].ms, loads.front().ms, loads.back().ms);
+    } else {
+      std::printf("heaviest page in a browser left out: %s\n", browserSkipped.c_str());
+      loads.clear();
+    }
+    std::error_code ignoredError;
+    fs::remove_all(root, ignoredError);
+  }
+
   auto find = [&rows](const std::string& name) -> const Row& {
     for (const Row& row : rows)
       if (row.name == name) return row;
@@ -872,6 +1013,14 @@ int main(int argc, char** argv) {
     const Row& docs = find("docs");
     std::snprintf(line, sizeof line, "dictionary site under 3 s: %.3f s", docs.median.seconds);
     target(docs.median.seconds < 3.0, line);
+    std::snprintf(line, sizeof line, "no page of the dictionary site over 1 MB: largest %.1f KB (%s)",
+                  static_cast<double>(site.largestBytes) / 1024.0, site.largest.c_str());
+    target(site.pagesOverLimit == 0, line);
+    if (!loads.empty()) {
+      std::snprintf(line, sizeof line, "the site's heaviest page loads in Chromium under 2 s: %.3f s",
+                    loads[1].ms / 1000.0);
+      target(loads[1].ms < 2000.0, line);
+    }
   } else {
     std::printf("  %-6s %s\n", "-", "the time targets are set for the standard database (--scale 1)");
   }

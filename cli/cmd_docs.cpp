@@ -53,7 +53,7 @@ int RunDocs(Context& context, const std::string& outUtf8) {
 FF_CLI_COMMAND(80, [](CLI::App& app, Context& context, int* status) {
   auto out = std::make_shared<std::string>();
   CLI::App* command = app.add_subcommand(
-      "docs", "Write the message dictionary as a static HTML site (index.html, one page per module, FIDs, errors)");
+      "docs", "Write the message dictionary as a static HTML site (index.html, one page per module, FID pages, errors, lint rules)");
   command->add_option("-o,--out", *out, "Folder of the site (made when missing)")->required();
   command->callback([&context, status, out] { *status = RunDocs(context, *out); });
 });

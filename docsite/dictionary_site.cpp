@@ -43,11 +43,15 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   ConfigSnapshot snapshot;
   SiteFiles files(options.folder, options.noPrompt);
 
+  // The lint first: its findings go on the pages of the rows they are about.
+  ReadFindings(site);
+  ReadFids(site);
   ReadModules(site, false);
   ReadModules(site, true);
   CCodeMaker maker;
-  // The module pages, then fids, errors, index, the search index, the script and the style.
-  const size_t pages = site.modules.size() + 6;
+  // The module pages, then the FID pages, errors, rules, index, the search
+  // index, the script and the style.
+  const size_t pages = site.modules.size() + 7;
   size_t made = 0;
   auto add = [&](const std::string& name, const std::string& text) {
     files.Add(name, text);
@@ -66,8 +70,11 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
       add(site.modules[module].page, page);
     }
   }
-  add("fids.html", FidPage(site));
+  // The FID pages count as one step: how many there are shows as they come.
+  FidPages(site, [&files](const std::string& name, const std::string& page) { files.Add(name, page); });
+  if (options.progress) options.progress(++made, pages);
   add("errors.html", ErrorPage(site));
+  add("rules.html", RulePage(site));
   add("index.html", IndexPage(site));
   add("search-index.js", SearchIndexScript(site));
   add("search.js", res::site::SearchScript());

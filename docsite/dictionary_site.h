@@ -2,11 +2,16 @@
 // made from the configuration database with the queries and naming rules of
 // the code generators, readable from the file system without a server.
 //
-//   index.html        modules and functions, counts, error categories
-//   fos-<id>.html     one page per FOS module, bls-<id>.html per BLS module
-//   fids.html         every FID and where it is used; undefined and unused FIDs
+//   index.html        modules, counts, error categories, lint findings
+//   fos-<id>.html     one page per FOS module, bls-<id>.html per BLS module,
+//                     with the lint's findings on the module and its functions
+//   fids-<X>.html     the FIDs whose code (after "FID_") starts with X (or
+//                     with XY, fids-XY.html, for a letter of many FIDs) and
+//                     where they are used; undefined FIDs of that start
+//   fids.html         the FID pages, undefined and unused FIDs
 //   errors.html       the error codes of sysdef.h by category
-//   style.css, search.js, search-index.js
+//   rules.html        the lint's rules, linked from every finding
+//   style.css, search.js, search-index.js (read on first use of the search box)
 #pragma once
 
 #include <cstddef>

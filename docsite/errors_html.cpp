@@ -53,7 +53,8 @@ std::string ErrorPage(SiteModel& site) {
                                            {"Code", Html(code)},
                                            {"MessageCode", Html(Trimmed(errors, res::ErrorMsgNameCaption()))},
                                            {"Message", Html(message)},
-                                           {"Kind", Html(Trimmed(errors, res::ErrorKindCaption()))}});
+                                           {"Kind", Html(Trimmed(errors, res::ErrorKindCaption()))},
+                                           {"Findings", FindingList(site, ErrorPlace(code))}});
   }
   closeCategory();
   site.errorCount = errors.GetCount();

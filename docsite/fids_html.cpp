@@ -1,6 +1,7 @@
-// fids.html: every defined FID with the functions that use it, then the
-// FIDs that parameters use without a definition, marked as the FID check
-// finds them.
+// The FID pages: every defined FID with the functions that use it, then
+// the FIDs that parameters use without a definition, marked as the FID
+// check finds them, one page per group of codes; and fids.html, the
+// overview of the groups and of what the FID check found.
 #include <algorithm>
 #include <map>
 #include <set>
@@ -52,9 +53,54 @@ struct Undefined {
   bool inBls = false, inFos = false;
 };
 
+// The rows of one FID page while they are gathered.
+struct FidGroupRows {
+  std::string defined, chunk, undefined;
+  int count = 0;
+  UniqueIds anchors;
+
+  // Rows go into tables of kChunkRows: the browser lays out those in view.
+  void AddDefined(const std::string& row) {
+    chunk += row;
+    if (++count % kChunkRows == 0) CloseChunk();
+  }
+  void CloseChunk() {
+    if (chunk.empty()) return;
+    defined += FillTemplate(tpl::FidChunk(), {{"Rows", chunk}});
+    chunk.clear();
+  }
+  static constexpr int kChunkRows = 20;
+};
+
+// A FID's check marks and lint findings.
+std::string StatusText(SiteModel& site, const std::string& marks, const std::string& code) {
+  return marks + FindingList(site, FidPlace(code));
+}
+
+// A list of FID links for the overview: code and name, each once.
+std::string FidLinks(const SiteModel& site, const std::vector<std::pair<std::string, std::string>>& fids) {
+  if (fids.empty()) return tpl::NoEntries();
+  std::string items;
+  for (const auto& [code, name] : fids) {
+    items += FillTemplate(tpl::FidLink(), {{"Href", FidHref(site, code)}, {"Code", Html(code)}, {"Name", Html(name)}});
+  }
+  return FillTemplate(tpl::FidLinkList(), {{"Items", items}});
+}
+
 }  // namespace
 
-std::string FidPage(SiteModel& site) {
+void ReadFids(SiteModel& site) {
+  site.fids = std::make_shared<CMemRecord>();
+  CMemRecord& fids = *site.fids;
+  RunQuery(res::FidDefQuery(), fids, "the FIDs");
+  std::map<std::string, int> letters;
+  for (fids.GoTop(); !fids.Eof(); fids.Skip(1)) ++letters[FidStart(Trimmed(fids, res::FidCodeCaption()), 1)];
+  for (const auto& [letter, count] : letters) {
+    if (count > kFidsPerLetter) site.splitLetters.insert(letter);
+  }
+}
+
+void FidPages(SiteModel& site, const PageSink& add) {
   // The checks first: their marks go on the rows.
   std::set<std::string> unused;
   std::vector<std::string> undefinedOrder;
@@ -79,29 +125,31 @@ std::string FidPage(SiteModel& site) {
     }
   }
 
-  CMemRecord fids;
-  RunQuery(res::FidDefQuery(), fids, "the FIDs");
+  CMemRecord& fids = *site.fids;
   const std::vector<std::string> links = UseLinks(site);
-  UniqueIds anchors;
+  std::map<std::string, FidGroupRows> groups;
   std::set<std::string> defined;
-  std::string rows;
+  std::vector<std::pair<std::string, std::string>> unusedList;
   for (fids.GoTop(); !fids.Eof(); fids.Skip(1)) {
     const std::string code = Trimmed(fids, codeCaption);
     const std::string number = Trimmed(fids, res::FidNumberCaption());
     const std::string name = Trimmed(fids, nameCaption);
-    const std::string anchor = anchors.Take(AnchorId("fid-", code));
+    const std::string group = FidGroup(site, code);
+    FidGroupRows& page = groups[group];
+    const std::string anchor = page.anchors.Take(AnchorId("fid-", code));
     const bool isUnused = unused.count(code) > 0;
+    if (isUnused && defined.count(code) == 0) unusedList.emplace_back(code, name);
     defined.insert(code);
-    AddSearchEntry(site, "FID", code, name, number, "fids.html#" + anchor);
-    rows += FillTemplate(tpl::FidRow(), {{"Anchor", anchor},
-                                         {"Class", isUnused ? "unused" : "used"},
-                                         {"Number", Html(number)},
-                                         {"Code", Html(code)},
-                                         {"Name", Html(name)},
-                                         {"DataType", Html(Trimmed(fids, res::FidTypeCaption()))},
-                                         {"Note", Html(gbk::Trim(fids.GetRef(res::FidNoteCaption())))},
-                                         {"Status", isUnused ? tpl::FidUnusedMark() : std::string()},
-                                         {"Uses", UsesText(site, links, code)}});
+    AddSearchEntry(site, "FID", code, name, number, FidGroupPage(group) + "#" + anchor);
+    page.AddDefined(FillTemplate(tpl::FidRow(), {{"Anchor", anchor},
+                                                 {"Class", isUnused ? "unused" : "used"},
+                                                 {"Number", Html(number)},
+                                                 {"Code", Html(code)},
+                                                 {"Name", Html(name)},
+                                                 {"DataType", Html(Trimmed(fids, res::FidTypeCaption()))},
+                                                 {"Note", Html(gbk::Trim(fids.GetRef(res::FidNoteCaption())))},
+                                                 {"Status", StatusText(site, isUnused ? tpl::FidUnusedMark() : std::string(), code)},
+                                                 {"Uses", UsesText(site, links, code)}}));
   }
   site.fidCount = fids.GetCount();
   site.unusedCount = static_cast<int>(unused.size());
@@ -119,28 +167,54 @@ std::string FidPage(SiteModel& site) {
     undefinedOrder.push_back(code);
   }
 
-  std::string undefinedRows;
+  std::vector<std::pair<std::string, std::string>> undefinedList;
   for (const std::string& code : undefinedOrder) {
     const Undefined& entry = undefined[code];
     std::string status;
     if (entry.inBls) status += tpl::FidUndefinedBlsMark();
     if (entry.inFos) status += tpl::FidUndefinedFosMark();
-    const std::string anchor = anchors.Take(AnchorId("fid-", code));
-    AddSearchEntry(site, "FID", code, entry.name, std::string(), "fids.html#" + anchor);
-    undefinedRows += FillTemplate(tpl::UndefinedFidRow(), {{"Anchor", anchor},
-                                                           {"Code", Html(code)},
-                                                           {"Name", Html(entry.name)},
-                                                           {"Status", status},
-                                                           {"Uses", UsesText(site, links, code)}});
+    const std::string group = FidGroup(site, code);
+    FidGroupRows& page = groups[group];
+    const std::string anchor = page.anchors.Take(AnchorId("fid-", code));
+    AddSearchEntry(site, "FID", code, entry.name, std::string(), FidGroupPage(group) + "#" + anchor);
+    undefinedList.emplace_back(code, entry.name);
+    page.undefined += FillTemplate(tpl::UndefinedFidRow(), {{"Anchor", anchor},
+                                                            {"Code", Html(code)},
+                                                            {"Name", Html(entry.name)},
+                                                            {"Status", StatusText(site, status, code)},
+                                                            {"Uses", UsesText(site, links, code)}});
   }
   site.undefinedCount = static_cast<int>(undefinedOrder.size());
+
+  // Every page names all groups, so that one can be reached from another.
+  std::string groupBar;
+  for (const auto& [group, rows] : groups) {
+    groupBar += FillTemplate(tpl::FidGroupLink(), {{"Href", FidGroupPage(group)},
+                                                   {"Group", Html(group)},
+                                                   {"Count", std::to_string(rows.count)}});
+  }
+  groupBar = FillTemplate(tpl::FidGroupList(), {{"Items", groupBar}});
+  for (auto& [group, rows] : groups) {
+    rows.CloseChunk();
+    std::string body = FillTemplate(tpl::FidGroupBody(), {{"Group", Html(group)},
+                                                         {"FidCount", std::to_string(rows.count)},
+                                                         {"Groups", groupBar},
+                                                         {"Rows", rows.defined.empty() ? tpl::NoEntries()
+                                                                                       : FillTemplate(tpl::FidTable(), {{"Chunks", rows.defined}})},
+                                                         {"Undefined", rows.undefined.empty() ? std::string()
+                                                                                              : FillTemplate(tpl::UndefinedFidTable(), {{"Rows", rows.undefined}})}});
+    rows = FidGroupRows();  // a large site holds one page at a time
+    add(FidGroupPage(group), WholePage(site, FillTemplate(tpl::FidGroupTitle(), {{"Group", group}}), body));
+  }
 
   const std::string body = FillTemplate(tpl::FidsBody(), {{"FidCount", std::to_string(site.fidCount)},
                                                          {"UndefinedCount", std::to_string(site.undefinedCount)},
                                                          {"UnusedCount", std::to_string(site.unusedCount)},
-                                                         {"Rows", rows},
-                                                         {"UndefinedRows", undefinedRows}});
-  return WholePage(site, tpl::FidsTitle(), body);
+                                                         {"Groups", groupBar},
+                                                         {"Undefined", FidLinks(site, undefinedList)},
+                                                         {"Unused", FidLinks(site, unusedList)}});
+  add("fids.html", WholePage(site, tpl::FidsTitle(), body));
+  site.fids.reset();
 }
 
 }  // namespace ff::site

@@ -20,27 +20,31 @@ struct KindSummary {
 
 KindSummary ModuleList(const SiteModel& site, bool bls) {
   KindSummary summary;
+  std::string items;
   for (const ModuleEntry& module : site.modules) {
     if (module.bls != bls) continue;
     ++summary.modules;
-    std::string items;
-    for (size_t index : module.functions) {
-      const FunctionLink& function = site.functions[index];
-      items += FillTemplate(tpl::IndexFunction(), {{"Href", function.href},
-                                                   {"Number", Html(function.number)},
-                                                   {"Code", Html(function.code)},
-                                                   {"Name", Html(function.name)}});
-    }
     summary.functions += static_cast<int>(module.functions.size());
-    summary.list += FillTemplate(tpl::IndexModule(), {{"Page", module.page},
-                                                      {"Id", Html(module.id)},
-                                                      {"Name", Html(module.name)},
-                                                      {"ChineseName", Html(module.chineseName)},
-                                                      {"Count", std::to_string(module.functions.size())},
-                                                      {"Functions", items}});
+    const std::string lint = module.errors + module.warnings == 0
+                                 ? std::string()
+                                 : FillTemplate(tpl::IndexModuleLint(), {{"Page", module.page},
+                                                                         {"Errors", std::to_string(module.errors)},
+                                                                         {"Warnings", std::to_string(module.warnings)}});
+    items += FillTemplate(tpl::IndexModule(), {{"Page", module.page},
+                                               {"Id", Html(module.id)},
+                                               {"Name", Html(module.name)},
+                                               {"ChineseName", Html(module.chineseName)},
+                                               {"Count", std::to_string(module.functions.size())},
+                                               {"Lint", lint}});
   }
-  if (summary.list.empty()) summary.list = tpl::NoEntries();
+  summary.list = items.empty() ? tpl::NoEntries() : FillTemplate(tpl::IndexModuleList(), {{"Items", items}});
   return summary;
+}
+
+int LintCount(const SiteModel& site, bool errors) {
+  int total = 0;
+  for (const auto& [rule, count] : errors ? site.findings.errorsByRule : site.findings.warningsByRule) total += count;
+  return total;
 }
 
 }  // namespace
@@ -66,6 +70,8 @@ std::string IndexPage(const SiteModel& site) {
                                                           {"UnusedCount", std::to_string(site.unusedCount)},
                                                           {"ErrorCount", std::to_string(site.errorCount)},
                                                           {"CategoryCount", std::to_string(site.categories.size())},
+                                                          {"LintErrors", std::to_string(LintCount(site, true))},
+                                                          {"LintWarnings", std::to_string(LintCount(site, false))},
                                                           {"FosModules", fos.list},
                                                           {"BlsModules", bls.list},
                                                           {"Categories", categories}});

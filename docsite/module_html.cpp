@@ -89,7 +89,7 @@ std::string ParamTable(const CCodeMaker& maker, SiteModel& site, size_t function
     const std::string name = Html(info.name);
     const std::string dataType = Html(Trimmed(params, res::CaptionDataType()));
     const std::string mandatory = MandatoryText(Trimmed(params, fn::CaptionMandatory()));
-    const std::string href = FidHref(info.code);
+    const std::string href = FidHref(site, info.code);
     if (!bls) {
       rows += FillTemplate(tpl::FosParamRow(), {{"Index", number},
                                                 {"FidHref", href},
@@ -153,7 +153,8 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
 
   UniqueIds anchors;
-  std::string toc, sections;
+  std::string toc, sections, lintFunctions;
+  module.errors = module.warnings = 0;
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     const std::string idText = Trimmed(functions, fn::CaptionId());
     const long id = gbk::AtoL(idText);
@@ -188,6 +189,19 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
     const std::string answerTable = ParamTable(maker, site, function, bls, false, answer);
     const std::string transType =
         bls ? TransTypeText(gbk::AtoL(Trimmed(functions, fn::CaptionTransType()))) : std::string();
+    int errors = 0, warnings = 0;
+    std::string findings = FindingList(site, FunctionPlace(bls, idText), &errors, &warnings);
+    if (!findings.empty()) {
+      findings = FillTemplate(tpl::FunctionFindings(), {{"List", findings}});
+      lintFunctions += FillTemplate(tpl::ModuleFindingFunction(), {{"Anchor", anchor},
+                                                                  {"Number", hNumber},
+                                                                  {"Code", hCode},
+                                                                  {"Name", hName},
+                                                                  {"Errors", std::to_string(errors)},
+                                                                  {"Warnings", std::to_string(warnings)}});
+      module.errors += errors;
+      module.warnings += warnings;
+    }
     sections += FillTemplate(bls ? tpl::BlsFunction() : tpl::FosFunction(),
                              {{"Anchor", anchor},
                               {"Number", hNumber},
@@ -200,16 +214,28 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
                               {"TransType", Html(transType)},
                               {"Design", Html(Trimmed(functions, fn::CaptionDesign()))},
                               {"Note", Html(Trimmed(functions, fn::CaptionNote()))},
+                              {"Findings", findings},
                               {"Request", requestTable},
                               {"Answer", answerTable}});
   }
 
   const std::string count = std::to_string(module.functions.size());
+  std::string lint = FindingList(site, ModulePlace(bls, module.id), &module.errors, &module.warnings);
+  if (!lint.empty() || !lintFunctions.empty()) {
+    const std::string list = lintFunctions.empty()
+                                 ? std::string()
+                                 : FillTemplate(tpl::ModuleFindingFunctions(), {{"Items", lintFunctions}});
+    lint = FillTemplate(tpl::ModuleFindings(), {{"Errors", std::to_string(module.errors)},
+                                                {"Warnings", std::to_string(module.warnings)},
+                                                {"List", lint},
+                                                {"Functions", list}});
+  }
   const std::string body = FillTemplate(tpl::ModuleBody(), {{"Kind", kind},
                                                            {"Id", Html(module.id)},
                                                            {"Name", Html(module.name)},
                                                            {"ChineseName", Html(module.chineseName)},
                                                            {"Count", count},
+                                                           {"Findings", lint},
                                                            {"Toc", toc},
                                                            {"Functions", sections}});
   const std::string title =

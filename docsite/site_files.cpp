@@ -27,6 +27,8 @@ bool HoldsBytes(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+std::string PageBytes(const std::string& gbkText) { return gbk::ToUtf8(gbkText); }
+
 bool WrittenBySite(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return true;  // nothing there to lose
@@ -48,7 +50,7 @@ void SiteFiles::Add(const std::string& name, const std::string& gbkText) {
   pending.result.path = folder_ + name;
   if (Output().check) {
     // A check asks nothing and writes nothing: the page is only compared.
-    const bool same = HoldsBytes(pending.result.path, gbk::ToUtf8(gbkText));
+    const bool same = HoldsBytes(pending.result.path, PageBytes(gbkText));
     pending.result.outcome = same ? FileOutcome::Unchanged : FileOutcome::WouldChange;
     if (!same) ++Output().wouldChange;
     pending_.push_back(std::move(pending));
@@ -62,7 +64,7 @@ void SiteFiles::Add(const std::string& name, const std::string& gbkText) {
       return;
     }
   }
-  const std::string utf8 = gbk::ToUtf8(gbkText);
+  const std::string utf8 = PageBytes(gbkText);
   if (HoldsBytes(pending.result.path, utf8)) {
     // Nothing to write: no temporary file, no flush to disk.
     pending.result.outcome = FileOutcome::Unchanged;

@@ -48,6 +48,10 @@ class SiteFiles {
   std::vector<Pending> pending_;
 };
 
+// The bytes of a site file from the page text the site made (GBK): UTF-8.
+// The one place where the pages' text changes its encoding.
+std::string PageBytes(const std::string& gbkText);
+
 // True when the file at `path` is missing, or carries the site's
 // generator mark near its start.
 bool WrittenBySite(const std::string& path);

@@ -2,6 +2,8 @@
 
 #include "res/text.h"
 
+#include <vector>
+
 namespace ff::res::site {
 
 const std::string& GeneratorMark() { return FF_GBK("FidForge docs"); }
@@ -15,7 +17,6 @@ const std::string& Page() {
 <meta name="viewport" content="width=device-width, initial-scale=1"/>
 <title>%Title% - FidForge 消息字典</title>
 <link rel="stylesheet" href="style.css"/>
-<script src="search-index.js" defer="defer"></script>
 <script src="search.js" defer="defer"></script>
 </head>
 <body>
@@ -26,6 +27,7 @@ const std::string& Page() {
 <a href="index.html#bls">BLS 模块</a>
 <a href="fids.html">FID</a>
 <a href="errors.html">错误码</a>
+<a href="rules.html">检查规则</a>
 </nav>
 <form class="search" action="index.html" method="get" hidden="hidden">
 <input type="search" name="q" placeholder="搜索编码、名称或编号" aria-label="搜索编码、名称或编号" autocomplete="off"/>
@@ -52,6 +54,7 @@ const std::string& IndexBody() {
 <li><a href="#bls">BLS 模块 %BlsModuleCount% 个，交易码 %BlsFunctionCount% 个</a></li>
 <li><a href="fids.html">FID %FidCount% 个</a>（未定义 %UndefinedCount% 个，未使用 %UnusedCount% 个）</li>
 <li><a href="errors.html">错误码 %ErrorCount% 个，分类 %CategoryCount% 个</a></li>
+<li><a href="rules.html">代码检查：错误 %LintErrors% 个，警告 %LintWarnings% 个</a></li>
 </ul>
 <h2 id="fos">FOS 模块</h2>
 %FosModules%<h2 id="bls">BLS 模块</h2>
@@ -59,19 +62,16 @@ const std::string& IndexBody() {
 %Categories%)");
 }
 
+const std::string& IndexModuleList() { return FF_GBK("<ul class=\"modules\">\n%Items%</ul>\n"); }
+
 const std::string& IndexModule() {
-  return FF_GBK(R"(<section class="module">
-<h3><a href="%Page%"><span class="num">%Id%</span> %Name% %ChineseName%</a> <span class="count">%Count% 个</span></h3>
-<ul class="functions">
-%Functions%</ul>
-</section>
+  return FF_GBK(
+      R"(<li><a href="%Page%"><span class="num">%Id%</span> %Name% %ChineseName%</a> <span class="count">%Count% 个</span>%Lint%</li>
 )");
 }
 
-const std::string& IndexFunction() {
-  return FF_GBK(
-      R"(<li><a href="%Href%"><span class="num">%Number%</span> <code>%Code%</code> %Name%</a></li>
-)");
+const std::string& IndexModuleLint() {
+  return FF_GBK(R"( <a class="mark" href="%Page%#lint">检查：错误 %Errors% 个，警告 %Warnings% 个</a>)");
 }
 
 const std::string& IndexCategoryList() { return FF_GBK("<ul class=\"categories\">\n%Items%</ul>\n"); }
@@ -90,7 +90,7 @@ const std::string& ModuleTitle() { return FF_GBK("%Kind% 模块 %Id% %Name%"); }
 const std::string& ModuleBody() {
   return FF_GBK(R"(<h1><span class="kind">%Kind%</span> 模块 <span class="num">%Id%</span> %Name%</h1>
 <p class="subtitle">%ChineseName%（%Count% 个）</p>
-<ol class="toc">
+%Findings%<ol class="toc">
 %Toc%</ol>
 %Functions%)");
 }
@@ -115,7 +115,7 @@ const std::string& FosFunction() {
 <tr><th>设计</th><td class="text">%Design%</td></tr>
 <tr><th>备注</th><td class="text">%Note%</td></tr>
 </table>
-<h3>请求参数</h3>
+%Findings%<h3>请求参数</h3>
 %Request%<h3>应答参数</h3>
 %Answer%</section>
 )");
@@ -136,7 +136,7 @@ const std::string& BlsFunction() {
 <tr><th>设计</th><td class="text">%Design%</td></tr>
 <tr><th>备注</th><td class="text">%Note%</td></tr>
 </table>
-<h3>请求参数</h3>
+%Findings%<h3>请求参数</h3>
 %Request%<h3>应答参数</h3>
 %Answer%</section>
 )");
@@ -189,17 +189,61 @@ const std::string& FidsTitle() { return FF_GBK("FID 索引"); }
 
 const std::string& FidsBody() {
   return FF_GBK(R"(<h1>FID 索引</h1>
-<p class="subtitle">已定义 %FidCount% 个，未定义 %UndefinedCount% 个，未使用 %UnusedCount% 个</p>
-<div class="wide"><table class="fids defined">
-<thead><tr><th>FID</th><th>FID编码</th><th>FID名称</th><th>DATATYPE</th><th>NOTE</th><th>检查</th><th>使用于</th></tr></thead>
+<p class="subtitle">已定义 %FidCount% 个，未定义 %UndefinedCount% 个，未使用 %UnusedCount% 个；按编码（FID_ 之后）的首字符分页，FID 多的首字符再按前两个字符分页</p>
+%Groups%<h2 id="undefined">未定义的 FID</h2>
+<p class="subtitle">参数使用了、T151 中没有定义的 FID</p>
+%Undefined%<h2 id="unused">未使用的 FID</h2>
+<p class="subtitle">已定义、没有参数使用的 FID</p>
+%Unused%)");
+}
+
+const std::string& FidGroupTitle() { return FF_GBK("FID %Group%"); }
+
+const std::string& FidGroupBody() {
+  return FF_GBK(R"(<h1>FID <span class="num">%Group%</span></h1>
+<p class="subtitle">编码以 %Group% 开头的 FID，已定义 %FidCount% 个；<a href="fids.html">FID 索引</a></p>
+%Groups%%Rows%%Undefined%)");
+}
+
+const std::string& FidGroupList() { return FF_GBK("<ul class=\"groups\">\n%Items%</ul>\n"); }
+
+const std::string& FidGroupLink() {
+  return FF_GBK(R"(<li><a href="%Href%">%Group%</a> <span class="count">%Count%</span></li>
+)");
+}
+
+const std::string& FidLinkList() { return FF_GBK("<ul class=\"fidlist\">\n%Items%</ul>\n"); }
+
+const std::string& FidLink() {
+  return FF_GBK(R"(<li><a href="%Href%"><code>%Code%</code></a> %Name%</li>
+)");
+}
+
+// The FIDs of a page in tables of a few rows under one heading table, all
+// with the same fixed columns: the browser lays out only the tables in view.
+const std::string& FidTable() {
+  return FF_GBK(R"(<div class="fidrows">
+<table class="fids defined"><colgroup><col class="num"/><col class="code"/><col class="name"/><col class="type"/><col class="note"/><col class="check"/><col/></colgroup>
+<thead><tr><th>FID</th><th>FID编码</th><th>FID名称</th><th>数据类型</th><th>备注</th><th>检查</th><th>使用于</th></tr></thead>
+</table>
+%Chunks%</div>
+)");
+}
+
+const std::string& FidChunk() {
+  return FF_GBK(R"(<div class="chunk"><table class="fids defined"><colgroup><col class="num"/><col class="code"/><col class="name"/><col class="type"/><col class="note"/><col class="check"/><col/></colgroup>
 <tbody>
 %Rows%</tbody>
 </table></div>
-<h2 id="undefined">未定义的 FID</h2>
+)");
+}
+
+const std::string& UndefinedFidTable() {
+  return FF_GBK(R"(<h2 id="undefined">未定义的 FID</h2>
 <div class="wide"><table class="fids undefined">
 <thead><tr><th>FID编码</th><th>参数名称</th><th>检查</th><th>使用于</th></tr></thead>
 <tbody>
-%UndefinedRows%</tbody>
+%Rows%</tbody>
 </table></div>
 )");
 }
@@ -224,6 +268,115 @@ const std::string& FidUse() {
   return FF_GBK(R"(<a href="%Href%">%Code%</a> )");
 }
 
+// --- lint findings ----------------------------------------------------------------
+
+const std::string& FindingList() { return FF_GBK("<ul class=\"findings\">\n%Items%</ul>\n"); }
+
+const std::string& FindingItem() {
+  return FF_GBK(
+      R"(<li class="%Class%"><span class="sev">%Severity%</span> <a href="%RuleHref%"><code>%Rule%</code></a> <code class="where">%Where%</code> %Message%</li>
+)");
+}
+
+const std::string& SeverityError() { return FF_GBK("错误"); }
+const std::string& SeverityWarning() { return FF_GBK("警告"); }
+
+const std::string& FunctionFindings() { return FF_GBK("<h3>代码检查</h3>\n%List%"); }
+
+const std::string& ModuleFindings() {
+  return FF_GBK(R"(<section class="lint" id="lint">
+<h2>代码检查</h2>
+<p class="subtitle">错误 %Errors% 个，警告 %Warnings% 个；规则见 <a href="rules.html">检查规则</a></p>
+%List%%Functions%</section>
+)");
+}
+
+const std::string& ModuleFindingFunctions() { return FF_GBK("<ul class=\"lintfunctions\">\n%Items%</ul>\n"); }
+
+const std::string& ModuleFindingFunction() {
+  return FF_GBK(
+      R"(<li><a href="#%Anchor%"><span class="num">%Number%</span> <code>%Code%</code> %Name%</a> <span class="count">错误 %Errors% 个，警告 %Warnings% 个</span></li>
+)");
+}
+
+// --- rules.html ------------------------------------------------------------------
+
+const std::string& ParamOwnerQuery(bool bls) {
+  return bls ? FF_GBK("SELECT ID, F1 OWNER FROM T162") : FF_GBK("SELECT ID, F13 OWNER FROM T156");
+}
+
+const std::string& RulesTitle() { return FF_GBK("检查规则"); }
+
+const std::string& RulesBody() {
+  return FF_GBK(R"(<h1>检查规则</h1>
+<p class="subtitle">fidforge-cli lint 的规则，共发现错误 %Errors% 个，警告 %Warnings% 个。规则名不变；说明与示例同 FidForge README 中 Lint 一节的规则表。</p>
+<div class="wide"><table class="rules">
+<thead><tr><th>规则</th><th>级别</th><th>检查内容</th><th>错误</th><th>警告</th></tr></thead>
+<tbody>
+%Rows%</tbody>
+</table></div>
+%Elsewhere%)");
+}
+
+const std::string& RuleRow() {
+  return FF_GBK(
+      R"(<tr id="%Anchor%"><td><code>%Rule%</code></td><td>%Severity%</td><td>%Summary%</td><td>%Errors%</td><td>%Warnings%</td></tr>
+)");
+}
+
+const std::string& RulesElsewhere() {
+  return FF_GBK(R"(<h2 id="other">其他发现</h2>
+<p class="subtitle">没有页面可放的发现（如不存在的模块中的函数）</p>
+%List%)");
+}
+
+const std::vector<RuleText>& RuleTable() {
+  struct Entry {
+    const char* rule;
+    const char* severity;
+    const char* summary;
+  };
+  static const Entry kEntries[] = {
+      {"macro-redefined", "错误（值相同时为警告）",
+       "一个宏名被 fiddef.h、fosdef.h、blsdef.h、sysdef.h 中的两个（或其包含保护宏）定义，或在 sysdef.h 中定义两次"},
+      {"code-not-identifier", "错误",
+       "FID 编码、FOS/BLS 编码（点变为下划线）、函数名、错误码编码或错误信息编码不是 C/C++ 标识符"},
+      {"code-is-keyword", "错误", "同上，名字是 C++ 关键字（或 defined）"},
+      {"text-line-break", "错误", "写在一行中的编码或名称含有回车、换行或制表符"},
+      {"comment-backslash", "错误", "落在 // 注释里的名称或备注以反斜杠结尾"},
+      {"comment-close", "*/ 为错误，/* 为警告", "落在 /* */ 例程注释里的文字含有 */ 或 /*"},
+      {"string-literal-break", "错误", "代码放进字符串常量的文字含有 \" 或 \\"},
+      {"text-not-gbk", "错误", "没有 GBK 编码的字符，或不是 GBK 字符的字节"},
+      {"param-type-mismatch", "C 类型不同为错误，否则为警告", "参数的数据类型与 T151 中其 FID 的不同"},
+      {"param-without-fid", "错误", "参数没有 FID 编码"},
+      {"fid-duplicate-number", "错误", "两个 FID 编号相同"},
+      {"fid-duplicate-code", "错误", "两个 FID 编码相同"},
+      {"function-duplicate-number", "错误", "两个 FOS（或两个 BLS）函数编号相同"},
+      {"function-duplicate-code", "错误", "两个 FOS（或两个 BLS）函数编码相同（A.B 与 A_B 是同一个宏）"},
+      {"number-invalid", "错误", "FID、FOS 或 BLS 编号为空或超出 STR 的宽度；数据类型为 6 的错误码的值不是数字"},
+      {"function-module-missing", "警告", "函数所属的模块不存在，没有模块源文件包含它"},
+      {"module-id-folder", "错误", "模块号无法作为 module --all 的目录名：为空、不是正数、过宽或与其他模块相同"},
+      {"fid-undefined-bls", "错误", "BLS 参数使用、但没有定义的 FID（FID 检查页）"},
+      {"fid-undefined-fos", "错误", "FOS 参数使用、但没有定义的 FID（FID 检查页）"},
+      {"fid-unused", "警告", "已定义、但没有参数使用的 FID（FID 检查页）"},
+  };
+  static const std::vector<RuleText> table = [] {
+    std::vector<RuleText> converted;
+    for (const Entry& entry : kEntries) {
+      converted.push_back(RuleText{entry.rule, gbk::FromUtf8(entry.severity), gbk::FromUtf8(entry.summary)});
+    }
+    return converted;
+  }();
+  return table;
+}
+
+const RuleText* RuleDescription(std::string_view rule) {
+  for (const RuleText& text : RuleTable()) {
+    if (text.rule == rule) return &text;
+  }
+  return nullptr;
+}
+
 // --- errors.html -----------------------------------------------------------------
 
 const std::string& ErrorsTitle() { return FF_GBK("错误码"); }
@@ -238,7 +391,7 @@ const std::string& ErrorCategory() {
   return FF_GBK(R"(<section class="category" id="%Anchor%">
 <h2>%Category% <span class="count">%Count% 个</span></h2>
 <div class="wide"><table class="errors">
-<thead><tr><th>错误码</th><th>错误码编码</th><th>错误信息编码</th><th>错误信息</th><th>错误码数据类型</th></tr></thead>
+<thead><tr><th>错误码</th><th>错误码编码</th><th>错误信息编码</th><th>错误信息</th><th>错误码数据类型</th><th>检查</th></tr></thead>
 <tbody>
 %Rows%</tbody>
 </table></div>
@@ -248,7 +401,7 @@ const std::string& ErrorCategory() {
 
 const std::string& ErrorRow() {
   return FF_GBK(
-      R"(<tr><td>%Value%</td><td>%Code%</td><td>%MessageCode%</td><td>%Message%</td><td>%Kind%</td></tr>
+      R"(<tr><td>%Value%</td><td>%Code%</td><td>%MessageCode%</td><td>%Message%</td><td>%Kind%</td><td>%Findings%</td></tr>
 )");
 }
 
@@ -266,17 +419,37 @@ const std::string& SearchEntry() { return FF_GBK(R"(["%Kind%","%Code%","%Name%",
 
 const std::string& SearchScript() {
   return FF_GBK(R"(/* FidForge docs: the search box. Filters the entries of search-index.js
-   by code, name or number as the user types; needs no network. index.html?q=TEXT
-   opens with TEXT searched. Without scripts the box stays hidden and every page
-   reads as it is. */
+   by code, name or number as the user types; needs no network. The index is
+   large, so it is read when the box is first used, not with every page.
+   index.html?q=TEXT opens with TEXT searched. Without scripts the box stays
+   hidden and every page reads as it is. */
 (function () {
   "use strict";
   var form = document.querySelector("form.search");
   var box = form ? form.querySelector("input") : null;
   var panel = document.getElementById("results");
-  if (!form || !box || !panel || typeof FF_INDEX === "undefined") return;
+  if (!form || !box || !panel) return;
   var LIMIT = 200;
   var haystacks = null;
+  var loading = false;
+  var failed = false;
+
+  function load() {
+    if (loading || failed || typeof FF_INDEX !== "undefined") return;
+    loading = true;
+    var script = document.createElement("script");
+    script.src = "search-index.js";
+    script.onload = function () {
+      loading = false;
+      show(box.value);
+    };
+    script.onerror = function () {
+      loading = false;
+      failed = true;
+      show(box.value);
+    };
+    document.head.appendChild(script);
+  }
 
   function prepare() {
     haystacks = new Array(FF_INDEX.length);
@@ -284,6 +457,14 @@ const std::string& SearchScript() {
       var e = FF_INDEX[i];
       haystacks[i] = (e[1] + "\n" + e[2] + "\n" + e[3]).toLowerCase();
     }
+  }
+
+  function say(text) {
+    var head = document.createElement("p");
+    head.className = "found";
+    head.textContent = text;
+    panel.appendChild(head);
+    panel.hidden = false;
   }
 
   function clear() {
@@ -319,6 +500,15 @@ const std::string& SearchScript() {
       panel.hidden = true;
       return;
     }
+    if (typeof FF_INDEX === "undefined") {
+      if (failed) {
+        say("无法读取搜索索引 search-index.js");
+      } else {
+        say("正在读取搜索索引……");
+        load();
+      }
+      return;
+    }
     if (!haystacks) prepare();
     var list = document.createElement("ol");
     var found = 0;
@@ -327,16 +517,13 @@ const std::string& SearchScript() {
       found++;
       if (found <= LIMIT) list.appendChild(item(FF_INDEX[i]));
     }
-    var head = document.createElement("p");
-    head.className = "found";
-    head.textContent = found === 0 ? "没有找到“" + text + "”" :
-        found > LIMIT ? "找到 " + found + " 项，显示前 " + LIMIT + " 项" : "找到 " + found + " 项";
-    panel.appendChild(head);
+    say(found === 0 ? "没有找到“" + text + "”" :
+        found > LIMIT ? "找到 " + found + " 项，显示前 " + LIMIT + " 项" : "找到 " + found + " 项");
     if (found > 0) panel.appendChild(list);
-    panel.hidden = false;
   }
 
   form.hidden = false;
+  box.addEventListener("focus", load);
   form.addEventListener("submit", function (event) {
     event.preventDefault();
     show(box.value);
@@ -459,6 +646,10 @@ section.function {
   border-top: 2px solid var(--line);
   scroll-margin-top: 3.5rem;
 }
+/* A module page holds up to thousands of table rows: the browser lays out
+   the sections in view and keeps a size for the others, so that a large
+   page opens as fast as a small one. Links into a section still land. */
+section.function, section.category { content-visibility: auto; contain-intrinsic-size: auto 1300px; }
 table { border-collapse: collapse; margin: 0.3rem 0; }
 th, td { padding: 0.2rem 0.6rem; border: 1px solid var(--line); text-align: left; vertical-align: top; }
 th { font-weight: normal; }
@@ -476,15 +667,39 @@ table.errors td:nth-child(2), table.errors td:nth-child(3) {
 }
 table.bls td:nth-child(13), table.defined td:nth-child(5), td.text { white-space: pre-wrap; }
 .wide { overflow-x: auto; }
-tr:target { background: #fff3c4; }
 tr.unused td, tr.undefined td { background: #fff5ee; }
 .mark { color: var(--warn); font-weight: 600; white-space: nowrap; }
+table.defined { table-layout: fixed; width: 100%; margin: 0; }
+table.defined td { overflow-wrap: anywhere; }
+table.defined col.num { width: 4.5rem; }
+table.defined col.code { width: 12rem; }
+table.defined col.name { width: 8rem; }
+table.defined col.type { width: 5.5rem; }
+table.defined col.note { width: 9rem; }
+table.defined col.check { width: 10rem; }
+.fidrows { margin: 0.3rem 0; }
+.fidrows .chunk { margin-top: -1px; content-visibility: auto; contain-intrinsic-size: auto 900px; }
 table.defined td:nth-child(7) a, table.undefined td:nth-child(4) a {
   white-space: nowrap;
   margin-right: 0.4rem;
   font-family: ui-monospace, "DejaVu Sans Mono", Consolas, monospace;
   font-size: 0.9em;
 }
+ul.modules { columns: 2 30rem; column-gap: 2rem; padding-left: 0; list-style: none; }
+ul.modules li { break-inside: avoid; }
+ul.groups { display: flex; flex-wrap: wrap; gap: 0.2rem 0.9rem; padding: 0; list-style: none; }
+ul.groups a { font-family: ui-monospace, "DejaVu Sans Mono", Consolas, monospace; font-weight: 600; }
+ul.fidlist { columns: 3 18rem; column-gap: 2rem; padding-left: 1.2rem; }
+ul.findings { margin: 0.3rem 0; padding-left: 1.2rem; }
+ul.findings .sev { font-weight: 600; }
+ul.findings li.error .sev, td .findings li.error .sev { color: #b00020; }
+ul.findings li.warning .sev { color: var(--warn); }
+ul.findings code.where { color: var(--muted); }
+td ul.findings { padding-left: 0; list-style: none; }
+section.lint { margin: 1rem 0; padding: 0.3rem 1rem; border-left: 3px solid var(--warn); background: #fffaf5; }
+table.rules td:nth-child(1) { white-space: nowrap; }
+table.rules td:nth-child(4), table.rules td:nth-child(5) { text-align: right; }
+tr:target, li:target { background: #fff3c4; }
 [hidden] { display: none !important; }
 @media print {
   html { font-size: 10pt; }
@@ -492,6 +707,7 @@ table.defined td:nth-child(7) a, table.undefined td:nth-child(4) a {
   main, footer { max-width: none; padding: 0; }
   a { color: inherit; }
   section.function { break-inside: avoid-page; }
+  section.function, section.category, .fidrows .chunk { content-visibility: visible; }
   tr, thead { break-inside: avoid; }
   .wide { overflow: visible; }
   ul.functions, ol.toc { columns: 2; }

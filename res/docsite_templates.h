@@ -7,6 +7,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ff::res::site {
 
@@ -16,7 +18,8 @@ namespace ff::res::site {
 const std::string& GeneratorMark();  // "FidForge docs"
 const std::string& Stylesheet();      // style.css, whole
 const std::string& SearchScript();    // search.js, whole
-// search-index.js. %Entries%: SearchEntry lines.
+// search-index.js, loaded by search.js when the search box is first used.
+// %Entries%: SearchEntry lines.
 const std::string& SearchIndex();
 // %Kind% (FID, FOS, BLS, ERR), %Code%, %Name%, %Number%, %Href%; each
 // filled with JavaScript string text.
@@ -29,13 +32,16 @@ const std::string& Page();
 // --- index.html --------------------------------------------------------------
 // %Database%, %Date%, %FosModuleCount%, %FosFunctionCount%, %BlsModuleCount%,
 // %BlsFunctionCount%, %FidCount%, %UndefinedCount%, %UnusedCount%,
-// %ErrorCount%, %CategoryCount%, %FosModules%, %BlsModules%, %Categories%.
+// %ErrorCount%, %CategoryCount%, %LintErrors%, %LintWarnings%, %FosModules%,
+// %BlsModules%, %Categories%.
 const std::string& IndexBody();
 const std::string& IndexTitle();
-// %Page%, %Id%, %Name%, %ChineseName%, %Count%, %Functions%.
+// %Items%: IndexModule lines.
+const std::string& IndexModuleList();
+// %Page%, %Id%, %Name%, %ChineseName%, %Count%, %Lint% (IndexModuleLint or "").
 const std::string& IndexModule();
-// %Href%, %Number%, %Code%, %Name%.
-const std::string& IndexFunction();
+// %Page%, %Errors%, %Warnings%: a module's findings.
+const std::string& IndexModuleLint();
 // %Items%: IndexCategory lines.
 const std::string& IndexCategoryList();
 // %Href%, %Name%, %Count%.
@@ -43,13 +49,15 @@ const std::string& IndexCategory();
 const std::string& NoEntries();  // a list without rows
 
 // --- a module page -----------------------------------------------------------
-// %Kind% (FOS, BLS), %Id%, %Name%, %ChineseName%, %Count%, %Toc%, %Functions%.
+// %Kind% (FOS, BLS), %Id%, %Name%, %ChineseName%, %Count%, %Findings%
+// (ModuleFindings or ""), %Toc%, %Functions%.
 const std::string& ModuleBody();
 const std::string& ModuleTitle();  // %Kind%, %Id%, %Name%
 // %Anchor%, %Number%, %Code%, %Name%.
 const std::string& TocEntry();
 // %Anchor%, %Number%, %Code%, %Macro%, %Function%, %Prototype%, %Name%,
-// %AnswerType%, %Design%, %Note%, %Request%, %Answer% (and %TransType% for BLS).
+// %AnswerType%, %Design%, %Note%, %Findings% (FunctionFindings or ""),
+// %Request%, %Answer% (and %TransType% for BLS).
 const std::string& FosFunction();
 const std::string& BlsFunction();
 // %Type%: the answer or transaction type as read.
@@ -71,10 +79,26 @@ const std::string& FosParamRow();
 const std::string& BlsParamRow();
 const std::string& NoParams();
 
-// --- fids.html -----------------------------------------------------------------
-// %FidCount%, %UndefinedCount%, %UnusedCount%, %Rows%, %UndefinedRows%.
+// --- fids.html and the FID pages -------------------------------------------------
+// fids.html. %FidCount%, %UndefinedCount%, %UnusedCount%, %Groups%
+// (FidGroupList), %Undefined%, %Unused% (FidLinkList or NoEntries).
 const std::string& FidsBody();
 const std::string& FidsTitle();
+// A FID page: %Group%, %FidCount%, %Groups%, %Rows% (FidTable or
+// NoEntries), %Undefined% (UndefinedFidTable or "").
+const std::string& FidGroupBody();
+const std::string& FidGroupTitle();  // %Group%
+// %Items%: FidGroupLink lines (%Href%, %Group%, %Count%).
+const std::string& FidGroupList();
+const std::string& FidGroupLink();
+// %Items%: FidLink lines (%Href%, %Code%, %Name%).
+const std::string& FidLinkList();
+const std::string& FidLink();
+// %Chunks%: FidChunk blocks, each with %Rows% (FidRow lines, a few).
+const std::string& FidTable();
+const std::string& FidChunk();
+// %Rows%: UndefinedFidRow lines.
+const std::string& UndefinedFidTable();
 // %Anchor%, %Class%, %Number%, %Code%, %Name%, %DataType%, %Note%, %Status%, %Uses%.
 const std::string& FidRow();
 // %Anchor%, %Code%, %Name%, %Status%, %Uses%.
@@ -85,13 +109,53 @@ const std::string& FidUndefinedFosMark();
 // %Href%, %Code%: one function that uses a FID.
 const std::string& FidUse();
 
+// --- lint findings -----------------------------------------------------------
+// %Items%: FindingItem lines.
+const std::string& FindingList();
+// %Class% (error, warning), %Severity%, %RuleHref%, %Rule%, %Where%, %Message%.
+const std::string& FindingItem();
+const std::string& SeverityError();
+const std::string& SeverityWarning();
+// A function's findings: %List%.
+const std::string& FunctionFindings();
+// A module's: %Errors%, %Warnings%, %List% (its own), %Functions%
+// (ModuleFindingFunctions or "").
+const std::string& ModuleFindings();
+// %Items%: ModuleFindingFunction lines (%Anchor%, %Number%, %Code%, %Name%,
+// %Errors%, %Warnings%).
+const std::string& ModuleFindingFunctions();
+const std::string& ModuleFindingFunction();
+
+// Every parameter row's ID and its function's (ID, OWNER), for findings
+// that name a parameter by its row.
+const std::string& ParamOwnerQuery(bool bls);
+
+// --- rules.html -------------------------------------------------------------------
+// %Errors%, %Warnings%, %Rows% (RuleRow lines), %Elsewhere% (RulesElsewhere or "").
+const std::string& RulesBody();
+const std::string& RulesTitle();
+// %Anchor%, %Rule%, %Severity%, %Summary%, %Errors%, %Warnings%.
+const std::string& RuleRow();
+// %List%: the findings no other page shows.
+const std::string& RulesElsewhere();
+// The lint's rules as the rule table gives them, in its order: what each
+// finds and how bad. A rule the lint gains later still gets its row on the
+// site (from its findings), without these texts.
+struct RuleText {
+  std::string rule;               // the rule's stable name (ASCII)
+  std::string severity, summary;  // GBK
+};
+const std::vector<RuleText>& RuleTable();
+// The entry of `rule`, or null.
+const RuleText* RuleDescription(std::string_view rule);
+
 // --- errors.html ---------------------------------------------------------------
 // %ErrorCount%, %Categories%.
 const std::string& ErrorsBody();
 const std::string& ErrorsTitle();
 // %Anchor%, %Category%, %Count%, %Rows%.
 const std::string& ErrorCategory();
-// %Value%, %Code%, %MessageCode%, %Message%, %Kind%.
+// %Value%, %Code%, %MessageCode%, %Message%, %Kind%, %Findings%.
 const std::string& ErrorRow();
 
 // --- the desktop program ------------------------------------------------------------

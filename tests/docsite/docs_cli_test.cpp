@@ -55,18 +55,18 @@ TEST_F(DocsCommand, WritesTellsAndChecks) {
   EXPECT_NE(std::string::npos, r.out.find("written: " + site + "/index.html\n"));
   EXPECT_NE(std::string::npos, r.out.find("written: " + site + "/fos-1.html\n"));
   const auto written = Files();
-  EXPECT_EQ(13u, written.size());
+  EXPECT_EQ(38u, written.size());
 
   r = Run("--check docs --out '" + site + "'");
   EXPECT_EQ(0, r.status) << r.out << r.err;
   EXPECT_EQ(std::string::npos, r.out.find("would change"));
 
-  // A changed FID name: the FID page (and search entries) go stale; a check
+  // A changed FID name: its FID page (and search entries) go stale; a check
   // tells so and leaves every file alone.
   Sql("UPDATE T151 SET F3 = '改名' WHERE F2 = 'FID_KHH'");
   r = Run("--check docs --out '" + site + "'");
   EXPECT_EQ(5, r.status);
-  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/fids.html\n"));
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/fids-K.html\n"));
   EXPECT_NE(std::string::npos, r.out.find("unchanged: " + site + "/fos-1.html\n"));
   EXPECT_EQ(written, Files());
 }
@@ -79,7 +79,7 @@ TEST_F(DocsCommand, AFailedQueryIsNotSuccess) {
   const Result r = Run("docs --out '" + site + "'");
   EXPECT_EQ(1, r.status);
   EXPECT_EQ("", r.out);
-  EXPECT_NE(std::string::npos, r.err.find("fidforge-cli: cannot read the request parameters of BLS ")) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find("fidforge-cli: lint cannot read the BLS parameters (T162): ")) << r.err;
   EXPECT_NE(std::string::npos, r.err.find("no such table: T162; no page was changed\n")) << r.err;
   EXPECT_EQ(good, Files());
 }

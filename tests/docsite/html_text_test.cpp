@@ -1,5 +1,7 @@
 #include "docsite/html_text.h"
 
+#include "docsite/site_pages.h"
+
 #include <gtest/gtest.h>
 
 namespace ff::site {
@@ -35,6 +37,35 @@ TEST(HtmlText, AnchorsAreAsciiAndUniquePerPage) {
   EXPECT_EQ("f1-2", ids.Take("f1"));
   EXPECT_EQ("f1-3", ids.Take("f1"));
   EXPECT_EQ("f1-2-2", ids.Take("f1-2"));
+}
+
+// A FID's page follows from its code alone: file names in one case (a site
+// copied to a case-blind file system keeps its pages apart), any odd byte
+// "_", the "FID_" prefix skipped whatever its case.
+TEST(HtmlText, FidPagesFollowTheCodesStart) {
+  struct Case {
+    const char* code;
+    const char* letter;
+    const char* pair;
+  };
+  for (const Case& c : std::initializer_list<Case>{{"FID_KHH", "K", "KH"},
+                                                    {"fid_khh", "K", "KH"},
+                                                    {"Fid_k", "K", "K"},
+                                                    {"KHH", "K", "KH"},
+                                                    {"FIDX", "F", "FI"},
+                                                    {"FID_9a", "9", "9A"},
+                                                    {"FID_", "_", "_"},
+                                                    {"", "_", "_"},
+                                                    {"FID_<a", "_", "_A"},
+                                                    {"FID_\xD6\xD0", "_", "__"},
+                                                    {"FID_K_X", "K", "K_"}}) {
+    EXPECT_EQ(c.letter, FidStart(c.code, 1)) << c.code;
+    EXPECT_EQ(c.pair, FidStart(c.code, 2)) << c.code;
+  }
+  SiteModel site;
+  site.splitLetters.insert("K");
+  EXPECT_EQ("fids-KH.html#fid-FID_KHH", FidHref(site, "FID_KHH"));
+  EXPECT_EQ("fids-Z.html#fid-FID_ZJZH", FidHref(site, "FID_ZJZH"));
 }
 
 }  // namespace

@@ -70,9 +70,12 @@ TEST(SiteInBrowser, SearchBoxFiltersByCodeNameOrNumber) {
   page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=kh_apply")));
   EXPECT_EQ((std::vector<std::string>{"bls-21.html#f505"}), page.links);
   page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=%E5%AE%A2%E6%88%B7%E5%8F%B7")));
-  EXPECT_EQ((std::vector<std::string>{"fids.html#fid-FID_KHH"}), page.links);
+  EXPECT_EQ((std::vector<std::string>{"fids-K.html#fid-FID_KHH"}), page.links);
   page = ParsePage(ResultsOf(DumpDom(chromium, out, base + "index.html?q=6104")));
   EXPECT_EQ((std::vector<std::string>{"bls-22.html#f604"}), page.links);
+
+  // A page read without a search has not loaded the search index.
+  EXPECT_EQ(std::string::npos, DumpDom(chromium, out, base + "fids-K.html").find("search-index.js"));
 
   // Nothing found is said.
   EXPECT_NE(std::string::npos, ResultsOf(DumpDom(chromium, out, base + "index.html?q=zzzz")).find("没有找到"));

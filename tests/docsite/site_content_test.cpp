@@ -2,6 +2,7 @@
 // that tries to be markup shown as text.
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -34,6 +35,8 @@ const char kDictionary[] =
     "INSERT INTO T151 VALUES (3, 'FID_ZJZH_UPDATE', '更新', 4, NULL);"
     "INSERT INTO T151 VALUES (4, 'FID_BZ', '币种', 6, NULL);"
     "INSERT INTO T151 VALUES (999, 'FID_EVIL', '</script><script>alert(2)</script>', 1, '<!-- -->');"
+    // A FOS function of a module that does not exist.
+    "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (601, 6001, 'ORPHAN', '孤儿', 66, 0);"
     // Error codes.
     "INSERT INTO T471 VALUES (1, '<i>cat</i>', 2, 2, 0);"
     "INSERT INTO T470 (ID, F1, F2, F3, F6, F8, F10) VALUES (1, '-1', 'ERR_X', 'a \"b\" <c>', 'MSG_X', 1, 6);";
@@ -65,7 +68,7 @@ TEST_F(ContentSite, FunctionsCarryTheGeneratorsNames) {
   EXPECT_NE(std::string::npos, fos.find("<code>long GetUserInfo( struct Service_Module* pModule )</code>"));
   EXPECT_NE(std::string::npos, fos.find("<td>1（存储过程应答 o_RetCode、o_RetNote）</td>"));
   EXPECT_NE(std::string::npos,
-            fos.find("<tr><td>1</td><td><a href=\"fids.html#fid-FID_KHH\">FID_KHH</a></td><td>客户号</td><td>1</td>"
+            fos.find("<tr><td>1</td><td><a href=\"fids-K.html#fid-FID_KHH\">FID_KHH</a></td><td>客户号</td><td>1</td>"
                      "<td>string</td><td>sFidKHH</td><td>是</td></tr>"));
 
   const std::string bls = Raw("bls-7.html");
@@ -104,17 +107,53 @@ TEST_F(ContentSite, DatabaseTextIsShownAsTextEverywhere) {
   EXPECT_NE(std::string::npos, index.find("\\u003C/script\\u003E\\u003Cscript\\u003Ealert(2)"));
 }
 
-TEST_F(ContentSite, FidPageMarksWhatTheFidCheckFinds) {
-  const std::string fids = Raw("fids.html");
-  EXPECT_NE(std::string::npos, fids.find("<tr id=\"fid-FID_EVIL\" class=\"unused\">"));
-  EXPECT_NE(std::string::npos, fids.find("<tr id=\"fid-FID_KHH\" class=\"used\">"));
+TEST_F(ContentSite, FidPagesMarkWhatTheFidCheckFinds) {
+  EXPECT_NE(std::string::npos, Raw("fids-E.html").find("<tr id=\"fid-FID_EVIL\" class=\"unused\">"));
+  const std::string k = Raw("fids-K.html");
+  EXPECT_NE(std::string::npos, k.find("<tr id=\"fid-FID_KHH\" class=\"used\">"));
   // Used by one FOS function, linked to its section.
-  EXPECT_NE(std::string::npos, fids.find("<a href=\"fos-5.html#f501\">QRY.USER_LIST</a>"));
-  // An undefined FID of a FOS parameter, with the parameter's name.
+  EXPECT_NE(std::string::npos, k.find("<a href=\"fos-5.html#f501\">QRY.USER_LIST</a>"));
+  // An undefined FID of a FOS parameter, with the parameter's name; a code
+  // that starts with no letter or digit is paged under "_".
   EXPECT_NE(std::string::npos,
-            fids.find("<tr id=\"fid-~3Cimg~20src~3Dx~3E\" class=\"undefined\"><td>&lt;img src=x&gt;</td>"
-                      "<td>&amp;</td><td><span class=\"mark\">FOS中未定义</span> </td>"));
+            Raw("fids-_.html").find("<tr id=\"fid-~3Cimg~20src~3Dx~3E\" class=\"undefined\"><td>&lt;img src=x&gt;</td>"
+                                    "<td>&amp;</td><td><span class=\"mark\">FOS中未定义</span> "));
   EXPECT_NE(std::string::npos, Raw("index.html").find("FID 5 个</a>（未定义 1 个，未使用 1 个）"));
+  // The overview lists both and links every letter's page.
+  const ParsedPage& overview = pages_["fids.html"];
+  for (const char* link : {"fids-E.html#fid-FID_EVIL", "fids-_.html#fid-~3Cimg~20src~3Dx~3E", "fids-B.html",
+                           "fids-K.html", "fids-L.html", "fids-Z.html"}) {
+    EXPECT_EQ(1, std::count(overview.links.begin(), overview.links.end(), link)) << link;
+  }
+  // Every heading in Chinese.
+  EXPECT_NE(std::string::npos, k.find("<th>FID</th><th>FID编码</th><th>FID名称</th><th>数据类型</th><th>备注</th>"));
+}
+
+// The lint's findings on the page of the row they are about, each linked to
+// its rule; what belongs to no page is listed with the rules.
+TEST_F(ContentSite, FindingsStandWhereTheirRowsAre) {
+  const std::string fos = Raw("fos-5.html");
+  const size_t section = fos.find("<section class=\"function\" id=\"f503\">");
+  const size_t finding = fos.find("<a href=\"rules.html#code-not-identifier\"><code>code-not-identifier</code></a> "
+                                  "<code class=\"where\">T154 503 X&lt;script&gt;</code>");
+  EXPECT_LT(section, finding);
+  EXPECT_NE(std::string::npos, finding);
+  EXPECT_NE(std::string::npos, fos.find("<li><a href=\"#f503\">")) << "the module's summary names the function";
+  EXPECT_NE(std::string::npos, Raw("index.html").find("<a class=\"mark\" href=\"fos-5.html#lint\">检查：错误 1 个，警告 0 个</a>"));
+  EXPECT_NE(std::string::npos, Raw("index.html").find("代码检查：错误 3 个，警告 2 个"));
+
+  EXPECT_NE(std::string::npos, Raw("fids-E.html").find("<code>fid-unused</code></a> <code class=\"where\">T151 FID_EVIL</code>"));
+  EXPECT_NE(std::string::npos, Raw("fids-_.html").find("<code>fid-undefined-fos</code></a> <code class=\"where\">T156 &lt;img src=x&gt;</code>"));
+
+  const std::string rules = Raw("rules.html");
+  EXPECT_NE(std::string::npos, rules.find("<tr id=\"string-literal-break\"><td><code>string-literal-break</code></td><td>错误</td>"));
+  EXPECT_NE(std::string::npos, Raw("errors.html").find("<td>6</td><td><ul class=\"findings\">\n<li class=\"error\">"
+                                                       "<span class=\"sev\">错误</span> <a href=\"rules.html#string-literal-break\">"));
+  // A function of a module that does not exist has no page: its finding
+  // stands with the rules.
+  const size_t other = rules.find("<h2 id=\"other\">");
+  EXPECT_LT(other, rules.find("<code class=\"where\">T154 601 ORPHAN</code>"));
+  EXPECT_NE(std::string::npos, other);
 }
 
 }  // namespace
