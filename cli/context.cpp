@@ -129,7 +129,7 @@ void FinishOut() {
 }
 
 void PrintError(const std::string& gbk) {
-  std::string line = "fidforge-cli: " + gbk::ToUtf8(gbk);
+  std::string line = "fidforge-cli: " + gbk::ToUtf8Shown(gbk);
   line += '\n';
   // What went to standard output comes first; a failure of it is told
   // when the command ends.

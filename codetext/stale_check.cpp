@@ -44,12 +44,12 @@ bool ReadAll(const std::string& native, const std::string& shown, std::string& b
   const auto status = std::filesystem::status(native, error);
   if (status.type() == std::filesystem::file_type::not_found) return false;
   if (status.type() == std::filesystem::file_type::directory) {
-    throw CFileException(shown, gbk::FromUtf8(std::strerror(EISDIR)));
+    throw CFileException(shown, EISDIR);
   }
   std::ifstream in(native, std::ios::binary);
-  if (!in) throw CFileException(shown, gbk::FromUtf8(std::strerror(errno ? errno : EACCES)));
+  if (!in) throw CFileException(shown, errno ? errno : EACCES);
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) throw CFileException(shown, gbk::FromUtf8(std::strerror(EIO)));
+  if (in.bad()) throw CFileException(shown, EIO);
   return true;
 }
 

@@ -16,7 +16,7 @@ namespace {
 class ConsoleUI : public UserInterface {
  public:
   void ShowMessage(const std::string& text) override {
-    std::string line = gbk::ToUtf8(text);
+    std::string line = gbk::ToUtf8Shown(text);
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
@@ -31,7 +31,7 @@ class ConsoleUI : public UserInterface {
   // behind the user's back.
   bool AskYesNo(const std::string& question) override {
     if (!::isatty(STDIN_FILENO)) return false;
-    std::string prompt = gbk::ToUtf8(question) + " [y/N] ";
+    std::string prompt = gbk::ToUtf8Shown(question) + " [y/N] ";
     std::fwrite(prompt.data(), 1, prompt.size(), stderr);
     std::fflush(stderr);
     char buffer[64];

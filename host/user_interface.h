@@ -16,6 +16,9 @@ class UserInterface {
   virtual ~UserInterface() = default;
   // A message with an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
+  // A message that says something went wrong (a warning's look where the
+  // interface has looks).
+  virtual void ShowError(const std::string& text) { ShowMessage(text); }
   // A question with Yes and No; Yes is the default. True for Yes.
   virtual bool AskYesNo(const std::string& question) = 0;
   // The report of a file error.

@@ -14,6 +14,7 @@ namespace ff::gui {
 class QtUserInterface : public ff::UserInterface {
  public:
   void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   void ReportFileError(const CFileException& error) override;
   void BeginWaitCursor() override;

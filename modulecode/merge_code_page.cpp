@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "codetext/text_fill.h"
+#include "host/gbk_text.h"
 #include "host/user_interface.h"
 #include "merge/source_merge.h"
 #include "modulecode/code_page.h"
@@ -22,7 +23,9 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
-std::string ReportLines(const std::string& path, const ff::merge::MergedSource& merged) {
+std::string ReportLines(const std::string& file, const ff::merge::MergedSource& merged) {
+  // The file as the system spells it, whatever its folder's letters.
+  const std::string path = ff::gbk::PathInText(file);
   if (!merged.hadOldFile) return ff::FillTemplate(texts::PageNoEarlierFileLine(), {{"File", path}});
   const ff::merge::MergeReport& report = merged.report;
   const std::string kept = std::to_string(report.regionsKept);
@@ -44,7 +47,7 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
   try {
     merged = ff::merge::MergeModuleSourceFile(m_CodeMaker, m_bBLS, m_strCppFile, module);
   } catch (const ff::merge::MergeRefused& refusal) {
-    ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
+    ff::UI().ShowError(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
     return false;
   }
   files.push_back({m_strHeadFile, m_bBLS ? m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)
