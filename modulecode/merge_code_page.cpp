@@ -39,6 +39,29 @@ std::string ReportLines(const std::string& file, const ff::merge::MergedSource& 
   return lines;
 }
 
+// A refusal in the program's own words, the file as the system spells it;
+// a refusal of a kind not known here as the merge said it.
+std::string RefusalInOwnWords(const std::string& refusal, const std::string& file) {
+  ff::FilledValues values;
+  for (const texts::RefusalWords& words : texts::PageRefusals()) {
+    if (!ff::MatchFilledTemplate(words.english, refusal, values)) continue;
+    bool known = true;
+    for (auto& [name, value] : values) {
+      if (name == "File") value = ff::gbk::PathInText(file);
+      if (name == "Line") known &= !value.empty() && value.find_first_not_of("0123456789") == std::string::npos;
+      if (name != "Damage") continue;
+      ff::FilledValues damage;
+      for (const texts::RefusalWords& d : texts::PageDamages())
+        if (ff::MatchFilledTemplate(d.english, value, damage)) {
+          value = ff::FillTemplateWith(d.chinese, damage);
+          break;
+        }
+    }
+    if (known) return ff::FillTemplateWith(words.chinese, values);
+  }
+  return refusal;
+}
+
 }  // namespace
 
 bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report) {
@@ -47,7 +70,8 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
   try {
     merged = ff::merge::MergeModuleSourceFile(m_CodeMaker, m_bBLS, m_strCppFile, module);
   } catch (const ff::merge::MergeRefused& refusal) {
-    ff::UI().ShowError(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
+    ff::UI().ShowError(
+        ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", RefusalInOwnWords(refusal.what(), m_strCppFile)}}));
     return false;
   }
   files.push_back({m_strHeadFile, m_bBLS ? m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)

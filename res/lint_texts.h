@@ -68,7 +68,20 @@ const std::string& FidUndefined();         // %Code% %Name% %Kind% %Function%
 const std::string& FidUnused();            // %Code% %Name%
 }  // namespace msg
 
+// The messages as the desktop program shows them: each English template of
+// msg with its Chinese twin (same placeholders), and the Chinese words of
+// what the messages name ("FID name", "line feed", ...).
+struct ShownMessage {
+  const std::string& (*english)();
+  std::string chinese;  // GBK
+};
+const std::vector<ShownMessage>& ShownMessages();
+// The Chinese of a word a message names; "" for a word it does not know.
+std::string ShownWord(const std::string& english);
+
 // The FID check page's list of findings ("代码检查").
+// The level in the desktop program's list: "错误" or "警告".
+const std::string& SeverityShown(bool error);
 const std::string& FindingFields();   // "级别[C8],规则[C24],位置[C40],说明[C255]"
 const std::string& PageNone();        // "代码检查尚未发现任何问题。"
 const std::string& PageFound();       // %Count% findings, %Errors% of them errors
