@@ -64,8 +64,9 @@ QProcess* StartOpener(const std::string& path) {
     process->deleteLater();
     if (code == 0) return;
     // What the opener said, its last lines: the program it looked for.
-    QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-    if (said.size() > 600) said = QStringLiteral("...") + said.right(600);
+    QStringList lines = QString::fromLocal8Bit(process->readAllStandardError()).trimmed().split(QLatin1Char('\n'));
+    if (lines.size() > 6) lines = lines.mid(lines.size() - 6);
+    const QString said = lines.join(QLatin1Char('\n'));
     ff::UI().ShowError(texts::OpenerFailed(ff::gbk::PathInText(path), std::to_string(code), FromQ(said), folder));
   });
   process->start();

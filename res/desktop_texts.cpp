@@ -60,7 +60,7 @@ std::string CsvWritten(std::string_view rows, std::string_view file) {
 }
 
 std::string FileFailed(std::string_view file, std::string_view reason) {
-  return SystemFormat(FF_GBK("文件%s无法读写：%s。\n该文件没有改动。"), {file, reason});
+  return SystemFormat(FF_GBK("文件%s出错：%s。\n该文件没有改动。"), {file, reason});
 }
 
 std::string SystemErrorText(int error) {
