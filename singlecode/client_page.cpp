@@ -53,6 +53,8 @@ void CPageCodeClientSingle::RefreshPreview() {
 void CPageCodeClientSingle::OnOK() {
   ff::WaitCursor wait;
   if (!CheckLoggedIn()) return;
+  // The folder and names as typed are the ones kept.
+  ReadTypedPaths();
   const std::string identifier = ShowSelectedIdentifier();
   std::string text;
   try {
