@@ -9,6 +9,7 @@
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 
 namespace ff {
 namespace {
@@ -50,6 +51,8 @@ UserInterface* g_current = nullptr;
 }  // namespace
 
 void UserInterface::ReportFileError(const CFileException& error) { ShowMessage(error.Message()); }
+
+void UserInterface::ReportQueryError(const QueryError& error) { ShowMessage(error.Message()); }
 
 UserInterface& UI() { return g_current ? *g_current : Console(); }
 

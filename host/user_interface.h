@@ -11,6 +11,8 @@ class CFileException;
 
 namespace ff {
 
+class QueryError;
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
@@ -23,6 +25,8 @@ class UserInterface {
   virtual bool AskYesNo(const std::string& question) = 0;
   // The report of a file error.
   virtual void ReportFileError(const CFileException& error);
+  // The report of a query the database refused (QueryError::Message()).
+  virtual void ReportQueryError(const QueryError& error);
   virtual void BeginWaitCursor() {}
   virtual void EndWaitCursor() {}
   // The folder browser; nullopt when cancelled.

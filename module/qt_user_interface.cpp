@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "host/file_error.h"
+#include "host/query_error.h"
 #include "module/output_folder.h"
 #include "module/qt_text.h"
 #include "res/desktop_texts.h"
@@ -68,6 +69,20 @@ void QtUserInterface::ReportFileError(const CFileException& error) {
   QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok, Owner());
   box.exec();
   ResumeWait();
+}
+
+void QtUserInterface::ReportQueryError(const ff::QueryError& error) {
+  // The database's own reason as it gave it; what was being done in our
+  // words, the file as the system spells it.
+  static constexpr std::string_view kGenerating = "cannot generate ";
+  const std::string& what = error.What();
+  std::string text;
+  if (what.rfind(kGenerating, 0) == 0) {
+    text = ff::res::desktop::QueryFailedFor(ff::gbk::PathInText(what.substr(kGenerating.size())), error.Reason());
+  } else {
+    text = ff::res::desktop::QueryFailed(error.Reason());
+  }
+  ShowError(text);
 }
 
 void QtUserInterface::BeginWaitCursor() {

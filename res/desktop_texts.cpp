@@ -83,6 +83,13 @@ std::string SystemErrorText(int error) {
   }
 }
 
+std::string QueryFailed(std::string_view reason) {
+  return SystemFormat(FF_GBK("读取配置库失败，操作没有完成。\n配置库给出的原因：%s"), {reason});
+}
+std::string QueryFailedFor(std::string_view file, std::string_view reason) {
+  return SystemFormat(FF_GBK("生成%s时读取配置库失败，该文件没有改动。\n配置库给出的原因：%s"), {file, reason});
+}
+
 std::string CommentSettingsNotSaved(std::string_view file) {
   return SystemFormat(FF_GBK("无法写入设置文件%s，注释设置没有保存。"), {file});
 }

@@ -58,6 +58,11 @@ std::string FileFailed(std::string_view file, std::string_view reason);
 // here (the system's text is shown then).
 std::string SystemErrorText(int error);
 
+// A query the database refused: "%s" its reason; with "%s" the file
+// being generated first.
+std::string QueryFailed(std::string_view reason);
+std::string QueryFailedFor(std::string_view file, std::string_view reason);
+
 // The comment settings could not be written; "%s" the settings file.
 std::string CommentSettingsNotSaved(std::string_view file);
 

@@ -252,6 +252,34 @@ class CheckTest : public QObject {
     QCOMPARE(page.m_recBls.CurrentRow(), 1);
     QCOMPARE(ff::guitest::Q(page.m_recBls.GetString(G("所在BLS"))), page.m_lstBls->topLevelItem(1)->text(2));
   }
+
+  // Alt+B, Alt+F, Alt+N and Alt+L leave the focus on the list just filled,
+  // on its first row, so that the arrows and Ctrl+Shift+C go on there.
+  void theListJustFilledHasTheFocus_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("list");
+    QTest::newRow("BLS") << ctl::check::kCheckBls << ctl::check::kBlsList;
+    QTest::newRow("FOS") << ctl::check::kCheckFos << ctl::check::kFosList;
+    QTest::newRow("unused") << ctl::check::kCheckUnused << ctl::check::kUnusedList;
+    QTest::newRow("lint") << ctl::check::kCheckLint << ctl::check::kLintList;
+  }
+
+  void theListJustFilledHasTheFocus() {
+    QFETCH(int, button);
+    QFETCH(int, list);
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    page.show();
+    QApplication::setActiveWindow(&page);
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    Click(page, button);
+    auto* filled = page.Control<CKestrelListCtrl>(list);
+    QCOMPARE(QApplication::focusWidget(), filled);
+    if (filled->topLevelItemCount() > 0) QCOMPARE(filled->currentItem(), filled->topLevelItem(0));
+  }
 };
 
 QTEST_MAIN(CheckTest)
