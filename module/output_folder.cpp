@@ -59,15 +59,18 @@ QProcess* StartOpener(const std::string& path) {
   process->setArguments({PathToQ(path)});
   process->setStandardOutputFile(QProcess::nullDevice());
   process->setStandardInputFile(QProcess::nullDevice());
-  const bool folder = QFileInfo(PathToQ(path)).isDir();
-  QObject::connect(process, &QProcess::finished, process, [process, path, folder](int code, QProcess::ExitStatus) {
+  const QFileInfo info(PathToQ(path));
+  const texts::OpenedKind kind = info.isDir()                                   ? texts::OpenedKind::Folder
+                                 : info.suffix().startsWith(QStringLiteral("htm")) ? texts::OpenedKind::WebPage
+                                                                                  : texts::OpenedKind::TextFile;
+  QObject::connect(process, &QProcess::finished, process, [process, path, kind](int code, QProcess::ExitStatus) {
     process->deleteLater();
     if (code == 0) return;
     // What the opener said, its last lines: the program it looked for.
     QStringList lines = QString::fromLocal8Bit(process->readAllStandardError()).trimmed().split(QLatin1Char('\n'));
     if (lines.size() > 6) lines = lines.mid(lines.size() - 6);
     const QString said = lines.join(QLatin1Char('\n'));
-    ff::UI().ShowError(texts::OpenerFailed(ff::gbk::PathInText(path), std::to_string(code), FromQ(said), folder));
+    ff::UI().ShowError(texts::OpenerFailed(ff::gbk::PathInText(path), std::to_string(code), FromQ(said), kind));
   });
   process->start();
   if (!process->waitForStarted()) {

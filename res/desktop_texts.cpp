@@ -21,12 +21,16 @@ std::string NoFolderLauncher(std::string_view folder) {
                              "请安装xdg-utils和一个文件管理器（例如pcmanfm或thunar）。"),
                       {folder});
 }
-std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, bool folder) {
+std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, OpenedKind kind) {
   const std::string& install =
-      folder ? FF_GBK("请安装一个文件管理器（例如pcmanfm或thunar），并用“xdg-mime default <程序>.desktop inode/directory”设为打开目录的程序。")
-             : FF_GBK("请安装一个文本编辑器（例如mousepad或gedit），并用“xdg-mime default <程序>.desktop text/plain”设为打开文本文件的程序；也可以用文本编辑器自行打开该文件。");
+      kind == OpenedKind::Folder
+          ? FF_GBK("请安装一个文件管理器（例如pcmanfm或thunar），并用“xdg-mime default <程序>.desktop inode/directory”设为打开目录的程序。")
+      : kind == OpenedKind::WebPage
+          ? FF_GBK("请安装一个浏览器（例如firefox-esr或chromium），并用“xdg-settings set default-web-browser <程序>.desktop”设为默认浏览器；也可以用浏览器自行打开该文件。")
+          : FF_GBK("请安装一个文本编辑器（例如mousepad或gedit），并用“xdg-mime default <程序>.desktop text/plain”设为打开文本文件的程序；也可以用文本编辑器自行打开该文件。");
   return SystemFormat(FF_GBK("用xdg-open打开%s失败（退出码%s）。\n它的输出：%s\n"), {path, exitCode, said}) + install;
 }
+
 const std::string& FolderEmpty() {
   return FF_GBK("放置目录为空，没有生成任何文件。\n请先用“...”按钮选择放置目录。");
 }

@@ -17,9 +17,11 @@ const std::string& NoFunctionSelected();
 std::string NoLauncher(std::string_view file);
 // A folder opener that could not be started; "%s" the folder.
 std::string NoFolderLauncher(std::string_view folder);
+// What the opener was asked to open, for what to install.
+enum class OpenedKind { TextFile, Folder, WebPage };
 // The opener started but failed: "%s" the file or folder, "%s" its exit
-// code, "%s" what it said. `folder`: a folder, else a text file.
-std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, bool folder);
+// code, "%s" what it said.
+std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, OpenedKind kind);
 // The folder edit is empty at OK.
 const std::string& FolderEmpty();
 // The folder does not exist; "%s" the folder. A question (Yes creates it).

@@ -346,19 +346,26 @@ class EverydayUseTest : public QObject {
   // what to install.
   void openerFailuresAreSaid_data() {
     QTest::addColumn<QString>("opener");  // the xdg-open on PATH, "" for none
-    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("name");    // ends in "/": a folder
     QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("install");
     QTest::newRow("no program for text") << QStringLiteral("echo 'x-terminal-emulator: not found' >&2; exit 3")
-                                         << false << QStringLiteral("x-terminal-emulator: not found");
-    QTest::newRow("no file manager") << QStringLiteral("echo 'no method available' >&2; exit 4") << true
-                                     << QStringLiteral("pcmanfm");
-    QTest::newRow("no xdg-open") << QString() << false << QString();
+                                         << QStringLiteral("한글.txt") << QStringLiteral("x-terminal-emulator: not found")
+                                         << QStringLiteral("文本编辑器");
+    QTest::newRow("no file manager") << QStringLiteral("echo 'no method available' >&2; exit 4")
+                                     << QStringLiteral("한글/") << QStringLiteral("no method available")
+                                     << QStringLiteral("文件管理器");
+    QTest::newRow("no browser") << QStringLiteral("echo 'www-browser: not found' >&2; exit 3")
+                                << QStringLiteral("index.html") << QStringLiteral("www-browser: not found")
+                                << QStringLiteral("浏览器");
+    QTest::newRow("no xdg-open") << QString() << QStringLiteral("한글.txt") << QString() << QString();
   }
 
   void openerFailuresAreSaid() {
     QFETCH(QString, opener);
-    QFETCH(bool, folder);
+    QFETCH(QString, name);
     QFETCH(QString, said);
+    QFETCH(QString, install);
     ff::test::TempDir bin;
     ff::test::TempDir out;
     const QString binDir = QString::fromStdString(bin.path().string());
@@ -371,11 +378,11 @@ class EverydayUseTest : public QObject {
     }
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", (binDir + ":/nonexistent").toUtf8());
-    const std::string target = out.path().string() + (folder ? "/한글" : "/한글.txt");
-    if (folder) fs::create_directory(target);
-    else ff::test::WriteFile(target, "text");
+    const QString target = QString::fromStdString(out.path().string()) + "/" + name;
+    if (name.endsWith('/')) QVERIFY(QDir().mkpath(target));
+    else ff::test::WriteFile(QFile::encodeName(target).toStdString(), "text");
     ff::guitest::GuiTestUI ui;
-    QProcess* process = ff::gui::StartOpener(target);
+    QProcess* process = ff::gui::StartOpener(QFile::encodeName(target).toStdString());
     qputenv("PATH", oldPath);
     if (opener.isEmpty()) {
       QVERIFY(!process);
@@ -385,8 +392,8 @@ class EverydayUseTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!ui.messages.empty(), 20000);
     const QString shown = Q(ui.messages[0]);
     QVERIFY2(shown.contains(said) && shown.contains(QStringLiteral("xdg-open")), qPrintable(shown));
-    QVERIFY(shown.contains(QString::fromStdString(target)));
-    QVERIFY(shown.contains(folder ? QStringLiteral("文件管理器") : QStringLiteral("文本编辑器")));
+    QVERIFY(shown.contains(QDir::cleanPath(target)) || shown.contains(target));
+    QVERIFY2(shown.contains(install), qPrintable(shown));
   }
 };
 
