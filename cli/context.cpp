@@ -190,6 +190,6 @@ void FinishOut() {
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) StdoutFailed(ErrnoOr(EIO));
 }
 
-void PrintError(const std::string& gbk) { PrintNote("fidforge-cli: " + gbk::ToUtf8(gbk)); }
+void PrintError(const std::string& gbk) { PrintNote("fidforge-cli: " + gbk::ToUtf8Shown(gbk)); }
 
 }  // namespace ff::cli

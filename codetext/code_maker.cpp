@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "codetext/commit_behind.h"
@@ -43,7 +44,12 @@ std::string CCodeMaker::Spaces(int n) {
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
   if (!Readable(path)) return true;
-  return ff::UI().AskOverwrite(ff::gbk::FromUtf8(path));
+  // A file that may not be written is said before the question, not after
+  // a Yes that could not be kept.
+  struct stat st {};
+  if (::access(path.c_str(), W_OK) != 0) throw CFileException(path, errno);
+  if (::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0) throw CFileException(path, EACCES);
+  return ff::UI().AskOverwrite(ff::gbk::PathInText(path));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {
@@ -70,11 +76,11 @@ bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
                               const std::function<void(ff::GenFile&)>& body) {
   // The question normally comes first, before the database is read. When
   // asked to compare first, an unchanged result needs no question at all.
-  if (!ff::Output().check && !askAfterCompare_ && !CheckOverwrite(path, noPrompt)) {
-    lastOutcome_ = ff::FileOutcome::Declined;
-    return false;
-  }
   try {
+    if (!ff::Output().check && !askAfterCompare_ && !CheckOverwrite(path, noPrompt)) {
+      lastOutcome_ = ff::FileOutcome::Declined;
+      return false;
+    }
     if (ff::Output().check) {
       // Nothing is asked and nothing is written: the bytes are only compared.
       lastOutcome_ = ff::CompareWithTarget(path, [&](ff::GenFile& file) {
@@ -110,7 +116,7 @@ bool CCodeMaker::GenerateFile(const std::string& path, bool noPrompt,
   } catch (const CFileException& error) {
     // The files before this one are told first.
     if (ff::CommitBehind* behind = ff::CommitBehind::Active()) behind->Settle();
-    ff::UI().ReportFileError(error);
+    error.ReportError();
     throw;
   } catch (const ff::QueryError& error) {
     // The temporary file went with `file`: the target keeps its bytes.

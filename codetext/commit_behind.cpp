@@ -106,7 +106,7 @@ bool CommitBehind::Collect() {
     if (entry.state != State::Done) droppedSerials_.push_back(entry.serial);
     if (entry.state == State::Failed) {
       failed_ = true;
-      UI().ReportFileError(CFileException(entry.commit.path, gbk::FromUtf8(std::strerror(entry.error))));
+      UI().ReportFileError(CFileException(entry.commit.path, entry.error));
     }
     RunNotes(collected_);
   }

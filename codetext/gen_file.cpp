@@ -330,7 +330,7 @@ GenFile::~GenFile() {
 }
 
 void GenFile::Fail(int error) const {
-  throw CFileException(path_, gbk::FromUtf8(std::strerror(error)));
+  throw CFileException(path_, error);
 }
 
 void GenFile::Write(std::string_view bytes) {

@@ -14,7 +14,7 @@ namespace ff {
 namespace {
 
 [[noreturn]] void Fail(const std::string& shown, int error) {
-  throw CFileException(shown, gbk::FromUtf8(std::strerror(error)));
+  throw CFileException(shown, error);
 }
 
 // True when the file at `path` holds exactly `bytes`; false when it holds

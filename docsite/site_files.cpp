@@ -58,7 +58,15 @@ void SiteFiles::Add(const std::string& name, const std::string& gbkText) {
   }
   if (!WrittenBySite(pending.result.path)) {
     CCodeMaker asker;
-    if (!asker.CheckOverwrite(pending.result.path, noPrompt_)) {
+    bool overwrite;
+    try {
+      overwrite = asker.CheckOverwrite(pending.result.path, noPrompt_);
+    } catch (const CFileException& error) {
+      // A file nobody may write is said instead of the question.
+      error.ReportError();
+      throw;
+    }
+    if (!overwrite) {
       pending.result.outcome = FileOutcome::Declined;
       pending_.push_back(std::move(pending));
       return;

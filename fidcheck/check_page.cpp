@@ -63,6 +63,9 @@ bool CPageNotRegFid::OnInitDialog() {
   AddListActions(m_lstFos, "fos_undefined_fid.csv");
   AddListActions(m_lstUnused, "unused_fid.csv");
   AddListActions(m_lstLint, "lint_findings.csv");
+  // Four lists look alike: the one the keys act on is framed in the
+  // selection colour.
+  setStyleSheet(QStringLiteral("CKestrelListCtrl:focus { border: 2px solid palette(highlight); }"));
   return true;
 }
 
@@ -111,7 +114,7 @@ void CPageNotRegFid::ExportCsv(CKestrelListCtrl* list, const std::string& fileNa
   const size_t slash = path->rfind('/');
   const std::string writtenTo = slash == std::string::npos ? std::string() : slash == 0 ? "/" : path->substr(0, slash);
   const std::string report =
-      ff::res::desktop::CsvWritten(std::to_string(table.size() - 1), ff::gbk::FromUtf8(*path));
+      ff::res::desktop::CsvWritten(std::to_string(table.size() - 1), ff::gbk::PathInText(*path));
   if (writtenTo.empty()) {
     ff::UI().ShowMessage(report);
     return;
@@ -143,6 +146,13 @@ void CPageNotRegFid::RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestre
   list->AdjustField(-2);
   list->Refresh(0);
   ff::UI().ShowMessage(ff::FidCheckMessage(kind, record.GetCount()));
+  FocusList(list);
+}
+
+void CPageNotRegFid::FocusList(CKestrelListCtrl* list) {
+  // The keys go on in the list just filled (Alt+B, then the arrows, Ctrl+Shift+C).
+  list->setFocus(Qt::OtherFocusReason);
+  if (!list->currentItem() && list->topLevelItemCount() > 0) list->setCurrentItem(list->topLevelItem(0));
 }
 
 void CPageNotRegFid::OnCheckLint() {
@@ -160,8 +170,9 @@ void CPageNotRegFid::OnCheckLint() {
   m_lstLint->AdjustField(-2);
   m_lstLint->Refresh(0);
   if (!result.ok) {
-    ff::UI().ShowMessage(ff::FillTemplate(ff::res::lint::PageFailed(), {{"Reason", result.error}}));
+    ff::UI().ShowError(ff::FillTemplate(ff::res::lint::PageFailed(), {{"Reason", result.error}}));
     return;
   }
   ff::UI().ShowMessage(ff::lint::FindingCountMessage(result.findings));
+  FocusList(m_lstLint);
 }

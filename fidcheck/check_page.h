@@ -46,4 +46,6 @@ class CPageNotRegFid : public CPropertyPage {
  private:
   void RunCheck(ff::FidCheckKind kind, CMemRecord& record, CKestrelListCtrl* list);
   void AddListActions(CKestrelListCtrl* list, const std::string& fileName);
+  // Focus to a list just filled, on its first row.
+  void FocusList(CKestrelListCtrl* list);
 };

@@ -119,7 +119,7 @@ bool CPageExport::ReadyToWrite() const {
   for (const std::string* path :
        {&m_strFidDefFile, &m_strFixDefFile, &m_strBlsDefFile, &m_strFosDefFile, &m_strSysDefFile}) {
     if (path->empty()) {
-      ff::UI().ShowMessage(ff::res::desktop::FileNameEmpty(ff::res::desktop::HeaderFileWhat()));
+      ff::UI().ShowError(ff::res::desktop::FileNameEmpty(ff::res::desktop::HeaderFileWhat()));
       return false;
     }
     const size_t slash = path->rfind('/');
@@ -147,7 +147,7 @@ void CPageExport::OnMakeSite() {
     try {
       ff::site::MakeDictionarySite(options);
     } catch (const ff::QueryError& failure) {
-      ff::UI().ShowMessage(ff::FillTemplate(ff::res::site::SiteFailed(), {{"Reason", failure.Message()}}));
+      ff::UI().ShowError(ff::FillTemplate(ff::res::site::SiteFailed(), {{"Reason", failure.Message()}}));
       return;
     } catch (const CFileException&) {
       return;  // reported by the site writer
@@ -155,7 +155,7 @@ void CPageExport::OnMakeSite() {
   }
   const std::string index = *folder + "/index.html";
   if (!ff::UI().OpenWithDefaultApp(index))
-    ff::UI().ShowMessage(ff::res::desktop::NoLauncher(ff::gbk::FromUtf8(index)));
+    ff::UI().ShowError(ff::res::desktop::NoLauncher(ff::gbk::PathInText(index)));
 }
 
 void CPageExport::OnCancel() { CPropertyPage::OnCancel(); }

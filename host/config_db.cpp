@@ -27,6 +27,14 @@ bool ConnectConfigDB(const std::string& server, const std::string& user, const s
 }
 
 bool ConnectConfigDB(const ff::LoginValues& login) {
+  std::string error;
+  ff::OpenFault fault;
+  if (ConnectConfigDB(login, error, fault)) return true;
+  ff::UI().ShowMessage(error);
+  return false;
+}
+
+bool ConnectConfigDB(const ff::LoginValues& login, std::string& error, ff::OpenFault& fault) {
   auto db = std::make_unique<CSimDB>();
   // The old connection goes first: a failed attempt leaves no one logged in.
   DisconnectConfigDB();
@@ -37,7 +45,8 @@ bool ConnectConfigDB(const ff::LoginValues& login) {
     ConnectedName() = login.database.empty() && login.server.rfind("odbc:", 0) != 0 ? login.server : login.database;
     return true;
   }
-  ff::UI().ShowMessage(db->GetLastErrMsg());
+  error = db->GetLastErrMsg();
+  fault = db->GetOpenFault();
   return false;
 }
 

@@ -16,6 +16,9 @@ extern CSimDB* g_pConfigDB;
 bool ConnectConfigDB(const std::string& server, const std::string& user,
                      const std::string& password, const std::string& database);
 bool ConnectConfigDB(const ff::LoginValues& login);
+// The same, telling no one: a failure leaves the database's error text in
+// `error` and why a SQLite file failed in `fault`, for the caller to say.
+bool ConnectConfigDB(const ff::LoginValues& login, std::string& error, ff::OpenFault& fault);
 
 // The database of the shared connection as the user named it at the login
 // (GBK; empty when there is none). Never holds a password.

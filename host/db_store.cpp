@@ -81,29 +81,34 @@ std::string DefaultDatabasePath(const std::string& name) {
   return base + "/fidforge/" + gbk::ToUtf8(name) + ".sqlite";
 }
 
-std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error) {
+std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error, OpenFault* fault) {
   if (!IsSqliteServer(login.server)) return OpenOdbcStore(login, error);
-  if (!login.databaseFile.empty()) return OpenSqliteStore(login.databaseFile, error);
+  if (!login.databaseFile.empty()) return OpenSqliteStore(login.databaseFile, error, fault);
 
   // "sqlite:<file>" names the file itself; the database text (which the
   // login dialog always fills, "Developer" by default) then plays no part.
   std::string database = login.server.size() > 7 ? login.server.substr(7) : login.database;
   if (database.empty()) {
     error = "no SQLite database named: the database name is empty";
+    if (fault) *fault = {OpenFault::Kind::NoSuchFile, {}};
     return nullptr;
   }
-  if (database.find('/') != std::string::npos) return OpenSqliteStore(gbk::ToUtf8(database), error);
+  if (database.find('/') != std::string::npos) return OpenSqliteStore(gbk::ToUtf8(database), error, fault);
 
   // A bare name lives in the user's data folder.
   const std::string path = DefaultDatabasePath(database);
   if (!FileExists(path)) {
     if (database != kDemoDatabaseName) {
-      error = "SQLite database \"" + database + "\" does not exist (looked for " + gbk::FromUtf8(path) + ")";
+      error = "SQLite database \"" + database + "\" does not exist (looked for " + gbk::PathInText(path) + ")";
+      if (fault) *fault = {OpenFault::Kind::NoSuchFile, path};
       return nullptr;
     }
-    if (!CreateDemoDatabase(path, error)) return nullptr;
+    if (!CreateDemoDatabase(path, error)) {
+      if (fault) *fault = {OpenFault::Kind::Other, path};
+      return nullptr;
+    }
   }
-  return OpenSqliteStore(path, error);
+  return OpenSqliteStore(path, error, fault);
 }
 
 }  // namespace ff

@@ -54,6 +54,14 @@ class DbStore {
   virtual void EndRead() {}
 };
 
+// Why a SQLite database file could not be opened, for a user interface
+// that says it in its own words; the error text says it in English.
+struct OpenFault {
+  enum class Kind { None, NoSuchFile, NoPermission, NotAFile, NotADatabase, Locked, Other };
+  Kind kind = Kind::None;
+  std::string file;  // the database file, the system's bytes ("" for a server)
+};
+
 // How long a store waits for a database that another program has locked
 // before a query fails with a message that says so.
 inline constexpr int kBusyTimeoutSeconds = 5;
@@ -65,12 +73,13 @@ inline constexpr int kBusyTimeoutSeconds = 5;
 //  - "sqlite:<file>" -> that file (or bare name); `database` is not used.
 //  - "odbc:<connection string>" or "odbc:DSN=..." -> ODBC as given.
 //  - anything else -> SQL Server through ODBC.
-std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error);
+// `fault`, when given, says why a SQLite file failed.
+std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error, OpenFault* fault = nullptr);
 
 // The SQLite store (host/sqlite_store.cpp), read-only. `path` is a file
 // system path (UTF-8, as the system spells file names); a file that does
 // not exist is an error, never a new database.
-std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error);
+std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error, OpenFault* fault = nullptr);
 
 // SQL Server or any ODBC data source (host/odbc_store.cpp), for every
 // server text that does not name SQLite.

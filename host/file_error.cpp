@@ -1,5 +1,7 @@
 #include "host/file_error.h"
 
+#include <cstring>
+
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
 
@@ -8,9 +10,18 @@ CFileException::CFileException(std::string fileName, std::string reason)
       fileName_(std::move(fileName)),
       reason_(std::move(reason)) {}
 
-std::string CFileException::Message() const {
-  if (fileName_.empty()) return reason_;
-  return ff::gbk::FromUtf8(fileName_) + ": " + reason_;
+CFileException::CFileException(std::string fileName, int systemError)
+    : CFileException(std::move(fileName), ff::gbk::FromUtf8(std::strerror(systemError))) {
+  systemError_ = systemError;
 }
 
-void CFileException::ReportError() const { ff::UI().ReportFileError(*this); }
+std::string CFileException::Message() const {
+  if (fileName_.empty()) return reason_;
+  return ff::gbk::PathInText(fileName_) + ": " + reason_;
+}
+
+void CFileException::ReportError() const {
+  if (reported_) return;
+  reported_ = true;
+  ff::UI().ReportFileError(*this);
+}

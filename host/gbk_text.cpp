@@ -515,4 +515,40 @@ long AtoL(std::string_view text) {
   return value == LONG_MIN ? LONG_MAX : -value;
 }
 
+namespace {
+constexpr std::string_view kPathOpen = "\x1bP";
+constexpr std::string_view kPathClose = "\x1b\\";
+}  // namespace
+
+std::string PathInText(std::string_view path) {
+  const std::string gbk = FromUtf8(path);
+  if (ToUtf8(gbk) == path) return gbk;
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text(kPathOpen);
+  for (unsigned char c : path) {
+    text += kHex[c >> 4];
+    text += kHex[c & 15];
+  }
+  text += kPathClose;
+  return text;
+}
+
+std::string ToUtf8Shown(std::string_view gbk) {
+  std::string out;
+  size_t pos = 0;
+  while (pos < gbk.size()) {
+    const size_t open = gbk.find(kPathOpen, pos);
+    if (open == std::string_view::npos) break;
+    const size_t close = gbk.find(kPathClose, open + kPathOpen.size());
+    if (close == std::string_view::npos) break;
+    out += ToUtf8(gbk.substr(pos, open - pos));
+    auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+    for (size_t i = open + kPathOpen.size(); i + 1 < close; i += 2)
+      out += static_cast<char>(digit(gbk[i]) << 4 | digit(gbk[i + 1]));
+    pos = close + kPathClose.size();
+  }
+  out += ToUtf8(gbk.substr(pos));
+  return out;
+}
+
 }  // namespace ff::gbk

@@ -89,4 +89,13 @@ long AtoL(std::string_view text);
 // True when every byte is below 0x80 (no conversion needed anywhere).
 bool IsAscii(std::string_view text);
 
+// A file path (the system's bytes) inside a GBK message. A path GBK can
+// spell becomes its GBK text; any other (a Korean or Cyrillic folder, bytes
+// that are no UTF-8) travels as its own bytes, hex-coded between ESC marks,
+// so that no letter of it is lost to '?' on the way to the user.
+std::string PathInText(std::string_view path);
+// A GBK message -> UTF-8, each path of PathInText as the system spells it.
+// For what a user reads (message boxes, the terminal), never for files.
+std::string ToUtf8Shown(std::string_view gbk);
+
 }  // namespace ff::gbk

@@ -21,6 +21,6 @@ QueryError QueryError::Within(const std::string& what) const {
   return what_.empty() ? QueryError(reason_, what) : *this;
 }
 
-void QueryError::ReportError() const { UI().ShowMessage(Message()); }
+void QueryError::ReportError() const { UI().ReportQueryError(*this); }
 
 }  // namespace ff

@@ -22,8 +22,9 @@ bool CSimDB::Open(const char* server, const char* user, const char* password, co
 bool CSimDB::Open(const ff::LoginValues& login) {
   CSimDB::Close();
   lastError_.clear();
+  openFault_ = {};
   std::string error;
-  std::unique_ptr<ff::DbStore> store = ff::OpenStore(login, error);
+  std::unique_ptr<ff::DbStore> store = ff::OpenStore(login, error, &openFault_);
   std::lock_guard lock(storeLock_);
   store_ = std::move(store);
   if (!store_) {

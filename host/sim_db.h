@@ -25,6 +25,8 @@ class CSimDB {
 
   // The last error text (empty when there is none).
   std::string GetLastErrMsg() const { return lastError_; }
+  // Why the last Open of a SQLite file failed (Kind::None otherwise).
+  const ff::OpenFault& GetOpenFault() const { return openFault_; }
 
   // Sets the SQL text of the next SelectInto. The text is taken as it
   // stands: no format expansion.
@@ -75,6 +77,7 @@ class CSimDB {
   std::recursive_mutex storeLock_;
   std::unique_ptr<ff::DbStore> store_;
   std::string sql_;
+  ff::OpenFault openFault_;
   std::string lastError_;
   int snapshotDepth_ = 0;
 };

@@ -3,6 +3,9 @@
 // and value on the way out, here and nowhere else.
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <cstring>
@@ -197,27 +200,30 @@ class SqliteStore : public DbStore {
 
 }  // namespace
 
-std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error) {
-  const std::string shown = ToGbk(path.c_str(), path.size());
+std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& error, OpenFault* fault) {
+  const std::string shown = gbk::PathInText(path);
+  auto fail = [&](OpenFault::Kind kind, std::string text) {
+    error = std::move(text);
+    if (fault) *fault = {kind, path};
+    return nullptr;
+  };
   struct stat info{};
-  if (path.empty()) {
-    error = "no SQLite database file named";
-    return nullptr;
-  }
+  if (path.empty()) return fail(OpenFault::Kind::NoSuchFile, "no SQLite database file named");
   if (::stat(path.c_str(), &info) != 0) {
-    error = "SQLite database " + shown + " does not exist";
-    return nullptr;
+    const int reason = errno;
+    if (reason == EACCES)
+      return fail(OpenFault::Kind::NoPermission, "cannot open SQLite database " + shown + ": " + std::strerror(reason));
+    return fail(OpenFault::Kind::NoSuchFile, "SQLite database " + shown + " does not exist");
   }
-  if (!S_ISREG(info.st_mode)) {
-    error = "SQLite database " + shown + " is not a file";
-    return nullptr;
-  }
+  if (!S_ISREG(info.st_mode)) return fail(OpenFault::Kind::NotAFile, "SQLite database " + shown + " is not a file");
+  if (::access(path.c_str(), R_OK) != 0)
+    return fail(OpenFault::Kind::NoPermission, "cannot open SQLite database " + shown + ": " + std::strerror(errno));
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
-    error = "cannot open SQLite database " + shown + ": " + (db ? ReasonOf(db, rc) : ToGbk(sqlite3_errstr(rc)));
+    std::string text = "cannot open SQLite database " + shown + ": " + (db ? ReasonOf(db, rc) : ToGbk(sqlite3_errstr(rc)));
     sqlite3_close_v2(db);
-    return nullptr;
+    return fail(OpenFault::Kind::Other, std::move(text));
   }
   // A writer's short lock is waited for rather than failing the read.
   sqlite3_busy_timeout(db, kBusyTimeoutSeconds * 1000);
@@ -235,16 +241,19 @@ std::unique_ptr<DbStore> OpenSqliteStore(const std::string& path, std::string& e
   }
   std::string reason;
   if (!tsql::RegisterFunctions(db, &reason)) {
-    error = "cannot prepare SQLite database " + shown + ": " + ToGbk(reason.c_str());
     sqlite3_close_v2(db);
-    return nullptr;
+    return fail(OpenFault::Kind::Other, "cannot prepare SQLite database " + shown + ": " + ToGbk(reason.c_str()));
   }
   // Reading the schema tells a database from any other file.
   rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if (rc != SQLITE_OK) {
-    error = "cannot read SQLite database " + shown + ": " + ReasonOf(db, rc);
+    std::string text = "cannot read SQLite database " + shown + ": " + ReasonOf(db, rc);
     sqlite3_close_v2(db);
-    return nullptr;
+    const int primary = rc & 0xff;
+    const OpenFault::Kind kind = primary == SQLITE_NOTADB                              ? OpenFault::Kind::NotADatabase
+                                 : primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? OpenFault::Kind::Locked
+                                                                                      : OpenFault::Kind::Other;
+    return fail(kind, std::move(text));
   }
   return std::make_unique<SqliteStore>(db);
 }

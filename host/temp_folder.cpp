@@ -24,22 +24,22 @@ bool IsOwnFolder(const std::string& path) {
 
 bool MakePrivateFolder(const std::string& path, std::string& error) {
   if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-    error = gbk::FromUtf8(path) + ": " + Reason(errno);
+    error = gbk::PathInText(path) + ": " + Reason(errno);
     return false;
   }
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) {
-    error = gbk::FromUtf8(path) + ": " + Reason(errno);
+    error = gbk::PathInText(path) + ": " + Reason(errno);
     return false;
   }
   // Someone else's folder (or a link to one) under our name: another user
   // could read or replace what we write there.
   if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
-    error = gbk::FromUtf8(path) + ": " + res::desktop::NotOwnTempFolder();
+    error = gbk::PathInText(path) + ": " + res::desktop::NotOwnTempFolder();
     return false;
   }
   if ((st.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) {
-    error = gbk::FromUtf8(path) + ": " + Reason(errno);
+    error = gbk::PathInText(path) + ": " + Reason(errno);
     return false;
   }
   return true;

@@ -9,6 +9,7 @@
 
 #include "host/file_error.h"
 #include "host/gbk_text.h"
+#include "host/query_error.h"
 #include "res/file_texts.h"
 
 namespace ff {
@@ -17,7 +18,7 @@ namespace {
 class ConsoleUI : public UserInterface {
  public:
   void ShowMessage(const std::string& text) override {
-    std::string line = gbk::ToUtf8(text);
+    std::string line = gbk::ToUtf8Shown(text);
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
@@ -32,7 +33,7 @@ class ConsoleUI : public UserInterface {
   // behind the user's back.
   bool AskYesNo(const std::string& question) override {
     if (!::isatty(STDIN_FILENO)) return false;
-    std::string prompt = gbk::ToUtf8(question) + " [y/N] ";
+    std::string prompt = gbk::ToUtf8Shown(question) + " [y/N] ";
     std::fwrite(prompt.data(), 1, prompt.size(), stderr);
     std::fflush(stderr);
     char buffer[64];
@@ -58,6 +59,8 @@ UserInterface* g_current = nullptr;
 void UserInterface::ReportFileError(const CFileException& error) { ShowMessage(error.Message()); }
 
 bool UserInterface::AskOverwrite(const std::string& path) { return AskYesNo(res::OverwriteQuestion(path)); }
+
+void UserInterface::ReportQueryError(const QueryError& error) { ShowMessage(error.Message()); }
 
 UserInterface& UI() { return g_current ? *g_current : Console(); }
 

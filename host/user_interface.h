@@ -11,11 +11,16 @@ class CFileException;
 
 namespace ff {
 
+class QueryError;
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
   // A message with an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
+  // A message that says something went wrong (a warning's look where the
+  // interface has looks).
+  virtual void ShowError(const std::string& text) { ShowMessage(text); }
   // A question with Yes and No; Yes is the default. True for Yes.
   virtual bool AskYesNo(const std::string& question) = 0;
   // Whether to overwrite the existing file `path` (GBK, as shown): the
@@ -23,6 +28,8 @@ class UserInterface {
   virtual bool AskOverwrite(const std::string& path);
   // The report of a file error.
   virtual void ReportFileError(const CFileException& error);
+  // The report of a query the database refused (QueryError::Message()).
+  virtual void ReportQueryError(const QueryError& error);
   virtual void BeginWaitCursor() {}
   virtual void EndWaitCursor() {}
   // The folder browser; nullopt when cancelled.

@@ -30,7 +30,7 @@ void CCommentSettingsDlg::OnOK() {
   if (!UpdateData(true)) return;
   CCommentSettings settings;
   if (!settings.Save(ff::gbk::TrimLeft(m_strAuthor), ff::gbk::Trim(m_strCompany), ff::gbk::Trim(m_strCopyRight))) {
-    ff::UI().ShowMessage(ff::res::desktop::CommentSettingsNotSaved(ff::gbk::FromUtf8(CCommentSettings::FilePath())));
+    ff::UI().ShowError(ff::res::desktop::CommentSettingsNotSaved(ff::gbk::PathInText(CCommentSettings::FilePath())));
     return;
   }
   EndDialog(ff::res::IDOK);

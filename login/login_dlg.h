@@ -27,10 +27,15 @@ class CLoginForm : public Base {
   // Nothing typed earlier is kept: the defaults are shown every time, with
   // the first server entry selected.
   bool OnInitDialog() override;
+  enum class Outcome { Connected, Refused, FileFault };
   // Reads the controls and runs ConnectConfigDB with the server's window
   // text (a typed-in server as well as a listed one); an exception counts
-  // as a failure.
-  bool ConnectFromFields();
+  // as a failure. A database file is the system's bytes of what was typed,
+  // whatever its letters. Every failure is said here: Refused is a login
+  // the server turned down (the caller adds the password message),
+  // FileFault a database file that could not be opened (said in full: the
+  // password plays no part in it).
+  Outcome ConnectFromFields();
 };
 
 extern template class CLoginForm<CDialog>;

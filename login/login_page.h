@@ -11,9 +11,14 @@ class CPageSQL : public CLoginForm<CPropertyPage> {
  public:
   CPageSQL();
   ~CPageSQL() override;
+  // Shows which database the pages read (the login dialog may have changed it).
+  bool OnSetActive() override;
 
  protected:
   void OnOK() override;
   // 注释设置: the dialog of the comments' author, company and copyright.
   void MessageMap() override;
+
+ private:
+  void ShowConnected();
 };

@@ -148,6 +148,32 @@ QSize TemplatePixelSize(const DialogTemplate& tmpl) {
   return DluToPixels(u, 0, 0, tmpl.width, tmpl.height).size();
 }
 
+namespace {
+
+// The rows a stretching control keeps at the compact size: a list's header
+// and three rows, four lines of a tree or a preview.
+constexpr int kSmallestStretch = 72;
+
+int ShrinkableHeight(const DialogTemplate& tmpl, const BaseUnits& u) {
+  int shrink = -1;
+  for (const ControlTemplate& c : tmpl.controls) {
+    const int share = c.grow.bottom - c.grow.top;
+    if (share <= 0) continue;
+    const int height = DluToPixels(u, c.x, c.y, c.w, c.h).height();
+    const int give = std::max(0, height - kSmallestStretch) * 100 / share;
+    shrink = shrink < 0 ? give : std::min(shrink, give);
+  }
+  return std::max(0, shrink);
+}
+
+}  // namespace
+
+QSize CompactPixelSize(const DialogTemplate& tmpl) {
+  const BaseUnits u = DialogBaseUnits(DialogFont(tmpl));
+  const QSize full = DluToPixels(u, 0, 0, tmpl.width, tmpl.height).size();
+  return QSize(full.width(), full.height() - ShrinkableHeight(tmpl, u));
+}
+
 QWidget* DialogControls::Control(int id) const {
   auto it = byId_.find(id);
   return it == byId_.end() ? nullptr : it->second;
@@ -167,7 +193,7 @@ const ControlTemplate* DialogControls::TemplateOf(const QWidget* w) const {
 
 void DialogControls::FollowSize(const QSize& size) const {
   const int dx = std::max(0, size.width() - builtSize_.width());
-  const int dy = std::max(0, size.height() - builtSize_.height());
+  const int dy = std::max(-shrink_, size.height() - builtSize_.height());
   for (QWidget* w : all_) {
     const ControlTemplate* c = TemplateOf(w);
     auto built = builtRects_.find(w);
@@ -188,6 +214,7 @@ void BuildDialog(const DialogTemplate& tmpl, QWidget* parent, DialogControls& ou
   parent->setFont(font);
   const BaseUnits units = DialogBaseUnits(font);
   out.builtSize_ = DluToPixels(units, 0, 0, tmpl.width, tmpl.height).size();
+  out.shrink_ = ShrinkableHeight(tmpl, units);
   parent->setMinimumSize(out.builtSize_);
   parent->resize(out.builtSize_);
 

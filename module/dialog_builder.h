@@ -34,6 +34,11 @@ BaseUnits DialogBaseUnits(const QFont& font);
 QRect DluToPixels(const BaseUnits& units, int x, int y, int w, int h);
 // The pixel size of a whole template.
 QSize TemplatePixelSize(const ff::res::DialogTemplate& tmpl);
+// The smallest size of a page made from the template: as high as the
+// template less what its stretching controls (lists, trees, previews)
+// can give up and still show a few rows, so that the tallest page fits a
+// laptop's screen. As wide as the template.
+QSize CompactPixelSize(const ff::res::DialogTemplate& tmpl);
 
 // The controls made from one template.
 class DialogControls {
@@ -56,7 +61,8 @@ class DialogControls {
   QSize BuiltSize() const { return builtSize_; }
   // Places every control for a dialog of `size`: the template's place, with
   // its edges moved by the control's share of the size beyond the template
-  // (ControlTemplate::grow). Smaller than the template counts as equal.
+  // (ControlTemplate::grow). Narrower than the template counts as equal;
+  // lower shrinks the stretching controls, down to the compact size.
   void FollowSize(const QSize& size) const;
 
  private:
@@ -68,6 +74,7 @@ class DialogControls {
   std::vector<QWidget*> all_;
   std::map<const QWidget*, QRect> builtRects_;
   QSize builtSize_;
+  int shrink_ = 0;  // how much lower than the template the controls may go
 };
 
 // Makes a control of a kind the builder does not know, or a control of a

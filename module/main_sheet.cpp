@@ -9,6 +9,8 @@
 #include "headers/export_page.h"
 #include "login/login_page.h"
 #include "modulecode/code_page.h"
+#include "module/dialog_builder.h"
+#include "module/property_page.h"
 #include "module/qt_text.h"
 #include "module/sheet_size.h"
 #include "res/dialog_templates.h"
@@ -52,16 +54,24 @@ bool CMainSheet::OnInitDialog() {
   // near the top. The pages' templates make the smallest sheet.
   const QRect tabs = GetTabControl()->geometry();
   setMinimumSize(kMargin + tabs.width() + kMargin + cancel->width() + kMargin, kMargin + tabs.height() + kMargin);
-  QSize start = minimumSize();
+  // The first start: the pages as their templates draw them, as far as the
+  // screen holds them (a laptop's screen gets the compact pages).
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  // The window manager's title bar and frame take their part of the screen.
+  const QSize free = screen ? screen->availableGeometry().size() - QSize(16, 40) : minimumSize();
+  QSize natural = minimumSize();
+  for (int i = 0; i < GetPageCount(); ++i)
+    if (const CPropertyPage* page = GetPage(i))
+      natural = natural.expandedTo(minimumSize() + QSize(0, ff::gui::TemplatePixelSize(page->Template()).height() -
+                                                              page->minimumSize().height()));
+  QSize start = natural.boundedTo(free).expandedTo(minimumSize());
   // The size the user left it at, as far as the screen holds it: a garbled
   // value could ask for a window of gigabytes. A screen smaller than the
   // pages gets the pages as they are.
-  if (const QSize stored = ff::gui::StoredSheetSize(); stored.isValid()) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize free = screen ? screen->availableGeometry().size() : minimumSize();
+  if (const QSize stored = ff::gui::StoredSheetSize(); stored.isValid())
     start = stored.expandedTo(minimumSize()).boundedTo(free.expandedTo(minimumSize()));
-  }
   resize(start);
+  if (ff::gui::StoredSheetMaximized()) setWindowState(windowState() | Qt::WindowMaximized);
   LayoutSheet();
   return result;
 }
@@ -75,7 +85,10 @@ void CMainSheet::LayoutSheet() {
 }
 
 void CMainSheet::done(int result) {
-  if (GetTabControl()) ff::gui::StoreSheetSize(isMaximized() ? normalGeometry().size() : size());
+  if (GetTabControl()) {
+    ff::gui::StoreSheetSize(isMaximized() ? normalGeometry().size() : size());
+    ff::gui::StoreSheetMaximized(isMaximized());
+  }
   CPropertySheet::done(result);
 }
 

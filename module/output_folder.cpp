@@ -1,6 +1,9 @@
 #include "module/output_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QFileInfo>
 
 #include "host/gbk_text.h"
@@ -29,12 +32,15 @@ bool ReadyToWrite(const std::string& folder) {
   }
   const QString path = PathToQ(folder);
   if (QFileInfo(path).isDir()) return true;
-  // Messages are GBK: a name with letters outside GBK shows "?" there.
-  const std::string shown = ff::gbk::FromUtf8(folder);
+  const std::string shown = ff::gbk::PathInText(folder);
+  if (QFileInfo::exists(path)) {
+    ff::UI().ShowError(texts::FolderNotCreated(shown, texts::NotAFolder()));
+    return false;
+  }
   if (!ff::UI().AskYesNo(texts::FolderMissingAsk(shown))) return false;
   if (!QDir().mkpath(path) || !QFileInfo(path).isDir()) {
     const std::string reason = QFileInfo::exists(path) ? texts::NotAFolder() : texts::FolderNotWritable();
-    ff::UI().ShowMessage(texts::FolderNotCreated(shown, reason));
+    ff::UI().ShowError(texts::FolderNotCreated(shown, reason));
     return false;
   }
   return true;
@@ -42,7 +48,36 @@ bool ReadyToWrite(const std::string& folder) {
 
 void OpenFolder(const std::string& folder) {
   if (!ff::UI().OpenWithDefaultApp(folder))
-    ff::UI().ShowMessage(texts::NoFolderLauncher(ff::gbk::FromUtf8(folder)));
+    ff::UI().ShowError(texts::NoFolderLauncher(ff::gbk::PathInText(folder)));
+}
+
+QProcess* StartOpener(const std::string& path) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return nullptr;
+  auto* process = new QProcess(QCoreApplication::instance());
+  process->setProgram(opener);
+  process->setArguments({PathToQ(path)});
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardInputFile(QProcess::nullDevice());
+  const QFileInfo info(PathToQ(path));
+  const texts::OpenedKind kind = info.isDir()                                   ? texts::OpenedKind::Folder
+                                 : info.suffix().startsWith(QStringLiteral("htm")) ? texts::OpenedKind::WebPage
+                                                                                  : texts::OpenedKind::TextFile;
+  QObject::connect(process, &QProcess::finished, process, [process, path, kind](int code, QProcess::ExitStatus) {
+    process->deleteLater();
+    if (code == 0) return;
+    // What the opener said, its last lines: the program it looked for.
+    QStringList lines = QString::fromLocal8Bit(process->readAllStandardError()).trimmed().split(QLatin1Char('\n'));
+    if (lines.size() > 6) lines = lines.mid(lines.size() - 6);
+    const QString said = lines.join(QLatin1Char('\n'));
+    ff::UI().ShowError(texts::OpenerFailed(ff::gbk::PathInText(path), std::to_string(code), FromQ(said), kind));
+  });
+  process->start();
+  if (!process->waitForStarted()) {
+    delete process;
+    return nullptr;
+  }
+  return process;
 }
 
 }  // namespace ff::gui

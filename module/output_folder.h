@@ -5,6 +5,8 @@
 
 #include <string>
 
+class QProcess;
+
 namespace ff::gui {
 
 // `folder` as a full path, cleaned ("" stays ""): a relative folder means
@@ -18,5 +20,11 @@ std::string FileInFolder(const std::string& folder, const std::string& name);
 bool ReadyToWrite(const std::string& folder);
 // Opens `folder` in the desktop's file manager; says so when it cannot.
 void OpenFolder(const std::string& folder);
+// Starts the desktop's opener (xdg-open) on `path`, the system's bytes.
+// Null when there is none or it cannot be started (the caller says so);
+// when it ends with a failure (no program for the file, say) the user is
+// told what was tried and what to install. The process belongs to the
+// application and goes when it has ended.
+QProcess* StartOpener(const std::string& path);
 
 }  // namespace ff::gui

@@ -4,9 +4,10 @@
 #include <QResizeEvent>
 
 CPropertyPage::CPropertyPage(int templateId) : CTemplateForm(templateId) {
-  // The template's layout is the smallest page; the sheet may make it larger.
-  setMinimumSize(ff::gui::TemplatePixelSize(Template()));
-  resize(minimumSize());
+  // The template's layout, its lists and previews made lower where a small
+  // screen needs it, is the smallest page; the sheet may make it larger.
+  setMinimumSize(ff::gui::CompactPixelSize(Template()));
+  resize(ff::gui::TemplatePixelSize(Template()));
 }
 
 void CPropertyPage::resizeEvent(QResizeEvent* event) {
@@ -19,7 +20,9 @@ CPropertyPage::~CPropertyPage() = default;
 bool CPropertyPage::Create() {
   if (IsCreated()) return true;
   const QSize shown = size();
+  const QSize smallest = minimumSize();
   BuildControls(this);
+  setMinimumSize(smallest);
   resize(shown.expandedTo(minimumSize()));
   FollowSize(size());
   if (auto* ok = Controls().Button(ff::res::IDOK))

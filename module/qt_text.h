@@ -11,9 +11,10 @@
 
 namespace ff::gui {
 
-// GBK bytes -> QString.
+// GBK bytes -> QString; a path in it (ff::gbk::PathInText) as the system
+// spells it.
 inline QString ToQ(std::string_view gbk) {
-  const std::string utf8 = ff::gbk::ToUtf8(gbk);
+  const std::string utf8 = ff::gbk::ToUtf8Shown(gbk);
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

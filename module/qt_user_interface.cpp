@@ -1,13 +1,12 @@
 #include "module/qt_user_interface.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 #include "host/file_error.h"
+#include "host/query_error.h"
 #include "module/output_folder.h"
 #include "module/qt_text.h"
 #include "res/desktop_texts.h"
@@ -44,6 +43,13 @@ void QtUserInterface::ShowMessage(const std::string& text) {
   ResumeWait();
 }
 
+void QtUserInterface::ShowError(const std::string& text) {
+  SuspendWait();
+  QMessageBox box(QMessageBox::Warning, Title(), ToQ(text), QMessageBox::Ok, Owner());
+  box.exec();
+  ResumeWait();
+}
+
 bool QtUserInterface::AskYesNo(const std::string& question) {
   SuspendWait();
   QMessageBox box(QMessageBox::Question, Title(), ToQ(question), QMessageBox::Yes | QMessageBox::No, Owner());
@@ -55,12 +61,28 @@ bool QtUserInterface::AskYesNo(const std::string& question) {
 
 void QtUserInterface::ReportFileError(const CFileException& error) {
   SuspendWait();
-  // The file's name as the system spells it (GBK lacks most letters).
-  const QString name = PathToQ(error.FileName());
-  const QString text = name.isEmpty() ? ToQ(error.Reason()) : name + QStringLiteral(": ") + ToQ(error.Reason());
-  QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Ok, Owner());
+  // The reason in the user's words where the system's number is known; the
+  // file's name as the system spells it (GBK lacks most letters).
+  std::string reason = ff::res::desktop::SystemErrorText(error.SystemError());
+  if (reason.empty()) reason = error.Reason();
+  const QString text = ToQ(ff::res::desktop::FileFailed(ff::gbk::PathInText(error.FileName()), reason));
+  QMessageBox box(QMessageBox::Critical, Title(), text, QMessageBox::Ok, Owner());
   box.exec();
   ResumeWait();
+}
+
+void QtUserInterface::ReportQueryError(const ff::QueryError& error) {
+  // The database's own reason as it gave it; what was being done in our
+  // words, the file as the system spells it.
+  static constexpr std::string_view kGenerating = "cannot generate ";
+  const std::string& what = error.What();
+  std::string text;
+  if (what.rfind(kGenerating, 0) == 0) {
+    text = ff::res::desktop::QueryFailedFor(ff::gbk::PathInText(what.substr(kGenerating.size())), error.Reason());
+  } else {
+    text = ff::res::desktop::QueryFailed(error.Reason());
+  }
+  ShowError(text);
 }
 
 void QtUserInterface::BeginWaitCursor() {
@@ -95,9 +117,7 @@ std::optional<std::string> QtUserInterface::AskSaveFileName(const std::string& t
   return PathFromQ(file);
 }
 
-bool QtUserInterface::OpenWithDefaultApp(const std::string& path) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQ(path)));
-}
+bool QtUserInterface::OpenWithDefaultApp(const std::string& path) { return StartOpener(path) != nullptr; }
 
 void QtUserInterface::ShowReport(const std::string& text, const std::string& folder) {
   SuspendWait();

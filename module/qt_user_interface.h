@@ -14,8 +14,10 @@ namespace ff::gui {
 class QtUserInterface : public ff::UserInterface {
  public:
   void ShowMessage(const std::string& text) override;
+  void ShowError(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   void ReportFileError(const CFileException& error) override;
+  void ReportQueryError(const ff::QueryError& error) override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
   std::optional<std::string> BrowseForFolder(const std::string& title) override;

@@ -8,6 +8,7 @@ namespace ff::gui {
 
 namespace {
 const QString kKey = QStringLiteral("Desktop/SheetSize");
+const QString kMaximizedKey = QStringLiteral("Desktop/SheetMaximized");
 }
 
 QSize StoredSheetSize() {
@@ -19,6 +20,16 @@ QSize StoredSheetSize() {
 void StoreSheetSize(const QSize& size) {
   QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
   settings.setValue(kKey, size);
+}
+
+bool StoredSheetMaximized() {
+  QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
+  return settings.value(kMaximizedKey).toBool();
+}
+
+void StoreSheetMaximized(bool maximized) {
+  QSettings settings(ff::SettingsFilePath("FidForge", "fidforge"), QSettings::IniFormat);
+  settings.setValue(kMaximizedKey, maximized);
 }
 
 }  // namespace ff::gui

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QLabel>
+
 #include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -11,6 +13,7 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "module/kestrel_list_ctrl.h"
+#include "module/qt_text.h"
 #include "modulecode/module_list.h"
 #include "res/code_page_texts.h"
 #include "res/control_ids.h"
@@ -29,7 +32,7 @@ std::string FileList(const std::vector<std::string>& paths) {
   std::string list;
   for (size_t i = 0; i < paths.size(); ++i) {
     if (i > 0) list += texts::FileListSeparator();
-    list += texts::FileListItem(ff::gbk::FromUtf8(paths[i]));
+    list += texts::FileListItem(ff::gbk::PathInText(paths[i]));
   }
   return list + texts::FileListEnd();
 }
@@ -67,7 +70,17 @@ bool CPageCode::OnInitDialog() {
   m_lstModule->SetRecord(&m_recModule);
   LoadModules();
   UpdateData(false);
+  ShowKind();
   return false;
+}
+
+void CPageCode::ShowKind() {
+  auto* label = Control<QLabel>(ctl::code::kKindShown);
+  if (!label) return;
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  label->setText(ff::gui::ToQ(texts::KindShown(m_bBLS)));
 }
 
 void CPageCode::OnNewLogin() {
@@ -106,7 +119,7 @@ bool CPageCode::PickedModuleId(long& module) {
   }
   if (!found) {
     // Someone changed the modules since the list was read.
-    ff::UI().ShowMessage(texts::ModuleListChanged());
+    ff::UI().ShowError(texts::ModuleListChanged());
     LoadModules();
     return false;
   }
@@ -117,13 +130,13 @@ bool CPageCode::PickedModuleId(long& module) {
       module = picked.id;
       return true;
     case ff::code::ModuleRow::Problem::NoId:
-      ff::UI().ShowMessage(texts::ModuleWithoutId(shown));
+      ff::UI().ShowError(texts::ModuleWithoutId(shown));
       return false;
     case ff::code::ModuleRow::Problem::NotANumber:
-      ff::UI().ShowMessage(texts::ModuleIdNotANumber(shown, picked.stored));
+      ff::UI().ShowError(texts::ModuleIdNotANumber(shown, picked.stored));
       return false;
     case ff::code::ModuleRow::Problem::Repeated:
-      ff::UI().ShowMessage(texts::ModuleIdRepeated(shown, picked.stored, picked.sharedWith));
+      ff::UI().ShowError(texts::ModuleIdRepeated(shown, picked.stored, picked.sharedWith));
       return false;
   }
   return false;
@@ -139,6 +152,7 @@ void CPageCode::SwitchMode(bool bls) {
   m_strModuleName.clear();
   LoadModules();
   UpdateData(false);
+  ShowKind();
 }
 
 void CPageCode::OnModulePicked() {
@@ -160,7 +174,7 @@ std::string CPageCode::WrittenSummary(const std::string& head, const std::vector
   std::string text = head;
   text += written.empty() ? texts::NoFileGenerated() : FileList(written) + texts::FilesGenerated();
   for (const FileResult& f : files)
-    if (!f.written) text += texts::DeclinedFileKept(ff::gbk::FromUtf8(f.path));
+    if (!f.written) text += texts::DeclinedFileKept(ff::gbk::PathInText(f.path));
   return text;
 }
 
@@ -178,6 +192,7 @@ std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, c
 void CPageCode::OnOK() {
   ff::WaitCursor wait;
   if (!CheckLoggedIn()) return;
+  ReadTypedPaths();
   if (!ReadyToWriteModuleFiles()) return;
   m_strModuleName = ff::gbk::Trim(m_recModule.GetRef(mod::CaptionModuleChineseName()));
   UpdateData(false);

@@ -51,6 +51,8 @@ class CPageCode : public CModuleFilesPage {
 
  private:
   void SwitchMode(bool bls);
+  // The kind OK generates, in words beside the radios.
+  void ShowKind();
   void LoadModules();
   void OnNewLogin() override;
   // The id of the picked module exactly as stored (the list shows it

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "codetext/text_fill.h"
+#include "host/gbk_text.h"
 #include "host/user_interface.h"
 #include "merge/source_merge.h"
 #include "modulecode/code_page.h"
@@ -22,7 +23,9 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
-std::string ReportLines(const std::string& path, const ff::merge::MergedSource& merged) {
+std::string ReportLines(const std::string& file, const ff::merge::MergedSource& merged) {
+  // The file as the system spells it, whatever its folder's letters.
+  const std::string path = ff::gbk::PathInText(file);
   if (!merged.hadOldFile) return ff::FillTemplate(texts::PageNoEarlierFileLine(), {{"File", path}});
   const ff::merge::MergeReport& report = merged.report;
   const std::string kept = std::to_string(report.regionsKept);
@@ -36,6 +39,29 @@ std::string ReportLines(const std::string& path, const ff::merge::MergedSource& 
   return lines;
 }
 
+// A refusal in the program's own words, the file as the system spells it;
+// a refusal of a kind not known here as the merge said it.
+std::string RefusalInOwnWords(const std::string& refusal, const std::string& file) {
+  ff::FilledValues values;
+  for (const texts::RefusalWords& words : texts::PageRefusals()) {
+    if (!ff::MatchFilledTemplate(words.english, refusal, values)) continue;
+    bool known = true;
+    for (auto& [name, value] : values) {
+      if (name == "File") value = ff::gbk::PathInText(file);
+      if (name == "Line") known &= !value.empty() && value.find_first_not_of("0123456789") == std::string::npos;
+      if (name != "Damage") continue;
+      ff::FilledValues damage;
+      for (const texts::RefusalWords& d : texts::PageDamages())
+        if (ff::MatchFilledTemplate(d.english, value, damage)) {
+          value = ff::FillTemplateWith(d.chinese, damage);
+          break;
+        }
+    }
+    if (known) return ff::FillTemplateWith(words.chinese, values);
+  }
+  return refusal;
+}
+
 }  // namespace
 
 bool CPageCode::WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files,
@@ -45,7 +71,8 @@ bool CPageCode::WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<Fil
   try {
     merged = ff::merge::MergeIntoModuleSourceFile(m_strCppFile, std::move(made.source));
   } catch (const ff::merge::MergeRefused& refusal) {
-    ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
+    ff::UI().ShowError(
+        ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", RefusalInOwnWords(refusal.what(), m_strCppFile)}}));
     return false;
   }
   files.push_back({m_strHeadFile, m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, made.header)});

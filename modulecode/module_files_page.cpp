@@ -1,5 +1,8 @@
 #include "modulecode/module_files_page.h"
 
+#include <QLineEdit>
+#include <QSignalBlocker>
+
 #include "host/config_db.h"
 #include "host/registry.h"
 #include "host/user_interface.h"
@@ -7,6 +10,7 @@
 #include "module/host_app.h"
 #include "res/control_ids.h"
 #include "module/output_folder.h"
+#include "module/qt_text.h"
 #include "res/desktop_texts.h"
 #include "res/gui_texts.h"
 
@@ -38,6 +42,8 @@ void CModuleFilesPage::MessageMap() {
   OnCommand(ctl::files::kMakeTest, [this] { OnTestNeed(); });
   OnCommand(ctl::files::kNoPrompt, [this] { OnOverWrite(); });
   OnCommand(ctl::files::kBrowseFolder, [this] { OnChooseFolder(); });
+  if (auto* folder = Control<QLineEdit>(ctl::files::kFolder))
+    QObject::connect(folder, &QLineEdit::editingFinished, this, [this] { ReadTypedPaths(); });
   // The "..." buttons kBrowseTestHeader, kBrowseTestCpp, kBrowseHeader and kBrowseCpp have no action.
 }
 
@@ -70,7 +76,7 @@ bool CModuleFilesPage::ReadyToWriteModuleFiles() const {
   for (const auto& [path, what] : {std::pair{&m_strHeadFile, &ff::res::desktop::HeaderFileWhat()},
                                    std::pair{&m_strCppFile, &ff::res::desktop::SourceFileWhat()}}) {
     if (path->empty()) {
-      ff::UI().ShowMessage(ff::res::desktop::FileNameEmpty(*what) +
+      ff::UI().ShowError(ff::res::desktop::FileNameEmpty(*what) +
                            ff::res::desktop::ModuleNamesHint());
       return false;
     }
@@ -81,6 +87,46 @@ bool CModuleFilesPage::ReadyToWriteModuleFiles() const {
     if (!ff::gui::ReadyToWrite(ff::gui::AbsoluteFolder(folder))) return false;
   }
   return true;
+}
+
+void CModuleFilesPage::ReadTypedPaths() {
+  auto typed = [this](int id, std::string& value) {
+    if (const auto* edit = Control<QLineEdit>(id)) value = ff::gui::PathFromQ(edit->text());
+  };
+  const std::string oldFolder = m_strPath;
+  std::string folder = m_strPath;
+  typed(ctl::files::kFolder, folder);
+  typed(ctl::files::kHeaderFile, m_strHeadFile);
+  typed(ctl::files::kCppFile, m_strCppFile);
+  typed(ctl::files::kTestHeaderFile, m_strTestHeadFile);
+  typed(ctl::files::kTestCppFile, m_strTestCppFile);
+  folder = ff::gui::AbsoluteFolder(folder);
+  if (folder != oldFolder) {
+    m_strPath = folder;
+    // A name in the old folder moves with it; one the user put elsewhere stays.
+    for (std::string* file : {&m_strHeadFile, &m_strCppFile, &m_strTestHeadFile, &m_strTestCppFile}) {
+      const size_t slash = file->rfind('/');
+      if (slash == std::string::npos || oldFolder.empty()) continue;
+      const std::string name = file->substr(slash + 1);
+      if (*file == ff::gui::FileInFolder(oldFolder, name)) *file = ff::gui::FileInFolder(folder, name);
+    }
+  }
+  ShowPaths();
+}
+
+void CModuleFilesPage::ShowPaths() {
+  auto show = [this](int id, const std::string& value) {
+    auto* edit = Control<QLineEdit>(id);
+    if (edit && edit->text() != ff::gui::PathToQ(value)) {
+      const QSignalBlocker quiet(edit);
+      edit->setText(ff::gui::PathToQ(value));
+    }
+  };
+  show(ctl::files::kFolder, m_strPath);
+  show(ctl::files::kHeaderFile, m_strHeadFile);
+  show(ctl::files::kCppFile, m_strCppFile);
+  show(ctl::files::kTestHeaderFile, m_strTestHeadFile);
+  show(ctl::files::kTestCppFile, m_strTestCppFile);
 }
 
 void CModuleFilesPage::ReadFolderAndSwitches() {

@@ -60,10 +60,17 @@ class CModuleFilesPage : public CPropertyPage {
   bool ReadyToWriteModuleFiles() const;
   // The registry values, after a successful OK.
   void StoreValues() const;
+  // What the user typed into the folder and file name edits counts: read
+  // before OK writes (and when the folder edit is left). A new folder
+  // takes along the file names that were in the old one; it is checked
+  // and made, after a question, when the files are written.
+  void ReadTypedPaths();
 
  private:
   void FillModuleNames(const std::string& folder);
   void FillTestNames(const std::string& folder);
+  // Writes the folder and the four file names to their edits.
+  void ShowPaths();
 
   FileNames names_;
 };

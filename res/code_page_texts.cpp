@@ -19,6 +19,9 @@ const std::string& SingleTestSourceName() { return FF_GBK("ProcessTestTmp.cpp");
 const std::string& PreviewHeaderName() { return FF_GBK("processTmp.h"); }
 const std::string& EditorFileName() { return FF_GBK("Tmp.txt"); }
 
+const std::string& KindShown(bool bls) {
+  return bls ? FF_GBK("将生成BLS模块的代码") : FF_GBK("将生成FOS模块的代码");
+}
 const std::string& CodeFilesHead(bool bls) { return bls ? FF_GBK("BLS代码文件：") : FF_GBK("FOS代码文件："); }
 std::string FileListItem(std::string_view path) { return SystemFormat(FF_GBK("\n\t%s"), {path}); }
 const std::string& FileListSeparator() { return FF_GBK(","); }

@@ -32,6 +32,8 @@ const std::string& EditorFileName();     // "Tmp.txt"
 //   <head><none generated>                        (none written)
 // followed by one <declined> line per file the user chose to keep and,
 // when test file names are set, <test head> <items><list end><test not>.
+// Beside the module list: what OK generates.
+const std::string& KindShown(bool bls);  // "将生成FOS模块的代码"
 const std::string& CodeFilesHead(bool bls);  // "BLS代码文件：" / "FOS代码文件："
 std::string FileListItem(std::string_view path);  // "\n\t%s"
 const std::string& FileListSeparator();      // ","

@@ -12,6 +12,7 @@ inline constexpr int kUser = 9002;
 inline constexpr int kPassword = 9003;
 inline constexpr int kDatabase = 9006;
 inline constexpr int kCommentSettings = 9050;  // login page: opens 注释设置
+inline constexpr int kConnected = 9051;        // login page: the database logged in to
 }  // namespace login
 
 // The comment settings dialog.
@@ -74,6 +75,7 @@ inline constexpr int kNoPrompt = 9033;  // check box: overwrite without asking
 namespace code {
 inline constexpr int kModuleList = 9022;
 inline constexpr int kKeepHandCode = 9050;  // check box: 保留手写代码 (merge Process.cpp)
+inline constexpr int kKindShown = 9051;     // label: the kind OK generates
 }  // namespace code
 
 // The single template and client snippet pages.

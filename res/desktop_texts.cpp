@@ -1,5 +1,7 @@
 #include "res/desktop_texts.h"
 
+#include <cerrno>
+
 #include "res/system_format.h"
 #include "res/text.h"
 
@@ -10,11 +12,25 @@ const std::string& NoFunctionSelected() {
   return FF_GBK("请先在模块列表中选择一个FOS或BLS功能，再按“确定”。\n没有生成任何文件。");
 }
 std::string NoLauncher(std::string_view file) {
-  return SystemFormat(FF_GBK("没有找到可以打开文件%s的程序。\n请用文本编辑器自行打开该文件。"), {file});
+  return SystemFormat(FF_GBK("没有找到可以打开文件%s的程序：试过xdg-open，但系统中没有它。\n"
+                             "请安装xdg-utils和一个文本编辑器（例如mousepad或gedit），或用文本编辑器自行打开该文件。"),
+                      {file});
 }
 std::string NoFolderLauncher(std::string_view folder) {
-  return SystemFormat(FF_GBK("没有找到可以打开目录%s的程序。"), {folder});
+  return SystemFormat(FF_GBK("没有找到可以打开目录%s的程序：试过xdg-open，但系统中没有它。\n"
+                             "请安装xdg-utils和一个文件管理器（例如pcmanfm或thunar）。"),
+                      {folder});
 }
+std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, OpenedKind kind) {
+  const std::string& install =
+      kind == OpenedKind::Folder
+          ? FF_GBK("请安装一个文件管理器（例如pcmanfm或thunar），并用“xdg-mime default <程序>.desktop inode/directory”设为打开目录的程序。")
+      : kind == OpenedKind::WebPage
+          ? FF_GBK("请安装一个浏览器（例如firefox-esr或chromium），并用“xdg-settings set default-web-browser <程序>.desktop”设为默认浏览器；也可以用浏览器自行打开该文件。")
+          : FF_GBK("请安装一个文本编辑器（例如mousepad或gedit），并用“xdg-mime default <程序>.desktop text/plain”设为打开文本文件的程序；也可以用文本编辑器自行打开该文件。");
+  return SystemFormat(FF_GBK("用xdg-open打开%s失败（退出码%s）。\n它的输出：%s\n"), {path, exitCode, said}) + install;
+}
+
 const std::string& FolderEmpty() {
   return FF_GBK("放置目录为空，没有生成任何文件。\n请先用“...”按钮选择放置目录。");
 }
@@ -45,6 +61,37 @@ const std::string& CsvFileFilter() { return FF_GBK("CSV文件 (*.csv);;所有文
 const std::string& ListIsEmpty() { return FF_GBK("列表中没有任何行，请先按右边的检查按钮。"); }
 std::string CsvWritten(std::string_view rows, std::string_view file) {
   return SystemFormat(FF_GBK("已将%s行写入文件%s。"), {rows, file});
+}
+
+std::string FileFailed(std::string_view file, std::string_view reason) {
+  return SystemFormat(FF_GBK("文件%s出错：%s。\n该文件没有改动。"), {file, reason});
+}
+
+std::string SystemErrorText(int error) {
+  switch (error) {
+    case EACCES: return FF_GBK("没有权限（文件或它所在的目录属于别人，或是只读的）");
+    case EPERM: return FF_GBK("系统不允许这个操作");
+    case EROFS: return FF_GBK("所在的文件系统是只读的");
+    case ENOSPC: return FF_GBK("磁盘空间不足");
+    case EDQUOT: return FF_GBK("超出了磁盘配额");
+    case ENOENT: return FF_GBK("文件或目录不存在");
+    case ENOTDIR: return FF_GBK("路径中有一段不是目录");
+    case EISDIR: return FF_GBK("同名的是一个目录");
+    case EIO: return FF_GBK("读写设备时出错");
+    case ENAMETOOLONG: return FF_GBK("文件名太长");
+    case EMFILE:
+    case ENFILE: return FF_GBK("打开的文件太多");
+    case ETXTBSY: return FF_GBK("文件正被执行");
+    case EBUSY: return FF_GBK("文件或设备正忙");
+    default: return {};
+  }
+}
+
+std::string QueryFailed(std::string_view reason) {
+  return SystemFormat(FF_GBK("读取配置库失败，操作没有完成。\n配置库给出的原因：%s"), {reason});
+}
+std::string QueryFailedFor(std::string_view file, std::string_view reason) {
+  return SystemFormat(FF_GBK("生成%s时读取配置库失败，该文件没有改动。\n配置库给出的原因：%s"), {file, reason});
 }
 
 std::string CommentSettingsNotSaved(std::string_view file) {

@@ -12,10 +12,16 @@ namespace ff::res::desktop {
 const std::string& NotOwnTempFolder();
 // OK of the single template page with no function picked in the tree.
 const std::string& NoFunctionSelected();
-// No application opens the editor file; "%s" the file.
+// No application opens the editor file; "%s" the file. Says what was
+// tried and what to install.
 std::string NoLauncher(std::string_view file);
 // A folder opener that could not be started; "%s" the folder.
 std::string NoFolderLauncher(std::string_view folder);
+// What the opener was asked to open, for what to install.
+enum class OpenedKind { TextFile, Folder, WebPage };
+// The opener started but failed: "%s" the file or folder, "%s" its exit
+// code, "%s" what it said.
+std::string OpenerFailed(std::string_view path, std::string_view exitCode, std::string_view said, OpenedKind kind);
 // The folder edit is empty at OK.
 const std::string& FolderEmpty();
 // The folder does not exist; "%s" the folder. A question (Yes creates it).
@@ -47,6 +53,17 @@ const std::string& CsvFileFilter();  // "CSV文件 (*.csv);;所有文件 (*)"
 const std::string& ListIsEmpty();
 // "%s" the number of rows, "%s" the file.
 std::string CsvWritten(std::string_view rows, std::string_view file);
+
+// A file that could not be read or written: "%s" the file, "%s" why.
+std::string FileFailed(std::string_view file, std::string_view reason);
+// The system's error number in words; "" for one without its own words
+// here (the system's text is shown then).
+std::string SystemErrorText(int error);
+
+// A query the database refused: "%s" its reason; with "%s" the file
+// being generated first.
+std::string QueryFailed(std::string_view reason);
+std::string QueryFailedFor(std::string_view file, std::string_view reason);
 
 // The comment settings could not be written; "%s" the settings file.
 std::string CommentSettingsNotSaved(std::string_view file);

@@ -79,9 +79,14 @@ DialogTemplate LoginDialog() {
 }
 
 DialogTemplate LoginPage() {
-  DialogTemplate t{IDD_LOGIN_PAGE, "登录配置服务器", 222, 131, "宋体", 9, LoginFields()};
+  DialogTemplate t{IDD_LOGIN_PAGE, "登录配置服务器", 222, 150, "宋体", 9, LoginFields()};
   t.controls.push_back(Button(ctl::login::kCommentSettings, "注释设置(&S)...", 14, 104, 70, 14));
   t.controls.push_back(DefButton(IDOK, "确定", 156, 104, 50, 14));
+  // Which database the pages read now: the one of the last login that
+  // succeeded, here or in the login dialog.
+  t.controls.push_back(Label("当前配置库：", 14, 130, 54, 8));
+  t.controls.push_back(Edit(ctl::login::kConnected, 70, 127, 136, 14, kReadOnly));
+  Horizontal(t.controls, Is(ctl::login::kConnected), 0, 100);
   return t;
 }
 
@@ -173,6 +178,9 @@ DialogTemplate CodePage() {
       Line(73, 14, 242),
       Radio(ctl::files::kFos, "FOS(&F)", 41, 22, 40, 10, kGroup),
       Radio(ctl::files::kBls, "BLS(&B)", 127, 22, 40, 10),
+      // What OK makes, in words beside the radios: the kind may come from
+      // another page, which shares the setting.
+      {K::Label, ctl::code::kKindShown, "", 175, 23, 141, 9},
       {K::ListView, ctl::code::kModuleList, "", 7, 35, 309, 50, kGroup},
       Label("生成模块名称：", 7, 92, 57, 14),
       Edit(ctl::files::kModuleName, 69, 94, 172, 14),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace ff::res::merge {
 
@@ -20,6 +21,14 @@ const std::string& PageRetiredNamesLine();
 const std::string& PageNoEarlierFileLine();
 // The message of a refused merge; %Reason%: the refusal naming file and line.
 const std::string& PageMergeRefused();
+// The refusals in the desktop program's words: the merge's own text (the
+// template it was filled from) and its Chinese twin. %Damage% of a refusal
+// is matched against the damages in turn.
+struct RefusalWords {
+  std::string english, chinese;  // GBK
+};
+const std::vector<RefusalWords>& PageRefusals();
+const std::vector<RefusalWords>& PageDamages();
 const std::string& NameSeparator();  // "、"
 
 }  // namespace ff::res::merge

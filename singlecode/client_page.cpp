@@ -53,6 +53,8 @@ void CPageCodeClientSingle::RefreshPreview() {
 void CPageCodeClientSingle::OnOK() {
   ff::WaitCursor wait;
   if (!CheckLoggedIn()) return;
+  // The folder and names as typed are the ones kept.
+  ReadTypedPaths();
   const std::string identifier = ShowSelectedIdentifier();
   std::string text;
   try {
@@ -67,7 +69,7 @@ void CPageCodeClientSingle::OnOK() {
   UpdateData(false);
   StoreValues();
   ff::UI().ShowMessage(ff::res::codepage::SnippetSettingsSaved(
-      m_bBLS, {.folder = ff::gbk::FromUtf8(m_strPath),
-                .header = ff::gbk::FromUtf8(m_strHeadFile),
-                .source = ff::gbk::FromUtf8(m_strCppFile)}));
+      m_bBLS, {.folder = ff::gbk::PathInText(m_strPath),
+                .header = ff::gbk::PathInText(m_strHeadFile),
+                .source = ff::gbk::PathInText(m_strCppFile)}));
 }

@@ -223,7 +223,7 @@ void CModuleTreePage::OnEdit() {
   UpdateData(true);
   std::string path, error;
   if (!TempFolderFile(names::EditorFileName(), path, error)) {
-    ff::UI().ShowMessage(error);
+    ff::UI().ShowError(error);
     return;
   }
   try {
@@ -237,7 +237,7 @@ void CModuleTreePage::OnEdit() {
     return;
   }
   if (!ff::UI().OpenWithDefaultApp(path))
-    ff::UI().ShowMessage(ff::res::desktop::NoLauncher(ff::gbk::FromUtf8(path)));
+    ff::UI().ShowError(ff::res::desktop::NoLauncher(ff::gbk::PathInText(path)));
 }
 
 void CModuleTreePage::OnCodeStyle(int index) {

@@ -121,7 +121,7 @@ void CPageCodeSingle::RefreshPreview() {
     const bool haveHeader = TempFolderFile(texts::PreviewHeaderName(), header, error);
     // The preview is still made; the reason is said once, not on every
     // click in the tree.
-    if (!haveHeader && !tempFolderReported_) ff::UI().ShowMessage(error);
+    if (!haveHeader && !tempFolderReported_) ff::UI().ShowError(error);
     tempFolderReported_ = !haveHeader;
     ConfigSnapshot snapshot;
     try {
@@ -150,7 +150,8 @@ void CPageCodeSingle::RefreshPreview() {
 void CPageCodeSingle::OnOK() {
   ff::WaitCursor wait;
   if (!CheckLoggedIn()) return;
-  // The page's own values, not what was typed since the last read.
+  // The folder and file names as typed; the rest are the page's own values.
+  ReadTypedPaths();
   const std::string identifier = ShowSelectedIdentifier();
   // Without a function there is nothing to write: an empty source file and
   // a header without prototypes would only replace good files.
@@ -181,8 +182,9 @@ void CPageCodeSingle::OnOK() {
     error.ReportError();
     return;
   }
-  // The preview shows what the source file now holds.
-  m_strPreview = written ? ReadBack(m_strCppFile) : std::string();
+  // The preview shows what the source file now holds; a file the user
+  // kept leaves the preview as it was.
+  if (written) m_strPreview = ReadBack(m_strCppFile);
   UpdateData(false);
   StoreValues();
   ff::UI().ShowReport(CPageCode::Summary(m_bBLS, {{m_strCppFile, written}, {m_strHeadFile, headerWritten}}, {}, {}),

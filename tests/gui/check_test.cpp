@@ -211,12 +211,15 @@ class CheckTest : public QObject {
     // FID_X in two BLS, FID_Y in one FOS (errors), FID_FREE unused; no
     // module exists for the three functions.
     QCOMPARE(page.m_lstLint->topLevelItemCount(), 7);
-    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(0), QStringLiteral("warning"));
+    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(0), QStringLiteral("警告"));
     QCOMPARE(page.m_lstLint->topLevelItem(0)->text(1), QStringLiteral("function-module-missing"));
     QCOMPARE(page.m_lstLint->topLevelItem(0)->text(2), QStringLiteral("T154 1 F100"));
     QCOMPARE(page.m_lstLint->topLevelItem(3)->text(1), QStringLiteral("fid-undefined-bls"));
+    // In the program's own words, the data as it stands.
     QCOMPARE(page.m_lstLint->topLevelItem(3)->text(3),
-             QStringLiteral("FID FID_X (未定义) is used by BLS B1 but not defined in T151"));
+             QStringLiteral("FID FID_X（未定义）被BLS B1使用，但没有在T151中定义"));
+    QCOMPARE(page.m_lstLint->topLevelItem(0)->text(3),
+             QStringLiteral("FOS F100属于模块1，但该模块不存在：没有哪个模块的源文件包含它"));
     QCOMPARE(page.m_lstLint->topLevelItem(6)->text(1), QStringLiteral("fid-unused"));
     QCOMPARE(ui.messages.back(), G("代码检查共发现7个问题，其中3个错误！"));
   }
@@ -248,6 +251,34 @@ class CheckTest : public QObject {
     QCOMPARE(page.m_lstBls->GetActiveIndex(), 1);
     QCOMPARE(page.m_recBls.CurrentRow(), 1);
     QCOMPARE(ff::guitest::Q(page.m_recBls.GetString(G("所在BLS"))), page.m_lstBls->topLevelItem(1)->text(2));
+  }
+
+  // Alt+B, Alt+F, Alt+N and Alt+L leave the focus on the list just filled,
+  // on its first row, so that the arrows and Ctrl+Shift+C go on there.
+  void theListJustFilledHasTheFocus_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("list");
+    QTest::newRow("BLS") << ctl::check::kCheckBls << ctl::check::kBlsList;
+    QTest::newRow("FOS") << ctl::check::kCheckFos << ctl::check::kFosList;
+    QTest::newRow("unused") << ctl::check::kCheckUnused << ctl::check::kUnusedList;
+    QTest::newRow("lint") << ctl::check::kCheckLint << ctl::check::kLintList;
+  }
+
+  void theListJustFilledHasTheFocus() {
+    QFETCH(int, button);
+    QFETCH(int, list);
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db(std::string(kCleanSql) + kFindingsSql);
+    GuiTestUI ui;
+    CPageNotRegFid page;
+    page.Create();
+    page.show();
+    QApplication::setActiveWindow(&page);
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    Click(page, button);
+    auto* filled = page.Control<CKestrelListCtrl>(list);
+    QCOMPARE(QApplication::focusWidget(), filled);
+    if (filled->topLevelItemCount() > 0) QCOMPARE(filled->currentItem(), filled->topLevelItem(0));
   }
 };
 

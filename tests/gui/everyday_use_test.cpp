@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include "host/registry.h"
 #include "host/config_db.h"
 #include "module/main_sheet.h"
+#include "module/output_folder.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
 #include "singlecode/single_page.h"
@@ -260,6 +263,137 @@ class EverydayUseTest : public QObject {
     CPageExport next;
     next.Create();
     QCOMPARE(next.Control<QLineEdit>(9015)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
+  }
+
+  // The folder typed into 放置目录 is the folder (a missing one made after a
+  // question), the names in the old folder move with it, every message
+  // names it as the system spells it; a file the user keeps leaves the
+  // preview as it was; a file that may not be written is said before any
+  // question, once.
+  void typedFoldersCount_data() {
+    QTest::addColumn<int>("pageIndex");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("module page, new folder") << 3 << QStringLiteral("mod") << false;
+    QTest::newRow("module page, Korean folder") << 3 << QStringLiteral("한글/모듈") << true;
+    QTest::newRow("single page, new Korean folder") << 4 << QStringLiteral("한글") << false;
+    QTest::newRow("single page, folder") << 4 << QStringLiteral("out") << true;
+  }
+
+  void typedFoldersCount() {
+    QFETCH(int, pageIndex);
+    QFETCH(QString, folder);
+    QFETCH(bool, exists);
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    TempFolder tmp;
+    const QString old = QString::fromStdString(out.path().string()) + "/old";
+    const QString typed = QString::fromStdString(out.path().string()) + "/" + folder;
+    QVERIFY(QDir().mkpath(old));
+    if (exists) QVERIFY(QDir().mkpath(typed));
+    theReg.WritePath("ModulePath", QFile::encodeName(old).toStdString());
+    theReg.Write("ModuleNeed", "TRUE");
+    theReg.Write("ModuleSelectBLS", "TRUE");
+    PageUI ui;
+    CMainSheet sheet("", nullptr, pageIndex);
+    sheet.Create();
+    auto* page = dynamic_cast<CModuleFilesPage*>(sheet.GetPage(pageIndex));
+    QVERIFY(page);
+    auto* single = dynamic_cast<CPageCodeSingle*>(page);
+    if (single) Pick(*single, "21|QUERY_USER");
+    page->Control<QLineEdit>(ctl::files::kFolder)->setText(typed);
+    if (!exists) ui.Answer(true);  // make it
+    Click(*page, 1);
+    QCOMPARE(ui.questions.size(), size_t(exists ? 0 : 1));
+    if (!exists) QVERIFY(Q(ui.questions[0]).contains(typed));
+    const QString header = typed + (single ? "/ProcessTmp.h" : "/Process.h");
+    const QString source = typed + (single ? "/ProcessTmp.cpp" : "/Process.cpp");
+    QVERIFY(QFile::exists(header) && QFile::exists(source));
+    QVERIFY(QDir(old).isEmpty());
+    QVERIFY2(Q(ui.messages.back()).contains(source), qPrintable(Q(ui.messages.back())));
+    QCOMPARE(page->Control<QLineEdit>(ctl::files::kFolder)->text(), typed);
+    QCOMPARE(page->Control<QLineEdit>(ctl::files::kCppFile)->text(), source);
+    QCOMPARE(theReg.GetPath("ModulePath"), QFile::encodeName(typed).toStdString());
+
+    // Again: both files are asked about, by their names; No keeps them, and
+    // the preview shows what it showed.
+    const std::string preview = single ? Preview(*single) : std::string();
+    ui.questions.clear();
+    ui.Answer(false);
+    ui.Answer(false);
+    Click(*page, 1);
+    QCOMPARE(ui.questions.size(), size_t(2));
+    QVERIFY(Q(ui.questions[0]).contains(header) || Q(ui.questions[1]).contains(header));
+    if (single) {
+      QVERIFY(!preview.empty());
+      QCOMPARE(Preview(*single), preview);
+    }
+
+    // Files nobody may write: said once each, with no question before.
+    ui.questions.clear();
+    ui.fileErrors.clear();
+    for (const QString& file : {header, source}) QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+    Click(*page, 1);
+    QVERIFY(ui.questions.empty());
+    QCOMPARE(ui.fileErrors.size(), size_t(1));  // the first file stops the action
+    QVERIFY(QString::fromUtf8(ff::gbk::ToUtf8Shown(ui.fileErrors[0]).c_str()).contains(typed));
+    QCOMPARE(ui.unscripted, 0);
+  }
+
+  // 编辑 and 打开目录 start the desktop's opener; when there is none, or it
+  // fails (no program for text files), the user learns what was tried and
+  // what to install.
+  void openerFailuresAreSaid_data() {
+    QTest::addColumn<QString>("opener");  // the xdg-open on PATH, "" for none
+    QTest::addColumn<QString>("name");    // ends in "/": a folder
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("install");
+    QTest::newRow("no program for text") << QStringLiteral("echo 'x-terminal-emulator: not found' >&2; exit 3")
+                                         << QStringLiteral("한글.txt") << QStringLiteral("x-terminal-emulator: not found")
+                                         << QStringLiteral("文本编辑器");
+    QTest::newRow("no file manager") << QStringLiteral("echo 'no method available' >&2; exit 4")
+                                     << QStringLiteral("한글/") << QStringLiteral("no method available")
+                                     << QStringLiteral("文件管理器");
+    QTest::newRow("no browser") << QStringLiteral("echo 'www-browser: not found' >&2; exit 3")
+                                << QStringLiteral("index.html") << QStringLiteral("www-browser: not found")
+                                << QStringLiteral("浏览器");
+    QTest::newRow("no xdg-open") << QString() << QStringLiteral("한글.txt") << QString() << QString();
+  }
+
+  void openerFailuresAreSaid() {
+    QFETCH(QString, opener);
+    QFETCH(QString, name);
+    QFETCH(QString, said);
+    QFETCH(QString, install);
+    ff::test::TempDir bin;
+    ff::test::TempDir out;
+    const QString binDir = QString::fromStdString(bin.path().string());
+    if (!opener.isEmpty()) {
+      QFile script(binDir + "/xdg-open");
+      QVERIFY(script.open(QIODevice::WriteOnly));
+      script.write(("#!/bin/sh\n" + opener + "\n").toUtf8());
+      script.close();
+      QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", (binDir + ":/nonexistent").toUtf8());
+    const QString target = QString::fromStdString(out.path().string()) + "/" + name;
+    if (name.endsWith('/')) QVERIFY(QDir().mkpath(target));
+    else ff::test::WriteFile(QFile::encodeName(target).toStdString(), "text");
+    ff::guitest::GuiTestUI ui;
+    QProcess* process = ff::gui::StartOpener(QFile::encodeName(target).toStdString());
+    qputenv("PATH", oldPath);
+    if (opener.isEmpty()) {
+      QVERIFY(!process);
+      return;
+    }
+    QVERIFY(process);
+    QTRY_VERIFY_WITH_TIMEOUT(!ui.messages.empty(), 20000);
+    const QString shown = Q(ui.messages[0]);
+    QVERIFY2(shown.contains(said) && shown.contains(QStringLiteral("xdg-open")), qPrintable(shown));
+    QVERIFY(shown.contains(QDir::cleanPath(target)) || shown.contains(target));
+    QVERIFY2(shown.contains(install), qPrintable(shown));
   }
 };
 

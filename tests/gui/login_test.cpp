@@ -1,6 +1,8 @@
 // The login dialog and the login page: defaults, success, failure after a
 // success, cancel.
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -83,7 +85,9 @@ class LoginTest : public QObject {
     QVERIFY(!dlg.isVisible());
   }
 
-  void typedServerIsUsedAndFailureGivesTwoMessages() {
+  // A database file that cannot be opened is said once, precisely: the
+  // password plays no part in it, so its message does not follow.
+  void typedServerIsUsedAndAMissingFileIsSaidOnce() {
     ff::test::SettingsSandbox sandbox;
     ff::test::TestDatabase db({}, true);
     QVERIFY(g_pConfigDB);
@@ -94,10 +98,9 @@ class LoginTest : public QObject {
     SetDatabase(dlg, db.path() + ".missing");
     dlg.show();
     Click(dlg, 1);
-    // The database's own reason first, then the login's message.
-    QCOMPARE(ui.messages.size(), size_t(2));
-    QVERIFY(!ui.messages[0].empty());
-    QCOMPARE(ui.messages[1], G(kLoginFailed));
+    QCOMPARE(ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], G("不存在")));
+    QVERIFY(ff::gbk::Contains(ui.messages[0], db.path() + ".missing"));
     QVERIFY(!g_pConfigDB);  // the old connection went first
     QCOMPARE(dlg.result(), 1);  // closed all the same
   }
@@ -109,19 +112,73 @@ class LoginTest : public QObject {
     GuiTestUI ui;
     CPageSQL page;
     page.Create();
+    page.OnSetActive();
+    QCOMPARE(TextOf(page, ctl::login::kConnected), QStringLiteral("（未登录）"));
     SetDatabase(page, db.path());
     Click(page, 1);
     QVERIFY(g_pConfigDB);
     QCOMPARE(ui.messages.size(), size_t(1));
     QCOMPARE(ui.messages[0], G("您已经成功登录配置库！"));
+    // The page names the database the other pages now read.
+    QCOMPARE(TextOf(page, ctl::login::kConnected), QString::fromStdString(db.path()));
 
-    SetDatabase(page, db.path() + ".missing");
+    // A server that refuses is the password's case: its reason, then the
+    // login's message.
+    page.Control<QComboBox>(ctl::login::kServer)->setEditText(QStringLiteral("odbc:DSN=fidforge-no-such-dsn"));
     Click(page, 1);
     QVERIFY(!g_pConfigDB);
     QCOMPARE(ui.messages.size(), size_t(3));
     QCOMPARE(ui.messages[2], G(kLoginFailed));
+    QCOMPARE(TextOf(page, ctl::login::kConnected), QStringLiteral("（未登录）"));
     // The page stays as it was, ready for another try.
     QCOMPARE(TextOf(page, ctl::login::kUser), QStringLiteral("sa"));
+  }
+
+  // Any file the system can name opens (a folder in any script), and a
+  // file that is no database is said in its own words, the path as the
+  // system spells it, without the password message.
+  void databaseFilesOpenOrAreSaidPrecisely_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("kind");  // database, text, folder, missing
+    QTest::addColumn<QString>("said");  // "" when it connects
+    QTest::newRow("Korean folder") << QStringLiteral("한글") << "database" << "";
+    QTest::newRow("Greek and Chinese folder") << QStringLiteral("αβγ配置") << "database" << "";
+    QTest::newRow("missing, Korean folder") << QStringLiteral("한글") << "missing" << QStringLiteral("不存在");
+    QTest::newRow("not a database") << QStringLiteral("한글") << "text" << QStringLiteral("不是SQLite数据库文件");
+    QTest::newRow("a folder") << QStringLiteral("out") << "folder" << QStringLiteral("不是一个文件");
+  }
+
+  void databaseFilesOpenOrAreSaidPrecisely() {
+    QFETCH(QString, folder);
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    ff::test::SettingsSandbox sandbox;
+    ff::test::TestDatabase db({}, true);
+    ff::test::TempDir out;
+    DisconnectConfigDB();
+    const QString dir = QString::fromStdString(out.path().string()) + "/" + folder;
+    QVERIFY(QDir().mkpath(dir));
+    const QString file = dir + QStringLiteral("/demo.sqlite");
+    if (kind == "database") QVERIFY(QFile::copy(QString::fromStdString(db.path()), file));
+    if (kind == "text") ff::test::WriteFile(QFile::encodeName(file).toStdString(), "FID,NAME\n1,KHH\n");
+    if (kind == "folder") QVERIFY(QDir().mkpath(file));
+    GuiTestUI ui;
+    CPageSQL page;
+    page.Create();
+    page.Control<QLineEdit>(ctl::login::kDatabase)->setText(file);
+    Click(page, 1);
+    if (said.isEmpty()) {
+      QVERIFY(g_pConfigDB);
+      QCOMPARE(ui.messages.size(), size_t(1));
+      QCOMPARE(ui.messages[0], G("您已经成功登录配置库！"));
+      QCOMPARE(page.Control<QLineEdit>(ctl::login::kConnected)->text(), file);
+      return;
+    }
+    QVERIFY(!g_pConfigDB);
+    QCOMPARE(ui.messages.size(), size_t(1));
+    const QString shown = ff::gui::ToQ(ui.messages[0]);
+    QVERIFY2(shown.contains(said) && shown.contains(file), qPrintable(shown));
+    QVERIFY(!shown.contains(QStringLiteral("口令")));
   }
 
   void cancelKeepsTheEarlierConnection() {

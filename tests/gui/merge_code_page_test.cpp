@@ -109,10 +109,12 @@ class MergeCodePageTest : public QObject {
     page.Create();
     Click(page, 1);
     QCOMPARE(ui.messages.size(), size_t(1));
+    // Said in the program's words: the file, the line, what is wrong there.
     QVERIFY2(ff::gbk::Contains(ui.messages[0], G("保留手写代码：没有合并，任何文件都没有改动。\n") + dir +
-                                                   "/Process.cpp:"),
+                                                   G("/Process.cpp第")),
              ff::test::U(ui.messages[0]).c_str());
-    QVERIFY(ff::gbk::Contains(ui.messages[0], "//##BeginSQL without its //##EndSQL"));
+    QVERIFY2(ff::gbk::Contains(ui.messages[0], G("中的//##BeginSQL没有对应的//##EndSQL。")),
+             ff::test::U(ui.messages[0]).c_str());
     QCOMPARE(ReadFile(dir + "/Process.cpp"), damaged);
     QCOMPARE(ReadFile(dir + "/Process.h"), std::string("old"));
     QCOMPARE(theReg.GetReg("ModulePath"), std::string(dir));  // as it was: nothing stored

@@ -1,7 +1,8 @@
 // Writes PNG pictures of the login dialog, the comment settings and the
 // main sheet on each of its pages, on the demo database:
 // ff_gui_screenshots <folder> [WxH]
-// (the sheet's size in pixels; the smallest size when none is given).
+// (the sheet's size in pixels; the size of a first start on this screen
+// when none is given: run it on a 1366x768 screen for the laptop pictures).
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) or under xvfb-run.
 #include <cstdio>
 

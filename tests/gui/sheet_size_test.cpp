@@ -2,6 +2,7 @@
 // much (previews, tree, lists, path edits) grow with it, nothing overlaps,
 // the size comes back on the next start, and no page gets smaller than its
 // template.
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -69,7 +70,13 @@ class SheetSizeTest : public QObject {
       sheet.show();
       QVERIFY(QTest::qWaitForWindowExposed(&sheet));
       smallest = sheet.minimumSize();
-      QCOMPARE(sheet.size(), smallest);  // the first start: the templates' size
+      // The smallest sheet fits a 1280x720 screen with a panel and a title
+      // bar; the first start shows the templates' size where the screen
+      // holds it.
+      QVERIFY2(smallest.height() <= 720 - 30 - 40 && smallest.width() <= 1280 - 16,
+               qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
+      QCOMPARE(sheet.width(), smallest.width());
+      QVERIFY(sheet.height() >= smallest.height() + 150);
 
       // Each page's controls at the smallest size, and what overlaps there
       // already (titles that run into their lines on the check page).
@@ -86,7 +93,7 @@ class SheetSizeTest : public QObject {
             before[page->TemplateId() * 100000 + c->id] = w->geometry();
       }
 
-      grown = smallest + QSize(300, 200);
+      grown = sheet.size() + QSize(300, 200);
       sheet.resize(grown);
       QCoreApplication::processEvents();
       QCOMPARE(sheet.size(), grown);
@@ -142,10 +149,24 @@ class SheetSizeTest : public QObject {
           QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
       }
 
-      // Smaller than the templates is refused.
+      // At the smallest size the lists, trees and previews are lower, still
+      // showing rows; every control stays on its page and nothing new
+      // overlaps. Smaller still is refused.
       sheet.resize(smallest - QSize(100, 100));
       QCoreApplication::processEvents();
       QCOMPARE(sheet.size(), smallest);
+      for (int index = 0; index < sheet.GetPageCount(); ++index) {
+        sheet.SetActivePage(index);
+        QCoreApplication::processEvents();
+        CPropertyPage* page = sheet.GetPage(index);
+        QStringList overlaps = Overlaps(*page);
+        for (const QString& known : overlapsBefore[index]) overlaps.removeAll(known);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(' ')));
+        for (QWidget* w : page->Controls().All()) {
+          QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
+          if (qobject_cast<QAbstractScrollArea*>(w)) QVERIFY2(w->height() >= 70, qPrintable(w->objectName()));
+        }
+      }
       sheet.resize(grown);
       QCoreApplication::processEvents();
       sheet.EndDialog(2);  // 退出
@@ -180,8 +201,41 @@ class SheetSizeTest : public QObject {
     ff::gui::StoreSheetSize(QSize(100000, 100000));
     CMainSheet huge("", nullptr, 1);
     huge.Create();
-    QCOMPARE(huge.size(), QGuiApplication::primaryScreen()->availableGeometry().size());
-    QCOMPARE(huge.size(), QSize(2560, 1600));
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QVERIFY(huge.width() <= screen.width() && huge.height() <= screen.height());
+    QVERIFY(huge.width() >= screen.width() - 100 && huge.height() >= screen.height() - 100);
+  }
+
+  // A sheet left maximised opens maximised, and goes back to the size it
+  // had before.
+  void theMaximisedStateIsKept() {
+    ff::test::SettingsSandbox sandbox;
+    PageUI ui;
+    {
+      CMainSheet sheet("", nullptr, 1);
+      sheet.Create();
+      sheet.resize(sheet.minimumSize() + QSize(40, 30));
+      sheet.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+      sheet.showMaximized();
+      QCoreApplication::processEvents();
+      QVERIFY(sheet.isMaximized());
+      sheet.EndDialog(2);
+    }
+    {
+      CMainSheet again("", nullptr, 1);
+      again.Create();
+      QVERIFY(again.windowState() & Qt::WindowMaximized);
+      again.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&again));
+      again.showNormal();
+      QCoreApplication::processEvents();
+      QCOMPARE(again.size(), again.minimumSize() + QSize(40, 30));
+      again.EndDialog(2);
+    }
+    CMainSheet normal("", nullptr, 1);
+    normal.Create();
+    QVERIFY(!(normal.windowState() & Qt::WindowMaximized));
   }
 
   // At the smallest size the test files' edits (the longer names) are at

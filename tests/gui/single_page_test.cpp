@@ -224,7 +224,6 @@ class SinglePageTest : public QObject {
     QCOMPARE(TextOf(page, ctl::files::kHeaderFile), Q(dir + "/ProcessTmp.h"));
     QCOMPARE(TextOf(page, ctl::files::kCppFile), Q(dir + "/ProcessTmp.cpp"));
     Pick(page, "21|QUERY_USER");
-    page.SetDlgItemText(ctl::files::kFolder, "/typed/but/not/read");
     Click(page, 1);
     QCOMPARE(TextOf(page, ctl::files::kModuleName), QStringLiteral("21|QUERY_USER"));
     QCOMPARE(TextOf(page, ctl::files::kFolder), Q(dir));
