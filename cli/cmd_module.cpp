@@ -18,7 +18,7 @@
 #include "codetext/query_ahead.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "merge/source_merge.h"
+#include "merge/regeneration.h"
 #include "modulecode/module_list.h"
 #include "modulecode/module_queries.h"
 
@@ -30,6 +30,9 @@ struct ModuleOptions {
   long module = 0;
   bool all = false;
   bool merge = false;
+  bool conflictMarkers = false;  // --conflict-markers
+  bool forceRetire = false;      // --force-retire
+  bool diff = false;             // --diff (with --check --merge)
   std::string out;  // UTF-8
 };
 
@@ -55,11 +58,12 @@ std::string JoinPath(std::string folder, const std::string& name) {
 
 enum class ModuleResult { Done, FileError, MergeRefused, MissingBodies };
 
-// Writes Process.h, then Process.cpp, of one module into `folder` (the system's bytes).
-// A merge is made in memory first: when it is refused, neither file is
-// touched. File errors and refusals are already reported.
+// Writes Process.h, then Process.cpp, of one module into `folder` (the
+// system's bytes), then the record of this generation for the next merge.
+// Both texts (and a merge) are made in memory first: when a merge is
+// refused, no file is touched. File errors and refusals are already reported.
 ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
-                            bool merge, bool& declined) {
+                            const ModuleOptions& options, bool& declined) {
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
   context.SetCommentValues(maker);
@@ -67,35 +71,38 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   maker.SetValidateStyle(ValidateStyle::Compact);
   maker.SetBeautify(true);
 
-  const std::string header = JoinPath(folder, "Process.h");
-  const std::string source = JoinPath(folder, "Process.cpp");
   const bool force = context.options.force;
-  merge::MergedSource merged;
-  if (merge) {
-    try {
-      merged = merge::MergeModuleSourceFile(maker, bls, source, module.id);
-    } catch (const merge::MergeRefused& refusal) {
-      PrintError(refusal.what());
-      return ModuleResult::MergeRefused;
-    }
+  merge::ModuleFilesRequest request{bls, module.id, JoinPath(folder, "Process.h"), JoinPath(folder, "Process.cpp")};
+  request.merge = options.merge;
+  request.conflictMarkers = options.conflictMarkers;
+  request.forceRetire = options.forceRetire;
+  merge::MakeFreshTexts(maker, request);
+  const merge::ModuleFilesPlan plan = merge::PlanModuleFiles(request);
+  if (plan.verdict != merge::ModuleFilesPlan::Verdict::Write) {
+    PrintError(plan.reason + (plan.verdict == merge::ModuleFilesPlan::Verdict::AskFirst
+                                  ? "; give --force-retire to merge all the same"
+                                  : "; not merged, no file was changed"));
+    return ModuleResult::MergeRefused;
   }
+  const std::string& header = request.headerPath;
+  const std::string& source = request.sourcePath;
   try {
-    bls ? maker.MakeBlsModuleHeader(header, module.id, force)
-        : maker.MakeFosModuleHeader(header, module.id, force);
-    declined |= TellFileOutcome(maker, header) == kDeclined;
-
-    if (merge) {
-      maker.WriteTextFile(source, force, merged.text);
-    } else {
-      bls ? maker.MakeBlsModuleSource(source, module.id, force)
-          : maker.MakeFosModuleSource(source, module.id, force);
+    if (options.diff) {
+      std::string diff = merge::DiffWithDisk(header, plan.header) + merge::DiffWithDisk(source, plan.source);
+      if (!diff.empty()) diff.pop_back();  // PrintLine ends the last line
+      if (!diff.empty()) PrintLine(diff);
     }
+    maker.WriteTextFile(header, force, plan.header);
+    const bool headerDeclined = TellFileOutcome(maker, header) == kDeclined;
+    maker.WriteTextFile(source, force, plan.source);
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
-    declined |= sourceDeclined;
-    if (merge && !sourceDeclined) {
-      const std::string line = "merged: " + gbk::FromUtf8(source) + ": " +
-                               (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file"));
-      AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
+    declined |= headerDeclined || sourceDeclined;
+    // A declined file keeps its old text, so the old record stays its base.
+    if (!headerDeclined && !sourceDeclined) merge::WriteRecord(source, plan.record);
+    if (!sourceDeclined) {
+      for (const std::string& line : plan.report) {
+        AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
+      }
     }
   } catch (const CFileException&) {
     return ModuleResult::FileError;  // reported by the generator
@@ -104,6 +111,11 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   for (const std::string& function : maker.MissingBodies()) {
     PrintError(source + ": " + (bls ? "BLS" : "FOS") + " function " + function +
                " is declared in Process.h but has no body: its code does not find it in the database again");
+  }
+  if (plan.conflictsMarked > 0) {
+    PrintError(gbk::FromUtf8(source) + ": " + std::to_string(plan.conflictsMarked) +
+               " conflict(s) written into the files as <<<<<<< blocks: settle them by hand");
+    return ModuleResult::MergeRefused;
   }
   return maker.MissingBodies().empty() ? ModuleResult::Done : ModuleResult::MissingBodies;
 }
@@ -122,7 +134,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     for (const code::ModuleRow& module : modules) {
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
       if (!MakeOutputFolder(out)) return kFailure;
-      if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
+      if (GenerateModule(context, bls, module, out, options, declined) != ModuleResult::Done) return kFailure;
       if (!commits.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
     }
@@ -158,7 +170,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
     if (!MakeOutputFolder(folder)) return kFailure;
-    const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);
+    const ModuleResult result = GenerateModule(context, bls, module, folder, options, declined);
     if (result == ModuleResult::FileError) return kFailure;
     // A refused merge or a function without a body fails the run once
     // every other module is written.
@@ -183,10 +195,27 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
                     "Keep the hand-written code of an existing Process.cpp: the text between the //##Begin/"
                     "//##End markers, helpers outside the functions, and (disabled) functions that left "
                     "the database");
+  command->add_flag("--conflict-markers", options->conflictMarkers,
+                    "With --merge: write a conflict into the file between <<<<<<< and >>>>>>> lines (exit 1) "
+                    "instead of refusing the module");
+  command->add_flag("--force-retire", options->forceRetire,
+                    "With --merge: merge even when most functions would retire or the files are another "
+                    "module's");
+  command->add_flag("--diff", options->diff, "With --check --merge: print what the merge would change as a unified diff");
   command->add_option("--out", options->out, "Folder to write into")->required();
   command->callback([&context, status, options, module] {
     if (!options->all && module->count() == 0) {
       PrintError("give --module N or --all");
+      *status = kUsage;
+      return;
+    }
+    if ((options->conflictMarkers || options->forceRetire) && !options->merge) {
+      PrintError("--conflict-markers and --force-retire go with --merge");
+      *status = kUsage;
+      return;
+    }
+    if (options->diff && !(options->merge && context.options.check)) {
+      PrintError("--diff goes with --check and --merge");
       *status = kUsage;
       return;
     }

@@ -89,6 +89,8 @@ class CCodeMaker {
   // merge regeneration starts from them). Nothing is written.
   std::string MakeFosModuleSourceText(const std::string& path, long moduleId);
   std::string MakeBlsModuleSourceText(const std::string& path, long moduleId);
+  std::string MakeFosModuleHeaderText(const std::string& path, long moduleId);
+  std::string MakeBlsModuleHeaderText(const std::string& path, long moduleId);
 
   // Every generator below that reads the database throws ff::QueryError
   // when a query fails; a file generator has then left its target as it

@@ -39,6 +39,11 @@ struct MergeReport {
 // guessing (its line numbers count in `oldText`), and std::runtime_error
 // for a fresh generation that cannot take the old regions (two functions
 // of one prototype, an old region with no place in the fresh function).
+// The fresh function with the old text of each of its regions (by marker
+// word and order). Throws DamagedFile for an old region with no place.
+std::string MergeFunction(std::string_view oldText, const GeneratedFunction& old, std::string_view freshText,
+                          const GeneratedFunction& fresh, MergeReport& report);
+
 std::string MergeModuleSource(std::string_view oldText, std::string_view freshText, MergeReport& report);
 
 }  // namespace ff::merge

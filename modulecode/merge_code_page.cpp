@@ -5,52 +5,43 @@
 
 #include "codetext/text_fill.h"
 #include "host/user_interface.h"
-#include "merge/source_merge.h"
+#include "merge/regeneration.h"
 #include "modulecode/code_page.h"
 #include "res/merge_texts.h"
 
 namespace texts = ff::res::merge;
 
-namespace {
-
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) {
-    if (!text.empty()) text += texts::NameSeparator();
-    text += name;
-  }
-  return text;
-}
-
-std::string ReportLines(const std::string& path, const ff::merge::MergedSource& merged) {
-  if (!merged.hadOldFile) return ff::FillTemplate(texts::PageNoEarlierFileLine(), {{"File", path}});
-  const ff::merge::MergeReport& report = merged.report;
-  const std::string kept = std::to_string(report.regionsKept);
-  const std::string added = std::to_string(report.functionsAdded);
-  const std::string retired = std::to_string(report.functionsRetired);
-  std::string lines = ff::FillTemplate(texts::PageMergedLine(),
-                                       {{"File", path}, {"Kept", kept}, {"Added", added}, {"Retired", retired}});
-  if (!report.retired.empty()) {
-    lines += ff::FillTemplate(texts::PageRetiredNamesLine(), {{"Names", Joined(report.retired)}});
-  }
-  return lines;
-}
-
-}  // namespace
-
 bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report) {
-  // The merge is made in memory first: a refused one touches no file.
-  ff::merge::MergedSource merged;
-  try {
-    merged = ff::merge::MergeModuleSourceFile(m_CodeMaker, m_bBLS, m_strCppFile, module);
-  } catch (const ff::merge::MergeRefused& refusal) {
-    ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", refusal.what()}}));
+  // Both files and the merge are made in memory first: a refused merge
+  // touches no file. The same plan as the command line's, asked instead
+  // of refused where --force-retire would be needed.
+  ff::merge::ModuleFilesRequest request{m_bBLS, module, m_strHeadFile, m_strCppFile};
+  request.merge = true;
+  ff::merge::MakeFreshTexts(m_CodeMaker, request);
+  ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
+  if (plan.verdict == ff::merge::ModuleFilesPlan::Verdict::AskFirst) {
+    if (!ff::UI().AskYesNo(ff::FillTemplate(texts::PageAskRetire(), {{"Reason", plan.reason}}))) return false;
+    request.forceRetire = true;
+    plan = ff::merge::PlanModuleFiles(request);
+  }
+  if (plan.verdict != ff::merge::ModuleFilesPlan::Verdict::Write) {
+    ff::UI().ShowMessage(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", plan.reason}}));
     return false;
   }
-  files.push_back({m_strHeadFile, m_bBLS ? m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite)
-                                         : m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite)});
-  const bool written = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, merged.text);
-  files.push_back({m_strCppFile, written});
-  if (written) report = ReportLines(m_strCppFile, merged);
+  const bool headerWritten = m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, plan.header);
+  files.push_back({m_strHeadFile, headerWritten});
+  const bool sourceWritten = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, plan.source);
+  files.push_back({m_strCppFile, sourceWritten});
+  if (headerWritten && sourceWritten) ff::merge::WriteRecord(m_strCppFile, plan.record);
+  if (sourceWritten) {
+    for (const std::string& line : plan.pageReport) report += line;
+  }
   return true;
+}
+
+// The record of a plain generation, so that the next merge is three-way.
+void CPageCode::WriteModuleRecord(long module) {
+  ff::merge::ModuleFilesRequest request{m_bBLS, module, m_strHeadFile, m_strCppFile};
+  ff::merge::MakeFreshTexts(m_CodeMaker, request);
+  ff::merge::WriteRecord(m_strCppFile, ff::merge::PlanModuleFiles(request).record);
 }

@@ -13,6 +13,7 @@
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
+#include "res/file_texts.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 
@@ -31,10 +32,11 @@ std::string Declaration(std::string prototype) {
   return prototype;
 }
 
-void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long moduleId) {
+template <class Write>
+void WriteHeaderBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) {
   const std::string& guard = mod::HeaderGuard();
-  maker.WriteGuardBegin(file, guard);
-  maker.WriteGuardDefine(file, guard);
+  write(ff::res::GuardBegin(guard));
+  write(ff::res::GuardDefine(guard));
 
   CMemRecord functions;
   ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
@@ -50,10 +52,10 @@ void WriteHeaderBody(CCodeMaker& maker, ff::GenFile& file, bool bls, long module
                                .name = ff::code::Trimmed(functions, nameCaption)});
     entry += Declaration(bls ? maker.MakeBlsPrototype(funName, code) : maker.MakeFosPrototype(funName, code));
     entry += fn::NewLine();
-    file.Write(entry);
+    write(entry);
   }
 
-  maker.WriteGuardEnd(file, guard);
+  write(ff::res::GuardEnd(guard));
 }
 
 // True when the single-function query of each function record's code
@@ -113,6 +115,17 @@ auto To(ff::GenFile& file) {
   return [&file](std::string_view bytes) { file.Write(bytes); };
 }
 
+// The whole header as text, as the file writer would write it.
+std::string HeaderText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
+                       long moduleId) {
+  CRoutineComment& comment = maker.RoutineComment();
+  comment.SetFileName(path);
+  comment.SetAbstract(abstract);
+  std::string text = comment.MakeFileComment();
+  WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, bls, moduleId);
+  return text;
+}
+
 // The whole source file as text, as the file writer would write it.
 std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
                        long moduleId) {
@@ -128,12 +141,12 @@ std::string SourceText(CCodeMaker& maker, const std::string& path, const std::st
 
 bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, false, moduleId); });
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), false, moduleId); });
 }
 
 bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
   return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, file, true, moduleId); });
+                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), true, moduleId); });
 }
 
 bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
@@ -152,4 +165,12 @@ std::string CCodeMaker::MakeFosModuleSourceText(const std::string& path, long mo
 
 std::string CCodeMaker::MakeBlsModuleSourceText(const std::string& path, long moduleId) {
   return SourceText(*this, path, mod::BlsSourceAbstract(), true, moduleId);
+}
+
+std::string CCodeMaker::MakeFosModuleHeaderText(const std::string& path, long moduleId) {
+  return HeaderText(*this, path, mod::FosHeaderAbstract(), false, moduleId);
+}
+
+std::string CCodeMaker::MakeBlsModuleHeaderText(const std::string& path, long moduleId) {
+  return HeaderText(*this, path, mod::BlsHeaderAbstract(), true, moduleId);
 }

@@ -81,8 +81,9 @@ class MergeCodePageTest : public QObject {
     page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(0));
     Click(page, 1);
     const std::string merged = ReadFile(dir + "/Process.cpp");
-    QVERIFY(merged.find("    pDB->Cmd(\"SELECT 1\");\r\n") != std::string::npos);
-    QVERIFY(merged.find("#endif // Kh_Open\r\n") != std::string::npos);
+    QVERIFY2(!ui.messages.empty(), "no message");
+    QVERIFY2(merged.find("    pDB->Cmd(\"SELECT 1\");\r\n") != std::string::npos, ff::test::U(ui.messages[0]).c_str());
+    QVERIFY2(merged.find("#endif // Kh_Open\r\n") != std::string::npos, ff::test::U(ui.messages[0]).c_str());
     QCOMPARE(ui.messages.size(), size_t(1));
     const std::string tail = G("\n合并 ") + dir + G("/Process.cpp：保留手写区域 1 处，新增函数 0 个，停用函数 1 个。") +
                              G("\n\t停用的函数保留在文件末尾的 #if 0 块中：Kh_Open");
