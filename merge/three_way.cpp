@@ -199,7 +199,8 @@ int ConditionalStep(std::string_view line) {
 // Hand-written text between two functions that part: the lines up to the
 // last #endif that closes something opened before stay after the first
 // function, the lines from the #if that stays open go before the second.
-// Blank lines at the ends of each part are dropped (the gaps are made anew).
+// The blank lines between the two parts go (the gap is made anew); those
+// between a part and its function stay.
 void SplitGap(const Lines& lines, Span gap, Span& after, Span& before) {
   int depth = 0, lowest = 0, cut = gap.begin;
   for (int i = gap.begin; i < gap.end; ++i) {
@@ -211,9 +212,13 @@ void SplitGap(const Lines& lines, Span gap, Span& after, Span& before) {
   }
   after = {gap.begin, cut};
   before = {cut, gap.end};
-  for (Span* s : {&after, &before}) {
-    while (s->begin < s->end && IsBlank(lines[s->begin])) ++s->begin;
-    while (s->end > s->begin && IsBlank(lines[s->end - 1])) --s->end;
+  while (after.end > after.begin && IsBlank(lines[after.end - 1])) --after.end;
+  while (before.begin < before.end && IsBlank(lines[before.begin])) ++before.begin;
+  if (!std::any_of(lines.begin() + after.begin, lines.begin() + after.end, [](const std::string& l) { return !IsBlank(l); })) {
+    after.end = after.begin;
+  }
+  if (!std::any_of(lines.begin() + before.begin, lines.begin() + before.end, [](const std::string& l) { return !IsBlank(l); })) {
+    before.begin = before.end;
   }
 }
 
@@ -432,11 +437,9 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
   } else {
     gapLines = {"", ""};
   }
-  auto emitParts = [&](const std::vector<Span>& parts, bool gapFirst) {
+  auto emitParts = [&](const std::vector<Span>& parts) {
     for (const Span& part : parts) {
-      if (gapFirst) out.insert(out.end(), gapLines.begin(), gapLines.end());
       merger.Emit(mine.lines, part);
-      if (!gapFirst) out.insert(out.end(), gapLines.begin(), gapLines.end());
       for (int k = part.begin; k < part.end; ++k) report.linesKept += IsBlank(mine.lines[k]) ? 0 : 1;
     }
   };
@@ -452,12 +455,12 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
           report.linesKept += IsBlank(mine.lines[k]) ? 0 : 1;
         }
       } else {
+        if (previousBase >= 0) emitParts(afterOf[previousBase]);
         merger.Emit(fresh, {fFns[j - 1].lines.end, fFns[j].lines.begin});
-        if (previousBase >= 0) emitParts(afterOf[previousBase], false);
-        if (i >= 0) emitParts(beforeOf[i], false);
+        if (i >= 0) emitParts(beforeOf[i]);
       }
     } else if (i >= 0) {
-      emitParts(beforeOf[i], false);
+      emitParts(beforeOf[i]);
     }
 
     if (i < 0) {
@@ -479,8 +482,11 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
     }
     previousBase = i;
   }
-  if (previousBase >= 0) emitParts(afterOf[previousBase], true);
-  emitParts(orphans, true);
+  if (previousBase >= 0) emitParts(afterOf[previousBase]);
+  for (const Span& part : orphans) {
+    out.insert(out.end(), gapLines.begin(), gapLines.end());
+    emitParts({part});
+  }
 
   // The end of the file.
   const Span bTail{nB ? bFns.back().lines.end : nb, nb}, uTail{nB ? uFn.back().end : nu, nu},
