@@ -101,11 +101,12 @@ void Align(const std::vector<int>& a, int a0, int a1, const std::vector<int>& b,
   while (a0 < a1 && b0 < b1 && a[a0] == b[b0]) match[a0++] = b0++;
   while (a0 < a1 && b0 < b1 && a[a1 - 1] == b[b1 - 1]) match[--a1] = --b1;
   if (a0 == a1 || b0 == b1) return;
+  // The shortest edit script where it is cheap to find; a stretch too
+  // different for it is cut at the lines both have once, and each piece
+  // tried again.
+  if (ShortestEdit(a.data() + a0, a1 - a0, b.data() + b0, b1 - b0, a0, b0, match)) return;
   const std::vector<std::pair<int, int>> anchors = UniqueAnchors(a, a0, a1, b, b0, b1);
-  if (anchors.empty()) {
-    ShortestEdit(a.data() + a0, a1 - a0, b.data() + b0, b1 - b0, a0, b0, match);
-    return;
-  }
+  if (anchors.empty()) return;  // nothing in common that is cheap to find: replaced whole
   int i = a0, j = b0;
   for (const auto& [ai, bj] : anchors) {
     Align(a, i, ai, b, j, bj, match);

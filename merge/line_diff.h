@@ -4,10 +4,10 @@
 //
 // Lines are compared as small numbers (LineKeys), so the caller decides
 // what makes two lines equal (the merge ignores blanks at both ends, which
-// editors add and strip at will). The alignment anchors on lines that
-// occur once in both texts (a generated file's identification lines and
-// prototypes) and fills the stretches between them with the shortest edit
-// script; a stretch too different for that is taken as replaced whole,
+// editors add and strip at will). The alignment is the shortest edit
+// script (Myers) where that takes at most 1500 edits; a text more different
+// is first cut at the lines that occur once in both (identification lines,
+// prototypes), and a piece still too different is taken as replaced whole,
 // which can make a merge stricter, never lose a line.
 #pragma once
 
