@@ -265,6 +265,11 @@ std::vector<SeenCase> SeenCases() {
                      EXPECT_EQ(std::string::npos, merged.find(G("//KH_OPEN    1002    //客户开户\r\n")));
                      EXPECT_NE(std::string::npos, merged.find(G("//KH_OPEN    1002    //客户开户登记\r\n// 开户要先查黑名单\r\nlong Kh_Open(")));
                    }});
+  cases.push_back({.name = "CommentBetweenIdentificationAndPrototypeWithoutRecord",
+                   .record = false,
+                   .edit = [](Files& f) { InsertBeforeLine(f.cpp, "long Kh_Open(", G("// 开户要先查黑名单\r\n")); },
+                   .status = 1,
+                   .message = "is not its identification line"});
   // 6. A hand-written function in the generated shape.
   cases.push_back({.name = "HandWrittenFunctionInTheGeneratedShape",
                    .edit = [](Files& f) {
@@ -311,6 +316,21 @@ std::vector<SeenCase> SeenCases() {
                    .otherFolder = true,
                    .status = 1,
                    .message = "generated for FOS module 1"});
+  cases.push_back({.name = "AnotherModulesFolderWithoutRecord",
+                   .kind = "bls",
+                   .module = 21,
+                   .record = false,
+                   .otherFolder = true,
+                   .status = 1,
+                   .message = "its file comment names another module or kind"});
+  cases.push_back({.name = "AnotherModulesFolderForced",
+                   .kind = "bls",
+                   .module = 21,
+                   .edit = [](Files& f) { Replace(f.cpp, "    pDB->Cmd(\"SELECT '...' \");", "    pDB->Cmd(\"SELECT 1\");"); },
+                   .mine = {"    pDB->Cmd(\"SELECT 1\");"},
+                   .args = "--force-retire",
+                   .otherFolder = true,
+                   .message = "retired 1 (Kh_Query)"});
   // 11. Process.h declarations, history rows, includes, line ends.
   cases.push_back({.name = "DeclarationsIncludesAndLineEnds",
                    .edit = [](Files& f) {
@@ -323,6 +343,11 @@ std::vector<SeenCase> SeenCases() {
                    .check = [](const std::string& merged, const std::string&) {
                      EXPECT_NE(std::string::npos, merged.find("long Kh_New("));
                    }});
+  cases.push_back({.name = "DeclarationsWithoutRecord",
+                   .record = false,
+                   .edit = [](Files& f) { InsertBeforeLine(f.h, "#endif", "int Helper();\r\n"); },
+                   .mine = {"int Helper();"},
+                   .sql = "DELETE FROM T154 WHERE ID = 103;"});
   // 12. A file cut off in a comment box.
   cases.push_back({.name = "CutOffFile",
                    .edit = [](Files& f) { f.cpp.resize(BoxOf(f.cpp, "Kh_List") + 30); },
