@@ -1,7 +1,8 @@
 // module --kind fos|bls (--module N | --all) --out DIR [--merge]: the
 // server source pair Process.h and Process.cpp of a module, as the module
-// code page writes it (compact validation, aligned lines). With --merge the
-// hand-written code of an existing Process.cpp is carried into the new one.
+// code page writes it (compact validation, aligned lines), and the record
+// of the generation beside them. With --merge the hand-written lines of the
+// existing pair are carried into the new one (merge/regeneration.h).
 #include <unistd.h>
 
 #include <cstdio>
@@ -192,9 +193,9 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
   CLI::Option* all = command->add_flag("--all", options->all, "Every module of the kind, each into DIR/<module id>/");
   module->excludes(all);
   command->add_flag("--merge", options->merge,
-                    "Keep the hand-written code of an existing Process.cpp: the text between the //##Begin/"
-                    "//##End markers, helpers outside the functions, and (disabled) functions that left "
-                    "the database");
+                    "Keep every hand-written line of the existing Process.h and Process.cpp: merged three-way "
+                    "against the record of the last generation (.fidforge-base); functions that left the "
+                    "database and were edited stay disabled");
   command->add_flag("--conflict-markers", options->conflictMarkers,
                     "With --merge: write a conflict into the file between <<<<<<< and >>>>>>> lines (exit 1) "
                     "instead of refusing the module");
