@@ -336,10 +336,14 @@ std::vector<SeenCase> SeenCases() {
                    .edit = [](Files& f) {
                      InsertBeforeLine(f.h, "#endif", "int Helper();\r\n");
                      InsertAfterLine(f.cpp, "#include <string>", "#include <map>\r\n");
+                     // A history row in Kh_Query's comment box (the second history table).
+                     const size_t row = f.cpp.find("*1.      2006.03.05", f.cpp.find("*1.      2006.03.05") + 1);
+                     f.cpp.insert(f.cpp.find('\n', row) + 1, G("*2.      2006.04.01       v1.0.0.2            dev     改查询\r\n"));
                      ff::gbk::ReplaceAll(f.cpp, "\r\n", "\n");
                    },
-                   .mine = {"int Helper();", "#include <map>"},
-                   .sql = "INSERT INTO T154 VALUES (199, 1099, 'KH_NEW', 'NEW', NULL, 1, NULL, NULL, 0);",
+                   .mine = {"int Helper();", "#include <map>", "*2.      2006.04.01       v1.0.0.2            dev     改查询"},
+                   .sql = "INSERT INTO T154 VALUES (199, 1099, 'KH_NEW', 'NEW', NULL, 1, NULL, NULL, 0);"
+                          "INSERT INTO T156 VALUES (1099, 101, 'ZJBH', 1, 0, 1, 101, 'FID_ZJBH');",
                    .check = [](const std::string& merged, const std::string&) {
                      EXPECT_NE(std::string::npos, merged.find("long Kh_New("));
                    }});
