@@ -35,8 +35,8 @@ bool Number(std::string_view text, long& value) {
 
 }  // namespace
 
-std::string MakeRecordText(const std::string& kind, long module, const std::string& headerName,
-                           std::string_view header, const std::string& sourceName, std::string_view source) {
+std::string MakeRecordText(const std::string& kind, long module, const std::string& headerName, std::string_view header,
+                           const std::string& sourceName, std::string_view source) {
   std::string out;
   out.reserve(header.size() + source.size() + 4096);
   out.append(kTitle);
@@ -89,11 +89,13 @@ bool ParseRecord(std::string_view text, BaseRecord& record, std::string& why) {
     std::vector<std::string>& into = file == 0 ? record.header : record.source;
     into.clear();
     for (long i = 0; i < count; ++i, ++at) {
-      if (at >= lines.size() || lines[at].empty() || lines[at][0] != '|') return fail("a line starting with \"|\" expected");
+      if (at >= lines.size() || lines[at].empty() || lines[at][0] != '|')
+        return fail("a line starting with \"|\" expected");
       into.emplace_back(lines[at].substr(1));
     }
   }
-  if (at >= lines.size() || lines[at] != "end" || at + 1 != lines.size()) return fail("\"end\" expected as the last line");
+  if (at >= lines.size() || lines[at] != "end" || at + 1 != lines.size())
+    return fail("\"end\" expected as the last line");
   return true;
 }
 

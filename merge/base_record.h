@@ -29,13 +29,13 @@ inline constexpr std::string_view kRecordName = ".fidforge-base";
 struct BaseRecord {
   std::string kind;  // "FOS" or "BLS"
   long module = 0;
-  std::string headerName, sourceName;            // file names, no folder
-  std::vector<std::string> header, source;       // lines without their ends (GBK)
+  std::string headerName, sourceName;       // file names, no folder
+  std::vector<std::string> header, source;  // lines without their ends (GBK)
 };
 
 // The record's text (GBK): `header` and `source` are the generated texts.
-std::string MakeRecordText(const std::string& kind, long module, const std::string& headerName,
-                           std::string_view header, const std::string& sourceName, std::string_view source);
+std::string MakeRecordText(const std::string& kind, long module, const std::string& headerName, std::string_view header,
+                           const std::string& sourceName, std::string_view source);
 
 // Reads a record's text (GBK); false with `why` (the line) when it is not one.
 bool ParseRecord(std::string_view text, BaseRecord& record, std::string& why);

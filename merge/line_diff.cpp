@@ -212,8 +212,8 @@ std::string UnifiedDiff(const std::vector<std::string_view>& before, const std::
     if (out.empty()) out = "--- " + beforeName + "\n+++ " + afterName + "\n";
     const int oldStart = oldCount == 0 ? ops[start].i : ops[start].i + 1;
     const int newStart = newCount == 0 ? ops[start].j : ops[start].j + 1;
-    out += "@@ -" + std::to_string(oldStart) + "," + std::to_string(oldCount) + " +" + std::to_string(newStart) +
-           "," + std::to_string(newCount) + " @@\n";
+    out += "@@ -" + std::to_string(oldStart) + "," + std::to_string(oldCount) + " +" + std::to_string(newStart) + "," +
+           std::to_string(newCount) + " @@\n";
     for (size_t q = start; q < stop; ++q) {
       const Op& op = ops[q];
       std::string_view line = op.kind == '+' ? after[op.j] : before[op.i];

@@ -218,7 +218,8 @@ void CheckMarkers(const std::string& path, const Lines& lines) {
       open = {};
     }
   }
-  if (!open.empty()) refuse(openLine, "//##" + std::string(open) + " without its //##" + (open == "Begin" ? "End" : "EndSQL"));
+  if (!open.empty())
+    refuse(openLine, "//##" + std::string(open) + " without its //##" + (open == "Begin" ? "End" : "EndSQL"));
 }
 
 std::string Names(const std::vector<std::string>& names) {
@@ -262,7 +263,8 @@ std::string Conflicts(const std::string& path, const ThreeWayReport& r) {
 // --- files without a record ------------------------------------------------
 
 bool IsIdentificationLine(std::string_view line) {
-  return line.substr(0, 2) == "//" && line.substr(0, 4) != "//##" && gbk::Find(line, "    //", 2) != std::string_view::npos;
+  return line.substr(0, 2) == "//" && line.substr(0, 4) != "//##" &&
+         gbk::Find(line, "    //", 2) != std::string_view::npos;
 }
 
 // Brace depth of C text, skipping comments, strings and character
@@ -284,8 +286,10 @@ class BraceCounter {
         continue;
       }
       if (quote_) {
-        if (c == '\\') ++i;
-        else if (c == quote_) quote_ = 0;
+        if (c == '\\')
+          ++i;
+        else if (c == quote_)
+          quote_ = 0;
         continue;
       }
       if (c == '/' && i + 1 < line.size() && line[i + 1] == '/') break;
@@ -533,7 +537,8 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
                       "); delete it to merge by the rules for files without one"};
       }
       // A record of other files (renamed in the module code page) is none.
-      haveRecord = record.sourceName == BaseName(request.sourcePath) && record.headerName == BaseName(request.headerPath);
+      haveRecord =
+          record.sourceName == BaseName(request.sourcePath) && record.headerName == BaseName(request.headerPath);
     }
 
     if (haveRecord) {
@@ -574,23 +579,25 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
       plan.report.push_back("merged: " + shownHeader + ": hand-written lines kept " +
                             std::to_string(headerReport.linesKept) + ", conflicts " +
                             std::to_string(headerReport.conflicts.size()));
-      plan.pageReport.push_back(FillTemplate(
-          texts::PageThreeWayLine(),
-          {{"File", shownSource},
-           {"Refreshed", std::to_string(sourceReport.refreshed)},
-           {"Edited", std::to_string(sourceReport.keptEdited)},
-           {"Added", std::to_string(sourceReport.added.size())},
-           {"Retired", std::to_string(sourceReport.retired.size())},
-           {"Restored", std::to_string(sourceReport.restored.size())},
-           {"Conflicts", std::to_string(sourceReport.conflicts.size())}}));
+      plan.pageReport.push_back(
+          FillTemplate(texts::PageThreeWayLine(), {{"File", shownSource},
+                                                   {"Refreshed", std::to_string(sourceReport.refreshed)},
+                                                   {"Edited", std::to_string(sourceReport.keptEdited)},
+                                                   {"Added", std::to_string(sourceReport.added.size())},
+                                                   {"Retired", std::to_string(sourceReport.retired.size())},
+                                                   {"Restored", std::to_string(sourceReport.restored.size())},
+                                                   {"Conflicts", std::to_string(sourceReport.conflicts.size())}}));
       if (!sourceReport.retired.empty()) {
-        plan.pageReport.push_back(FillTemplate(texts::PageRetiredNamesLine(), {{"Names", PageNames(sourceReport.retired)}}));
+        plan.pageReport.push_back(
+            FillTemplate(texts::PageRetiredNamesLine(), {{"Names", PageNames(sourceReport.retired)}}));
       }
       if (!sourceReport.restored.empty()) {
-        plan.pageReport.push_back(FillTemplate(texts::PageRestoredNamesLine(), {{"Names", PageNames(sourceReport.restored)}}));
+        plan.pageReport.push_back(
+            FillTemplate(texts::PageRestoredNamesLine(), {{"Names", PageNames(sourceReport.restored)}}));
       }
       if (plan.conflictsMarked > 0) {
-        plan.pageReport.push_back(FillTemplate(texts::PageConflictsMarkedLine(), {{"Count", std::to_string(plan.conflictsMarked)}}));
+        plan.pageReport.push_back(
+            FillTemplate(texts::PageConflictsMarkedLine(), {{"Count", std::to_string(plan.conflictsMarked)}}));
       }
       return plan;
     }
@@ -635,15 +642,15 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
     }
     int headerKept = 0;
     if (haveHeader) plan.header = JoinCrlf(MergeHeaderWithoutRecord(mineHeader, freshHeader, generated, headerKept));
-    plan.report.push_back("merged: " + shownSource + ": no record of the last generation (" +
-                          std::string(kRecordName) + "), merged by the rules for files without one; " +
-                          DescribeReport(report));
+    plan.report.push_back("merged: " + shownSource + ": no record of the last generation (" + std::string(kRecordName) +
+                          "), merged by the rules for files without one; " + DescribeReport(report));
     plan.report.push_back("merged: " + shownHeader + ": hand-written lines kept " + std::to_string(headerKept));
     plan.pageReport.push_back(FillTemplate(texts::PageNoRecordLine(), {{"File", shownSource}}));
-    plan.pageReport.push_back(FillTemplate(texts::PageMergedLine(), {{"File", shownSource},
-                                                                     {"Kept", std::to_string(report.regionsKept)},
-                                                                     {"Added", std::to_string(report.functionsAdded)},
-                                                                     {"Retired", std::to_string(report.functionsRetired)}}));
+    plan.pageReport.push_back(
+        FillTemplate(texts::PageMergedLine(), {{"File", shownSource},
+                                               {"Kept", std::to_string(report.regionsKept)},
+                                               {"Added", std::to_string(report.functionsAdded)},
+                                               {"Retired", std::to_string(report.functionsRetired)}}));
     if (!report.retired.empty()) {
       plan.pageReport.push_back(FillTemplate(texts::PageRetiredNamesLine(), {{"Names", PageNames(report.retired)}}));
     }

@@ -38,12 +38,12 @@ struct ModuleFilesPlan {
     AskFirst,  // most functions would retire, or the files are another module's: ask, then again with forceRetire
   };
   Verdict verdict = Verdict::Write;
-  std::string reason;          // GBK, one line per problem ("PATH:LINE: ...")
-  std::string header, source;  // GBK: what the two files get
-  std::string record;          // GBK: the record's text
-  std::vector<std::string> report;       // GBK, "merged: PATH: ..." per merged file
-  std::vector<std::string> pageReport;   // the same for the module code page (Chinese)
-  int conflictsMarked = 0;     // conflicts written as markers (the files need hand work)
+  std::string reason;                   // GBK, one line per problem ("PATH:LINE: ...")
+  std::string header, source;           // GBK: what the two files get
+  std::string record;                   // GBK: the record's text
+  std::vector<std::string> report;      // GBK, "merged: PATH: ..." per merged file
+  std::vector<std::string> pageReport;  // the same for the module code page (Chinese)
+  int conflictsMarked = 0;              // conflicts written as markers (the files need hand work)
 };
 
 // Plans the generation. Never throws for the programmer's files (a

@@ -111,9 +111,7 @@ class Merger {
   void Emit(const Lines& from, Span span) {
     for (int i = span.begin; i < span.end; ++i) out_.push_back(from[i]);
   }
-  int Number(int line) const {
-    return mine_.numbers.empty() ? line + 1 : mine_.numbers[static_cast<size_t>(line)];
-  }
+  int Number(int line) const { return mine_.numbers.empty() ? line + 1 : mine_.numbers[static_cast<size_t>(line)]; }
 
  private:
   void Count(Span u) {
@@ -188,9 +186,8 @@ int ConditionalStep(std::string_view line) {
   if (rest.empty() || rest.front() != '#') return 0;
   rest = Key(rest.substr(1));
   if (rest.substr(0, 5) == "endif") return -1;
-  if (rest.substr(0, 2) == "if" &&
-      (rest.size() == 2 || rest[2] == ' ' || rest[2] == '\t' || rest[2] == '(' || rest.substr(0, 5) == "ifdef" ||
-       rest.substr(0, 6) == "ifndef")) {
+  if (rest.substr(0, 2) == "if" && (rest.size() == 2 || rest[2] == ' ' || rest[2] == '\t' || rest[2] == '(' ||
+                                    rest.substr(0, 5) == "ifdef" || rest.substr(0, 6) == "ifndef")) {
     return 1;
   }
   return 0;
@@ -214,10 +211,12 @@ void SplitGap(const Lines& lines, Span gap, Span& after, Span& before) {
   before = {cut, gap.end};
   while (after.end > after.begin && IsBlank(lines[after.end - 1])) --after.end;
   while (before.begin < before.end && IsBlank(lines[before.begin])) ++before.begin;
-  if (!std::any_of(lines.begin() + after.begin, lines.begin() + after.end, [](const std::string& l) { return !IsBlank(l); })) {
+  if (!std::any_of(lines.begin() + after.begin, lines.begin() + after.end,
+                   [](const std::string& l) { return !IsBlank(l); })) {
     after.end = after.begin;
   }
-  if (!std::any_of(lines.begin() + before.begin, lines.begin() + before.end, [](const std::string& l) { return !IsBlank(l); })) {
+  if (!std::any_of(lines.begin() + before.begin, lines.begin() + before.end,
+                   [](const std::string& l) { return !IsBlank(l); })) {
     before.begin = before.end;
   }
 }
@@ -225,8 +224,8 @@ void SplitGap(const Lines& lines, Span gap, Span& after, Span& before) {
 // A block in which an earlier merge kept the function `name`: its old
 // text between "#if 0" and "#endif // name", and the whole block (with the
 // comment line above and one blank line before it).
-bool FindRetiredBlock(const MergeLines& mine, const std::vector<bool>& removed, const std::string& name,
-                      Span& block, Span& text) {
+bool FindRetiredBlock(const MergeLines& mine, const std::vector<bool>& removed, const std::string& name, Span& block,
+                      Span& text) {
   const std::string comment = FillTemplate(res::merge::RetiredFunctionBlock(), {{"Name", name}, {"Text", ""}});
   const Lines pattern = TextLines(comment);  // "", the comment, "#if 0", "#endif // name"
   if (pattern.size() != 4) return false;
@@ -504,8 +503,8 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
       continue;
     }
     const Lines old(mine.lines.begin() + uFn[i].begin, mine.lines.begin() + uFn[i].end);
-    const Lines block = TextLines(
-        FillTemplate(res::merge::RetiredFunctionBlock(), {{"Name", bFns[i].name}, {"Text", JoinCrlf(old)}}));
+    const Lines block =
+        TextLines(FillTemplate(res::merge::RetiredFunctionBlock(), {{"Name", bFns[i].name}, {"Text", JoinCrlf(old)}}));
     out.insert(out.end(), block.begin(), block.end());
     report.retired.push_back(bFns[i].name);
     for (const std::string& line : old) report.linesKept += IsBlank(line) ? 0 : 1;

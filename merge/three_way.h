@@ -35,9 +35,9 @@ struct Conflict {
 };
 
 struct ThreeWayReport {
-  int refreshed = 0;      // functions the database changed
-  int keptEdited = 0;     // functions with hand-written changes kept
-  int linesKept = 0;      // hand-written lines kept (Process.h: declarations and the like)
+  int refreshed = 0;   // functions the database changed
+  int keptEdited = 0;  // functions with hand-written changes kept
+  int linesKept = 0;   // hand-written lines kept (Process.h: declarations and the like)
   std::vector<std::string> added, retired, removed, restored, notRestored;
   std::vector<Conflict> conflicts;
 };

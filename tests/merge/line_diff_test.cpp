@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ShapeCase{"Unchanged", {1, 2, 3}, {1, 2, 3}, {1, 2, 3}, "S333 "},
                       ShapeCase{"MineOnly", {1, 2, 3}, {1, 9, 3}, {1, 2, 3}, "S111 C111 S111 "},
                       ShapeCase{"TheirsOnlyAtTheEnd", {1, 2, 3}, {1, 2, 3}, {1, 2, 3, 4}, "S333 C001 "},
-                      ShapeCase{"BothApart", {1, 2, 3, 4, 5}, {1, 9, 3, 4, 5}, {1, 2, 3, 8, 5},
-                                "S111 C111 S111 C111 S111 "},
+                      ShapeCase{
+                          "BothApart", {1, 2, 3, 4, 5}, {1, 9, 3, 4, 5}, {1, 2, 3, 8, 5}, "S111 C111 S111 C111 S111 "},
                       ShapeCase{"SameSpot", {1, 2, 3}, {1, 7, 3}, {1, 8, 3}, "S111 C111 S111 "},
                       ShapeCase{"InsertionsAtTheStart", {1, 2}, {7, 1, 2}, {8, 1, 2}, "C011 S222 "},
                       ShapeCase{"DeletedByMine", {1, 2, 3}, {1, 3}, {1, 2, 3}, "S111 C101 S111 "}),

@@ -52,8 +52,8 @@ std::string FunctionText(const std::string& text, const std::string& prototype) 
 }
 
 struct Edits {
-  std::vector<std::string> mine;        // hand-written lines the merge must keep
-  std::vector<std::string> touched;     // prototypes of functions edited inside
+  std::vector<std::string> mine;     // hand-written lines the merge must keep
+  std::vector<std::string> touched;  // prototypes of functions edited inside
 };
 
 // Hand edits on the generated pair, each a line nobody else writes.
@@ -71,7 +71,8 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
     // The older reading may take two functions for one (after a "} // end"):
     // an edit inside it touches every function it spans.
     auto touch = [&] {
-      for (size_t at = cpp.find("\nlong ", f.begin); at != std::string::npos && at < f.end; at = cpp.find("\nlong ", at + 1)) {
+      for (size_t at = cpp.find("\nlong ", f.begin); at != std::string::npos && at < f.end;
+           at = cpp.find("\nlong ", at + 1)) {
         const size_t end = cpp.find_first_of("\r\n", at + 1);
         edits.touched.push_back(cpp.substr(at + 1, end - at - 1));
       }
@@ -149,7 +150,9 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
 // What an editor does on saving; true when the result may not be merged.
 bool SaveInEditor(Round& round, std::string& text) {
   switch (round.Pick(10)) {
-    case 0: ff::gbk::ReplaceAll(text, "\r\n", "\n"); return false;
+    case 0:
+      ff::gbk::ReplaceAll(text, "\r\n", "\n");
+      return false;
     case 1: {  // mixed: every third line loses its CR
       std::string out;
       int n = 0;
@@ -160,11 +163,20 @@ bool SaveInEditor(Round& round, std::string& text) {
       text = out;
       return false;
     }
-    case 2: ff::gbk::ReplaceAll(text, "\n    ", "\n\t"); return false;
-    case 3: ff::gbk::ReplaceAll(text, " \r\n", "\r\n"); return false;
-    case 4: text = "\xEF\xBB\xBF" + text; return true;
-    case 5: text = ff::gbk::ToUtf8(text); return true;
-    default: return false;
+    case 2:
+      ff::gbk::ReplaceAll(text, "\n    ", "\n\t");
+      return false;
+    case 3:
+      ff::gbk::ReplaceAll(text, " \r\n", "\r\n");
+      return false;
+    case 4:
+      text = "\xEF\xBB\xBF" + text;
+      return true;
+    case 5:
+      text = ff::gbk::ToUtf8(text);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -173,15 +185,29 @@ void ChangeDatabase(Round& round, ff::test::TestDatabase& db, int n) {
   const int function = 101 + round.Pick(6);
   const std::string id = std::to_string(function);
   switch (round.Pick(7)) {
-    case 0: db.Exec("INSERT INTO T156 VALUES (" + std::to_string(2000 + n) + ", " + id + ", 'P', 1, 0, 1, " + id +
-                    ", 'FID_ZJBH');"); break;
-    case 1: db.Exec("DELETE FROM T154 WHERE ID = " + id + ";"); break;
-    case 2: db.Exec("UPDATE T154 SET F24 = 'Renamed" + std::to_string(n) + "' WHERE ID = " + id + ";"); break;
-    case 3: db.Exec("UPDATE T154 SET F18 = " + std::to_string(1900 - n) + " WHERE ID = " + id + ";"); break;
-    case 4: db.Exec("UPDATE T154 SET F26 = 2 WHERE ID = " + id + ";"); break;
-    case 5: db.Exec("UPDATE T154 SET F34 = 1 - F34 WHERE ID = " + id + ";"); break;
-    default: db.Exec("INSERT INTO T154 VALUES (" + std::to_string(300 + n) + ", " + std::to_string(1500 + n) +
-                     ", 'NEW_" + std::to_string(n) + "', 'N', NULL, 1, NULL, NULL, 0);"); break;
+    case 0:
+      db.Exec("INSERT INTO T156 VALUES (" + std::to_string(2000 + n) + ", " + id + ", 'P', 1, 0, 1, " + id +
+              ", 'FID_ZJBH');");
+      break;
+    case 1:
+      db.Exec("DELETE FROM T154 WHERE ID = " + id + ";");
+      break;
+    case 2:
+      db.Exec("UPDATE T154 SET F24 = 'Renamed" + std::to_string(n) + "' WHERE ID = " + id + ";");
+      break;
+    case 3:
+      db.Exec("UPDATE T154 SET F18 = " + std::to_string(1900 - n) + " WHERE ID = " + id + ";");
+      break;
+    case 4:
+      db.Exec("UPDATE T154 SET F26 = 2 WHERE ID = " + id + ";");
+      break;
+    case 5:
+      db.Exec("UPDATE T154 SET F34 = 1 - F34 WHERE ID = " + id + ";");
+      break;
+    default:
+      db.Exec("INSERT INTO T154 VALUES (" + std::to_string(300 + n) + ", " + std::to_string(1500 + n) + ", 'NEW_" +
+              std::to_string(n) + "', 'N', NULL, 1, NULL, NULL, 0);");
+      break;
   }
 }
 
