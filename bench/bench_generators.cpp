@@ -265,7 +265,10 @@ void MakeModules(const std::vector<ModuleJob>& jobs, bool merge = false) {
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
     maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
-    ff::merge::ModuleFilesRequest request{job.bls, job.module.id, job.folder + "Process.h", job.folder + "Process.cpp"};
+    ff::merge::ModuleFilesRequest request{.bls = job.bls,
+                                           .module = job.module.id,
+                                           .headerPath = job.folder + "Process.h",
+                                           .sourcePath = job.folder + "Process.cpp"};
     request.merge = merge;
     ff::merge::MakeFreshTexts(maker, request);
     const ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);

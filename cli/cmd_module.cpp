@@ -73,7 +73,8 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   maker.SetBeautify(true);
 
   const bool force = context.options.force;
-  merge::ModuleFilesRequest request{bls, module.id, JoinPath(folder, "Process.h"), JoinPath(folder, "Process.cpp")};
+  merge::ModuleFilesRequest request{
+      .bls = bls, .module = module.id, .headerPath = JoinPath(folder, "Process.h"), .sourcePath = JoinPath(folder, "Process.cpp")};
   request.merge = options.merge;
   request.conflictMarkers = options.conflictMarkers;
   request.forceRetire = options.forceRetire;

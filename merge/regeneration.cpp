@@ -274,7 +274,6 @@ class BraceCounter {
   // Depth after the line; `low` the lowest it reached within it.
   int Line(std::string_view line, int& low) {
     low = depth_;
-    inLineComment_ = false;
     for (size_t i = 0; i < line.size(); ++i) {
       const char c = line[i];
       if (gbk::IsLeadByte(static_cast<unsigned char>(c))) {
@@ -311,7 +310,7 @@ class BraceCounter {
 
  private:
   int depth_ = 0;
-  bool inBlockComment_ = false, inLineComment_ = false;
+  bool inBlockComment_ = false;
   char quote_ = 0;
 };
 

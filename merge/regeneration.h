@@ -24,8 +24,8 @@ namespace ff::merge {
 struct ModuleFilesRequest {
   bool bls = false;
   long module = 0;
-  std::string headerPath, sourcePath;    // the system's bytes
-  std::string freshHeader, freshSource;  // GBK, as the generators make them
+  std::string headerPath{}, sourcePath{};    // the system's bytes
+  std::string freshHeader{}, freshSource{};  // GBK, as the generators make them
   bool merge = false;
   bool conflictMarkers = false;  // conflicts into the file as "<<<<<<<" blocks
   bool forceRetire = false;      // retire most functions / merge another module's files

@@ -15,7 +15,8 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
   // Both files and the merge are made in memory first: a refused merge
   // touches no file. The same plan as the command line's, asked instead
   // of refused where --force-retire would be needed.
-  ff::merge::ModuleFilesRequest request{m_bBLS, module, m_strHeadFile, m_strCppFile};
+  ff::merge::ModuleFilesRequest request{
+      .bls = m_bBLS, .module = module, .headerPath = m_strHeadFile, .sourcePath = m_strCppFile};
   request.merge = true;
   ff::merge::MakeFreshTexts(m_CodeMaker, request);
   ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
@@ -41,7 +42,8 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
 
 // The record of a plain generation, so that the next merge is three-way.
 void CPageCode::WriteModuleRecord(long module) {
-  ff::merge::ModuleFilesRequest request{m_bBLS, module, m_strHeadFile, m_strCppFile};
+  ff::merge::ModuleFilesRequest request{
+      .bls = m_bBLS, .module = module, .headerPath = m_strHeadFile, .sourcePath = m_strCppFile};
   ff::merge::MakeFreshTexts(m_CodeMaker, request);
   ff::merge::WriteRecord(m_strCppFile, ff::merge::PlanModuleFiles(request).record);
 }

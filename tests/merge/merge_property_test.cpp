@@ -212,7 +212,7 @@ void ChangeDatabase(Round& round, ff::test::TestDatabase& db, int n) {
 }
 
 ModuleFilesPlan Plan(const std::string& dir, CCodeMaker& maker, bool merge) {
-  ModuleFilesRequest request{false, 1, dir + "/Process.h", dir + "/Process.cpp"};
+  ModuleFilesRequest request{.module = 1, .headerPath = dir + "/Process.h", .sourcePath = dir + "/Process.cpp"};
   request.merge = merge;
   request.forceRetire = true;
   ff::merge::MakeFreshTexts(maker, request);
