@@ -155,7 +155,9 @@ class Merger {
       conflict.first = Number(u.begin);
       conflict.last = Number(u.end - 1);
     } else {
-      conflict.first = u.begin < static_cast<int>(mine_.lines.size()) ? Number(u.begin) : Number(u.begin - 1) + 1;
+      conflict.first = u.begin < static_cast<int>(mine_.lines.size()) ? Number(u.begin)
+                       : u.begin > 0                                    ? Number(u.begin - 1) + 1
+                                                                        : 1;
       conflict.last = conflict.first - 1;
     }
     report_.conflicts.push_back(conflict);
