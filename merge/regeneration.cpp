@@ -242,6 +242,10 @@ std::string DescribeSource(const ThreeWayReport& r) {
                      std::to_string(r.restored.size()) + Names(r.restored) + ", conflicts " +
                      std::to_string(r.conflicts.size());
   if (!r.removed.empty()) text += ", removed unedited " + std::to_string(r.removed.size()) + Names(r.removed);
+  if (!r.handWritten.empty()) {
+    text += ", new in the database but already written by hand " + std::to_string(r.handWritten.size()) +
+            Names(r.handWritten);
+  }
   if (!r.notRestored.empty()) {
     text += "; returned, old code left in its #if 0 block" + Names(r.notRestored);
   }

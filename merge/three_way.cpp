@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <stdexcept>
 
 #include "codetext/text_fill.h"
@@ -445,6 +446,19 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
     }
   };
 
+  // A new function the programmer already wrote by hand (in the generated
+  // shape, before it reached the database) keeps their text, where it is.
+  std::set<std::string_view> handPrototypes;
+  {
+    std::vector<bool> generated(static_cast<size_t>(nu), false);
+    for (int b = 0; b < nb; ++b) {
+      if (mu[b] >= 0) generated[static_cast<size_t>(mu[b])] = true;
+    }
+    for (int u = 0; u < nu; ++u) {
+      if (!generated[static_cast<size_t>(u)]) handPrototypes.insert(Key(mine.lines[u]));
+    }
+  }
+
   int previousBase = -1;  // the base index of the function written last
   for (int j = 0; j < nF; ++j) {
     const auto inBase = bIndex.find(fFns[j].prototype);
@@ -468,6 +482,10 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
       if (auto r = restored.find(j); r != restored.end()) {
         out.insert(out.end(), r->second.begin(), r->second.end());
         report.restored.push_back(fFns[j].name);
+      } else if (handPrototypes.count(Key(fFns[j].prototype))) {
+        report.handWritten.push_back(fFns[j].name);
+        // Nothing written here; the gap before it is the one after it.
+        if (j > 0) out.resize(out.size() - static_cast<size_t>(fFns[j].lines.begin - fFns[j - 1].lines.end));
       } else {
         merger.Emit(fresh, fFns[j].lines);
         report.added.push_back(fFns[j].name);

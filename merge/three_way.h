@@ -39,6 +39,7 @@ struct ThreeWayReport {
   int keptEdited = 0;  // functions with hand-written changes kept
   int linesKept = 0;   // hand-written lines kept (Process.h: declarations and the like)
   std::vector<std::string> added, retired, removed, restored, notRestored;
+  std::vector<std::string> handWritten;  // new functions the file already had, written by hand
   std::vector<Conflict> conflicts;
 };
 

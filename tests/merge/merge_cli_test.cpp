@@ -182,8 +182,8 @@ struct SeenCase {
   const char* kind = "fos";
   long module = 1;
   bool record = true;                     // false: generated before records existed
-  std::function<void(Files&)> edit;       // the programmer's and the editor's doing
-  std::vector<std::string> mine;          // hand-written lines (UTF-8) the merge must keep
+  std::function<void(Files&)> edit{};     // the programmer's and the editor's doing
+  std::vector<std::string> mine{};        // hand-written lines (UTF-8) the merge must keep
   const char* sql = "";                   // the database change
   const char* args = "";                  // more options of the merge
   const char* author = "dev";              // the author the merge runs with
@@ -281,6 +281,18 @@ std::vector<SeenCase> SeenCases() {
                    .check = [](const std::string& merged, const std::string&) {
                      EXPECT_EQ(std::string::npos, merged.find("#if 0"));
                      EXPECT_LT(merged.find("long Kh_Mine("), BoxOf(merged, "Kh_List"));
+                   }});
+  cases.push_back({.name = "HandWrittenFunctionThatReachesTheDatabase",
+                   .edit = [](Files& f) {
+                     f.cpp.insert(BoxOf(f.cpp, "Kh_List"),
+                                  "//KH_MINE    1999    //mine\r\nlong Kh_Mine( struct Service_Module* pModule "
+                                  ")\r\n{\r\n    return 0;\r\n}\r\n\r\n\r\n");
+                   },
+                   .mine = {"long Kh_Mine( struct Service_Module* pModule )"},
+                   .sql = "INSERT INTO T154 VALUES (199, 1999, 'KH_MINE', 'mine', NULL, 1, NULL, NULL, 0);",
+                   .message = "already written by hand 1 (Kh_Mine)",
+                   .check = [](const std::string& merged, const std::string&) {
+                     EXPECT_EQ(merged.find("long Kh_Mine("), merged.rfind("long Kh_Mine("));
                    }});
   // 7. An editor's BOM, and UTF-8 with a character GBK lacks.
   cases.push_back({.name = "ByteOrderMark",
