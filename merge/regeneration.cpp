@@ -598,6 +598,10 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
         plan.pageReport.push_back(
             FillTemplate(texts::PageRestoredNamesLine(), {{"Names", PageNames(sourceReport.restored)}}));
       }
+      if (haveHeader) {
+        plan.pageReport.push_back(FillTemplate(
+            texts::PageHeaderLine(), {{"File", shownHeader}, {"Kept", std::to_string(headerReport.linesKept)}}));
+      }
       if (plan.conflictsMarked > 0) {
         plan.pageReport.push_back(
             FillTemplate(texts::PageConflictsMarkedLine(), {{"Count", std::to_string(plan.conflictsMarked)}}));
@@ -656,6 +660,10 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
                                                {"Retired", std::to_string(report.functionsRetired)}}));
     if (!report.retired.empty()) {
       plan.pageReport.push_back(FillTemplate(texts::PageRetiredNamesLine(), {{"Names", PageNames(report.retired)}}));
+    }
+    if (haveHeader) {
+      plan.pageReport.push_back(
+          FillTemplate(texts::PageHeaderLine(), {{"File", shownHeader}, {"Kept", std::to_string(headerKept)}}));
     }
   } catch (const Refusal& refusal) {
     plan.verdict = ModuleFilesPlan::Verdict::Refused;

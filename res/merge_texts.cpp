@@ -32,6 +32,7 @@ const std::string& PageThreeWayLine() {
 const std::string& PageRestoredNamesLine() {
   return FF_GBK("\n\t重新回到配置库的函数取回了 #if 0 块中的原有代码：%Names%");
 }
+const std::string& PageHeaderLine() { return FF_GBK("\n合并 %File%：保留手写的行 %Kept% 行。"); }
 const std::string& PageConflictsMarkedLine() {
   return FF_GBK("\n\t有 %Count% 处冲突以 <<<<<<< 标记写在文件中，请手工解决。");
 }

@@ -22,6 +22,7 @@ const std::string& PageNoEarlierFileLine();
 // %Restored%, %Conflicts%: counts.
 const std::string& PageThreeWayLine();
 const std::string& PageRestoredNamesLine();  // %Names%
+const std::string& PageHeaderLine();         // %File%, %Kept%: hand-written lines of Process.h kept
 const std::string& PageConflictsMarkedLine();  // %Count%
 // A file without a record of the last generation, merged by the older rules.
 const std::string& PageNoRecordLine();
