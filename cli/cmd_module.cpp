@@ -99,8 +99,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
     maker.WriteTextFile(source, force, plan.source);
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
     declined |= headerDeclined || sourceDeclined;
-    // A declined file keeps its old text, so the old record stays its base.
-    if (!headerDeclined && !sourceDeclined) merge::WriteRecord(source, plan.record);
+    merge::WriteRecord(source, merge::RecordAfterWriting(request, plan, !headerDeclined, !sourceDeclined));
     if (!sourceDeclined) {
       for (const std::string& line : plan.report) {
         AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);

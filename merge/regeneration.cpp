@@ -476,8 +476,25 @@ void MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request) {
   }
 }
 
+std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFilesPlan& plan, bool headerWritten,
+                               bool sourceWritten) {
+  if (headerWritten && sourceWritten) return plan.record;
+  if (!headerWritten && !sourceWritten) return {};
+  std::string bytes, why;
+  BaseRecord old;
+  try {
+    if (!ReadBytes(RecordPath(request.sourcePath), bytes)) return {};
+  } catch (const Refusal&) {
+    return {};
+  }
+  if (!ParseRecord(Output().utf8 ? gbk::FromUtf8(bytes) : bytes, old, why)) return {};
+  return MakeRecordText(request.bls ? "BLS" : "FOS", request.module, BaseName(request.headerPath),
+                        headerWritten ? request.freshHeader : JoinCrlf(old.header), BaseName(request.sourcePath),
+                        sourceWritten ? request.freshSource : JoinCrlf(old.source));
+}
+
 void WriteRecord(const std::string& sourcePath, const std::string& record) {
-  if (Output().check) return;
+  if (Output().check || record.empty()) return;
   GenFile file(RecordPath(sourcePath));
   file.Write(record);
   file.Commit();

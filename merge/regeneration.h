@@ -57,8 +57,16 @@ void MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request);
 // The record's path: ".fidforge-base" in the folder of Process.cpp.
 std::string RecordPath(const std::string& sourcePath);
 
+// The record to write once the files are written: the plan's, or when the
+// programmer declined one of the files, the old record's part for it (a
+// declined file keeps its old text, so its old base stays its base); ""
+// when nothing may be written (a file declined and no old record).
+std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFilesPlan& plan, bool headerWritten,
+                               bool sourceWritten);
+
 // Writes the record through the generated-file writer (nothing under
-// --check). Throws CFileException like any generated file.
+// --check; nothing for an empty record). Throws CFileException like any
+// generated file.
 void WriteRecord(const std::string& sourcePath, const std::string& record);
 
 // A unified diff from the file on disk to `text` (GBK), "" when equal;

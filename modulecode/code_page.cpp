@@ -223,7 +223,7 @@ void CPageCode::OnOK() {
       files.push_back({m_strHeadFile, m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite)});
       files.push_back({m_strCppFile, m_CodeMaker.MakeFosModuleSource(m_strCppFile, module, m_bOverWrite)});
     }
-    if (!m_bKeepHandCode && files[0].written && files[1].written) WriteModuleRecord(module);
+    if (!m_bKeepHandCode) WriteModuleRecord(module, files[0].written, files[1].written);
   } catch (const CFileException& error) {
     // Reported by the generator; once more here. Nothing is stored.
     error.ReportError();

@@ -61,5 +61,5 @@ class CPageCode : public CModuleFilesPage {
   // the merge was refused (said to the user; no file touched). `report`
   // receives the merge's lines for the summary.
   bool WriteMergedModule(long module, std::vector<FileResult>& files, std::string& report);
-  void WriteModuleRecord(long module);
+  void WriteModuleRecord(long module, bool headerWritten, bool sourceWritten);
 };

@@ -33,7 +33,7 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
   files.push_back({m_strHeadFile, headerWritten});
   const bool sourceWritten = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, plan.source);
   files.push_back({m_strCppFile, sourceWritten});
-  if (headerWritten && sourceWritten) ff::merge::WriteRecord(m_strCppFile, plan.record);
+  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
   if (sourceWritten) {
     for (const std::string& line : plan.pageReport) report += line;
   }
@@ -41,9 +41,11 @@ bool CPageCode::WriteMergedModule(long module, std::vector<FileResult>& files, s
 }
 
 // The record of a plain generation, so that the next merge is three-way.
-void CPageCode::WriteModuleRecord(long module) {
+void CPageCode::WriteModuleRecord(long module, bool headerWritten, bool sourceWritten) {
+  if (!headerWritten && !sourceWritten) return;
   ff::merge::ModuleFilesRequest request{
       .bls = m_bBLS, .module = module, .headerPath = m_strHeadFile, .sourcePath = m_strCppFile};
   ff::merge::MakeFreshTexts(m_CodeMaker, request);
-  ff::merge::WriteRecord(m_strCppFile, ff::merge::PlanModuleFiles(request).record);
+  const ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
+  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
 }

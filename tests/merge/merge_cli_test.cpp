@@ -478,4 +478,19 @@ TEST_F(MergeCommand, AFunctionThatReturnsTakesItsCodeBack) {
   EXPECT_EQ(again.find("#if 0"), again.rfind("#if 0"));
 }
 
+TEST_F(MergeCommand, ADeclinedFileKeepsItsOldBaseInTheRecord) {
+  ASSERT_EQ(0, Run("--force module --kind fos --module 1 --out '" + out + "'").status);
+  const std::string record = ReadFile(out + "/.fidforge-base");
+  Sql("INSERT INTO T156 VALUES (1099, 101, 'ZJBH', 1, 0, 1, 101, 'FID_ZJBH');");
+  // Without --force and without a terminal the changed Process.cpp is declined.
+  Result r = Run("module --kind fos --module 1 --out '" + out + "'");
+  EXPECT_EQ(3, r.status) << r.out << r.err;
+  EXPECT_EQ(record, ReadFile(out + "/.fidforge-base"));
+  // The file nobody edited then follows the database on a merge.
+  r = Run("--force module --kind fos --module 1 --out '" + out + "' --merge");
+  ASSERT_EQ(0, r.status) << r.err;
+  ASSERT_EQ(0, Run("--force module --kind fos --module 1 --out '" + (dir / "plain") + "'").status);
+  EXPECT_TRUE(ReadFile(dir / "plain/Process.cpp") == ReadFile(out + "/Process.cpp"));
+}
+
 }  // namespace
