@@ -13,10 +13,13 @@
 #include <sys/stat.h>
 
 #include "codetext/code_maker.h"
+#include "codetext/commit_behind.h"
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
+#include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
+#include "host/user_interface.h"
 #include "merge/base_record.h"
 #include "merge/line_diff.h"
 #include "merge/module_merge.h"
@@ -495,9 +498,16 @@ std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFi
 
 void WriteRecord(const std::string& sourcePath, const std::string& record) {
   if (Output().check || record.empty()) return;
-  GenFile file(RecordPath(sourcePath));
-  file.Write(record);
-  file.Commit();
+  try {
+    GenFile file(RecordPath(sourcePath));
+    file.Write(record);
+    file.Commit();
+  } catch (const CFileException& error) {
+    // Told like a generated file's failure: the files before it first.
+    if (CommitBehind* behind = CommitBehind::Active()) behind->Settle();
+    UI().ReportFileError(error);
+    throw;
+  }
 }
 
 std::string DiffWithDisk(const std::string& path, const std::string& text) {

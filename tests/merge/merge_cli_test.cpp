@@ -493,4 +493,11 @@ TEST_F(MergeCommand, ADeclinedFileKeepsItsOldBaseInTheRecord) {
   EXPECT_TRUE(ReadFile(dir / "plain/Process.cpp") == ReadFile(out + "/Process.cpp"));
 }
 
+TEST_F(MergeCommand, ARecordThatCannotBeWrittenFailsTheRunAndSaysWhy) {
+  std::filesystem::create_directories(out + "/.fidforge-base");
+  const Result r = Run("--force module --kind fos --module 1 --out '" + out + "'");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.err.find(out + "/.fidforge-base: Is a directory")) << r.err;
+}
+
 }  // namespace
