@@ -15,7 +15,9 @@
 //    name, project, abstract, author, dates): then the old text stays.
 //
 // An unedited old file gives exactly the fresh bytes; merging the result
-// again gives the same bytes. Texts are GBK; line ends are kept as found.
+// again gives the same bytes. Texts are GBK. This is the merge of files
+// without a record of their last generation (regeneration.h); files with
+// one are merged three-way (three_way.h).
 #pragma once
 
 #include <string>

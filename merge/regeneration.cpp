@@ -134,7 +134,7 @@ Lines ReadMine(const std::string& path, const std::string& bytes, bool utf8) {
     throw Refusal{shown + ":" + std::to_string(LineOf(bytes, at)) + ": " + why};
   };
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    refuse(0, "starts with a UTF-8 byte order mark (saved by an editor?); save it without one");
+    refuse(0, "starts with a UTF-8 byte order mark (U+FEFF, saved by an editor?); save it without one");
   }
   if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
     refuse(0, "starts with a UTF-16 byte order mark; save it as " + std::string(utf8 ? "UTF-8" : "GBK"));
