@@ -59,19 +59,39 @@ std::vector<Function> FunctionsOf(const Lines& lines, const char* whose) {
   return functions;
 }
 
-// One text's lines as keys, shared numbering across the three texts.
-class Keyed {
- public:
-  std::vector<int> Of(const Lines& lines, Span span) {
-    std::vector<int> keys;
-    keys.reserve(static_cast<size_t>(span.Size()));
-    for (int i = span.begin; i < span.end; ++i) keys.push_back(keys_.Key(Key(lines[i])));
-    return keys;
+// The lines of `a` aligned with those of `b`: equal lines first, then the
+// stretches between them by their keys (lines an editor only re-indented
+// or stripped). Keys alone could pair "    }" with "}" and hand one's text
+// to the other's place.
+std::vector<int> AlignTexts(const Lines& a, Span sa, const Lines& b, Span sb) {
+  LineKeys exact;
+  std::vector<int> ea, eb;
+  ea.reserve(static_cast<size_t>(sa.Size()));
+  eb.reserve(static_cast<size_t>(sb.Size()));
+  for (int i = sa.begin; i < sa.end; ++i) ea.push_back(exact.Key(a[i]));
+  for (int j = sb.begin; j < sb.end; ++j) eb.push_back(exact.Key(b[j]));
+  std::vector<int> match = AlignLines(ea, eb);
+  LineKeys keys;
+  auto fill = [&](int i0, int i1, int j0, int j1) {
+    if (i0 >= i1 || j0 >= j1) return;
+    std::vector<int> ka, kb;
+    for (int i = i0; i < i1; ++i) ka.push_back(keys.Key(Key(a[sa.begin + i])));
+    for (int j = j0; j < j1; ++j) kb.push_back(keys.Key(Key(b[sb.begin + j])));
+    const std::vector<int> local = AlignLines(ka, kb);
+    for (int i = i0; i < i1; ++i) {
+      if (local[i - i0] >= 0) match[i] = local[i - i0] + j0;
+    }
+  };
+  int i0 = 0, j0 = 0;
+  for (int i = 0; i < sa.Size(); ++i) {
+    if (match[i] < 0) continue;
+    fill(i0, i, j0, match[i]);
+    i0 = i + 1;
+    j0 = match[i] + 1;
   }
-
- private:
-  LineKeys keys_;
-};
+  fill(i0, sa.Size(), j0, sb.Size());
+  return match;
+}
 
 bool SameKeys(const Lines& a, Span sa, const Lines& b, Span sb) {
   if (sa.Size() != sb.Size()) return false;
@@ -92,9 +112,8 @@ class Merger {
       : base_(base), mine_(mine), fresh_(fresh), settings_(settings), report_(report), out_(out) {}
 
   void Merge(Span b, Span u, Span f, const std::string& where, const std::vector<int>* baseToMine = nullptr) {
-    const std::vector<int> kb = keys_.Of(base_, b), ku = keys_.Of(mine_.lines, u), kf = keys_.Of(fresh_, f);
-    const std::vector<int> bu = baseToMine ? *baseToMine : AlignLines(kb, ku);
-    const std::vector<int> bf = AlignLines(kb, kf);
+    const std::vector<int> bu = baseToMine ? *baseToMine : AlignTexts(base_, b, mine_.lines, u);
+    const std::vector<int> bf = AlignTexts(base_, b, fresh_, f);
     for (const Chunk3& c : Chunks3(bu, u.Size(), bf, f.Size())) {
       const Span cb{b.begin + c.b0, b.begin + c.b1}, cu{u.begin + c.x0, u.begin + c.x1},
           cf{f.begin + c.y0, f.begin + c.y1};
@@ -179,7 +198,6 @@ class Merger {
   const MergeSettings& settings_;
   ThreeWayReport& report_;
   Lines& out_;
-  Keyed keys_;
 };
 
 // The depth change of a preprocessor conditional line: +1 for #if,
@@ -351,9 +369,7 @@ std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& bas
 
   const int nb = static_cast<int>(base.size()), nu = static_cast<int>(mine.lines.size()),
             nf = static_cast<int>(fresh.size());
-  Keyed keyed;
-  const std::vector<int> kb = keyed.Of(base, {0, nb}), ku = keyed.Of(mine.lines, {0, nu});
-  const std::vector<int> mu = AlignLines(kb, ku);
+  const std::vector<int> mu = AlignTexts(base, {0, nb}, mine.lines, {0, nu});
 
   // Where each base function lies in the programmer's text. Lines added
   // right before or after a function are outside it.
