@@ -676,6 +676,16 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
     }
     int headerKept = 0;
     if (haveHeader) plan.header = JoinCrlf(MergeHeaderWithoutRecord(mineHeader, freshHeader, generated, headerKept));
+    // As the next merge, three-way against the record written now, will
+    // see it: a kept line that differs from the generated one only in its
+    // blanks (an editor's tabs) takes the generated form now, not then.
+    ThreeWayReport same;
+    plan.source =
+        JoinCrlf(MergeSourceThreeWay(freshSource, {TextLines(plan.source), {}}, freshSource, MergeSettings{}, same));
+    if (haveHeader) {
+      plan.header = JoinCrlf(
+          MergeHeaderThreeWay(freshHeader, {TextLines(plan.header), {}}, freshHeader, MergeSettings{}, same));
+    }
     plan.report.push_back("merged: " + shownSource + ": no record of the last generation (" + std::string(kRecordName) +
                           "), merged by the rules for files without one; " + DescribeReport(report));
     plan.report.push_back("merged: " + shownHeader + ": hand-written lines kept " + std::to_string(headerKept));
