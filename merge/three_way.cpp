@@ -64,13 +64,25 @@ std::vector<Function> FunctionsOf(const Lines& lines, const char* whose) {
 // or stripped). Keys alone could pair "    }" with "}" and hand one's text
 // to the other's place.
 std::vector<int> AlignTexts(const Lines& a, Span sa, const Lines& b, Span sb) {
+  std::vector<int> match(static_cast<size_t>(sa.Size()), -1);
+  // The same start and end cost no numbering (a merge of unchanged files).
+  int head = 0, tail = 0;
+  while (head < sa.Size() && head < sb.Size() && a[sa.begin + head] == b[sb.begin + head]) {
+    match[head] = head;
+    ++head;
+  }
+  while (tail < sa.Size() - head && tail < sb.Size() - head && a[sa.end - 1 - tail] == b[sb.end - 1 - tail]) {
+    ++tail;
+    match[sa.Size() - tail] = sb.Size() - tail;
+  }
   LineKeys exact;
   std::vector<int> ea, eb;
-  ea.reserve(static_cast<size_t>(sa.Size()));
-  eb.reserve(static_cast<size_t>(sb.Size()));
-  for (int i = sa.begin; i < sa.end; ++i) ea.push_back(exact.Key(a[i]));
-  for (int j = sb.begin; j < sb.end; ++j) eb.push_back(exact.Key(b[j]));
-  std::vector<int> match = AlignLines(ea, eb);
+  for (int i = sa.begin + head; i < sa.end - tail; ++i) ea.push_back(exact.Key(a[i]));
+  for (int j = sb.begin + head; j < sb.end - tail; ++j) eb.push_back(exact.Key(b[j]));
+  const std::vector<int> middle = AlignLines(ea, eb);
+  for (size_t i = 0; i < middle.size(); ++i) {
+    if (middle[i] >= 0) match[head + i] = middle[i] + head;
+  }
   LineKeys keys;
   auto fill = [&](int i0, int i1, int j0, int j1) {
     if (i0 >= i1 || j0 >= j1) return;
