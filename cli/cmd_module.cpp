@@ -73,8 +73,10 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   maker.SetBeautify(true);
 
   const bool force = context.options.force;
-  merge::ModuleFilesRequest request{
-      .bls = bls, .module = module.id, .headerPath = JoinPath(folder, "Process.h"), .sourcePath = JoinPath(folder, "Process.cpp")};
+  merge::ModuleFilesRequest request{.bls = bls,
+                                    .module = module.id,
+                                    .headerPath = JoinPath(folder, "Process.h"),
+                                    .sourcePath = JoinPath(folder, "Process.cpp")};
   request.merge = options.merge;
   request.conflictMarkers = options.conflictMarkers;
   request.forceRetire = options.forceRetire;
@@ -202,7 +204,8 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
   command->add_flag("--force-retire", options->forceRetire,
                     "With --merge: merge even when most functions would retire or the files are another "
                     "module's");
-  command->add_flag("--diff", options->diff, "With --check --merge: print what the merge would change as a unified diff");
+  command->add_flag("--diff", options->diff,
+                    "With --check --merge: print what the merge would change as a unified diff");
   command->add_option("--out", options->out, "Folder to write into")->required();
   command->callback([&context, status, options, module] {
     if (!options->all && module->count() == 0) {
