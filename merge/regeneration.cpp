@@ -375,7 +375,7 @@ void CheckWithoutRecord(const std::string& path, const std::string& text, const 
   for (size_t i = 0; i + 1 < olds.size(); ++i) {
     int depth = 0;
     for (int k = lineIndex(olds[i].end); k < lineIndex(olds[i + 1].begin); ++k) {
-      std::string_view rest = gbk::TrimLeft(lines[k]);
+      const std::string rest = gbk::TrimLeft(lines[k]);
       if (rest.substr(0, 3) == "#if") ++depth;
       if (rest.substr(0, 6) == "#endif") --depth;
     }

@@ -256,6 +256,15 @@ std::vector<SeenCase> SeenCases() {
                      EXPECT_EQ(list - 18, merged.rfind("#ifdef HAVE_LIST\r\n", list));
                      EXPECT_NE(std::string::npos, merged.find("}\r\n\r\n\r\n#endif // HAVE_LIST", list));
                    }});
+  cases.push_back({.name = "IfdefAroundAFunctionThatMovesWithoutRecord",
+                   .record = false,
+                   .edit = [](Files& f) {
+                     f.cpp.insert(BoxOf(f.cpp, "Kh_List"), "#ifdef HAVE_LIST\r\n");
+                     f.cpp.insert(BoxOf(f.cpp, "ModifyCustInfo"), "#endif // HAVE_LIST\r\n\r\n");
+                   },
+                   .sql = "UPDATE T154 SET F18 = 1999 WHERE ID = 103;",
+                   .status = 1,
+                   .message = "an #if or #endif between functions whose order changes"});
   // 5. A comment between identification line and prototype.
   cases.push_back({.name = "CommentBetweenIdentificationAndPrototype",
                    .edit = [](Files& f) { InsertBeforeLine(f.cpp, "long Kh_Open(", G("// 开户要先查黑名单\r\n")); },
