@@ -76,11 +76,13 @@
 #include "docsite/dictionary_site.h"
 #include "host/config_db.h"
 #include "host/db_store.h"
+#include <stdexcept>
+
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "lint/lint_run.h"
-#include "merge/source_merge.h"
+#include "merge/regeneration.h"
 #include "modulecode/module_queries.h"
 #include "res/function_templates.h"
 #include "res/module_texts.h"
@@ -254,31 +256,13 @@ ff::code::ReadAheadRun::QueriesOf ModuleQueriesOf(const std::vector<ModuleJob>& 
 }
 
 // Process.h and Process.cpp of every module, with the settings of the
-// module code page (compact validation, aligned lines).
-void MakeModules(const std::vector<ModuleJob>& jobs) {
+// module code page (compact validation, aligned lines), and the record of
+// the generation beside them, as fidforge-cli module writes them: both
+// texts made in memory, then written. With `merge` each pair on disk is
+// merged with the new generation first (three-way against the record;
+// unchanged bytes leave the files alone).
+void MakeModules(const std::vector<ModuleJob>& jobs, bool merge = false) {
   // As the command line reads them: the next module's queries while one is made.
-  ff::code::ReadAheadRun ahead(jobs.size(), ModuleQueriesOf(jobs));
-  for (size_t i = 0; i < jobs.size(); ++i) {
-    const ModuleJob& job = jobs[i];
-    ahead.Begin(i);
-    CCodeMaker maker;
-    maker.SetAuthor("bench");
-    maker.SetProjectName(job.module.name + " " + job.module.chineseName);
-    maker.SetValidateStyle(ff::ValidateStyle::Compact);
-    maker.SetBeautify(true);
-    // Both texts made and checked before either file is written.
-    const std::string header = job.folder + "Process.h", source = job.folder + "Process.cpp";
-    const CCodeMaker::ModuleTexts texts = maker.MakeModuleTexts(job.bls, job.module.id, header, source);
-    if (!texts.faults.empty()) continue;
-    maker.WriteTextFile(header, true, texts.header);
-    maker.WriteTextFile(source, true, texts.source);
-  }
-}
-
-// The same as MakeModules with the merge regeneration: each Process.cpp
-// on disk is read, merged with the new generation in memory and written
-// back (unchanged bytes leave the file alone, as for a plain run).
-void MergeModules(const std::vector<ModuleJob>& jobs) {
   ff::code::ReadAheadRun ahead(jobs.size(), ModuleQueriesOf(jobs));
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
@@ -289,16 +273,24 @@ void MergeModules(const std::vector<ModuleJob>& jobs) {
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
     maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
-    const std::string source = job.folder + "Process.cpp";
-    const ff::merge::MergedSource merged = ff::merge::MergeModuleSourceFile(maker, job.bls, source, job.module.id);
-    if (job.bls) {
-      maker.MakeBlsModuleHeader(job.folder + "Process.h", job.module.id, true);
-    } else {
-      maker.MakeFosModuleHeader(job.folder + "Process.h", job.module.id, true);
+    ff::merge::ModuleFilesRequest request{.bls = job.bls,
+                                           .module = job.module.id,
+                                           .headerPath = job.folder + "Process.h",
+                                           .sourcePath = job.folder + "Process.cpp"};
+    request.merge = merge;
+    // A module whose files cannot be whole gets neither file, as in the command.
+    if (!ff::merge::MakeFreshTexts(maker, request).empty()) continue;
+    const ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
+    if (plan.verdict != ff::merge::ModuleFilesPlan::Verdict::Write) {
+      throw std::runtime_error(ff::gbk::ToUtf8(plan.reason));
     }
-    maker.WriteTextFile(source, true, merged.text);
+    maker.WriteTextFile(request.headerPath, true, plan.header);
+    maker.WriteTextFile(request.sourcePath, true, plan.source);
+    ff::merge::WriteRecord(request.sourcePath, plan.record);
   }
 }
+
+void MergeModules(const std::vector<ModuleJob>& jobs) { MakeModules(jobs, true); }
 
 // The dictionary site, as fidforge-cli docs writes it.
 void MakeSite(const fs::path& folder) {

@@ -1,7 +1,8 @@
 // module --kind fos|bls (--module N | --all) --out DIR [--merge]: the
 // server source pair Process.h and Process.cpp of a module, as the module
-// code page writes it (compact validation, aligned lines). With --merge the
-// hand-written code of an existing Process.cpp is carried into the new one.
+// code page writes it (compact validation, aligned lines), and the record
+// of the generation beside them. With --merge the hand-written lines of the
+// existing pair are carried into the new one (merge/regeneration.h).
 
 #include <cstdio>
 #include <filesystem>
@@ -18,7 +19,7 @@
 #include "codetext/query_ahead.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
-#include "merge/source_merge.h"
+#include "merge/regeneration.h"
 #include "modulecode/module_list.h"
 #include "modulecode/module_queries.h"
 
@@ -30,6 +31,9 @@ struct ModuleOptions {
   long module = 0;
   bool all = false;
   bool merge = false;
+  bool conflictMarkers = false;  // --conflict-markers
+  bool forceRetire = false;      // --force-retire
+  bool diff = false;             // --diff (with --check --merge)
   std::string out;  // UTF-8
 };
 
@@ -57,12 +61,12 @@ std::string JoinPath(std::string folder, const std::string& name) {
 enum class ModuleResult { Done, FileError, MergeRefused, NotWhole };
 
 // One module into `folder` (the system's bytes): both files are made in
-// memory and checked, a merge is made from them, and only then are
-// Process.h and Process.cpp written. A module whose files cannot be whole,
-// or whose merge is refused, touches neither file. File errors and
-// refusals are already reported.
+// memory and checked, a merge is planned from them, and only then are
+// Process.h and Process.cpp written, then the record of this generation for
+// the next merge. A module whose files cannot be whole, or whose merge is
+// refused, touches no file. File errors and refusals are already reported.
 ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
-                            bool merge, bool& declined) {
+                            const ModuleOptions& options, bool& declined) {
   CCodeMaker maker;
   maker.SetAskAfterCompare(true);
   context.SetCommentValues(maker);
@@ -70,47 +74,60 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   maker.SetValidateStyle(ValidateStyle::Compact);
   maker.SetBeautify(true);
 
-  const std::string header = JoinPath(folder, "Process.h");
-  const std::string source = JoinPath(folder, "Process.cpp");
   const bool force = context.options.force;
-
-  // Make both texts.
-  CCodeMaker::ModuleTexts texts = maker.MakeModuleTexts(bls, module.id, header, source);
-  // Check them.
-  if (!texts.faults.empty()) {
-    for (const std::string& fault : texts.faults) {
+  merge::ModuleFilesRequest request{.bls = bls,
+                                    .module = module.id,
+                                    .headerPath = JoinPath(folder, "Process.h"),
+                                    .sourcePath = JoinPath(folder, "Process.cpp")};
+  request.merge = options.merge;
+  request.conflictMarkers = options.conflictMarkers;
+  request.forceRetire = options.forceRetire;
+  // Make both texts and check them.
+  const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request);
+  if (!faults.empty()) {
+    for (const std::string& fault : faults) {
       PrintError(folder + ": " + fault + "; neither Process.h nor Process.cpp is written");
     }
     return ModuleResult::NotWhole;
   }
   // Merge.
-  merge::MergedSource merged;
-  if (merge) {
-    try {
-      merged = merge::MergeIntoModuleSourceFile(source, std::move(texts.source));
-    } catch (const merge::MergeRefused& refusal) {
-      PrintError(refusal.what());
-      return ModuleResult::MergeRefused;
-    }
+  const merge::ModuleFilesPlan plan = merge::PlanModuleFiles(request);
+  if (plan.verdict != merge::ModuleFilesPlan::Verdict::Write) {
+    PrintError(plan.reason + (plan.verdict == merge::ModuleFilesPlan::Verdict::AskFirst
+                                  ? "; give --force-retire to merge all the same"
+                                  : "; not merged, no file was changed"));
+    return ModuleResult::MergeRefused;
   }
-  // Write both: a module that writes nothing gets no folder either.
+  // Write both, then the record: a module that writes nothing gets no folder either.
   if (!MakeOutputFolder(folder)) return ModuleResult::FileError;
+  const std::string& header = request.headerPath;
+  const std::string& source = request.sourcePath;
   try {
-    maker.WriteTextFile(header, force, texts.header);
-    declined |= TellFileOutcome(maker, header) == kDeclined;
-
-    maker.WriteTextFile(source, force, merge ? merged.text : texts.source);
+    if (options.diff) {
+      std::string diff = merge::DiffWithDisk(header, plan.header) + merge::DiffWithDisk(source, plan.source);
+      if (!diff.empty()) diff.pop_back();  // PrintLine ends the last line
+      if (!diff.empty()) PrintLine(diff);
+    }
+    maker.WriteTextFile(header, force, plan.header);
+    const bool headerDeclined = TellFileOutcome(maker, header) == kDeclined;
+    maker.WriteTextFile(source, force, plan.source);
     const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
-    declined |= sourceDeclined;
-    if (merge && !sourceDeclined && !Quiet()) {
-      const std::string line = "merged: " + gbk::FromUtf8(source) + ": " +
-                               (merged.hadOldFile ? merge::DescribeReport(merged.report) : std::string("no earlier file"));
-      AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
+    declined |= headerDeclined || sourceDeclined;
+    merge::WriteRecord(source, merge::RecordAfterWriting(request, plan, !headerDeclined, !sourceDeclined));
+    if (!sourceDeclined && !Quiet()) {
+      for (const std::string& line : plan.report) {
+        AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
+      }
     }
   } catch (const CFileException&) {
     return ModuleResult::FileError;  // reported by the generator
   }
   if (CommitBehind* commits = CommitBehind::Active(); commits && commits->Failed()) return ModuleResult::FileError;
+  if (plan.conflictsMarked > 0) {
+    PrintError(gbk::FromUtf8(source) + ": " + std::to_string(plan.conflictsMarked) +
+               " conflict(s) written into the files as <<<<<<< blocks: settle them by hand");
+    return ModuleResult::MergeRefused;
+  }
   return ModuleResult::Done;
 }
 
@@ -132,7 +149,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
       }
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
       if (!MakeOutputFolder(out) || !LockOutputFolder(out)) return kFailure;
-      if (GenerateModule(context, bls, module, out, options.merge, declined) != ModuleResult::Done) return kFailure;
+      if (GenerateModule(context, bls, module, out, options, declined) != ModuleResult::Done) return kFailure;
       if (!commits.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
     }
@@ -163,7 +180,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     }
     ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
-    const ModuleResult result = GenerateModule(context, bls, module, folder, options.merge, declined);
+    const ModuleResult result = GenerateModule(context, bls, module, folder, options, declined);
     if (result == ModuleResult::FileError) return kFailure;
     // A refused merge or a module that cannot be whole fails the run once
     // every other module is written.
@@ -186,13 +203,31 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
   CLI::Option* all = command->add_flag("--all", options->all, "Every module of the kind, each into DIR/<module id>/");
   module->excludes(all);
   command->add_flag("--merge", options->merge,
-                    "Keep the hand-written code of an existing Process.cpp: the text between the //##Begin/"
-                    "//##End markers, helpers outside the functions, and (disabled) functions that left "
-                    "the database");
+                    "Keep every hand-written line of the existing Process.h and Process.cpp: merged three-way "
+                    "against the record of the last generation (.fidforge-base); functions that left the "
+                    "database and were edited stay disabled");
+  command->add_flag("--conflict-markers", options->conflictMarkers,
+                    "With --merge: write a conflict into the file between <<<<<<< and >>>>>>> lines (exit 1) "
+                    "instead of refusing the module");
+  command->add_flag("--force-retire", options->forceRetire,
+                    "With --merge: merge even when most functions would retire or the files are another "
+                    "module's");
+  command->add_flag("--diff", options->diff,
+                    "With --check --merge: print what the merge would change as a unified diff");
   command->add_option("-o,--out", options->out, "Folder to write into (made when missing)")->required();
   command->callback([&context, status, options, module] {
     if (!options->all && module->count() == 0) {
       PrintError("give --module N or --all");
+      *status = kUsage;
+      return;
+    }
+    if ((options->conflictMarkers || options->forceRetire) && !options->merge) {
+      PrintError("--conflict-markers and --force-retire go with --merge");
+      *status = kUsage;
+      return;
+    }
+    if (options->diff && !(options->merge && context.options.check)) {
+      PrintError("--diff goes with --check and --merge");
       *status = kUsage;
       return;
     }

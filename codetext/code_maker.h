@@ -89,6 +89,8 @@ class CCodeMaker {
   // merge regeneration starts from them). Nothing is written.
   std::string MakeFosModuleSourceText(const std::string& path, long moduleId);
   std::string MakeBlsModuleSourceText(const std::string& path, long moduleId);
+  std::string MakeFosModuleHeaderText(const std::string& path, long moduleId);
+  std::string MakeBlsModuleHeaderText(const std::string& path, long moduleId);
 
   // Both files of a module, made in memory and checked before either is
   // written: a module whose files cannot be whole gets neither file.

@@ -17,8 +17,9 @@ const std::string kBoxBottom = std::string(70, '*') + "/";
 
 // The lines of the file comment that carry values the generator fills in
 // (0-based): file name, project, abstract, author, creation date, first
-// history row. They differ between generations without anybody's edit.
-constexpr size_t kValueLines[] = {3, 4, 5, 7, 8, 14};
+// history row, and the copyright line that names the company. They differ
+// between generations without anybody's edit.
+constexpr size_t kValueLines[] = {1, 3, 4, 5, 7, 8, 14};
 
 std::vector<std::string_view> LinesOf(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -76,7 +77,8 @@ bool SameBoxButValues(std::string_view oldBox, std::string_view freshBox) {
 
 std::string_view Slice(std::string_view text, size_t begin, size_t end) { return text.substr(begin, end - begin); }
 
-// The fresh function with the old text of each of its regions.
+}  // namespace
+
 std::string MergeFunction(std::string_view oldText, const GeneratedFunction& old, std::string_view freshText,
                           const GeneratedFunction& fresh, MergeReport& report) {
   std::map<std::string, std::vector<const Region*>> oldByWord, freshByWord;
@@ -112,8 +114,6 @@ std::string MergeFunction(std::string_view oldText, const GeneratedFunction& old
   text.append(Slice(freshText, pos, fresh.end));
   return text;
 }
-
-}  // namespace
 
 std::string MergeModuleSource(std::string_view oldText, std::string_view freshText, MergeReport& report) {
   report = MergeReport{};
@@ -170,6 +170,7 @@ std::string MergeModuleSource(std::string_view oldText, std::string_view freshTe
   }
 
   for (size_t j = 0; j < freshes.size(); ++j) {
+    if (j == 0) out.append(before[0]);  // text after a function gone before the new first one
     if (j > 0) {
       const std::string gap = after[j - 1] + before[j];
       out.append(gap.empty() ? Slice(freshText, freshes[j - 1].end, freshes[j].begin) : std::string_view(gap));

@@ -15,7 +15,9 @@
 //    name, project, abstract, author, dates): then the old text stays.
 //
 // An unedited old file gives exactly the fresh bytes; merging the result
-// again gives the same bytes. Texts are GBK; line ends are kept as found.
+// again gives the same bytes. Texts are GBK. This is the merge of files
+// without a record of their last generation (regeneration.h); files with
+// one are merged three-way (three_way.h).
 #pragma once
 
 #include <string>
@@ -39,6 +41,11 @@ struct MergeReport {
 // guessing (its line numbers count in `oldText`), and std::runtime_error
 // for a fresh generation that cannot take the old regions (two functions
 // of one prototype, an old region with no place in the fresh function).
+// The fresh function with the old text of each of its regions (by marker
+// word and order). Throws DamagedFile for an old region with no place.
+std::string MergeFunction(std::string_view oldText, const GeneratedFunction& old, std::string_view freshText,
+                          const GeneratedFunction& fresh, MergeReport& report);
+
 std::string MergeModuleSource(std::string_view oldText, std::string_view freshText, MergeReport& report);
 
 }  // namespace ff::merge

@@ -230,13 +230,13 @@ void CPageCode::OnOK() {
     if (!made.faults.empty()) {
       std::string lines;
       for (const std::string& fault : made.faults) lines += (lines.empty() ? "" : "\n") + fault;
-      ff::UI().ShowMessage(texts::ModuleNotWhole(lines));
+      ff::UI().ShowError(texts::ModuleNotWhole(lines));
       CPropertyPage::OnOK();
       return;
     }
     // A file the user declines does not stop the other one.
     if (m_bKeepHandCode) {
-      if (!WriteMergedModule(made, files, mergeReport)) {
+      if (!WriteMergedModule(module, made, files, mergeReport)) {
         CPropertyPage::OnOK();
         return;
       }
@@ -244,6 +244,7 @@ void CPageCode::OnOK() {
       files.push_back({m_strHeadFile, m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, made.header)});
       files.push_back({m_strCppFile, m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, made.source)});
     }
+    if (!m_bKeepHandCode) WriteModuleRecord(module, made, files[0].written, files[1].written);
   } catch (const CFileException& error) {
     // Reported by the generator; once more here. Nothing is stored.
     error.ReportError();

@@ -59,8 +59,12 @@ class CPageCode : public CModuleFilesPage {
   // through STR). False, with the reason shown, when the module cannot be
   // generated. Throws QueryError.
   bool PickedModuleId(long& module);
-  // Process.h as made, Process.cpp merged from the made text with the file
-  // there. False when the merge was refused (said to the user; no file
-  // touched). `report` receives the merge's lines for the summary.
-  bool WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files, std::string& report);
+  // Process.h and Process.cpp merged from the made texts with the files
+  // there, then the record. False when the merge was refused or the user
+  // declined the question (said to the user; no file touched). `report`
+  // receives the merge's lines for the summary.
+  bool WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files,
+                         std::string& report);
+  // The record of a plain generation of `made`, for the next merge.
+  void WriteModuleRecord(long module, const CCodeMaker::ModuleTexts& made, bool headerWritten, bool sourceWritten);
 };

@@ -6,78 +6,55 @@
 #include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
-#include "merge/source_merge.h"
+#include "merge/regeneration.h"
 #include "modulecode/code_page.h"
 #include "res/merge_texts.h"
 
 namespace texts = ff::res::merge;
 
-namespace {
-
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) {
-    if (!text.empty()) text += texts::NameSeparator();
-    text += name;
-  }
-  return text;
-}
-
-std::string ReportLines(const std::string& file, const ff::merge::MergedSource& merged) {
-  // The file as the system spells it, whatever its folder's letters.
-  const std::string path = ff::gbk::PathInText(file);
-  if (!merged.hadOldFile) return ff::FillTemplate(texts::PageNoEarlierFileLine(), {{"File", path}});
-  const ff::merge::MergeReport& report = merged.report;
-  const std::string kept = std::to_string(report.regionsKept);
-  const std::string added = std::to_string(report.functionsAdded);
-  const std::string retired = std::to_string(report.functionsRetired);
-  std::string lines = ff::FillTemplate(texts::PageMergedLine(),
-                                       {{"File", path}, {"Kept", kept}, {"Added", added}, {"Retired", retired}});
-  if (!report.retired.empty()) {
-    lines += ff::FillTemplate(texts::PageRetiredNamesLine(), {{"Names", Joined(report.retired)}});
-  }
-  return lines;
-}
-
-// A refusal in the program's own words, the file as the system spells it;
-// a refusal of a kind not known here as the merge said it.
-std::string RefusalInOwnWords(const std::string& refusal, const std::string& file) {
-  ff::FilledValues values;
-  for (const texts::RefusalWords& words : texts::PageRefusals()) {
-    if (!ff::MatchFilledTemplate(words.english, refusal, values)) continue;
-    bool known = true;
-    for (auto& [name, value] : values) {
-      if (name == "File") value = ff::gbk::PathInText(file);
-      if (name == "Line") known &= !value.empty() && value.find_first_not_of("0123456789") == std::string::npos;
-      if (name != "Damage") continue;
-      ff::FilledValues damage;
-      for (const texts::RefusalWords& d : texts::PageDamages())
-        if (ff::MatchFilledTemplate(d.english, value, damage)) {
-          value = ff::FillTemplateWith(d.chinese, damage);
-          break;
-        }
-    }
-    if (known) return ff::FillTemplateWith(words.chinese, values);
-  }
-  return refusal;
-}
-
-}  // namespace
-
-bool CPageCode::WriteMergedModule(CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files,
+bool CPageCode::WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, std::vector<FileResult>& files,
                                   std::string& report) {
-  // The merge is made in memory first: a refused one touches no file.
-  ff::merge::MergedSource merged;
-  try {
-    merged = ff::merge::MergeIntoModuleSourceFile(m_strCppFile, std::move(made.source));
-  } catch (const ff::merge::MergeRefused& refusal) {
-    ff::UI().ShowError(
-        ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", RefusalInOwnWords(refusal.what(), m_strCppFile)}}));
+  // Both files and the merge are made in memory first: a refused merge
+  // touches no file. The same plan as the command line's, asked instead
+  // of refused where --force-retire would be needed.
+  ff::merge::ModuleFilesRequest request{.bls = m_bBLS,
+                                        .module = module,
+                                        .headerPath = m_strHeadFile,
+                                        .sourcePath = m_strCppFile,
+                                        .freshHeader = std::move(made.header),
+                                        .freshSource = std::move(made.source)};
+  request.merge = true;
+  ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
+  if (plan.verdict == ff::merge::ModuleFilesPlan::Verdict::AskFirst) {
+    if (!ff::UI().AskYesNo(ff::FillTemplate(texts::PageAskRetire(), {{"Reason", plan.reason}}))) return false;
+    request.forceRetire = true;
+    plan = ff::merge::PlanModuleFiles(request);
+  }
+  if (plan.verdict != ff::merge::ModuleFilesPlan::Verdict::Write) {
+    ff::UI().ShowError(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", plan.reason}}));
     return false;
   }
-  files.push_back({m_strHeadFile, m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, made.header)});
-  const bool written = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, merged.text);
-  files.push_back({m_strCppFile, written});
-  if (written) report = ReportLines(m_strCppFile, merged);
+  const bool headerWritten = m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, plan.header);
+  files.push_back({m_strHeadFile, headerWritten});
+  const bool sourceWritten = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, plan.source);
+  files.push_back({m_strCppFile, sourceWritten});
+  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
+  if (sourceWritten) {
+    for (const std::string& line : plan.pageReport) report += line;
+  }
   return true;
+}
+
+// The record of a plain generation, so that the next merge is three-way.
+void CPageCode::WriteModuleRecord(long module, const CCodeMaker::ModuleTexts& made, bool headerWritten,
+                                  bool sourceWritten) {
+  if (!headerWritten && !sourceWritten) return;
+  const ff::merge::ModuleFilesRequest request{.bls = m_bBLS,
+                                              .module = module,
+                                              .headerPath = m_strHeadFile,
+                                              .sourcePath = m_strCppFile,
+                                              .freshHeader = made.header,
+                                              .freshSource = made.source};
+  const ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
+  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
 }

@@ -163,6 +163,17 @@ auto To(ff::GenFile& file) {
   return [&file](std::string_view bytes) { file.Write(bytes); };
 }
 
+// The whole header as text, as the file writer would write it.
+std::string HeaderText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
+                       long moduleId) {
+  CRoutineComment& comment = maker.RoutineComment();
+  comment.SetFileName(path);
+  comment.SetAbstract(abstract);
+  std::string text = comment.MakeFileComment();
+  WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, bls, moduleId);
+  return text;
+}
+
 // The whole source file as text, as the file writer would write it.
 std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
                        long moduleId) {
@@ -239,4 +250,12 @@ CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, con
     }
   }
   return texts;
+}
+
+std::string CCodeMaker::MakeFosModuleHeaderText(const std::string& path, long moduleId) {
+  return HeaderText(*this, path, mod::FosHeaderAbstract(), false, moduleId);
+}
+
+std::string CCodeMaker::MakeBlsModuleHeaderText(const std::string& path, long moduleId) {
+  return HeaderText(*this, path, mod::BlsHeaderAbstract(), true, moduleId);
 }

@@ -19,6 +19,17 @@ const std::string& MovedTextBlock();
 const std::string& PageMergedLine();
 const std::string& PageRetiredNamesLine();
 const std::string& PageNoEarlierFileLine();
+// The three-way merge: %Refreshed%, %Edited%, %Added%, %Retired%,
+// %Restored%, %Conflicts%: counts.
+const std::string& PageThreeWayLine();
+const std::string& PageRestoredNamesLine();  // %Names%
+const std::string& PageHeaderLine();         // %File%, %Kept%: hand-written lines of Process.h kept
+const std::string& PageConflictsMarkedLine();  // %Count%
+// A file without a record of the last generation, merged by the older rules.
+const std::string& PageNoRecordLine();
+// The question before most functions retire or another module's files
+// are merged; %Reason%: why.
+const std::string& PageAskRetire();
 // The message of a refused merge; %Reason%: the refusal naming file and line.
 const std::string& PageMergeRefused();
 // The refusals in the desktop program's words: the merge's own text (the

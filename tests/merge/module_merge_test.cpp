@@ -11,6 +11,7 @@
 
 #include "host/gbk_text.h"
 #include "merge/module_merge.h"
+#include "merge/three_way.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -143,6 +144,26 @@ TEST(ModuleMerge, RegionsPairByMarkerWordAndOrder) {
   EXPECT_BYTES_EQ(Crlf(kHead + Function("Fun_A", "    x();\n" + oldBody) + "\n"),
                   MergeModuleSource(old, fresh, report));
   EXPECT_EQ(3, report.regionsKept);
+}
+
+// Three-way: a changed include block of the template reaches the file,
+// and the includes and history rows added by hand stay where they were.
+TEST(ThreeWayMerge, TemplateChangesAndHandAddedLinesMeet) {
+  using ff::merge::TextLines;
+  const std::string base = Crlf(kHead + Function("Fun_A", kSql));
+  std::string fresh = base, mine = base;
+  ff::gbk::ReplaceAll(fresh, "#include \"stdafx.h\"\r\n", "#include \"stdafx.h\"\r\n#include <vector>\r\n");
+  ff::gbk::ReplaceAll(mine, "#include \"stdafx.h\"\r\n\r\n", "#include \"stdafx.h\"\r\n\r\n#include <map>\r\n");
+  ff::gbk::ReplaceAll(mine, G("*函数名称：Fun_A\r\n"), G("*函数名称：Fun_A\r\n*2.  加查询条件\r\n"));
+  ff::merge::ThreeWayReport report;
+  const std::string merged = ff::merge::JoinCrlf(
+      ff::merge::MergeSourceThreeWay(TextLines(base), {TextLines(mine), {}}, TextLines(fresh), {}, report));
+  std::string expected = fresh;
+  ff::gbk::ReplaceAll(expected, "#include <vector>\r\n\r\n", "#include <vector>\r\n\r\n#include <map>\r\n");
+  ff::gbk::ReplaceAll(expected, G("*函数名称：Fun_A\r\n"), G("*函数名称：Fun_A\r\n*2.  加查询条件\r\n"));
+  EXPECT_BYTES_EQ(expected, merged);
+  EXPECT_EQ(1, report.keptEdited);
+  EXPECT_TRUE(report.conflicts.empty());
 }
 
 }  // namespace
