@@ -42,9 +42,9 @@ class ClearingUI : public UserInterface {
     Clear();
     return inner_.AskYesNo(question);
   }
-  bool AskOverwrite(const std::string& path) override {
+  bool AskOverwrite(const std::string& path, const std::string& question) override {
     Clear();
-    return inner_.AskOverwrite(path);
+    return inner_.AskOverwrite(path, question);
   }
   void ReportFileError(const CFileException& error) override {
     Clear();

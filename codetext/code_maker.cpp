@@ -1,34 +1,16 @@
 #include "codetext/code_maker.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 
 #include "codetext/commit_behind.h"
 #include "codetext/stale_check.h"
+#include "host/file_access.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
 #include "host/user_interface.h"
 #include "res/file_texts.h"
-
-namespace {
-
-// True when the file at `path` (the system's bytes) can be opened for reading. A folder
-// opens, but it is no file to read.
-bool Readable(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-  ::close(fd);
-  return file;
-}
-
-}  // namespace
 
 CCodeMaker::CCodeMaker() = default;
 CCodeMaker::~CCodeMaker() = default;
@@ -43,13 +25,12 @@ std::string CCodeMaker::Spaces(int n) {
 
 bool CCodeMaker::CheckOverwrite(const std::string& path, bool noPrompt) {
   if (noPrompt) return true;
-  if (!Readable(path)) return true;
+  if (!ff::IsReadableFile(path)) return true;
   // A file that may not be written is said before the question, not after
   // a Yes that could not be kept.
-  struct stat st {};
-  if (::access(path.c_str(), W_OK) != 0) throw CFileException(path, errno);
-  if (::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0) throw CFileException(path, EACCES);
-  return ff::UI().AskOverwrite(ff::gbk::PathInText(path));
+  if (const int refused = ff::WriteRefused(path)) throw CFileException(path, refused);
+  const std::string shown = ff::gbk::PathInText(path);
+  return ff::UI().AskOverwrite(shown, ff::res::OverwriteQuestion(shown));
 }
 
 void CCodeMaker::WriteGuardBegin(ff::GenFile& file, const std::string& macro) {

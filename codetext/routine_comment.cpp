@@ -4,9 +4,8 @@
 #include <cstdlib>
 #include <ctime>
 
-#include <QCoreApplication>
-
 #include "codetext/text_fill.h"
+#include "host/file_access.h"
 #include "host/gbk_text.h"
 #include "res/comment_texts.h"
 
@@ -110,9 +109,7 @@ void CRoutineComment::SetDesign(const std::string& text) { design_ = CommentForm
 void CRoutineComment::SetNote(const std::string& text) { note_ = CommentForm(text); }
 
 std::string CRoutineComment::GetAuthor() {
-  if (author_.empty() && QCoreApplication::instance() != nullptr) {
-    author_ = gbk::FromUtf8(QCoreApplication::applicationName().toStdString());
-  }
+  if (author_.empty()) author_ = gbk::FromUtf8(ff::ProgramName());
   return author_;
 }
 

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "host/gbk_text.h"
-#include "res/desktop_texts.h"
 
 namespace ff {
 
@@ -22,7 +21,7 @@ bool IsOwnFolder(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
 }
 
-bool MakePrivateFolder(const std::string& path, std::string& error) {
+bool MakePrivateFolder(const std::string& path, std::string& error, const std::string& notOwn) {
   if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
     error = gbk::PathInText(path) + ": " + Reason(errno);
     return false;
@@ -35,7 +34,7 @@ bool MakePrivateFolder(const std::string& path, std::string& error) {
   // Someone else's folder (or a link to one) under our name: another user
   // could read or replace what we write there.
   if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
-    error = gbk::PathInText(path) + ": " + res::desktop::NotOwnTempFolder();
+    error = gbk::PathInText(path) + ": " + notOwn;
     return false;
   }
   if ((st.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) {
@@ -57,7 +56,7 @@ std::string WithoutTrailingSlash(std::string path) {
 
 }  // namespace
 
-bool UserTempFolder(std::string& folder, std::string& error) {
+bool UserTempFolder(std::string& folder, std::string& error, const std::string& notOwn) {
   const std::string runtime = WithoutTrailingSlash(Env("XDG_RUNTIME_DIR"));
   std::string path;
   if (!runtime.empty() && IsOwnFolder(runtime)) {
@@ -67,7 +66,7 @@ bool UserTempFolder(std::string& folder, std::string& error) {
     if (tmp.empty()) tmp = "/tmp";
     path = (tmp == "/" ? std::string() : tmp) + "/fidforge-" + std::to_string(::geteuid());
   }
-  if (!MakePrivateFolder(path, error)) return false;
+  if (!MakePrivateFolder(path, error, notOwn)) return false;
   folder = path;
   return true;
 }

@@ -11,7 +11,8 @@ namespace ff {
 // when the session has a runtime folder, else "fidforge-<uid>" in the
 // system's temporary folder ($TMPDIR, else /tmp). A folder that exists but
 // is not a folder of this user's, or is a link, is refused, never used.
-// Paths are the system's bytes. False with `error` (GBK) when there is none.
-bool UserTempFolder(std::string& folder, std::string& error);
+// Paths are the system's bytes. False with `error` (GBK) when there is none;
+// `notOwn` (GBK) is the reason given for a folder of someone else's.
+bool UserTempFolder(std::string& folder, std::string& error, const std::string& notOwn);
 
 }  // namespace ff

@@ -10,7 +10,6 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
-#include "res/file_texts.h"
 
 namespace ff {
 namespace {
@@ -42,7 +41,7 @@ class ConsoleUI : public UserInterface {
   }
 
   // The command line speaks English; the pages keep their Chinese question.
-  bool AskOverwrite(const std::string& path) override {
+  bool AskOverwrite(const std::string& path, const std::string&) override {
     return AskYesNo(path + " exists: overwrite it?");
   }
 };
@@ -58,7 +57,7 @@ UserInterface* g_current = nullptr;
 
 void UserInterface::ReportFileError(const CFileException& error) { ShowMessage(error.Message()); }
 
-bool UserInterface::AskOverwrite(const std::string& path) { return AskYesNo(res::OverwriteQuestion(path)); }
+bool UserInterface::AskOverwrite(const std::string&, const std::string& question) { return AskYesNo(question); }
 
 void UserInterface::ReportQueryError(const QueryError& error) { ShowMessage(error.Message()); }
 

@@ -23,9 +23,10 @@ class UserInterface {
   virtual void ShowError(const std::string& text) { ShowMessage(text); }
   // A question with Yes and No; Yes is the default. True for Yes.
   virtual bool AskYesNo(const std::string& question) = 0;
-  // Whether to overwrite the existing file `path` (GBK, as shown): the
-  // question of the pages, in the interface's own words.
-  virtual bool AskOverwrite(const std::string& path);
+  // Whether to overwrite the existing file `path` (GBK, as shown).
+  // `question` is the pages' question about it; an interface that speaks
+  // other words asks its own.
+  virtual bool AskOverwrite(const std::string& path, const std::string& question);
   // The report of a file error.
   virtual void ReportFileError(const CFileException& error);
   // The report of a query the database refused (QueryError::Message()).

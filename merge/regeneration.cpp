@@ -5,17 +5,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "codetext/code_maker.h"
 #include "codetext/commit_behind.h"
 #include "codetext/gen_file.h"
 #include "codetext/text_fill.h"
+#include "host/file_access.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
@@ -47,17 +46,14 @@ std::string BaseName(const std::string& path) {
 
 // Reads the whole file; false when there is none.
 bool ReadBytes(const std::string& path, std::string& bytes) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) {
-    if (errno == ENOENT) return false;
-    throw Refusal{Shown(path) + ": " + gbk::FromUtf8(std::strerror(errno))};
+  int error = 0;
+  switch (ReadWholeFile(path, bytes, error)) {
+    case ReadOutcome::Read: return true;
+    case ReadOutcome::Missing: return false;
+    case ReadOutcome::NotAFile: throw Refusal{Shown(path) + ": not a regular file"};
+    case ReadOutcome::Failed: break;
   }
-  if (!S_ISREG(st.st_mode)) throw Refusal{Shown(path) + ": not a regular file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Refusal{Shown(path) + ": " + gbk::FromUtf8(std::strerror(errno))};
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) throw Refusal{Shown(path) + ": cannot be read"};
-  return true;
+  throw Refusal{Shown(path) + ": " + gbk::FromUtf8(std::strerror(error))};
 }
 
 int LineOf(const std::string& bytes, size_t at) {

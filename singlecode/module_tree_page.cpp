@@ -198,7 +198,7 @@ void CModuleTreePage::OfferLoginAndReadCodeStyle() {
 
 bool CModuleTreePage::TempFolderFile(const std::string& name, std::string& path, std::string& error) {
   std::string folder;
-  if (!ff::UserTempFolder(folder, error)) return false;
+  if (!ff::UserTempFolder(folder, error, ff::res::desktop::NotOwnTempFolder())) return false;
   path = InFolder(folder, name);
   return true;
 }
