@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -133,6 +134,12 @@ int Run(int argc, char** argv) {
                              : command->help("fidforge-cli"));
   });
 
+  // Nothing asked: the commands, as git lists them, and a usage status.
+  if (argc < 2) {
+    const std::string usage = app.get_formatter()->make_help(&app, "fidforge-cli", CLI::AppFormatMode::Normal);
+    std::fwrite(usage.data(), 1, usage.size(), stderr);
+    return kUsage;
+  }
   try {
     app.parse(argc, argv);
     // Output still in the buffer counts as much as what was written.

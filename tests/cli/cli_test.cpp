@@ -69,7 +69,10 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndNameWhatIsWrong) {
   EXPECT_EQ(Run("modules").status, 2);
   EXPECT_EQ(Run("modules --kind xyz").status, 2);
   EXPECT_EQ(Run("functions --kind fos").status, 2);
-  EXPECT_EQ(Run("").status, 2);
+  // Nothing asked: the list of commands on stderr, as git gives it.
+  const Result bare = Run("");
+  EXPECT_EQ(bare.status, 2);
+  EXPECT_NE(bare.err.find("Subcommands:"), std::string::npos) << bare.err;
   EXPECT_EQ(Run("--encoding latin1 modules --kind fos").status, 2);
   // What is unknown is named before what is missing.
   for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
