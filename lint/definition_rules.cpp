@@ -6,7 +6,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "lint/rule.h"
 
@@ -38,9 +37,13 @@ void ForEachKind(const ConfigRows& rows, Each each) {
   }
 }
 
-std::string Duplicate(std::string_view what, std::string_view part, const std::string& key, const Where& other) {
-  return FillTemplate("%What% %Part% %Key% is also the %Part% of %Other%",
-                      {{"What", what}, {"Part", part}, {"Key", key}, {"Other", WhereText(other)}});
+constexpr Phrase kNumber{"number", "编号"};
+constexpr Phrase kCode{"code", "编码"};
+
+void Duplicate(Report& report, const Where& where, std::string_view what, const Phrase& part, const std::string& key,
+               const Where& other) {
+  report.Add(where, {"%What% %Part% %Key% is also the %Part% of %Other%", "%What%%Part%%Key%也是%Other%的%Part%"},
+             {{"What", what}, {"Part", part}, {"Key", key}, {"Other", WhereText(other)}});
 }
 
 // STR() writes an empty text for NULL and stars for a number wider than
@@ -48,12 +51,13 @@ std::string Duplicate(std::string_view what, std::string_view part, const std::s
 void CheckNumber(const Where& where, std::string_view what, const std::string& code, const std::string& number,
                  Report& report) {
   if (number.empty()) {
-    report.Add(where, FillTemplate("%What% %Code% has no number: its #define has no value",
-                                   {{"What", what}, {"Code", code}}));
+    report.Add(where, {"%What% %Code% has no number: its #define has no value", "%What% %Code%没有编号：它的#define没有值"},
+               {{"What", what}, {"Code", code}});
   } else if (number.find('*') != std::string::npos) {
-    report.Add(where, FillTemplate("%What% %Code% has a number too wide for its query (\"%Number%\"): its #define "
-                                   "gets that text",
-                                   {{"What", what}, {"Code", code}, {"Number", number}}));
+    report.Add(where,
+               {"%What% %Code% has a number too wide for its query (\"%Number%\"): its #define gets that text",
+                "%What% %Code%的编号超出了查询的宽度（“%Number%”）：它的#define得到的是这段文字"},
+               {{"What", what}, {"Code", code}, {"Number", number}});
   }
 }
 
@@ -72,7 +76,7 @@ constexpr Rule kRules[] = {
            EachDuplicate(
                rows.fids, [](const FidRow& r) -> const std::string& { return r.number; },
                [&](const FidRow& row, const FidRow& first) {
-                 report.Add(row.where, Duplicate("FID", "number", row.number, first.where));
+                 Duplicate(report, row.where, "FID", kNumber, row.number, first.where);
                });
          }},
     {.id = "fid-duplicate-code",
@@ -83,7 +87,7 @@ constexpr Rule kRules[] = {
            EachDuplicate(
                rows.fids, [](const FidRow& r) -> const std::string& { return r.code; },
                [&](const FidRow& row, const FidRow& first) {
-                 report.Add(row.where, Duplicate("FID", "code", row.code, first.where));
+                 Duplicate(report, row.where, "FID", kCode, row.code, first.where);
                });
          }},
     {.id = "function-duplicate-number",
@@ -95,7 +99,7 @@ constexpr Rule kRules[] = {
              EachDuplicate(
                  kind, [](const FunctionRow& r) -> const std::string& { return r.number; },
                  [&](const FunctionRow& row, const FunctionRow& first) {
-                   report.Add(row.where, Duplicate(what, "number", row.number, first.where));
+                   Duplicate(report, row.where, what, kNumber, row.number, first.where);
                  });
            });
          }},
@@ -109,7 +113,7 @@ constexpr Rule kRules[] = {
              EachDuplicate(
                  kind, [](const FunctionRow& r) -> const std::string& { return r.macro; },
                  [&](const FunctionRow& row, const FunctionRow& first) {
-                   report.Add(row.where, Duplicate(what, "code", row.macro, first.where));
+                   Duplicate(report, row.where, what, kCode, row.macro, first.where);
                  });
            });
          }},
@@ -125,9 +129,10 @@ constexpr Rule kRules[] = {
            });
            for (const ErrorMacro& e : rows.errorMacros) {
              if (!e.bare || IsIntegerLiteral(e.value)) continue;
-             report.Add(e.where, FillTemplate("error code %Code% is written bare (data type 6), but its value "
-                                              "\"%Value%\" is no number",
-                                              {{"Code", e.name}, {"Value", e.value}}));
+             report.Add(e.where,
+                        {"error code %Code% is written bare (data type 6), but its value \"%Value%\" is no number",
+                         "错误码%Code%按数值写出（数据类型6），但它的值“%Value%”不是数字"},
+                        {{"Code", e.name}, {"Value", e.value}});
            }
          }},
     {.id = "function-module-missing",
@@ -144,11 +149,11 @@ constexpr Rule kRules[] = {
              for (const FunctionRow& f : kind) {
                if (modules.contains(f.module)) continue;
                report.Add(f.where,
-                          FillTemplate("%What% %Code% belongs to module %Module%, which does not exist: no module "
-                                       "source holds it; the headers still define it, so only a warning",
-                                       {{"What", what},
-                                        {"Code", f.code},
-                                        {"Module", f.module.empty() ? "NULL" : f.module}}));
+                          {"%What% %Code% belongs to module %Module%, which does not exist: no module source holds "
+                           "it; the headers still define it, so only a warning",
+                           "%What% %Code%属于模块%Module%，但该模块不存在：没有哪个模块的源文件包含它；"
+                           "头文件仍然定义了它，所以只是警告"},
+                          {{"What", what}, {"Code", f.code}, {"Module", f.module.empty() ? "NULL" : f.module}});
              }
            });
          }},
@@ -159,23 +164,28 @@ constexpr Rule kRules[] = {
          [](const ConfigRows& rows, Report& report) {
            std::unordered_set<std::string_view> seen[2];
            for (const ModuleRow& m : rows.modules) {
-             const std::string_view what = m.bls ? "BLS module" : "FOS module";
+             static constexpr Phrase kModule[] = {{"FOS module", "FOS模块"}, {"BLS module", "BLS模块"}};
+             const Phrase& what = kModule[m.bls];
              if (m.id.empty()) {
-               report.Add(m.where, FillTemplate("%What% \"%Name%\" has no id: its sources would go to the output "
-                                                "folder itself",
-                                                {{"What", what}, {"Name", m.name}}));
+               report.Add(m.where,
+                          {"%What% \"%Name%\" has no id: its sources would go to the output folder itself",
+                           "%What%“%Name%”没有ID：它的源文件会直接放进输出目录"},
+                          {{"What", what}, {"Name", m.name}});
              } else if (m.id.find('*') != std::string::npos) {
-               report.Add(m.where, FillTemplate("%What% id is too wide for its query: its folder would be named "
-                                                "\"**********\"",
-                                                {{"What", what}}));
+               report.Add(m.where,
+                          {"%What% id is too wide for its query: its folder would be named \"**********\"",
+                           "%What%的ID超出了查询的宽度：它的目录会被命名为“**********”"},
+                          {{"What", what}});
              } else if (gbk::AtoL(m.id) < 1) {
-               report.Add(m.where, FillTemplate("%What% id %Id% is not a positive number: the module pages "
-                                                "generate module 0 for it",
-                                                {{"What", what}, {"Id", m.id}}));
+               report.Add(m.where,
+                          {"%What% id %Id% is not a positive number: the module pages generate module 0 for it",
+                           "%What%的ID %Id%不是正数：模块页面会把它生成为模块0"},
+                          {{"What", what}, {"Id", m.id}});
              } else if (!seen[m.bls].insert(m.id).second) {
-               report.Add(m.where, FillTemplate("%What% id %Id% is used by another module too: both write the same "
-                                                "folder",
-                                                {{"What", what}, {"Id", m.id}}));
+               report.Add(m.where,
+                          {"%What% id %Id% is used by another module too: both write the same folder",
+                           "%What%的ID %Id%也被另一个模块使用：两者写入同一个目录"},
+                          {{"What", what}, {"Id", m.id}});
              }
            }
          }},

@@ -1,6 +1,5 @@
 // The three checks of the FID check page as rules: each takes the rows of
 // its own check's query.
-#include "codetext/text_fill.h"
 #include "lint/rule.h"
 
 namespace ff::lint {
@@ -9,8 +8,9 @@ namespace {
 
 void Undefined(const FidUse& use, std::string_view kind, Report& report) {
   report.Add(Where{kind == "BLS" ? "T162" : "T156", "", std::string(use.code)},
-             FillTemplate("FID %Code% (%Name%) is used by %Kind% %Function% but not defined in T151",
-                          {{"Code", use.code}, {"Name", use.name}, {"Kind", kind}, {"Function", use.function}}));
+             {"FID %Code% (%Name%) is used by %Kind% %Function% but not defined in T151",
+              "FID %Code%（%Name%）被%Kind% %Function%使用，但没有在T151中定义"},
+             {{"Code", use.code}, {"Name", use.name}, {"Kind", kind}, {"Function", use.function}});
 }
 
 constexpr Rule kRules[] = {
@@ -36,9 +36,10 @@ constexpr Rule kRules[] = {
          [](const FidUse& use, Report& report) {
            if (use.check != FidUse::Unused) return;
            report.Add(Where{"T151", "", std::string(use.code)},
-                      FillTemplate("FID %Code% (%Name%) is defined but no parameter uses it; an unused FID breaks no "
-                                   "generated code, so only a warning",
-                                   {{"Code", use.code}, {"Name", use.name}}));
+                      {"FID %Code% (%Name%) is defined but no parameter uses it; an unused FID breaks no generated "
+                       "code, so only a warning",
+                       "FID %Code%（%Name%）已定义，但没有任何参数使用它；未使用的FID不会破坏生成的代码，所以只是警告"},
+                      {{"Code", use.code}, {"Name", use.name}});
          }},
 };
 

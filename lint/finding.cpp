@@ -58,8 +58,10 @@ std::string FindingLine(const Finding& finding) {
   return line;
 }
 
-void FindingSink::Add(Severity severity, std::string_view rule, Where where, std::string message) {
-  findings_.push_back(Finding{severity, std::string(rule), std::move(where), std::move(message)});
+void FindingSink::Add(Severity severity, std::string_view rule, Where where, std::string message,
+                      std::string shownMessage) {
+  findings_.push_back(
+      Finding{severity, std::string(rule), std::move(where), std::move(message), std::move(shownMessage)});
 }
 
 }  // namespace ff::lint

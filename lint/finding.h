@@ -23,7 +23,8 @@ struct Finding {
   Severity severity = Severity::Error;
   std::string rule;  // a stable rule name, e.g. "macro-redefined"
   Where where;
-  std::string message;
+  std::string message;       // English: the text report, the JSON lines, the site
+  std::string shownMessage;  // Chinese: the desktop program's list
 };
 
 // "error" or "warning".
@@ -39,7 +40,7 @@ std::string FindingLine(const Finding& finding);
 // Where the rules put their findings.
 class FindingSink {
  public:
-  void Add(Severity severity, std::string_view rule, Where where, std::string message);
+  void Add(Severity severity, std::string_view rule, Where where, std::string message, std::string shownMessage);
   const std::vector<Finding>& Findings() const { return findings_; }
   std::vector<Finding>& Findings() { return findings_; }
 

@@ -9,23 +9,6 @@
 
 namespace ff::lint {
 
-namespace {
-
-// The message in the desktop program's words; as it is when it was made
-// from no known template.
-std::string InOwnWords(const std::string& english) {
-  FilledValues values;
-  for (const res::lint::ShownMessage& m : res::lint::ShownMessages()) {
-    if (!MatchFilledTemplate(m.english(), english, values)) continue;
-    for (auto& [name, value] : values)
-      if (std::string word = res::lint::ShownWord(value); !word.empty()) value = std::move(word);
-    return FillTemplateWith(m.chinese, values);
-  }
-  return english;
-}
-
-}  // namespace
-
 void FillFindingRecord(const std::vector<Finding>& findings, CMemRecord& record) {
   // The captions of the display fields, so that the list finds its values.
   std::vector<std::string> captions;
@@ -38,7 +21,7 @@ void FillFindingRecord(const std::vector<Finding>& findings, CMemRecord& record)
   record.SetColumns(std::move(captions));
   record.ReserveRows(findings.size());
   for (const Finding& finding : findings) {
-    record.AppendRow({res::lint::SeverityShown(finding.severity == Severity::Error), finding.rule, WhereText(finding.where), InOwnWords(finding.message)});
+    record.AppendRow({res::lint::SeverityShown(finding.severity == Severity::Error), finding.rule, WhereText(finding.where), finding.shownMessage});
   }
   record.GoTop();
 }

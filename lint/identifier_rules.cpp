@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "codetext/text_fill.h"
 #include "lint/rule.h"
 
 namespace ff::lint {
@@ -49,10 +48,6 @@ bool IsKeyword(std::string_view name) {
   return std::find(std::begin(kKeywords), std::end(kKeywords), name) != std::end(kKeywords);
 }
 
-std::string Fill(std::string_view text, const PlacedName& n) {
-  return FillTemplate(text, {{"What", n.what}, {"Text", n.text}, {"Name", n.name}});
-}
-
 constexpr Rule kRules[] = {
     {.id = "code-not-identifier",
      .summary = "a code or name that becomes no C/C++ identifier (dots of FOS/BLS codes become underscores)",
@@ -61,7 +56,9 @@ constexpr Rule kRules[] = {
          [](const PlacedName& n, Report& report) {
            if (!IsIdentifier(n.name)) {
              report.Add(n.where,
-                        Fill("the %What% \"%Text%\" becomes the name \"%Name%\", which is no C/C++ identifier", n));
+                        {"the %What% \"%Text%\" becomes the name \"%Name%\", which is no C/C++ identifier",
+                         "%What%“%Text%”生成的名字“%Name%”不是C/C++标识符"},
+                        {{"What", n.what}, {"Text", n.text}, {"Name", n.name}});
            }
          }},
     {.id = "code-is-keyword",
@@ -70,7 +67,10 @@ constexpr Rule kRules[] = {
      .name =
          [](const PlacedName& n, Report& report) {
            if (IsKeyword(n.name)) {
-             report.Add(n.where, Fill("the %What% \"%Text%\" becomes the name \"%Name%\", which is a C++ keyword", n));
+             report.Add(n.where,
+                        {"the %What% \"%Text%\" becomes the name \"%Name%\", which is a C++ keyword",
+                         "%What%“%Text%”生成的名字“%Name%”是C++关键字"},
+                        {{"What", n.what}, {"Text", n.text}, {"Name", n.name}});
            }
          }},
 };

@@ -37,6 +37,29 @@ void RunChecks(void (*Rule::*check)(const Subject&, Report&), const Subject& sub
   }
 }
 
+// What the findings call the texts and codes of a row, in both languages.
+struct FunctionWords {
+  Phrase code, name, functionName, design, note;
+};
+constexpr FunctionWords kFunctionWords[] = {
+    {{"FOS code", "FOS编码"}, {"FOS name", "FOS名称"}, {"FOS function name", "FOS函数名"},
+     {"FOS design", "FOS设计说明"}, {"FOS note", "FOS备注"}},
+    {{"BLS code", "BLS编码"}, {"BLS name", "BLS名称"}, {"BLS function name", "BLS函数名"},
+     {"BLS design", "BLS设计说明"}, {"BLS note", "BLS备注"}},
+};
+struct ModuleWords {
+  Phrase name, chineseName;
+};
+constexpr ModuleWords kModuleWords[] = {
+    {{"FOS module name", "FOS模块名称"}, {"FOS module Chinese name", "FOS模块中文名称"}},
+    {{"BLS module name", "BLS模块名称"}, {"BLS module Chinese name", "BLS模块中文名称"}},
+};
+constexpr Phrase kFidCode{"FID code", "FID编码"}, kFidName{"FID name", "FID名称"}, kFidNote{"FID note", "FID备注"};
+constexpr Phrase kErrorValue{"error code value", "错误码的值"}, kErrorName{"error code name", "错误码名称"},
+    kErrorMessageName{"error message name", "错误信息名称"}, kErrorMessage{"error message", "错误信息"},
+    kErrorCategory{"error category", "错误类别"};
+constexpr Phrase kParamFidCode{"parameter FID code", "参数的FID编码"}, kParamName{"parameter name", "参数名称"};
+
 // Reads the rows of every table and runs the rules that look at one row
 // at a time as the rows arrive; the rules over whole tables run after.
 class Linter {
@@ -96,15 +119,15 @@ class Linter {
     const long arrived = static_cast<long>(std::count(text.begin(), text.end(), '?'));
     return arrived > gbk::AtoL(row.GetRef(q::QCaption(caption)));
   }
-  void Text(const Where& where, std::string_view what, std::string_view text, unsigned landing, bool lost) {
+  void Text(const Where& where, const Phrase& what, std::string_view text, unsigned landing, bool lost) {
     if (!text.empty()) RunChecks(&Rule::text, PlacedText{where, what, text, landing, lost}, sink_);
   }
-  void Text(const Where& where, std::string_view what, const CMemRecord& row, const std::string& caption,
+  void Text(const Where& where, const Phrase& what, const CMemRecord& row, const std::string& caption,
             unsigned landing, bool trim = true) {
     const std::string& raw = row.GetRef(caption);
     Text(where, what, trim ? gbk::Trim(raw) : raw, landing, Lost(row, caption));
   }
-  void Name(const Where& where, std::string_view what, std::string_view text, std::string_view name) {
+  void Name(const Where& where, const Phrase& what, std::string_view text, std::string_view name) {
     RunChecks(&Rule::name, PlacedName{where, what, text, name}, sink_);
   }
 
@@ -118,17 +141,17 @@ class Linter {
       fid.dataType = DataTypeOf(row, res::CaptionDataType());
       fid.cType = CTypeOf(fid.dataType);
       fid.where = Where{"T151", fid.number, fid.code};
-      Text(fid.where, "FID code", row, kCode, kOneLine);
-      Name(fid.where, "FID code", fid.code, fid.code);
-      Text(fid.where, "FID name", row, q::CaptionName(), kOneLine | kLineComment);
+      Text(fid.where, kFidCode, row, kCode, kOneLine);
+      Name(fid.where, kFidCode, fid.code, fid.code);
+      Text(fid.where, kFidName, row, q::CaptionName(), kOneLine | kLineComment);
       // fiddef.h writes the note as it stands.
-      Text(fid.where, "FID note", row, q::CaptionNote(), kOneLine | kLineComment, false);
+      Text(fid.where, kFidNote, row, q::CaptionNote(), kOneLine | kLineComment, false);
       rows_.fids.push_back(std::move(fid));
     });
   }
 
   bool ReadFunctions(bool bls) {
-    const std::string kind = bls ? "BLS" : "FOS";
+    const FunctionWords& words = kFunctionWords[bls];
     return Each(bls ? q::BlsFunctionQuery() : q::FosFunctionQuery(), bls ? "the BLS functions (T161)" : "the FOS functions (T154)", [&](const CMemRecord& row) {
       FunctionRow f;
       f.bls = bls;
@@ -137,24 +160,24 @@ class Linter {
       f.macro = gbk::Replaced(f.code, ".", "_");
       f.module = Trimmed(row, q::CaptionModule());
       f.where = Where{bls ? "T161" : "T154", Trimmed(row, q::CaptionId()), f.code};
-      Text(f.where, kind + " code", row, q::CaptionCode(), kOneLine);
-      Name(f.where, kind + " code", f.code, f.macro);
+      Text(f.where, words.code, row, q::CaptionCode(), kOneLine);
+      Name(f.where, words.code, f.code, f.macro);
       // The name: fosdef.h/blsdef.h and the identification line (// ...),
       // the function comment, and for BLS the answer's message literal.
-      Text(f.where, kind + " name", row, q::CaptionName(),
+      Text(f.where, words.name, row, q::CaptionName(),
            kOneLine | kLineComment | kBlockComment | (bls ? kStringLiteral : 0u));
       const std::string funName = Trimmed(row, q::CaptionFunName());
-      Text(f.where, kind + " function name", row, q::CaptionFunName(), kOneLine);
-      if (!funName.empty()) Name(f.where, kind + " function name", funName, funName);
+      Text(f.where, words.functionName, row, q::CaptionFunName(), kOneLine);
+      if (!funName.empty()) Name(f.where, words.functionName, funName, funName);
       // Design and note become continuation lines of the function comment.
-      Text(f.where, kind + " design", row, q::CaptionDesign(), kBlockComment);
-      Text(f.where, kind + " note", row, q::CaptionNote(), kBlockComment);
+      Text(f.where, words.design, row, q::CaptionDesign(), kBlockComment);
+      Text(f.where, words.note, row, q::CaptionNote(), kBlockComment);
       rows_.functions.push_back(std::move(f));
     });
   }
 
   bool ReadModules(bool bls) {
-    const std::string kind = bls ? "BLS module" : "FOS module";
+    const ModuleWords& words = kModuleWords[bls];
     return Each(bls ? q::BlsModuleQuery() : q::FosModuleQuery(), bls ? "the BLS modules (T164)" : "the FOS modules (T158)", [&](const CMemRecord& row) {
       ModuleRow m;
       m.bls = bls;
@@ -162,8 +185,8 @@ class Linter {
       m.name = Trimmed(row, q::CaptionName());
       m.where = Where{bls ? "T164" : "T158", m.id, m.name};
       // Both names make the project line of the file comment.
-      Text(m.where, kind + " name", row, q::CaptionName(), kBlockComment);
-      Text(m.where, kind + " Chinese name", row, q::CaptionChineseName(), kBlockComment);
+      Text(m.where, words.name, row, q::CaptionName(), kBlockComment);
+      Text(m.where, words.chineseName, row, q::CaptionChineseName(), kBlockComment);
       rows_.modules.push_back(std::move(m));
     });
   }
@@ -180,13 +203,13 @@ class Linter {
       const std::string message = Trimmed(row, kMessage);
       const bool bare = gbk::AtoL(row.GetRef(kKind)) == 6;
       const Where where{"T470", Trimmed(row, q::CaptionId()), code};
-      Text(where, "error code value", row, kValue, kOneLine | (bare ? 0u : kStringLiteral));
-      Text(where, "error code name", row, q::CaptionCode(), kOneLine);
-      Name(where, "error code name", code, code);
-      Text(where, "error message name", row, kMsgName, kOneLine);
-      if (!msgName.empty()) Name(where, "error message name", msgName, msgName);
-      Text(where, "error message", row, kMessage, kOneLine | kLineComment | kStringLiteral);
-      Text(where, "error category", row, q::CaptionCategory(), kOneLine | kLineComment);
+      Text(where, kErrorValue, row, kValue, kOneLine | (bare ? 0u : kStringLiteral));
+      Text(where, kErrorName, row, q::CaptionCode(), kOneLine);
+      Name(where, kErrorName, code, code);
+      Text(where, kErrorMessageName, row, kMsgName, kOneLine);
+      if (!msgName.empty()) Name(where, kErrorMessageName, msgName, msgName);
+      Text(where, kErrorMessage, row, kMessage, kOneLine | kLineComment | kStringLiteral);
+      Text(where, kErrorCategory, row, q::CaptionCategory(), kOneLine | kLineComment);
       rows_.errorMacros.push_back(ErrorMacro{where, code, bare ? value : "\"" + value + "\"", bare});
       if (!msgName.empty()) rows_.errorMacros.push_back(ErrorMacro{where, msgName, "\"" + message + "\""});
     });
@@ -207,10 +230,10 @@ class Linter {
       const std::string code = Trimmed(row, kCode);
       const std::string name = Trimmed(row, kName);
       const Where where{bls ? "T162" : "T156", Trimmed(row, q::CaptionId()), code};
-      Text(where, "parameter FID code", code, kOneLine, false);
+      Text(where, kParamFidCode, code, kOneLine, false);
       // Request and answer lines end in //name; the validation code puts
       // the name into its error message literal.
-      Text(where, "parameter name", name, kOneLine | kLineComment | kStringLiteral, Lost(row, kName));
+      Text(where, kParamName, name, kOneLine | kLineComment | kStringLiteral, Lost(row, kName));
       const auto fid = fids_.find(code);
       RunChecks(&Rule::param,
                 PlacedParam{where, code, name, DataTypeOf(row, res::CaptionDataType()), bls ? "BLS" : "FOS",

@@ -5,7 +5,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "codetext/text_fill.h"
 #include "lint/rule.h"
 #include "res/lint_texts.h"
 
@@ -15,19 +14,19 @@ namespace {
 
 enum class Header { Guard, Fid, Fos, Bls, Sys };
 
-const char* HeaderName(Header header) {
+Phrase HeaderName(Header header) {
   switch (header) {
     case Header::Guard:
-      return "include guard";
+      return {"include guard", "头文件保护宏"};
     case Header::Fid:
-      return "fiddef.h";
+      return {"fiddef.h", "fiddef.h"};
     case Header::Fos:
-      return "fosdef.h";
+      return {"fosdef.h", "fosdef.h"};
     case Header::Bls:
-      return "blsdef.h";
+      return {"blsdef.h", "blsdef.h"};
     case Header::Sys:
     default:
-      return "sysdef.h";
+      return {"sysdef.h", "sysdef.h"};
   }
 }
 
@@ -66,24 +65,29 @@ void CheckMacros(const ConfigRows& rows, Report& report) {
       if (*d.value != *definitions[0].value) sameValue = false;
     }
     if (!acrossHeaders) continue;
-    std::string places;
+    std::string places, shownPlaces;
     for (const Definition& d : definitions) {
-      if (!places.empty()) places += ", ";
+      const Phrase header = HeaderName(d.header);
       const std::string where = WhereText(*d.where);
-      places += where.empty() ? std::string(HeaderName(d.header))
-                              : std::string(HeaderName(d.header)) + " (" + where + ")";
+      if (!places.empty()) places += ", ", shownPlaces += Shown({"", "，"});
+      places += where.empty() ? std::string(header.english) : std::string(header.english) + " (" + where + ")";
+      shownPlaces += where.empty() ? Shown(header) : Shown(header) + Shown({"", "（"}) + where + Shown({"", "）"});
     }
     const Definition& first = definitions[0];
     const Definition& at = first.header == Header::Guard ? definitions[1] : first;
     // A redefinition with the same value is allowed by the language, but
     // one of the two meanings is surely wrong.
     if (sameValue) {
-      report.Warn(*at.where, FillTemplate("%Name% is defined more than once: %Places%; the values agree, which the "
-                                          "compiler accepts, so only a warning",
-                                          {{"Name", name}, {"Places", places}}));
+      report.Warn(*at.where,
+                  {"%Name% is defined more than once: %Places%; the values agree, which the compiler accepts, so "
+                   "only a warning",
+                   "%Name%被定义了多次：%Places%；值相同，编译器可以接受，所以只是警告"},
+                  {{"Name", name}, {"Places", places, shownPlaces}});
     } else {
-      report.Add(*at.where, FillTemplate("%Name% is defined more than once, with different values: %Places%",
-                                         {{"Name", name}, {"Places", places}}));
+      report.Add(*at.where,
+                 {"%Name% is defined more than once, with different values: %Places%",
+                  "%Name%被定义了多次，值各不相同：%Places%"},
+                 {{"Name", name}, {"Places", places, shownPlaces}});
     }
   }
 }

@@ -4,9 +4,11 @@
 // looks at.
 #pragma once
 
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "lint/config_rows.h"
 #include "lint/finding.h"
@@ -21,10 +23,35 @@ enum Landing : unsigned {
   kStringLiteral = 8,  // inside "..." of generated code
 };
 
+// A message or a word a message names, in both languages of the system:
+// English for the text report, the JSON lines and the site, Chinese for
+// the desktop program's list. Both UTF-8 here (ASCII for the English);
+// the Chinese is made GBK when a finding is filled. A message's two
+// templates have the same placeholders.
+struct Phrase {
+  std::string_view english;
+  std::string_view chinese;
+};
+
+// A placeholder's value in both languages: a word of the system has two
+// forms, a text of the database one.
+struct Value {
+  Value(std::string_view name, std::string_view text) : name(name), english(text), shown(text) {}
+  Value(std::string_view name, const Phrase& word);
+  Value(std::string_view name, std::string_view english, std::string shown)
+      : name(name), english(english), shown(std::move(shown)) {}
+  std::string_view name;
+  std::string_view english;
+  std::string shown;  // GBK
+};
+
+// The Chinese of a phrase, GBK.
+std::string Shown(const Phrase& phrase);
+
 // One text of a row as the generators write it.
 struct PlacedText {
   const Where& where;
-  std::string_view what;  // "FID name", "BLS note", ...
+  const Phrase& what;     // "FID name", "BLS note", ...
   std::string_view text;  // GBK, as the generators receive it
   unsigned landing = 0;
   bool lostChars = false;  // the database held characters without a GBK form
@@ -33,7 +60,7 @@ struct PlacedText {
 // A code and the name the generators make of it (A.B becomes A_B).
 struct PlacedName {
   const Where& where;
-  std::string_view what;  // "FID code", "BLS function name", ...
+  const Phrase& what;     // "FID code", "BLS function name", ...
   std::string_view text;
   std::string_view name;
 };
@@ -63,9 +90,9 @@ struct Rule;
 class Report {
  public:
   Report(const Rule& rule, FindingSink& sink) : rule_(rule), sink_(sink) {}
-  void Add(const Where& where, std::string message);
+  void Add(const Where& where, const Phrase& message, std::initializer_list<Value> values);
   // Only a warning: for a rule whose entry names when (warningWhen).
-  void Warn(const Where& where, std::string message);
+  void Warn(const Where& where, const Phrase& message, std::initializer_list<Value> values);
 
  private:
   const Rule& rule_;

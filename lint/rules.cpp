@@ -3,16 +3,37 @@
 #include <utility>
 #include <vector>
 
+#include "codetext/text_fill.h"
+#include "host/gbk_text.h"
 #include "lint/rule.h"
 
 namespace ff::lint {
 
-void Report::Add(const Where& where, std::string message) {
-  sink_.Add(rule_.severity, rule_.id, where, std::move(message));
+std::string Shown(const Phrase& phrase) { return gbk::FromUtf8(phrase.chinese); }
+
+Value::Value(std::string_view name, const Phrase& word) : name(name), english(word.english), shown(Shown(word)) {}
+
+namespace {
+
+// The message filled twice, once in each language.
+void Put(FindingSink& sink, Severity severity, const Rule& rule, const Where& where, const Phrase& message,
+         std::initializer_list<Value> values) {
+  std::vector<Placeholder> english, shown;
+  for (const Value& v : values) {
+    english.push_back({v.name, v.english});
+    shown.push_back({v.name, v.shown});
+  }
+  sink.Add(severity, rule.id, where, FillTemplate(message.english, english), FillTemplate(Shown(message), shown));
 }
 
-void Report::Warn(const Where& where, std::string message) {
-  sink_.Add(Severity::Warning, rule_.id, where, std::move(message));
+}  // namespace
+
+void Report::Add(const Where& where, const Phrase& message, std::initializer_list<Value> values) {
+  Put(sink_, rule_.severity, rule_, where, message, values);
+}
+
+void Report::Warn(const Where& where, const Phrase& message, std::initializer_list<Value> values) {
+  Put(sink_, Severity::Warning, rule_, where, message, values);
 }
 
 std::span<const Rule> Rules() {

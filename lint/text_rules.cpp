@@ -2,7 +2,6 @@
 // where the generators write it.
 #include <string>
 
-#include "codetext/text_fill.h"
 #include "host/gbk_text.h"
 #include "lint/rule.h"
 
@@ -46,23 +45,19 @@ bool HasInvalidGbk(std::string_view text) {
   return false;
 }
 
-std::string CharName(char c) {
+Phrase CharName(char c) {
   switch (c) {
     case '\r':
-      return "carriage return";
+      return {"carriage return", "回车符"};
     case '\n':
-      return "line feed";
+      return {"line feed", "换行符"};
     case '\t':
-      return "tab";
+      return {"tab", "制表符"};
     case '"':
-      return "a double quote";
+      return {"a double quote", "双引号"};
     default:
-      return "a backslash";
+      return {"a backslash", "反斜杠"};
   }
-}
-
-std::string Fill(std::string_view text, const PlacedText& placed, std::string_view character = {}) {
-  return FillTemplate(text, {{"What", placed.what}, {"Char", character}});
 }
 
 constexpr Rule kRules[] = {
@@ -74,7 +69,9 @@ constexpr Rule kRules[] = {
            if (!(t.landing & kOneLine)) return;
            if (const char c = FirstOf(t.text, "\r\n\t")) {
              report.Add(t.where,
-                        Fill("the %What% holds a %Char%, which breaks the generated line it stands in", t, CharName(c)));
+                        {"the %What% holds a %Char%, which breaks the generated line it stands in",
+                         "%What%中有%Char%，会把它所在的生成行断开"},
+                        {{"What", t.what}, {"Char", CharName(c)}});
            }
          }},
     {.id = "comment-backslash",
@@ -83,9 +80,11 @@ constexpr Rule kRules[] = {
      .text =
          [](const PlacedText& t, Report& report) {
            if ((t.landing & kLineComment) && EndsInBackslash(t.text)) {
-             report.Add(t.where, Fill("the %What% ends in a backslash: in its // comment the next generated line "
-                                      "becomes comment too",
-                                      t));
+             report.Add(t.where,
+                        {"the %What% ends in a backslash: in its // comment the next generated line becomes comment "
+                         "too",
+                         "%What%以反斜杠结尾：在它的//注释里，下一行生成代码也成了注释"},
+                        {{"What", t.what}});
            }
          }},
     {.id = "comment-close",
@@ -97,11 +96,16 @@ constexpr Rule kRules[] = {
            if (!(t.landing & kBlockComment)) return;
            // No GBK trail byte is '*' or '/', so a byte search is exact here.
            if (t.text.find("*/") != std::string_view::npos) {
-             report.Add(t.where, Fill("the %What% holds \"*/\", which ends its generated /* */ comment early", t));
+             report.Add(t.where,
+                        {"the %What% holds \"*/\", which ends its generated /* */ comment early",
+                         "%What%中有“*/”，会提前结束它所在的/* */注释"},
+                        {{"What", t.what}});
            } else if (t.text.find("/*") != std::string_view::npos) {
-             report.Warn(t.where, Fill("the %What% holds \"/*\" inside a generated /* */ comment; a \"/*\" there "
-                                       "ends nothing (the compiler's -Wcomment notes it), so only a warning",
-                                       t));
+             report.Warn(t.where,
+                         {"the %What% holds \"/*\" inside a generated /* */ comment; a \"/*\" there ends nothing "
+                          "(the compiler's -Wcomment notes it), so only a warning",
+                          "%What%在生成的/* */注释中含有“/*”；它在那里不结束任何注释（编译器的-Wcomment会提示），所以只是警告"},
+                         {{"What", t.what}});
            }
          }},
     {.id = "string-literal-break",
@@ -111,8 +115,10 @@ constexpr Rule kRules[] = {
          [](const PlacedText& t, Report& report) {
            if (!(t.landing & kStringLiteral)) return;
            if (const char c = FirstOf(t.text, "\"\\")) {
-             report.Add(t.where, Fill("the %What% holds %Char%, which breaks the generated string literal it stands in",
-                                      t, CharName(c)));
+             report.Add(t.where,
+                        {"the %What% holds %Char%, which breaks the generated string literal it stands in",
+                         "%What%中有%Char%，会破坏它所在的生成字符串"},
+                        {{"What", t.what}, {"Char", CharName(c)}});
            }
          }},
     {.id = "text-not-gbk",
@@ -121,11 +127,14 @@ constexpr Rule kRules[] = {
      .text =
          [](const PlacedText& t, Report& report) {
            if (t.lostChars) {
-             report.Add(t.where, Fill("the %What% holds a character that has no GBK form: the generated code gets "
-                                      "'?' instead",
-                                      t));
+             report.Add(t.where,
+                        {"the %What% holds a character that has no GBK form: the generated code gets '?' instead",
+                         "%What%中有GBK无法表示的字符：生成的代码里是“?”"},
+                        {{"What", t.what}});
            } else if (HasInvalidGbk(t.text)) {
-             report.Add(t.where, Fill("the %What% holds bytes that are no GBK character", t));
+             report.Add(t.where,
+                        {"the %What% holds bytes that are no GBK character", "%What%中有不是GBK字符的字节"},
+                        {{"What", t.what}});
            }
          }},
 };

@@ -88,9 +88,12 @@ std::string MergeFunction(std::string_view oldText, const GeneratedFunction& old
     const size_t places = freshByWord[word].size();
     if (regions.size() > places) {
       const Region& homeless = *regions[places];
-      throw DamagedFile(homeless.line, "the region //##" + word + " of the function " + old.name +
-                                           " has no place in the new generation (it has " +
-                                           std::to_string(places) + " such region(s))");
+      const std::string count = std::to_string(places);
+      throw DamagedFile(homeless.line,
+                        "the region //##" + word + " of the function " + old.name +
+                            " has no place in the new generation (it has " + count + " such region(s))",
+                        FillTemplate(res::merge::damage::RegionWithoutPlace(),
+                                     {{"Word", word}, {"Name", old.name}, {"Places", count}}));
     }
   }
 
@@ -122,7 +125,8 @@ std::string MergeModuleSource(std::string_view oldText, std::string_view freshTe
   try {
     freshes = ReadSourceLayout(freshText);
   } catch (const DamagedFile& error) {
-    throw std::runtime_error(std::string("the new generation cannot be merged: ") + error.what());
+    throw MergeError(std::string("the new generation cannot be merged: ") + error.what(),
+                     FillTemplate(res::merge::damage::NewGeneration(), {{"Damage", error.Shown()}}));
   }
 
   std::map<std::string, size_t> freshIndex, oldIndex;

@@ -32,16 +32,36 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+namespace why = res::merge::why;
+namespace damage = res::merge::damage;
+
 // A file that may not be merged; the message names the file and line.
 struct Refusal {
-  std::string message;  // GBK
+  std::string message;  // GBK, for the command line
+  std::string shown;    // GBK, the same in the module code page's words
 };
 
 std::string Shown(const std::string& path) { return gbk::FromUtf8(path); }
 
+// "PATH: why", or "PATH:LINE: why", and the page's twin of it.
+Refusal At(const std::string& path, const std::string& reason, const std::string& shownReason) {
+  const std::string file = Shown(path);
+  return {file + ": " + reason, FillTemplate(res::merge::PageAtFile(), {{"File", file}, {"Why", shownReason}})};
+}
+Refusal At(const std::string& path, int line, const std::string& reason, const std::string& shownReason) {
+  const std::string file = Shown(path), at = std::to_string(line);
+  return {file + ":" + at + ": " + reason,
+          FillTemplate(res::merge::PageAtLine(), {{"File", file}, {"Line", at}, {"Why", shownReason}})};
+}
+
 std::string BaseName(const std::string& path) {
   const size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+Refusal CannotRead(const std::string& path, int number) {
+  const std::string error = gbk::FromUtf8(std::strerror(number));
+  return At(path, error, FillTemplate(why::CannotRead(), {{"Error", error}}));
 }
 
 // Reads the whole file; false when there is none.
@@ -50,10 +70,10 @@ bool ReadBytes(const std::string& path, std::string& bytes) {
   switch (ReadWholeFile(path, bytes, error)) {
     case ReadOutcome::Read: return true;
     case ReadOutcome::Missing: return false;
-    case ReadOutcome::NotAFile: throw Refusal{Shown(path) + ": not a regular file"};
+    case ReadOutcome::NotAFile: throw At(path, "not a regular file", why::NotRegularFile());
     case ReadOutcome::Failed: break;
   }
-  throw Refusal{Shown(path) + ": " + gbk::FromUtf8(std::strerror(error))};
+  throw CannotRead(path, error);
 }
 
 int LineOf(const std::string& bytes, size_t at) {
@@ -125,52 +145,58 @@ size_t FirstNotGbk(const std::string& bytes) {
 
 // The programmer's file as GBK lines, or a refusal naming line and character.
 Lines ReadMine(const std::string& path, const std::string& bytes, bool utf8) {
-  const std::string shown = Shown(path);
-  auto refuse = [&](size_t at, const std::string& why) {
-    throw Refusal{shown + ":" + std::to_string(LineOf(bytes, at)) + ": " + why};
+  auto refuse = [&](size_t at, const std::string& reason, const std::string& shownReason) {
+    throw At(path, LineOf(bytes, at), reason, shownReason);
   };
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    refuse(0, "starts with a UTF-8 byte order mark (U+FEFF, saved by an editor?); save it without one");
+    refuse(0, "starts with a UTF-8 byte order mark (U+FEFF, saved by an editor?); save it without one",
+           why::Utf8ByteOrderMark());
   }
   if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
-    refuse(0, "starts with a UTF-16 byte order mark; save it as " + std::string(utf8 ? "UTF-8" : "GBK"));
+    const std::string encoding = utf8 ? "UTF-8" : "GBK";
+    refuse(0, "starts with a UTF-16 byte order mark; save it as " + encoding,
+           FillTemplate(why::Utf16ByteOrderMark(), {{"Encoding", encoding}}));
   }
   std::string text;
   if (utf8) {
     if (size_t at = FirstNotUtf8(bytes); at != std::string::npos) {
-      refuse(at, "not UTF-8 text (the byte " + ByteText(static_cast<unsigned char>(bytes[at])) +
-                     "; written with --encoding gbk?)");
+      const std::string byte = ByteText(static_cast<unsigned char>(bytes[at]));
+      refuse(at, "not UTF-8 text (the byte " + byte + "; written with --encoding gbk?)",
+             FillTemplate(why::NotUtf8(), {{"Byte", byte}}));
     }
     unsigned cp = 0;
     if (size_t at = FirstNotInGbk(bytes, cp); at != std::string::npos) {
-      refuse(at, "the character " + CodePoint(cp) + " has no GBK form, which generated code is made in");
+      refuse(at, "the character " + CodePoint(cp) + " has no GBK form, which generated code is made in",
+             FillTemplate(why::NoGbkForm(), {{"Char", CodePoint(cp)}}));
     }
     text = gbk::FromUtf8(bytes);
   } else {
     if (!gbk::IsAscii(bytes) && FirstNotUtf8(bytes) == std::string::npos) {
       unsigned cp = 0;
       if (size_t at = FirstNotInGbk(bytes, cp); at != std::string::npos) {
-        refuse(at, "UTF-8 text holding the character " + CodePoint(cp) + ", which GBK lacks; save it as GBK");
+        refuse(at, "UTF-8 text holding the character " + CodePoint(cp) + ", which GBK lacks; save it as GBK",
+               FillTemplate(why::Utf8WithoutGbkForm(), {{"Char", CodePoint(cp)}}));
       }
       size_t first = 0;
       while (static_cast<unsigned char>(bytes[first]) < 0x80) ++first;
-      refuse(first, "UTF-8 text (written with --encoding utf-8?); not merged as GBK");
+      refuse(first, "UTF-8 text (written with --encoding utf-8?); not merged as GBK", why::Utf8NotGbk());
     }
     if (size_t at = FirstNotGbk(bytes); at != std::string::npos) {
-      refuse(at, "not GBK text (the byte " + ByteText(static_cast<unsigned char>(bytes[at])) + ")");
+      const std::string byte = ByteText(static_cast<unsigned char>(bytes[at]));
+      refuse(at, "not GBK text (the byte " + byte + ")", FillTemplate(why::NotGbk(), {{"Byte", byte}}));
     }
     text = bytes;
   }
   if (!text.empty() && text.back() != '\n') {
-    throw Refusal{shown + ":" + std::to_string(LineOf(bytes, bytes.size())) +
-                  ": the last line has no line end (is the file cut off?)"};
+    refuse(bytes.size(), "the last line has no line end (is the file cut off?)", why::NoLastLineEnd());
   }
   Lines lines = TextLines(text);
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.rfind("<<<<<<< ", 0) == 0 || line.rfind(">>>>>>> ", 0) == 0 || line == "=======") {
-      throw Refusal{shown + ":" + std::to_string(i + 1) + ": an unresolved conflict marker \"" + line.substr(0, 7) +
-                    "\"; settle the conflict first"};
+      const std::string marker = line.substr(0, 7);
+      throw At(path, static_cast<int>(i + 1), "an unresolved conflict marker \"" + marker + "\"; settle the conflict first",
+               FillTemplate(why::ConflictMarker(), {{"Marker", marker}}));
     }
   }
   return lines;
@@ -194,31 +220,34 @@ std::string_view MarkerWord(std::string_view line) {
 void CheckMarkers(const std::string& path, const Lines& lines) {
   std::string_view open;
   size_t openLine = 0;
-  auto refuse = [&](size_t line, const std::string& why) {
-    throw Refusal{Shown(path) + ":" + std::to_string(line + 1) + ": " + why};
+  auto unclosed = [&] {
+    const std::string opening = "//##" + std::string(open), closing = open == "Begin" ? "//##End" : "//##EndSQL";
+    throw At(path, static_cast<int>(openLine + 1), opening + " without its " + closing,
+             FillTemplate(damage::MarkerNotClosed(), {{"Open", opening}, {"Close", closing}}));
   };
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string_view word = MarkerWord(lines[i]);
     if (word.empty()) continue;
     const bool opening = word == "Begin" || word == "BeginSQL";
-    const std::string closing = word == "Begin" ? "End" : "EndSQL";
+    const std::string marker = "//##" + std::string(word);
     if (opening) {
-      if (!open.empty()) {
-        refuse(openLine, "//##" + std::string(open) + " without its //##" + (open == "Begin" ? "End" : "EndSQL"));
-      }
+      if (!open.empty()) unclosed();
       open = word;
       openLine = i;
     } else {
-      if (open.empty()) refuse(i, "//##" + std::string(word) + " without its opening marker");
+      if (open.empty()) {
+        throw At(path, static_cast<int>(i + 1), marker + " without its opening marker",
+                 FillTemplate(damage::NoOpeningMarker(), {{"Word", marker}}));
+      }
       if ((open == "Begin") != (word == "End")) {
-        refuse(i, "//##" + std::string(word) + " does not close //##" + std::string(open) + " (line " +
-                      std::to_string(openLine + 1) + ")");
+        const std::string opened = "//##" + std::string(open), at = std::to_string(openLine + 1);
+        throw At(path, static_cast<int>(i + 1), marker + " does not close " + opened + " (line " + at + ")",
+                 FillTemplate(damage::MarkerMismatch(), {{"Word", marker}, {"Open", opened}, {"OpenLine", at}}));
       }
       open = {};
     }
   }
-  if (!open.empty())
-    refuse(openLine, "//##" + std::string(open) + " without its //##" + (open == "Begin" ? "End" : "EndSQL"));
+  if (!open.empty()) unclosed();
 }
 
 std::string Names(const std::vector<std::string>& names) {
@@ -251,16 +280,23 @@ std::string DescribeSource(const ThreeWayReport& r) {
   return text;
 }
 
-std::string Conflicts(const std::string& path, const ThreeWayReport& r) {
-  std::string text;
+// One line per conflict, in both tongues.
+Refusal Conflicts(const std::string& path, const ThreeWayReport& r) {
+  Refusal all;
   for (const Conflict& c : r.conflicts) {
-    text += (text.empty() ? "" : "\n") + Shown(path) + ":" + std::to_string(c.first) + ": conflict in " + c.where +
-            ": " +
-            (c.last >= c.first ? "lines " + std::to_string(c.first) + "-" + std::to_string(c.last) +
-                                     " were edited by hand and the database changed them too"
-                               : "lines deleted by hand here were changed by the database");
+    const std::string first = std::to_string(c.first), last = std::to_string(c.last);
+    const Refusal one =
+        c.last >= c.first
+            ? At(path, c.first,
+                 "conflict in " + c.where + ": lines " + first + "-" + last +
+                     " were edited by hand and the database changed them too",
+                 FillTemplate(why::Conflict(), {{"Function", c.where}, {"First", first}, {"Last", last}}))
+            : At(path, c.first, "conflict in " + c.where + ": lines deleted by hand here were changed by the database",
+                 FillTemplate(why::ConflictDeleted(), {{"Function", c.where}}));
+    for (auto [to, from] : {std::pair{&all.message, &one.message}, std::pair{&all.shown, &one.shown}})
+      *to += (to->empty() ? "" : "\n") + *from;
   }
-  return text;
+  return all;
 }
 
 // --- files without a record ------------------------------------------------
@@ -335,15 +371,16 @@ void CheckWithoutRecord(const std::string& path, const std::string& text, const 
   auto lineIndex = [&](size_t at) {
     return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), at) - starts.begin()) - 1;
   };
-  const std::string shown = Shown(path);
-  const std::string why = "; without a record of the last generation (" + std::string(kRecordName) +
-                          ") the merge cannot tell where the function ends, so it merges nothing";
+  const std::string noRecord = "; without a record of the last generation (" + std::string(kRecordName) +
+                               ") the merge cannot tell where the function ends, so it merges nothing";
   for (const GeneratedFunction& f : olds) {
     const int proto = f.line - 1;
     if (!IsIdentificationLine(lines[proto - 1])) {
-      throw Refusal{shown + ":" + std::to_string(proto) + ": the line above the prototype of " + f.name +
-                    " is not its identification line (\"//CODE    NUMBER    //NAME\")" +
-                    "; without a record of the last generation the merge cannot tell where the function starts"};
+      throw At(path, proto,
+               "the line above the prototype of " + f.name +
+                   " is not its identification line (\"//CODE    NUMBER    //NAME\")" +
+                   "; without a record of the last generation the merge cannot tell where the function starts",
+               FillTemplate(why::NoIdentificationLine(), {{"Name", f.name}}));
     }
     const int open = proto + 1, close = lineIndex(f.end - 1);
     BraceCounter braces;
@@ -351,12 +388,17 @@ void CheckWithoutRecord(const std::string& path, const std::string& text, const 
       int low = 0;
       const int depth = braces.Line(lines[i], low);
       if (i < close && (depth <= 0 || (i > open && low <= 0))) {
-        throw Refusal{shown + ":" + std::to_string(i + 1) + ": the braces of " + f.name + " close here, before line " +
-                      std::to_string(close + 1) + ", the \"}\" the merge would end it with" + why};
+        const std::string end = std::to_string(close + 1);
+        throw At(path, i + 1,
+                 "the braces of " + f.name + " close here, before line " + end +
+                     ", the \"}\" the merge would end it with" + noRecord,
+                 FillTemplate(why::BracesCloseEarly(), {{"Name", f.name}, {"Close", end}, {"Record", kRecordName}}));
       }
       if (i == close && depth != 0) {
-        throw Refusal{shown + ":" + std::to_string(close + 1) + ": the braces of " + f.name +
-                      " do not balance up to this \"}\" (a \"}\" at the left margin inside the function?)" + why};
+        throw At(path, close + 1,
+                 "the braces of " + f.name +
+                     " do not balance up to this \"}\" (a \"}\" at the left margin inside the function?)" + noRecord,
+                 FillTemplate(why::BracesUnbalanced(), {{"Name", f.name}, {"Record", kRecordName}}));
       }
     }
   }
@@ -376,9 +418,10 @@ void CheckWithoutRecord(const std::string& path, const std::string& text, const 
       if (rest.substr(0, 6) == "#endif") --depth;
     }
     if (depth != 0) {
-      throw Refusal{shown + ":" + std::to_string(lineIndex(olds[i].end) + 1) +
-                    ": an #if or #endif between functions whose order changes; without a record of the last "
-                    "generation the merge cannot keep it with its function"};
+      throw At(path, lineIndex(olds[i].end) + 1,
+               "an #if or #endif between functions whose order changes; without a record of the last generation "
+               "the merge cannot keep it with its function",
+               why::ConditionalMoves());
     }
   }
 }
@@ -521,6 +564,24 @@ std::string DiffWithDisk(const std::string& path, const std::string& text) {
   return UnifiedDiff(withEnds(old), withEnds(text), "a/" + Shown(path), "b/" + Shown(path));
 }
 
+namespace {
+
+// Nothing written: refused, or asked first.
+void Stop(ModuleFilesPlan& plan, ModuleFilesPlan::Verdict verdict, Refusal why) {
+  plan.verdict = verdict;
+  plan.reason = std::move(why.message);
+  plan.pageReason = std::move(why.shown);
+}
+
+Refusal MostRetire(const std::string& path, int leaving, int total) {
+  return At(path,
+            "the merge would retire " + std::to_string(leaving) + " of its " + std::to_string(total) +
+                " functions (another module's folder?)",
+            FillTemplate(why::MostRetire(), {{"Leaving", std::to_string(leaving)}, {"Total", std::to_string(total)}}));
+}
+
+}  // namespace
+
 ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
   ModuleFilesPlan plan;
   const std::string kind = request.bls ? "BLS" : "FOS";
@@ -549,11 +610,13 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
     BaseRecord record;
     bool haveRecord = ReadBytes(recordPath, recordBytes);
     if (haveRecord) {
-      std::string why;
+      std::string fault;
       const std::string text = utf8 ? gbk::FromUtf8(recordBytes) : recordBytes;
-      if ((utf8 && FirstNotUtf8(recordBytes) != std::string::npos) || !ParseRecord(text, record, why)) {
-        throw Refusal{Shown(recordPath) + ": not a record FidForge can read (" + (why.empty() ? "encoding" : why) +
-                      "); delete it to merge by the rules for files without one"};
+      if ((utf8 && FirstNotUtf8(recordBytes) != std::string::npos) || !ParseRecord(text, record, fault)) {
+        throw At(recordPath,
+                 "not a record FidForge can read (" + (fault.empty() ? "encoding" : fault) +
+                     "); delete it to merge by the rules for files without one",
+                 why::RecordUnreadable());
       }
       // A record of other files (renamed in the module code page) is none.
       haveRecord =
@@ -562,18 +625,23 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
 
     if (haveRecord) {
       if (!request.forceRetire && (record.kind != kind || record.module != request.module)) {
-        plan.verdict = ModuleFilesPlan::Verdict::AskFirst;
-        plan.reason = shownSource + ": these files were generated for " + record.kind + " module " +
-                      std::to_string(record.module) + " (" + std::string(kRecordName) + "), not for " + kind +
-                      " module " + std::to_string(request.module) + "; merging would retire its functions";
+        const std::string module = std::to_string(record.module), own = std::to_string(request.module);
+        Stop(plan, ModuleFilesPlan::Verdict::AskFirst,
+             At(request.sourcePath,
+                "these files were generated for " + record.kind + " module " + module + " (" +
+                    std::string(kRecordName) + "), not for " + kind + " module " + own +
+                    "; merging would retire its functions",
+                FillTemplate(why::OtherModulesRecord(), {{"Kind", record.kind},
+                                                         {"Module", module},
+                                                         {"Record", kRecordName},
+                                                         {"OwnKind", kind},
+                                                         {"OwnModule", own}})));
         return plan;
       }
       int leaving = 0, total = 0;
       CountLeaving(record.source, freshSource, leaving, total);
       if (!request.forceRetire && leaving >= 2 && leaving * 2 > total) {
-        plan.verdict = ModuleFilesPlan::Verdict::AskFirst;
-        plan.reason = shownSource + ": the merge would retire " + std::to_string(leaving) + " of its " +
-                      std::to_string(total) + " functions (another module's folder?)";
+        Stop(plan, ModuleFilesPlan::Verdict::AskFirst, MostRetire(request.sourcePath, leaving, total));
         return plan;
       }
       MergeSettings settings{request.conflictMarkers, BaseName(request.sourcePath)};
@@ -585,10 +653,11 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
         header = MergeHeaderThreeWay(record.header, {mineHeader, {}}, freshHeader, settings, headerReport);
       }
       if (!request.conflictMarkers && (!sourceReport.conflicts.empty() || !headerReport.conflicts.empty())) {
-        plan.verdict = ModuleFilesPlan::Verdict::Refused;
-        std::string lines = Conflicts(request.sourcePath, sourceReport);
-        const std::string more = Conflicts(request.headerPath, headerReport);
-        plan.reason = lines + (lines.empty() || more.empty() ? "" : "\n") + more;
+        Refusal lines = Conflicts(request.sourcePath, sourceReport);
+        const Refusal more = Conflicts(request.headerPath, headerReport);
+        for (auto [to, from] : {std::pair{&lines.message, &more.message}, std::pair{&lines.shown, &more.shown}})
+          *to += (to->empty() || from->empty() ? "" : "\n") + *from;
+        Stop(plan, ModuleFilesPlan::Verdict::Refused, std::move(lines));
         return plan;
       }
       plan.conflictsMarked = static_cast<int>(sourceReport.conflicts.size() + headerReport.conflicts.size());
@@ -631,14 +700,16 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
     try {
       olds = ReadSourceLayout(mineText);
     } catch (const DamagedFile& damage) {
-      throw Refusal{shownSource + ":" + std::to_string(damage.Line()) + ": " + damage.what()};
+      throw At(request.sourcePath, damage.Line(), damage.what(), damage.Shown());
     }
     freshes = ReadSourceLayout(request.freshSource);
     std::string commentLine;
     if (!request.forceRetire && !SameModuleComment(mineSource, freshSource, commentLine)) {
-      plan.verdict = ModuleFilesPlan::Verdict::AskFirst;
-      plan.reason = shownSource + ": its file comment names another module or kind (\"" + gbk::Trim(commentLine) +
-                    "\"); merging would retire its functions";
+      const std::string line = gbk::Trim(commentLine);
+      Stop(plan, ModuleFilesPlan::Verdict::AskFirst,
+           At(request.sourcePath,
+              "its file comment names another module or kind (\"" + line + "\"); merging would retire its functions",
+              FillTemplate(why::OtherModulesComment(), {{"Line", line}})));
       return plan;
     }
     std::set<std::string> freshPrototypes, generated;
@@ -649,9 +720,8 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
       generated.insert(f.prototype);
     }
     if (!request.forceRetire && leaving >= 2 && leaving * 2 > static_cast<int>(olds.size())) {
-      plan.verdict = ModuleFilesPlan::Verdict::AskFirst;
-      plan.reason = shownSource + ": the merge would retire " + std::to_string(leaving) + " of its " +
-                    std::to_string(olds.size()) + " functions (another module's folder?)";
+      Stop(plan, ModuleFilesPlan::Verdict::AskFirst,
+           MostRetire(request.sourcePath, leaving, static_cast<int>(olds.size())));
       return plan;
     }
     CheckWithoutRecord(request.sourcePath, mineText, olds, freshes);
@@ -659,9 +729,11 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
     try {
       plan.source = JoinCrlf(TextLines(MergeModuleSource(mineText, request.freshSource, report)));
     } catch (const DamagedFile& damage) {
-      throw Refusal{shownSource + ":" + std::to_string(damage.Line()) + ": " + damage.what()};
+      throw At(request.sourcePath, damage.Line(), damage.what(), damage.Shown());
+    } catch (const MergeError& error) {
+      throw At(request.sourcePath, error.what(), error.Shown());
     } catch (const std::runtime_error& error) {
-      throw Refusal{shownSource + ": " + error.what()};
+      throw At(request.sourcePath, error.what(), FillTemplate(why::Other(), {{"Reason", error.what()}}));
     }
     int headerKept = 0;
     if (haveHeader) plan.header = JoinCrlf(MergeHeaderWithoutRecord(mineHeader, freshHeader, generated, headerKept));
@@ -692,11 +764,12 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
           FillTemplate(texts::PageHeaderLine(), {{"File", shownHeader}, {"Kept", std::to_string(headerKept)}}));
     }
   } catch (const Refusal& refusal) {
-    plan.verdict = ModuleFilesPlan::Verdict::Refused;
-    plan.reason = refusal.message;
+    Stop(plan, ModuleFilesPlan::Verdict::Refused, refusal);
+  } catch (const MergeError& error) {
+    Stop(plan, ModuleFilesPlan::Verdict::Refused, At(RecordPath(request.sourcePath), error.what(), error.Shown()));
   } catch (const std::runtime_error& error) {
-    plan.verdict = ModuleFilesPlan::Verdict::Refused;
-    plan.reason = Shown(RecordPath(request.sourcePath)) + ": " + error.what();
+    Stop(plan, ModuleFilesPlan::Verdict::Refused,
+         At(RecordPath(request.sourcePath), error.what(), FillTemplate(why::Other(), {{"Reason", error.what()}})));
   }
   return plan;
 }

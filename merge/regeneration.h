@@ -39,6 +39,7 @@ struct ModuleFilesPlan {
   };
   Verdict verdict = Verdict::Write;
   std::string reason;                   // GBK, one line per problem ("PATH:LINE: ...")
+  std::string pageReason;               // the same for the module code page (Chinese)
   std::string header, source;           // GBK: what the two files get
   std::string record;                   // GBK: the record's text
   std::vector<std::string> report;      // GBK, "merged: PATH: ..." per merged file

@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include "codetext/text_fill.h"
+#include "res/merge_texts.h"
+
 namespace ff::merge {
 namespace {
 
@@ -123,7 +126,7 @@ std::vector<GeneratedFunction> ReadSourceLayout(std::string_view text) {
         depth += ConditionalDepthChange(lines[j].text);
         if (depth == 0) break;
       }
-      if (j == lines.size()) throw DamagedFile(static_cast<int>(i + 1), "#if 0 without its #endif");
+      if (j == lines.size()) throw DamagedFile(static_cast<int>(i + 1), "#if 0 without its #endif", res::merge::damage::IfZeroWithoutEndif());
       i = j;
       floor = j + 1;
       continue;
@@ -137,8 +140,11 @@ std::vector<GeneratedFunction> ReadSourceLayout(std::string_view text) {
       function.line = static_cast<int>(i + 1);
       auto [first, inserted] = seen.emplace(function.prototype, function.line);
       if (!inserted) {
-        throw DamagedFile(function.line, "the function " + function.name + " is defined twice (first at line " +
-                                             std::to_string(first->second) + ")");
+        const std::string firstLine = std::to_string(first->second);
+        throw DamagedFile(function.line,
+                          "the function " + function.name + " is defined twice (first at line " + firstLine + ")",
+                          FillTemplate(res::merge::damage::DefinedTwice(),
+                                       {{"Name", function.name}, {"First", firstLine}}));
       }
 
       // Start: the comment box right above the identification line.
@@ -163,27 +169,41 @@ std::vector<GeneratedFunction> ReadSourceLayout(std::string_view text) {
         const int lineNo = static_cast<int>(j + 1);
         if (IsOpeningWord(word)) {
           if (open) {
-            throw DamagedFile(lineNo, Quoted(word) + " inside the region of " + Quoted(open->word) + " (line " +
-                                          std::to_string(open->line) + "): markers cannot nest");
+            const std::string openLine = std::to_string(open->line);
+            throw DamagedFile(lineNo,
+                              Quoted(word) + " inside the region of " + Quoted(open->word) + " (line " + openLine +
+                                  "): markers cannot nest",
+                              FillTemplate(res::merge::damage::MarkersNest(),
+                                           {{"Word", Quoted(word)}, {"Open", Quoted(open->word)}, {"OpenLine", openLine}}));
           }
           function.regions.push_back({std::string(word), lineNo, lines[j].begin, 0});
           open = &function.regions.back();
         } else {
-          if (!open) throw DamagedFile(lineNo, Quoted(word) + " without its opening marker");
+          if (!open) {
+            throw DamagedFile(lineNo, Quoted(word) + " without its opening marker",
+                              FillTemplate(res::merge::damage::NoOpeningMarker(), {{"Word", Quoted(word)}}));
+          }
           if (word != ClosingWord(open->word)) {
-            throw DamagedFile(lineNo, Quoted(word) + " does not close " + Quoted(open->word) + " (line " +
-                                          std::to_string(open->line) + ")");
+            const std::string openLine = std::to_string(open->line);
+            throw DamagedFile(lineNo, Quoted(word) + " does not close " + Quoted(open->word) + " (line " + openLine + ")",
+                              FillTemplate(res::merge::damage::MarkerMismatch(),
+                                           {{"Word", Quoted(word)}, {"Open", Quoted(open->word)}, {"OpenLine", openLine}}));
           }
           function.regions.back().end = lines[j].end;
           open = nullptr;
         }
       }
       if (j == lines.size()) {
-        throw DamagedFile(function.line, "the function " + function.name + " has no closing brace \"}\"");
+        throw DamagedFile(function.line, "the function " + function.name + " has no closing brace \"}\"",
+                          FillTemplate(res::merge::damage::NoClosingBrace(), {{"Name", function.name}}));
       }
       if (open) {
-        throw DamagedFile(open->line, Quoted(open->word) + " without its " + Quoted(ClosingWord(open->word)) +
-                                          " in the function " + function.name);
+        throw DamagedFile(open->line,
+                          Quoted(open->word) + " without its " + Quoted(ClosingWord(open->word)) + " in the function " +
+                              function.name,
+                          FillTemplate(res::merge::damage::RegionNotClosed(), {{"Open", Quoted(open->word)},
+                                                                               {"Close", Quoted(ClosingWord(open->word))},
+                                                                               {"Name", function.name}}));
       }
       function.end = lines[j].end;
       functions.push_back(std::move(function));
@@ -194,7 +214,8 @@ std::vector<GeneratedFunction> ReadSourceLayout(std::string_view text) {
 
     const std::string_view word = MarkerWord(line);
     if (!word.empty()) {
-      throw DamagedFile(static_cast<int>(i + 1), Quoted(word) + " outside any generated function");
+      throw DamagedFile(static_cast<int>(i + 1), Quoted(word) + " outside any generated function",
+                        FillTemplate(res::merge::damage::OutsideFunctions(), {{"Word", Quoted(word)}}));
     }
   }
   return functions;

@@ -19,15 +19,29 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ff::merge {
 
+// A merge that cannot go on: what() says why for the command line,
+// Shown() the same for the module code page (Chinese, GBK).
+class MergeError : public std::runtime_error {
+ public:
+  MergeError(const std::string& reason, std::string shown)
+      : std::runtime_error(reason), shown_(std::move(shown)) {}
+  const std::string& Shown() const { return shown_; }
+
+ private:
+  std::string shown_;
+};
+
 // A file that cannot be merged without guessing: a marker without its
 // partner, nested markers, a function twice, a function without its end.
-class DamagedFile : public std::runtime_error {
+class DamagedFile : public MergeError {
  public:
-  DamagedFile(int line, const std::string& reason) : std::runtime_error(reason), line_(line) {}
+  DamagedFile(int line, const std::string& reason, std::string shown)
+      : MergeError(reason, std::move(shown)), line_(line) {}
   int Line() const { return line_; }  // 1-based
 
  private:

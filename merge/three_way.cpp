@@ -34,7 +34,7 @@ struct Function {
 };
 
 // The generated functions of a generated text, by line.
-std::vector<Function> FunctionsOf(const Lines& lines, const char* whose) {
+std::vector<Function> FunctionsOf(const Lines& lines, const char* whose, const std::string& shownWhose) {
   std::string text = JoinCrlf(lines);
   std::vector<size_t> starts;
   size_t offset = 0;
@@ -49,8 +49,10 @@ std::vector<Function> FunctionsOf(const Lines& lines, const char* whose) {
   try {
     layout = ReadSourceLayout(text);
   } catch (const DamagedFile& damage) {
-    throw std::runtime_error(std::string(whose) + " is not as FidForge generates it (line " +
-                             std::to_string(damage.Line()) + ": " + damage.what() + ")");
+    const std::string line = std::to_string(damage.Line());
+    throw MergeError(std::string(whose) + " is not as FidForge generates it (line " + line + ": " + damage.what() + ")",
+                     FillTemplate(res::merge::damage::NotAsGenerated(),
+                                  {{"Whose", shownWhose}, {"Line", line}, {"Damage", damage.Shown()}}));
   }
   std::vector<Function> functions;
   for (const GeneratedFunction& f : layout) {
@@ -329,7 +331,8 @@ std::string JoinCrlf(const std::vector<std::string>& lines) {
 
 void CountLeaving(const std::vector<std::string>& base, const std::vector<std::string>& fresh, int& leaving,
                   int& total) {
-  const std::vector<Function> b = FunctionsOf(base, "the record"), f = FunctionsOf(fresh, "the new generation");
+  const std::vector<Function> b = FunctionsOf(base, "the record", res::merge::damage::TheRecord()),
+                              f = FunctionsOf(fresh, "the new generation", res::merge::damage::TheNewGeneration());
   std::map<std::string, int> inFresh;
   for (const Function& fn : f) inFresh[fn.prototype] = 1;
   total = static_cast<int>(b.size());
@@ -350,7 +353,8 @@ std::vector<std::string> MergeHeaderThreeWay(const std::vector<std::string>& bas
 std::vector<std::string> MergeSourceThreeWay(const std::vector<std::string>& base, const MergeLines& given,
                                              const std::vector<std::string>& fresh, const MergeSettings& settings,
                                              ThreeWayReport& report) {
-  const std::vector<Function> bFns = FunctionsOf(base, "the record"), fFns = FunctionsOf(fresh, "the new generation");
+  const std::vector<Function> bFns = FunctionsOf(base, "the record", res::merge::damage::TheRecord()),
+                              fFns = FunctionsOf(fresh, "the new generation", res::merge::damage::TheNewGeneration());
   std::map<std::string, int> bIndex, fIndex;
   for (int i = 0; i < static_cast<int>(bFns.size()); ++i) bIndex[bFns[i].prototype] = i;
   for (int j = 0; j < static_cast<int>(fFns.size()); ++j) fIndex[fFns[j].prototype] = j;

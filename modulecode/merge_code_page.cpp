@@ -26,12 +26,12 @@ bool CPageCode::WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, st
   request.merge = true;
   ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
   if (plan.verdict == ff::merge::ModuleFilesPlan::Verdict::AskFirst) {
-    if (!ff::UI().AskYesNo(ff::FillTemplate(texts::PageAskRetire(), {{"Reason", plan.reason}}))) return false;
+    if (!ff::UI().AskYesNo(ff::FillTemplate(texts::PageAskRetire(), {{"Reason", plan.pageReason}}))) return false;
     request.forceRetire = true;
     plan = ff::merge::PlanModuleFiles(request);
   }
   if (plan.verdict != ff::merge::ModuleFilesPlan::Verdict::Write) {
-    ff::UI().ShowError(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", plan.reason}}));
+    ff::UI().ShowError(ff::FillTemplate(texts::PageMergeRefused(), {{"Reason", plan.pageReason}}));
     return false;
   }
   const bool headerWritten = m_CodeMaker.WriteTextFile(m_strHeadFile, m_bOverWrite, plan.header);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace ff::res::merge {
 
@@ -32,14 +31,53 @@ const std::string& PageNoRecordLine();
 const std::string& PageAskRetire();
 // The message of a refused merge; %Reason%: the refusal naming file and line.
 const std::string& PageMergeRefused();
-// The refusals in the desktop program's words: the merge's own text (the
-// template it was filled from) and its Chinese twin. %Damage% of a refusal
-// is matched against the damages in turn.
-struct RefusalWords {
-  std::string english, chinese;  // GBK
-};
-const std::vector<RefusalWords>& PageRefusals();
-const std::vector<RefusalWords>& PageDamages();
+// Why a merge is refused or asked first, in the module code page's words
+// (the command line says it in English where the merge decides it). A
+// refusal names its place: %File%, or %File% and %Line%, then %Why%.
+const std::string& PageAtFile();  // %File% %Why%
+const std::string& PageAtLine();  // %File% %Line% %Why%
+namespace why {
+const std::string& CannotRead();         // %Error%: the system's words
+const std::string& Unreadable();
+const std::string& NotRegularFile();
+const std::string& Utf8ByteOrderMark();
+const std::string& Utf16ByteOrderMark();  // %Encoding%
+const std::string& NotUtf8();             // %Byte%
+const std::string& NoGbkForm();           // %Char%
+const std::string& Utf8WithoutGbkForm();  // %Char%
+const std::string& Utf8NotGbk();
+const std::string& NotGbk();              // %Byte%
+const std::string& NoLastLineEnd();
+const std::string& ConflictMarker();      // %Marker%
+const std::string& RecordUnreadable();    // %Record%
+const std::string& OtherModulesRecord();  // %Kind% %Module% %Record% %OwnKind% %OwnModule%
+const std::string& OtherModulesComment(); // %Line%
+const std::string& MostRetire();          // %Leaving% %Total%
+const std::string& Conflict();            // %Function% %First% %Last%
+const std::string& ConflictDeleted();     // %Function%
+const std::string& NoIdentificationLine();  // %Name%
+const std::string& BracesCloseEarly();    // %Name% %Close% %Record%
+const std::string& BracesUnbalanced();    // %Name% %Record%
+const std::string& ConditionalMoves();
+const std::string& Other();               // %Reason%: a failure said in English only
+}  // namespace why
+// What makes a file unmergeable (DamagedFile), said after its place.
+namespace damage {
+const std::string& IfZeroWithoutEndif();
+const std::string& DefinedTwice();        // %Name% %First%
+const std::string& MarkersNest();         // %Word% %Open% %OpenLine%
+const std::string& NoOpeningMarker();     // %Word%
+const std::string& MarkerMismatch();      // %Word% %Open% %OpenLine%
+const std::string& NoClosingBrace();      // %Name%
+const std::string& RegionNotClosed();     // %Open% %Close% %Name%
+const std::string& MarkerNotClosed();     // %Open% %Close%
+const std::string& OutsideFunctions();    // %Word%
+const std::string& RegionWithoutPlace();  // %Word% %Name% %Places%
+const std::string& NewGeneration();       // %Damage%
+const std::string& NotAsGenerated();      // %Whose% %Line% %Damage%
+const std::string& TheRecord();
+const std::string& TheNewGeneration();
+}  // namespace damage
 const std::string& NameSeparator();  // "、"
 
 }  // namespace ff::res::merge

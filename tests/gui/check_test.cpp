@@ -219,7 +219,7 @@ class CheckTest : public QObject {
     QCOMPARE(page.m_lstLint->topLevelItem(3)->text(3),
              QStringLiteral("FID FID_X（未定义）被BLS B1使用，但没有在T151中定义"));
     QCOMPARE(page.m_lstLint->topLevelItem(0)->text(3),
-             QStringLiteral("FOS F100属于模块1，但该模块不存在：没有哪个模块的源文件包含它"));
+             QStringLiteral("FOS F100属于模块1，但该模块不存在：没有哪个模块的源文件包含它；头文件仍然定义了它，所以只是警告"));
     QCOMPARE(page.m_lstLint->topLevelItem(6)->text(1), QStringLiteral("fid-unused"));
     QCOMPARE(ui.messages.back(), G("代码检查共发现7个问题，其中3个错误！"));
   }

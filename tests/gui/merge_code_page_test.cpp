@@ -114,7 +114,7 @@ class MergeCodePageTest : public QObject {
     QVERIFY2(ff::gbk::Contains(ui.messages[0], G("保留手写代码：没有合并，任何文件都没有改动。\n") + dir +
                                                    G("/Process.cpp第")),
              ff::test::U(ui.messages[0]).c_str());
-    QVERIFY2(ff::gbk::Contains(ui.messages[0], G("中的//##BeginSQL没有对应的//##EndSQL。")),
+    QVERIFY2(ff::gbk::Contains(ui.messages[0], G("行：//##BeginSQL没有对应的//##EndSQL。")),
              ff::test::U(ui.messages[0]).c_str());
     QCOMPARE(ReadFile(dir + "/Process.cpp"), damaged);
     QCOMPARE(ReadFile(dir + "/Process.h"), std::string("old"));
@@ -150,7 +150,7 @@ class MergeCodePageTest : public QObject {
     page.m_lstModule->setCurrentItem(page.m_lstModule->topLevelItem(0));
     Click(page, 1);
     QCOMPARE(ui.questions.size(), size_t(1));
-    QVERIFY2(ff::gbk::Contains(ui.questions[0], "would retire 4 of its 6 functions"), ff::test::U(ui.questions[0]).c_str());
+    QVERIFY2(ff::gbk::Contains(ui.questions[0], G("合并会停用它6个函数中的4个")), ff::test::U(ui.questions[0]).c_str());
     QVERIFY(ff::gbk::Contains(ui.questions[0], G("仍要合并吗？")));
     QCOMPARE(ReadFile(dir + "/Process.cpp"), source);
     QCOMPARE(ReadFile(dir + "/Process.h"), header);

@@ -4,6 +4,7 @@
 // whole report (clean.sql: none).
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,11 @@ TEST_P(LintRule, FindsWhatItsFixtureExpects) {
   const ff::lint::LintResult result = ff::lint::RunLint(*g_pConfigDB);
   ASSERT_TRUE(result.ok) << U(result.error);
   std::string report;
+  static const std::regex kEnglish("[a-z]{2,} [a-z]{2,}|[A-Z]{2,} [a-z]{4,}");
   for (const ff::lint::Finding& finding : result.findings) {
     if (finding.rule == name || !IsRule(name)) report += U(ff::lint::FindingLine(finding)) + "\n";
+    // The desktop program's list says it in Chinese, words and all.
+    EXPECT_FALSE(std::regex_search(U(finding.shownMessage), kEnglish)) << U(finding.shownMessage);
   }
   EXPECT_BYTES_EQ(ff::test::ReadFile((kFixtures / (name + ".expected")).string()), report);
 }
@@ -65,12 +69,13 @@ TEST(Lint, EveryRuleHasAFixture) {
 // such bytes; another store may.)
 TEST(Lint, TextChecksReadGbkCharacterByCharacter) {
   const ff::lint::Where where{"T151", "1", "FID_A"};
+  const ff::lint::Phrase name{"FID name", "FID名称"};
   ff::lint::FindingSink sink;
   for (const ff::lint::Rule& rule : ff::lint::Rules()) {
     if (!rule.text) continue;
     ff::lint::Report report(rule, sink);
-    rule.text({where, "FID name", "\xB1", ff::lint::kOneLine, false}, report);
-    rule.text({where, "FID name", ff::test::G("表乗"), ff::lint::kLineComment | ff::lint::kStringLiteral, false},
+    rule.text({where, name, "\xB1", ff::lint::kOneLine, false}, report);
+    rule.text({where, name, ff::test::G("表乗"), ff::lint::kLineComment | ff::lint::kStringLiteral, false},
               report);
   }
   ASSERT_EQ(sink.Findings().size(), 1u);

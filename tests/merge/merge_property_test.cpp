@@ -262,6 +262,11 @@ TEST_P(MergeProperty, NoHandWrittenLineIsLostAndTwiceIsOnce) {
     if (plan.verdict != ModuleFilesPlan::Verdict::Write) {
       ++refused;
       EXPECT_FALSE(plan.reason.empty());
+      // The module code page says each line of it in its own words.
+      EXPECT_EQ(std::count(plan.reason.begin(), plan.reason.end(), '\n'),
+                std::count(plan.pageReason.begin(), plan.pageReason.end(), '\n'))
+          << plan.pageReason;
+      EXPECT_FALSE(plan.pageReason.empty());
       if (withRecord) {
         EXPECT_TRUE(unmergeable || plan.reason.find("conflict") != std::string::npos) << plan.reason;
       }
