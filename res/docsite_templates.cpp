@@ -309,7 +309,7 @@ const std::string& RulesTitle() { return FF_GBK("检查规则"); }
 
 const std::string& RulesBody() {
   return FF_GBK(R"(<h1>检查规则</h1>
-<p class="subtitle">fidforge-cli lint 的规则，共发现错误 %Errors% 个，警告 %Warnings% 个。规则名不变；说明与示例同 FidForge README 中 Lint 一节的规则表。</p>
+<p class="subtitle">fidforge-cli lint 的规则，共发现错误 %Errors% 个，警告 %Warnings% 个。规则名不变；说明与示例同 FidForge 手册 docs/lint.md 的规则表。</p>
 <div class="wide"><table class="rules">
 <thead><tr><th>规则</th><th>级别</th><th>检查内容</th><th>错误</th><th>警告</th></tr></thead>
 <tbody>
