@@ -1,8 +1,8 @@
-// The code's layers, lowest first, and the one direction of the arrows
-// between them: a file includes files of its own layer and of the layers
-// below, never above. The table here is the one place that says which
-// folder (or which files of a folder) is which layer; docs/architecture.md
-// explains it.
+// The code's layers and the one direction of the arrows between them: a
+// file includes files of its own layer and of the layers below, never
+// above. layers.cmake at the top of the source tree is the one place that
+// says which folder (or which file) is which layer; the build makes each
+// engine layer a library linking only the one below.
 //
 // Outside the platform layer and the edges (the command line and the
 // desktop program), the engine calls neither the operating system nor Qt:
@@ -23,31 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum Layer {
-  kPlatform,    // files, settings, temporary folders, GBK text, the stores, the demo database
-  kTexts,       // the system's texts, queries and templates
-  kCodeText,    // the generator object, routine comments, the file writer, FID naming
-  kGenerators,  // headers, modules, single functions, snippets, FID check, lint, site, merge
-  kEdges,       // the command line; the window framework the pages stand on
-  kPages,       // the desktop program's pages and dialogs
-  kEntry,       // the main sheet, the module entry, the host program
-};
-
-const std::map<std::string, Layer>& FolderLayers() {
-  static const std::map<std::string, Layer> layers{
-      {"host", kPlatform},       {"data", kPlatform},       {"version", kPlatform},
-      {"res", kTexts},           {"codetext", kCodeText},   {"headers", kGenerators},
-      {"modulecode", kGenerators}, {"singlecode", kGenerators}, {"fidcheck", kGenerators},
-      {"lint", kGenerators},     {"docsite", kGenerators},  {"merge", kGenerators},
-      {"login", kGenerators},    {"cli", kEdges},           {"module", kEdges},
-      {"app", kEntry},
-  };
-  return layers;
-}
-
-// The files of module/ above the pages: the sheet that holds them and the entry.
-const std::set<std::string> kEntryFiles{"module/main_sheet.cpp", "module/main_sheet.h", "module/module_entry.cpp",
-                                        "module/client_module.h"};
+using Layer = int;  // the layer's place in layers.cmake, lowest first
 
 // Files of the inner layers that still call the system themselves: the file
 // writer and its comparison, and the settings of the comments. They go to
@@ -62,12 +38,44 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
+// The layers of layers.cmake: each `ff_layer(<name> [ENGINE] <folder or file>...)`
+// line, in order.
+struct LayerTable {
+  std::vector<std::string> names;
+  std::map<std::string, Layer> places;  // folder, or folder/file
+
+  Layer Named(const std::string& name) const {
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (names[i] == name) return static_cast<Layer>(i);
+    }
+    ADD_FAILURE() << "layers.cmake has no layer " << name;
+    return 0;
+  }
+};
+
+LayerTable ReadLayers(const fs::path& root) {
+  LayerTable table;
+  static const std::regex line(R"((?:^|\n)ff_layer\(([^)]*)\))");
+  const std::string text = ReadText(root / "layers.cmake");
+  for (std::sregex_iterator it(text.begin(), text.end(), line), end; it != end; ++it) {
+    std::istringstream words((*it)[1].str());
+    std::string name;
+    words >> name;
+    table.names.push_back(name);
+    for (std::string place; words >> place;) {
+      if (place != "ENGINE") table.places[place] = static_cast<Layer>(table.names.size() - 1);
+    }
+  }
+  return table;
+}
+
 // The GUI files each folder names in its CMakeLists.txt (ff_subsystem(GUI ...)),
 // with the header beside each.
-std::set<std::string> PageFiles(const fs::path& root) {
+std::set<std::string> PageFiles(const fs::path& root, const LayerTable& table) {
   std::set<std::string> files;
   static const std::regex gui(R"(ff_subsystem\(GUI([^)]*)\))");
-  for (const auto& [folder, layer] : FolderLayers()) {
+  for (const auto& [folder, layer] : table.places) {
+    if (folder.find('/') != std::string::npos) continue;
     const std::string cmake = ReadText(root / folder / "CMakeLists.txt");
     std::smatch match;
     if (!std::regex_search(cmake, match, gui)) continue;
@@ -88,8 +96,10 @@ struct Source {
 class Layers : public ::testing::Test {
  protected:
   void SetUp() override {
-    pages = PageFiles(root);
-    for (const auto& [folder, layer] : FolderLayers()) {
+    pages = PageFiles(root, table);
+    ASSERT_GE(table.names.size(), 4u);
+    for (const auto& [folder, layer] : table.places) {
+      if (folder.find('/') != std::string::npos) continue;
       for (const auto& entry : fs::directory_iterator(root / folder)) {
         const std::string ext = entry.path().extension().string();
         if (ext != ".cpp" && ext != ".h") continue;
@@ -100,14 +110,15 @@ class Layers : public ::testing::Test {
   }
 
   std::optional<Layer> LayerOf(const std::string& path) const {
-    if (kEntryFiles.count(path)) return kEntry;
-    if (pages.count(path)) return kPages;
-    auto it = FolderLayers().find(path.substr(0, path.find('/')));
-    if (it == FolderLayers().end()) return std::nullopt;
+    if (auto file = table.places.find(path); file != table.places.end()) return file->second;
+    if (pages.count(path)) return table.Named("pages");
+    auto it = table.places.find(path.substr(0, path.find('/')));
+    if (it == table.places.end()) return std::nullopt;
     return it->second;
   }
 
   const fs::path root{FF_SOURCE_DIR};
+  const LayerTable table = ReadLayers(root);
   std::set<std::string> pages;
   std::vector<Source> sources;
 };
@@ -133,7 +144,7 @@ TEST_F(Layers, OnlyThePlatformAndTheEdgesCallTheSystemOrQt) {
   static const std::regex system(R"(#include <((unistd|fcntl|dirent|signal|pwd|dlfcn|termios|poll|windows)\.h|sys/[a-z]+\.h|Q[A-Za-z]+)>)");
   std::set<std::string> unused = kSystemCallsYet;
   for (const Source& source : sources) {
-    if (source.layer == kPlatform || source.layer >= kEdges) continue;
+    if (source.layer == table.Named("platform") || source.layer >= table.Named("edges")) continue;
     const std::string text = ReadText(root / source.path);
     std::smatch match;
     if (!std::regex_search(text, match, system)) continue;
