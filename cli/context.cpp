@@ -149,33 +149,7 @@ void SetQuiet(bool quiet) { g_quiet = quiet; }
 bool Quiet() { return g_quiet; }
 int DeclinedCount() { return g_declined; }
 
-std::string ListingField(const std::string& gbk) {
-  // UTF-8 first: none of its multi-byte sequences holds an ASCII byte, which
-  // a GBK trail byte can be (a backslash among them).
-  const std::string utf8 = gbk::ToUtf8(gbk);
-  std::string field;
-  field.reserve(utf8.size());
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '\\': field += "\\\\"; continue;
-      case '\n': field += "\\n"; continue;
-      case '\t': field += "\\t"; continue;
-      case '\r': field += "\\r"; continue;
-      case '\0': field += "\\0"; continue;
-      default: break;
-    }
-    if (byte < 0x20 || byte == 0x7f) {
-      static const char kHex[] = "0123456789abcdef";
-      field += "\\x";
-      field += kHex[byte >> 4];
-      field += kHex[byte & 0xf];
-    } else {
-      field += c;
-    }
-  }
-  return field;
-}
+std::string ListingField(const std::string& gbk) { return gbk::ToUtf8(gbk::EscapedField(gbk)); }
 
 void WriteOut(std::string_view bytes) {
   if (g_stdoutError != 0) StdoutFailed(g_stdoutError);

@@ -144,6 +144,35 @@ size_t CharLength(std::string_view text, size_t pos) {
   return 1;
 }
 
+std::string EscapedField(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string field;
+  field.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = CharLength(text, i);
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (length > 1 || (c >= 0x20 && c != 0x7F && c != '\\')) {
+      field.append(text.substr(i, length));
+    } else if (c == '\\') {
+      field += "\\\\";
+    } else if (c == '\n') {
+      field += "\\n";
+    } else if (c == '\t') {
+      field += "\\t";
+    } else if (c == '\r') {
+      field += "\\r";
+    } else if (c == 0) {
+      field += "\\0";
+    } else {
+      field += "\\x";
+      field += kHex[c >> 4];
+      field += kHex[c & 15];
+    }
+    i += length;
+  }
+  return field;
+}
+
 namespace {
 
 std::atomic<bool> g_keepForeign{false};

@@ -24,6 +24,12 @@ constexpr bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 // (below), else 1 (a stray byte is one char).
 size_t CharLength(std::string_view text, size_t pos);
 
+// `text` as one field of a tab-separated line: what would split the line
+// or the field is escaped as git quotes odd bytes in paths (\\, \n, \t,
+// \r, \0, other control bytes as \xNN). A character stays whole: a GBK
+// trail byte that is a backslash is part of its character, no escape.
+std::string EscapedField(std::string_view text);
+
 // Characters GBK lacks, kept for UTF-8 output. Text that only ever goes
 // out as UTF-8 (the dictionary site, the listings, the lint) must not lose
 // an emoji or a U+2028 on its way through the engine's GBK. While a

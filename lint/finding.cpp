@@ -18,42 +18,12 @@ std::string WhereText(const Where& where) {
   return text;
 }
 
-namespace {
-
-// As git quotes odd bytes in paths. A backslash that is the trail byte of
-// a GBK character is part of that character and stays as it is.
-void AppendEscaped(std::string& line, std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  for (size_t i = 0; i < text.size();) {
-    const size_t length = gbk::CharLength(text, i);
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (length > 1 || (c >= 0x20 && c != 0x7F && c != '\\')) {
-      line.append(text.substr(i, length));
-    } else if (c == '\\') {
-      line += "\\\\";
-    } else if (c == '\n') {
-      line += "\\n";
-    } else if (c == '\t') {
-      line += "\\t";
-    } else if (c == 0) {
-      line += "\\0";
-    } else {
-      line += "\\x";
-      line += kHex[c >> 4];
-      line += kHex[c & 15];
-    }
-    i += length;
-  }
-}
-
-}  // namespace
-
 std::string FindingLine(const Finding& finding) {
   std::string line = SeverityName(finding.severity);
   for (const std::string* field :
        {&finding.rule, &finding.where.table, &finding.where.id, &finding.where.code, &finding.message}) {
     line += '\t';
-    AppendEscaped(line, *field);
+    line += gbk::EscapedField(*field);
   }
   return line;
 }
