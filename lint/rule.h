@@ -103,11 +103,11 @@ struct Rule {
   std::string_view id;  // never changes once released: scripts filter by it
   Severity severity = Severity::Error;
   // For an error rule: when a finding is only a warning ("" = never).
-  std::string_view warningWhen;
+  std::string_view warningWhen = {};
   // What it finds and a row it finds: one line of plain text each, UTF-8
   // (they are for `lint --list-rules` and the manual, never for code).
-  std::string_view summary;
-  std::string_view example;
+  std::string_view summary = {};
+  std::string_view example = {};
   // The check: one of these, by what the rule looks at.
   void (*text)(const PlacedText&, Report&) = nullptr;
   void (*name)(const PlacedName&, Report&) = nullptr;
