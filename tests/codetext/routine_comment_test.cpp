@@ -20,17 +20,11 @@ std::string LineStarting(const std::string& text, const std::string& start) {
 }
 
 TEST(CommentDate, FollowsSourceDateEpochAsUtc) {
-  {
-    FixedDate date("1141603199");  // 2006-03-05 23:59:59 UTC
-    CommentDate d = TodayForComments();
-    EXPECT_EQ("2006", d.year);
-    EXPECT_EQ("03", d.month);
-    EXPECT_EQ("05", d.day);
-  }
-  {
-    FixedDate date("0");
-    EXPECT_EQ("1970", TodayForComments().year);
-  }
+  FixedDate date("1141603199");  // 2006-03-05 23:59:59 UTC
+  const CommentDate d = TodayForComments();
+  EXPECT_EQ("2006-03-05", d.year + "-" + d.month + "-" + d.day);
+  FixedDate epoch("0");
+  EXPECT_EQ("1970", TodayForComments().year);
 }
 
 TEST(RoutineComment, FileCommentOnAFixedDate) {
@@ -171,19 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
         PrototypeCase{"", "", 0},
         PrototypeCase{"// only a comment", "", 0}));
 
-TEST(RoutineComment, NameMayBeEmptyWhenTheWordIsNot) {
+TEST(RoutineComment, EmptyNameNoteAndDesignLines) {
   // "*" is a word whose name is empty: the comment is still written.
   CRoutineComment comment;
   comment.SetFunctionPrototype("long *(int a)");
   const std::string text = comment.MakeFunctionComment();
-  EXPECT_NE("", text);
   EXPECT_EQ(G("*函数名称： "), LineStarting(text, G("*函数名称")));
-}
-
-TEST(RoutineComment, EmptyNoteAndDesignLines) {
-  CRoutineComment comment;
-  comment.SetFunctionPrototype("long F()");
-  const std::string text = comment.MakeFunctionComment();
   EXPECT_EQ(G("*实现说明："), LineStarting(text, G("*实现说明")));
   EXPECT_EQ(G("*备注：      "), LineStarting(text, G("*备注")));
   EXPECT_EQ(13, std::count(text.begin(), text.end(), '\n'));

@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 enum Layer {
   kPlatform,    // files, settings, temporary folders, GBK text, the stores, the demo database
   kTexts,       // the system's texts, queries and templates
-  kCodeText,    // the generator object, routine comments, the file writer, FID naming
+  kCodeText,    // the generator object, routine comments, the file writer's logic, FID naming
   kGenerators,  // headers, modules, single functions, snippets, FID check, lint, site, merge
   kEdges,       // the command line; the window framework the pages stand on
   kPages,       // the desktop program's pages and dialogs
@@ -49,11 +49,9 @@ const std::map<std::string, Layer>& FolderLayers() {
 const std::set<std::string> kEntryFiles{"module/main_sheet.cpp", "module/main_sheet.h", "module/module_entry.cpp",
                                         "module/client_module.h"};
 
-// Files of the inner layers that still call the system themselves: the file
-// writer and its comparison, and the settings of the comments. They go to
-// host/ with the next platform.
-const std::set<std::string> kSystemCallsYet{"codetext/gen_file.cpp", "codetext/stale_check.cpp",
-                                            "login/comment_settings.cpp"};
+// Files of the inner layers that still call the system themselves: the
+// settings of the comments. They go to host/ with the next platform.
+const std::set<std::string> kSystemCallsYet{"login/comment_settings.cpp"};
 
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
