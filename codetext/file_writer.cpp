@@ -11,9 +11,7 @@
 
 namespace ff {
 
-FileWriter::FileWriter(WriteOptions options) : options_(options) {
-  if (options_.behind && !options_.check) behind_ = std::make_unique<CommitBehind>();
-}
+FileWriter::FileWriter(WriteOptions options) : options_(options) {}
 
 FileWriter::~FileWriter() = default;  // the CommitBehind settles its files
 
@@ -85,6 +83,12 @@ FileOutcome FileWriter::Commit(Staged& staged) {
   staged.ready_ = false;
   try {
     if (PrepareCommit(staged.commit_)) {
+      // The workers start with the first file that needs them: a run that
+      // writes nothing starts none.
+      if (options_.behind && !behind_) {
+        behind_ = std::make_unique<CommitBehind>();
+        if (fault_) behind_->SetFaultForTests(fault_);
+      }
       if (behind_) {
         behind_->Add(std::move(staged.commit_));
       } else {
@@ -124,7 +128,8 @@ bool FileWriter::Settle() { return behind_ ? behind_->Settle() : true; }
 bool FileWriter::Failed() const { return behind_ && behind_->Failed(); }
 
 void FileWriter::SetFaultForTests(std::function<int(const std::string& target)> fault) {
-  if (behind_) behind_->SetFaultForTests(std::move(fault));
+  fault_ = std::move(fault);
+  if (behind_) behind_->SetFaultForTests(fault_);
 }
 
 }  // namespace ff

@@ -99,7 +99,8 @@ class FileWriter {
   [[noreturn]] void Report(const CFileException& error);
 
   WriteOptions options_;
-  std::unique_ptr<CommitBehind> behind_;
+  std::unique_ptr<CommitBehind> behind_;  // made with the first commit behind
+  std::function<int(const std::string&)> fault_;
   int wouldChange_ = 0;
 };
 

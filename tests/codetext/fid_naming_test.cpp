@@ -96,6 +96,13 @@ TEST(GetFidVarInfo, MissingColumnsReadAsEmpty) {
   EXPECT_EQ(0, record.CurrentRow()) << "the record does not move";
 }
 
+TEST(Spaces, CountsAndLimits) {
+  EXPECT_EQ("", CCodeMaker::Spaces(-5));
+  EXPECT_EQ("  ", CCodeMaker::Spaces(2));
+  // Never more than 1023: one long database text cannot blow every line up.
+  EXPECT_EQ(std::string(1023, ' '), CCodeMaker::Spaces(100000));
+}
+
 TEST(IsMultiRowAnswer, Rules) {
   EXPECT_TRUE(CCodeMaker::IsMultiRowAnswer(0, "QUERY_LIST"));
   EXPECT_TRUE(CCodeMaker::IsMultiRowAnswer(0, "QueryList"));

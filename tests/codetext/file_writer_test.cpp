@@ -49,13 +49,6 @@ class Writer : public ::testing::Test {
   const std::string path = dir / "fixdef.h";
 };
 
-TEST(Spaces, CountsAndLimits) {
-  EXPECT_EQ("", CCodeMaker::Spaces(-5));
-  EXPECT_EQ("  ", CCodeMaker::Spaces(2));
-  // Never more than 1023: one long database text cannot blow every line up.
-  EXPECT_EQ(std::string(1023, ' '), CCodeMaker::Spaces(100000));
-}
-
 // The pages' order: the question before anything is made; a declined file
 // keeps its bytes and its time; an identical rewrite after Yes too.
 TEST_F(Writer, ThePagesAskFirst) {
