@@ -40,7 +40,7 @@ int RunDocs(Context& context, const std::string& outUtf8) {
     PrintError(error.Message() + "; no page was changed");
     return kFailure;
   } catch (const CFileException&) {
-    return kFailure;  // reported by the site writer
+    return kFailure;  // reported by the writer
   }
   progress.Done();
   if (!writer.Settle()) return kFailure;  // reported

@@ -34,7 +34,8 @@ struct PendingCommit {
 };
 
 // True when the file `path` ends at holds exactly `bytes`; false when it
-// holds others or does not exist. Throws when it exists but cannot be read.
+// holds others, does not exist, or is a device or pipe (never read).
+// Throws when it exists but cannot be read, or is a folder.
 bool FileHolds(const std::string& path, std::string_view bytes);
 
 // The file a chain of symbolic links from `path` ends at, whether it exists
