@@ -69,7 +69,6 @@
 
 #include "bench/bench_db.h"
 #include "codetext/code_maker.h"
-#include "codetext/commit_behind.h"
 #include "codetext/config_query.h"
 #include "codetext/query_ahead.h"
 #include "data/embedded_sql.h"
@@ -218,15 +217,15 @@ std::vector<Module> ReadModules(bool bls) {
   return rows;
 }
 
-void MakeHeaders(const fs::path& folder) {
+void MakeHeaders(ff::FileWriter& writer, const fs::path& folder) {
   CCodeMaker maker;
   maker.SetAuthor("bench");
   const std::string dir = gbk::FromUtf8(folder.string()) + "/";
-  maker.MakeFidDefFile(dir + "fiddef.h", true);
-  maker.MakeFixDefFile(dir + "fixdef.h", true);
-  maker.MakeBlsDefFile(dir + "blsdef.h", true);
-  maker.MakeFosDefFile(dir + "fosdef.h", true);
-  maker.MakeSysDefFile(dir + "sysdef.h", true);
+  writer.Write(maker.MakeFidDefText(dir + "fiddef.h"), true);
+  writer.Write(maker.MakeFixDefText(dir + "fixdef.h"), true);
+  writer.Write(maker.MakeBlsDefText(dir + "blsdef.h"), true);
+  writer.Write(maker.MakeFosDefText(dir + "fosdef.h"), true);
+  writer.Write(maker.MakeSysDefText(dir + "sysdef.h"), true);
 }
 
 // One module to generate, with the folder its two files go into.
@@ -261,14 +260,13 @@ ff::code::ReadAheadRun::QueriesOf ModuleQueriesOf(const std::vector<ModuleJob>& 
 // texts made in memory, then written. With `merge` each pair on disk is
 // merged with the new generation first (three-way against the record;
 // unchanged bytes leave the files alone).
-void MakeModules(const std::vector<ModuleJob>& jobs, bool merge = false) {
+void MakeModules(ff::FileWriter& writer, const std::vector<ModuleJob>& jobs, bool merge = false) {
   // As the command line reads them: the next module's queries while one is made.
   ff::code::ReadAheadRun ahead(jobs.size(), ModuleQueriesOf(jobs));
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
     ahead.Begin(i);
     CCodeMaker maker;
-    maker.SetAskAfterCompare(true);
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
     maker.SetValidateStyle(ff::ValidateStyle::Compact);
@@ -284,13 +282,13 @@ void MakeModules(const std::vector<ModuleJob>& jobs, bool merge = false) {
     if (plan.verdict != ff::merge::ModuleFilesPlan::Verdict::Write) {
       throw std::runtime_error(ff::gbk::ToUtf8(plan.reason));
     }
-    maker.WriteTextFile(request.headerPath, true, plan.header);
-    maker.WriteTextFile(request.sourcePath, true, plan.source);
-    ff::merge::WriteRecord(request.sourcePath, plan.record);
+    writer.Write(ff::GenFile(request.headerPath, plan.header), true);
+    writer.Write(ff::GenFile(request.sourcePath, plan.source), true);
+    ff::merge::WriteRecord(writer, request.sourcePath, plan.record);
   }
 }
 
-void MergeModules(const std::vector<ModuleJob>& jobs) { MakeModules(jobs, true); }
+void MergeModules(ff::FileWriter& writer, const std::vector<ModuleJob>& jobs) { MakeModules(writer, jobs, true); }
 
 // The dictionary site, as fidforge-cli docs writes it.
 void MakeSite(const fs::path& folder) {
@@ -448,8 +446,10 @@ int RunChild(const ChildArgs& args) {
     const bool modules = args.phase == "modules" || args.phase == "whole" || merge || check;
     const bool docs = args.phase == "docs";
     const std::vector<ModuleJob> jobs = modules ? PrepareModules(out) : std::vector<ModuleJob>();
-    if (merge || check) MakeModules(jobs);  // the files to merge into or compare with, untimed
-    ff::Output().check = check;
+    if (merge || check) {
+      ff::FileWriter setup;  // the files to merge into or compare with, untimed
+      MakeModules(setup, jobs);
+    }
     if (!args.record.empty()) store->RecordTo(args.record);
     rssBefore = PeakRssKb();
     queriesBefore = store->queries;
@@ -458,14 +458,14 @@ int RunChild(const ChildArgs& args) {
     if (headers || modules) {
       // As the command line writes them: each file reaches the disk while
       // the next one is made.
-      ff::CommitBehind commits;
-      if (headers) MakeHeaders(out);
+      ff::FileWriter writer({.check = check, .askAfterCompare = true, .behind = true});
+      if (headers) MakeHeaders(writer, out);
       if (merge) {
-        MergeModules(jobs);
+        MergeModules(writer, jobs);
       } else if (modules) {
-        MakeModules(jobs);
+        MakeModules(writer, jobs);
       }
-      if (!commits.Settle()) {
+      if (!writer.Settle()) {
         std::fprintf(stderr, "ff-bench: %s could not write every file\n", args.phase.c_str());
         return 1;
       }

@@ -22,13 +22,16 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   options.folder = outUtf8.empty() ? std::string(".") : outUtf8;  // paths stay the system's bytes
   options.database = gbk::FromUtf8(context.options.db.empty() ? std::string("Developer") : context.options.db);
   options.noPrompt = context.options.force;
-  if (!Output().check) {
+  FileWriter& writer = context.Writer();
+  options.writer = &writer;
+  if (!writer.Options().check) {
     // A folder that cannot be made is the site writer's to report.
     std::error_code ignored;
     std::filesystem::create_directories(options.folder, ignored);
-    if (std::filesystem::is_directory(options.folder, ignored) && !LockOutputFolder(options.folder)) return kFailure;
+    if (std::filesystem::is_directory(options.folder, ignored) && !LockOutputFolder(writer, options.folder))
+      return kFailure;
   }
-  Progress progress(Output().check ? "Checking pages" : "Making pages", 0);
+  Progress progress(writer.Options().check ? "Checking pages" : "Making pages", 0);
   options.progress = [&progress](size_t done, size_t total) { progress.Set(done, total); };
   std::vector<site::SiteFile> files;
   try {
@@ -37,9 +40,10 @@ int RunDocs(Context& context, const std::string& outUtf8) {
     PrintError(error.Message() + "; no page was changed");
     return kFailure;
   } catch (const CFileException&) {
-    return kFailure;  // reported by the site writer
+    return kFailure;  // reported by the writer
   }
   progress.Done();
+  if (!writer.Settle()) return kFailure;  // reported
   bool declined = false;
   for (const site::SiteFile& file : files) {
     if (file.outcome == FileOutcome::Declined) declined = true;

@@ -40,7 +40,6 @@ int RunFunction(Context& context, const FunctionOptions& options) {
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;
-  maker.SetAskAfterCompare(true);
   context.SetCommentValues(maker);
   maker.SetValidateStyle(ValidateStyles().at(options.validate));
   maker.SetBeautify(!options.plain);
@@ -59,10 +58,7 @@ int RunFunction(Context& context, const FunctionOptions& options) {
     throw error.Within("cannot generate " + what);
   }
   const std::string& path = options.out;  // the system's bytes
-  return DeliverCode(maker, made, text, what, path, [&] {
-    bls ? maker.MakeBlsFunctionFile(path, options.module, context.options.force, code)
-        : maker.MakeFosFunctionFile(path, options.module, context.options.force, code);
-  });
+  return DeliverCode(context, maker, made, text, what, path);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "codetext/code_maker.h"
-#include "codetext/commit_behind.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 
@@ -16,7 +15,7 @@ namespace ff::cli {
 
 namespace {
 
-using Generator = bool (CCodeMaker::*)(const std::string&, bool);
+using Generator = GenFile (CCodeMaker::*)(const std::string&);
 
 struct HeaderFile {
   const char* name;
@@ -24,9 +23,9 @@ struct HeaderFile {
 };
 
 constexpr HeaderFile kHeaders[] = {
-    {"fiddef.h", &CCodeMaker::MakeFidDefFile}, {"fixdef.h", &CCodeMaker::MakeFixDefFile},
-    {"blsdef.h", &CCodeMaker::MakeBlsDefFile}, {"fosdef.h", &CCodeMaker::MakeFosDefFile},
-    {"sysdef.h", &CCodeMaker::MakeSysDefFile},
+    {"fiddef.h", &CCodeMaker::MakeFidDefText}, {"fixdef.h", &CCodeMaker::MakeFixDefText},
+    {"blsdef.h", &CCodeMaker::MakeBlsDefText}, {"fosdef.h", &CCodeMaker::MakeFosDefText},
+    {"sysdef.h", &CCodeMaker::MakeSysDefText},
 };
 
 int RunHeaders(Context& context, const std::string& outUtf8) {
@@ -34,32 +33,31 @@ int RunHeaders(Context& context, const std::string& outUtf8) {
 
   CCodeMaker maker;
   context.SetCommentValues(maker);
-  // An unchanged header is left alone without a question.
-  maker.SetAskAfterCompare(true);
+  FileWriter& writer = context.Writer();
 
   std::string folder = outUtf8;  // paths stay the system's bytes
   if (folder.empty()) folder = ".";
   if (folder.back() != '/') folder += '/';
-  if (!MakeOutputFolder(folder) || !LockOutputFolder(folder)) return kFailure;
+  if (!MakeOutputFolder(writer, folder) || !LockOutputFolder(writer, folder)) return kFailure;
 
   bool declined = false;
-  Progress progress(Output().check ? "Checking headers" : "Writing headers", std::size(kHeaders));
-  // Each header reaches the disk while the next one is made.
-  CommitBehind commits;
+  Progress progress(writer.Options().check ? "Checking headers" : "Writing headers", std::size(kHeaders));
   for (size_t done = 0; const HeaderFile& header : kHeaders) {
     progress.Set(done++);
     const std::string path = folder + header.name;
+    FileOutcome outcome;
     try {
-      (maker.*header.make)(path, context.options.force);
+      // An unchanged header is left alone without a question.
+      outcome = writer.Write((maker.*header.make)(path), context.options.force);
     } catch (const CFileException&) {
-      // Already reported by the generator; the remaining files are skipped.
+      // Already reported by the writer; the remaining files are skipped.
       return kFailure;
     }
-    if (TellFileOutcome(maker, path) == kDeclined) declined = true;
-    if (commits.Failed()) break;
+    if (TellFileOutcome(writer, outcome, path) == kDeclined) declined = true;
+    if (writer.Failed()) break;
   }
   progress.Set(std::size(kHeaders));
-  if (!commits.Settle()) return kFailure;  // reported
+  if (!writer.Settle()) return kFailure;  // reported
   return declined ? kDeclined : kOk;
 }
 

@@ -11,7 +11,7 @@
 #include <system_error>
 
 #include "cli/commands.h"
-#include "codetext/gen_file.h"
+#include "codetext/file_writer.h"
 #include "data/embedded_sql.h"
 #include "host/gbk_text.h"
 
@@ -25,7 +25,7 @@ std::string FileBytes(const std::string& path) {
 
 // --check: the demo database is made in memory and compared with PATH byte
 // for byte; nothing is written anywhere.
-int CheckDemo(const std::string& path, bool exists) {
+int CheckDemo(Context& context, const std::string& path, bool exists) {
   const std::string shown = gbk::FromUtf8(path);
   bool same = false;
   if (exists) {
@@ -36,16 +36,16 @@ int CheckDemo(const std::string& path, bool exists) {
     }
     same = FileBytes(path) == bytes;
   }
-  if (!same) ++Output().wouldChange;
+  if (!same) context.Writer().NoteWouldChange();
   PrintLine((same ? "unchanged: " : "would change: ") + shown);
   return kOk;
 }
 
-int InitDemo(const Context& context, const std::string& path) {
+int InitDemo(Context& context, const std::string& path) {
   const std::string shown = gbk::FromUtf8(path);
   struct stat info{};
   const bool exists = ::lstat(path.c_str(), &info) == 0;
-  if (context.options.check) return CheckDemo(path, exists);
+  if (context.options.check) return CheckDemo(context, path, exists);
   if (exists && !context.options.force) {
     PrintError(shown + " already exists (give --force to replace it)");
     return kFailure;

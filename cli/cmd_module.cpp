@@ -15,7 +15,6 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "codetext/code_maker.h"
-#include "codetext/commit_behind.h"
 #include "codetext/query_ahead.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -68,8 +67,8 @@ enum class ModuleResult { Done, FileError, MergeRefused, NotWhole };
 ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
                             const ModuleOptions& options, bool& declined) {
   CCodeMaker maker;
-  maker.SetAskAfterCompare(true);
   context.SetCommentValues(maker);
+  FileWriter& writer = context.Writer();
   maker.SetProjectName(module.name + " " + module.chineseName);
   maker.SetValidateStyle(ValidateStyle::Compact);
   maker.SetBeautify(true);
@@ -82,6 +81,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   request.merge = options.merge;
   request.conflictMarkers = options.conflictMarkers;
   request.forceRetire = options.forceRetire;
+  request.utf8 = writer.Options().utf8;
   // Make both texts and check them.
   const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request);
   if (!faults.empty()) {
@@ -99,30 +99,31 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
     return ModuleResult::MergeRefused;
   }
   // Write both, then the record: a module that writes nothing gets no folder either.
-  if (!MakeOutputFolder(folder)) return ModuleResult::FileError;
+  if (!MakeOutputFolder(writer, folder)) return ModuleResult::FileError;
   const std::string& header = request.headerPath;
   const std::string& source = request.sourcePath;
   try {
     if (options.diff) {
-      std::string diff = merge::DiffWithDisk(header, plan.header) + merge::DiffWithDisk(source, plan.source);
+      std::string diff = merge::DiffWithDisk(header, plan.header, request.utf8) +
+                         merge::DiffWithDisk(source, plan.source, request.utf8);
       if (!diff.empty()) diff.pop_back();  // PrintLine ends the last line
       if (!diff.empty()) PrintLine(diff);
     }
-    maker.WriteTextFile(header, force, plan.header);
-    const bool headerDeclined = TellFileOutcome(maker, header) == kDeclined;
-    maker.WriteTextFile(source, force, plan.source);
-    const bool sourceDeclined = TellFileOutcome(maker, source) == kDeclined;
+    const FileOutcome headerOutcome = writer.Write(GenFile(header, plan.header), force);
+    const bool headerDeclined = TellFileOutcome(writer, headerOutcome, header) == kDeclined;
+    const FileOutcome sourceOutcome = writer.Write(GenFile(source, plan.source), force);
+    const bool sourceDeclined = TellFileOutcome(writer, sourceOutcome, source) == kDeclined;
     declined |= headerDeclined || sourceDeclined;
-    merge::WriteRecord(source, merge::RecordAfterWriting(request, plan, !headerDeclined, !sourceDeclined));
+    merge::WriteRecord(writer, source, merge::RecordAfterWriting(request, plan, !headerDeclined, !sourceDeclined));
     if (!sourceDeclined && !Quiet()) {
       for (const std::string& line : plan.report) {
-        AfterCommits([line] { PrintLine(line); }, maker.LastFileOutcome() == FileOutcome::Written);
+        writer.After([line] { PrintLine(line); }, sourceOutcome == FileOutcome::Written);
       }
     }
   } catch (const CFileException&) {
-    return ModuleResult::FileError;  // reported by the generator
+    return ModuleResult::FileError;  // reported by the writer
   }
-  if (CommitBehind* commits = CommitBehind::Active(); commits && commits->Failed()) return ModuleResult::FileError;
+  if (writer.Failed()) return ModuleResult::FileError;
   if (plan.conflictsMarked > 0) {
     PrintError(gbk::FromUtf8(source) + ": " + std::to_string(plan.conflictsMarked) +
                " conflict(s) written into the files as <<<<<<< blocks: settle them by hand");
@@ -135,7 +136,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
   if (!context.Connect()) return kFailure;
   // Each file reaches the disk while the next one is made; a file that
   // fails to get there stops the run as a failed write does.
-  CommitBehind commits;
+  FileWriter& writer = context.Writer();
   const bool bls = options.kind == "bls";
   const std::vector<code::ModuleRow> modules = code::ReadModules(bls);
   const std::string& out = options.out;  // paths stay the system's bytes
@@ -148,9 +149,9 @@ int RunModule(Context& context, const ModuleOptions& options) {
         return kFailure;
       }
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
-      if (!MakeOutputFolder(out) || !LockOutputFolder(out)) return kFailure;
+      if (!MakeOutputFolder(writer, out) || !LockOutputFolder(writer, out)) return kFailure;
       if (GenerateModule(context, bls, module, out, options, declined) != ModuleResult::Done) return kFailure;
-      if (!commits.Settle()) return kFailure;
+      if (!writer.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
     }
     PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " +
@@ -159,8 +160,8 @@ int RunModule(Context& context, const ModuleOptions& options) {
   }
 
   // The whole tree is one run's: every module folder is under `out`.
-  if (!MakeOutputFolder(out) || !LockOutputFolder(out)) return kFailure;
-  Progress progress(Output().check ? "Checking modules" : "Writing modules", modules.size());
+  if (!MakeOutputFolder(writer, out) || !LockOutputFolder(writer, out)) return kFailure;
+  Progress progress(writer.Options().check ? "Checking modules" : "Writing modules", modules.size());
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
   // The next module's queries are read while one module is made.
@@ -187,7 +188,7 @@ int RunModule(Context& context, const ModuleOptions& options) {
     refused |= result == ModuleResult::MergeRefused || result == ModuleResult::NotWhole;
   }
   progress.Set(modules.size());
-  if (!commits.Settle()) return kFailure;
+  if (!writer.Settle()) return kFailure;
   if (refused || skipped) return kFailure;
   return declined ? kDeclined : kOk;
 }

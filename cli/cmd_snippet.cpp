@@ -26,7 +26,6 @@ int RunSnippet(Context& context, const SnippetOptions& options) {
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;
-  maker.SetAskAfterCompare(true);
   maker.SetBeautify(!options.plain);
 
   const std::string what = "BLS function " + code + " in module " + std::to_string(options.module);
@@ -38,8 +37,7 @@ int RunSnippet(Context& context, const SnippetOptions& options) {
     throw error.Within("cannot generate the snippet of " + what);
   }
   const std::string& path = options.out;  // the system's bytes
-  return DeliverCode(maker, made, text, what, path,
-                     [&] { maker.WriteTextFile(path, context.options.force, text); });
+  return DeliverCode(context, maker, made, text, what, path);
 }
 
 }  // namespace

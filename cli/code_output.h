@@ -9,8 +9,7 @@
 
 #include "cli/commands.h"
 #include "codetext/code_maker.h"
-#include "codetext/commit_behind.h"
-#include "codetext/gen_file.h"
+#include "codetext/file_writer.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/folder_lock.h"
@@ -34,16 +33,16 @@ inline const char* FileOutcomeWord(FileOutcome outcome) {
 
 // Generated code (GBK) on standard output: the bytes a file would get,
 // CR LF included, in the encoding chosen with --encoding.
-inline void WriteCode(const std::string& gbkText) {
-  WriteOut(Output().utf8 ? gbk::ToUtf8(gbkText) : gbkText);
+inline void WriteCode(const FileWriter& writer, const std::string& gbkText) {
+  WriteOut(writer.BytesOf(GenFile({}, gbkText)));
   FinishOut();
 }
 
 // Creates the output folder `folder` (the system's bytes) and its parents when missing, so
 // that a first run in a fresh checkout works (not under --check). False
 // when that failed (reported, naming `file` when the folder is made for one).
-inline bool MakeOutputFolder(const std::string& folder, const std::string& file = {}) {
-  if (Output().check) return true;  // a check writes nothing, folders included
+inline bool MakeOutputFolder(const FileWriter& writer, const std::string& folder, const std::string& file = {}) {
+  if (writer.Options().check) return true;  // a check writes nothing, folders included
   std::error_code error;
   std::filesystem::create_directories(folder.empty() ? std::string(".") : folder, error);
   if (error) {
@@ -59,8 +58,8 @@ inline bool MakeOutputFolder(const std::string& folder, const std::string& file 
 // fails naming the process that holds it. Files of two runs never mix in
 // one folder. A check writes nothing and takes no lock. False when the
 // folder cannot be had (reported).
-inline bool LockOutputFolder(const std::string& folder) {
-  if (Output().check) return true;
+inline bool LockOutputFolder(const FileWriter& writer, const std::string& folder) {
+  if (writer.Options().check) return true;
   static FolderLock lock;  // one output folder a run
   std::string error;
   if (lock.Acquire(folder, kFolderLockWaitMs, error)) return true;
@@ -68,24 +67,21 @@ inline bool LockOutputFolder(const std::string& folder) {
   return false;
 }
 
-// Tells on standard output how the last file of `maker` went; a declined
-// overwrite gives kDeclined.
-inline int TellFileOutcome(const CCodeMaker& maker, const std::string& path) {
-  const FileOutcome outcome = maker.LastFileOutcome();
-  // A written file still on its way to the disk is told once it is in
-  // place, and not at all when it could not be put there.
+// Tells on standard output how `path` went; a declined overwrite gives
+// kDeclined. A written file still on its way to the disk is told once it
+// is in place, and not at all when it could not be put there.
+inline int TellFileOutcome(FileWriter& writer, FileOutcome outcome, const std::string& path) {
   const std::string word = FileOutcomeWord(outcome);
-  AfterCommits([word, path] { PrintPathLine(word, path); }, outcome == FileOutcome::Written);
+  writer.After([word, path] { PrintPathLine(word, path); }, outcome == FileOutcome::Written);
   return outcome == FileOutcome::Declined ? kDeclined : kOk;
 }
 
 // The text of one function or snippet, `made` by `maker`: a failure, or no
 // text at all (nothing has that code), is an error naming `what`. Otherwise
-// the text goes to standard output, or `writeFile` writes it to `path`
-// (the system's bytes; empty: standard output); a file error was reported by the writer.
-template <class WriteFile>
-int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, const std::string& what,
-                const std::string& path, WriteFile writeFile) {
+// the text goes to standard output, or to the file `path` (the system's
+// bytes; empty: standard output); a file error was reported by the writer.
+inline int DeliverCode(Context& context, const CCodeMaker& maker, bool made, const std::string& text,
+                       const std::string& what, const std::string& path) {
   if (!made) {
     PrintError("cannot generate " + what + ": " + maker.LastError());
     return kFailure;
@@ -94,17 +90,19 @@ int DeliverCode(const CCodeMaker& maker, bool made, const std::string& text, con
     PrintError("no " + what);
     return kFailure;
   }
+  FileWriter& writer = context.Writer();
   if (path.empty()) {
-    WriteCode(text);
+    WriteCode(writer, text);
     return kOk;
   }
-  if (!MakeOutputFolder(std::filesystem::path(path).parent_path().string(), path)) return kFailure;
+  if (!MakeOutputFolder(writer, std::filesystem::path(path).parent_path().string(), path)) return kFailure;
+  FileOutcome outcome;
   try {
-    writeFile();
+    outcome = writer.Write(GenFile(path, text), context.options.force);
   } catch (const CFileException&) {
     return kFailure;
   }
-  return TellFileOutcome(maker, path);
+  return TellFileOutcome(writer, outcome, path);
 }
 
 }  // namespace ff::cli

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "codetext/file_writer.h"
 #include "host/db_store.h"
 
 class CCodeMaker;
@@ -37,6 +39,10 @@ struct GlobalOptions {
 
 struct Context {
   GlobalOptions options;
+  // The run's one writer of files, made from the options before the
+  // command runs (--encoding, --check).
+  std::unique_ptr<FileWriter> writer;
+  FileWriter& Writer() { return *writer; }
   // Opens g_pConfigDB from --db and starts the command's read snapshot;
   // prints the reason on stderr and returns false on failure.
   bool Connect();

@@ -60,6 +60,15 @@ std::string LeftOverProblem(const CLI::App& app, const std::vector<std::string>&
   return (option ? "unknown option '" : "unexpected argument '") + first + "'; see '" + help + "'";
 }
 
+// The files written before a failure are put in place and told before it
+// is; a second failure meanwhile changes nothing of the first.
+void SettleQuietly(Context& context) {
+  try {
+    if (context.writer) context.writer->Settle();
+  } catch (...) {
+  }
+}
+
 int Run(int argc, char** argv) {
   Context context;
   int status = kOk;
@@ -101,10 +110,14 @@ int Run(int argc, char** argv) {
             return std::string();
           },
           "{gbk,utf-8}"));
-  // The globals take effect before any command runs.
+  // The options take effect before any command runs.
   app.parse_complete_callback([&context, db] {
-    Output().utf8 = context.options.encoding == "utf-8";
-    Output().check = context.options.check;
+    // The command line asks only about files whose bytes would change, and
+    // lets each file reach the disk while the next one is made.
+    context.writer = std::make_unique<FileWriter>(WriteOptions{.utf8 = context.options.encoding == "utf-8",
+                                                               .check = context.options.check,
+                                                               .askAfterCompare = true,
+                                                               .behind = true});
     SetQuiet(context.options.quiet);
     // An empty name is what `--db "$DB"` gives when DB is unset: a mistake,
     // never a request for the demo database.
@@ -142,6 +155,9 @@ int Run(int argc, char** argv) {
   }
   try {
     app.parse(argc, argv);
+    // Every file in place and told before the output ends; a file that
+    // could not get there fails the run (reported).
+    if (context.writer && !context.writer->Settle() && status == kOk) status = kFailure;
     // Output still in the buffer counts as much as what was written.
     FinishOut();
   } catch (const CLI::ParseError& e) {
@@ -154,13 +170,17 @@ int Run(int argc, char** argv) {
     }
     return app.exit(e) == 0 ? kOk : kUsage;
   } catch (const CFileException& e) {
+    SettleQuietly(context);
     PrintError(e.Message());
     status = kFailure;
   } catch (const QueryError& e) {
-    // Whatever was written before stays; the file being made was dropped.
+    // Whatever was written before stays (and is told first); the file
+    // being made was dropped.
+    SettleQuietly(context);
     PrintError(e.What().empty() ? "query failed: " + e.Reason() : e.Message());
     status = kFailure;
   } catch (const std::exception& e) {
+    SettleQuietly(context);
     PrintError(gbk::FromUtf8(e.what()));
     status = kFailure;
   }
@@ -170,7 +190,7 @@ int Run(int argc, char** argv) {
                ": an existing file is overwritten only when asked, and there is no "
                "terminal to ask; give --force to overwrite");
   }
-  if (status == kOk && Output().check && Output().wouldChange > 0) status = kStale;
+  if (status == kOk && context.writer && context.writer->WouldChange() > 0) status = kStale;
   return status;
 }
 

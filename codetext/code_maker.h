@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "codetext/fid_naming.h"
+#include "codetext/file_writer.h"
 #include "codetext/gen_file.h"
 #include "codetext/routine_comment.h"
 #include "codetext/validate_style.h"
@@ -38,11 +39,10 @@ class CCodeMaker {
   }
   bool GetBeautify() const { return beautify_; }
 
-  // When set, an existing target is generated first and the overwrite
-  // question comes only if the new bytes differ (the CLI's way). When
-  // clear, the question comes first, before the database is read.
-  void SetAskAfterCompare(bool on) { askAfterCompare_ = on; }
-  // What the last file operation did with its file.
+  // The writer of the file generators below (Make...File, WriteTextFile):
+  // the pages' way, the question first, before the database is read; GBK.
+  ff::FileWriter& Writer() { return writer_; }
+  // What the last file generator did with its file.
   ff::FileOutcome LastFileOutcome() const { return lastOutcome_; }
   // Why the last text generator returned false (a failed query throws
   // ff::QueryError instead). Empty when nothing failed.
@@ -52,8 +52,8 @@ class CCodeMaker {
   // --- file protocol ------------------------------------------------------
   static std::string Spaces(int n);  // n blanks, at most 1023; n <= 0: ""
   // True when the file may be written; asks "文件%s已经存在，是否重写!"
-  // when it exists and the no-prompt switch is off.
-  bool CheckOverwrite(const std::string& path, bool noPrompt);
+  // when it exists and the no-prompt switch is off (Writer().MayOverwrite).
+  bool CheckOverwrite(const std::string& path, bool noPrompt) { return writer_.MayOverwrite(path, noPrompt); }
   void WriteGuardBegin(ff::GenFile& file, const std::string& macro);
   void WriteGuardDefine(ff::GenFile& file, const std::string& macro);
   void WriteGuardEnd(ff::GenFile& file, const std::string& macro);
@@ -74,6 +74,13 @@ class CCodeMaker {
   static void MeasureCodeVarWidths(const std::vector<ff::FidVarInfo>& infos, int& codeWidth, int& varWidth);
 
   // --- definition headers -------------------------------------------------
+  // The text of each header for `path` (its name goes into the comment).
+  ff::GenFile MakeFidDefText(const std::string& path);
+  ff::GenFile MakeFosDefText(const std::string& path);
+  ff::GenFile MakeBlsDefText(const std::string& path);
+  ff::GenFile MakeFixDefText(const std::string& path);
+  ff::GenFile MakeSysDefText(const std::string& path);
+  // The same written through Writer().
   bool MakeFidDefFile(const std::string& path, bool noPrompt);
   bool MakeFosDefFile(const std::string& path, bool noPrompt);
   bool MakeBlsDefFile(const std::string& path, bool noPrompt);
@@ -151,24 +158,30 @@ class CCodeMaker {
   std::string MakeClientRecordHeader(CMemRecord& answer);
   std::string MakeClientRecordSetByName(CMemRecord& answer);
   std::string MakeClientRecordSetByCode(CMemRecord& answer);
-  // Writes a ready text (a snippet) to a file through the file protocol,
-  // without a header comment. False only when the user declined.
+  // Writes a ready text (a snippet) to a file through Writer(), without a
+  // header comment. False only when the user declined.
   bool WriteTextFile(const std::string& path, bool noPrompt, const std::string& text);
 
  private:
-  // The generation protocol shared by every file generator: the overwrite
-  // question, the file header comment (when `abstract` is given), `body`,
-  // the atomic commit; a file error is reported, then passed on. A failed
-  // query abandons the file (its old bytes stay) and is passed on as an
-  // ff::QueryError that names the file. False only when the user declined.
-  bool GenerateFile(const std::string& path, bool noPrompt,
-                    const std::optional<std::string>& abstract,
-                    const std::function<void(ff::GenFile&)>& body);
+  // A generated file's text: the file header comment (when `abstract` is
+  // given), then `body`. A failed query is passed on as an ff::QueryError
+  // that names the file.
+  ff::GenFile MakeFile(const std::string& path, const std::optional<std::string>& abstract,
+                       const std::function<void(ff::GenFile&)>& body);
+  // The pages' protocol shared by every file generator: the overwrite
+  // question, then the text (`make`), then the writer; a file error is
+  // reported, then passed on, a failed query leaves the target as it was.
+  // False only when the user declined.
+  bool WriteMade(const std::string& path, bool noPrompt, const std::function<ff::GenFile()>& make);
+  bool GenerateFile(const std::string& path, bool noPrompt, const std::optional<std::string>& abstract,
+                    const std::function<void(ff::GenFile&)>& body) {
+    return WriteMade(path, noPrompt, [&] { return MakeFile(path, abstract, body); });
+  }
 
   CRoutineComment comment_;
   ff::ValidateStyle validateStyle_ = ff::ValidateStyle::Compact;
   bool beautify_ = true;
-  bool askAfterCompare_ = false;
+  ff::FileWriter writer_;
   ff::FileOutcome lastOutcome_ = ff::FileOutcome::Written;
   std::string lastError_;
   std::vector<std::string> missingBodies_;

@@ -5,23 +5,16 @@
 #include <utility>
 
 #include "host/file_error.h"
-#include "host/gbk_text.h"
 #include "host/user_interface.h"
 
 namespace ff {
 
-namespace {
-thread_local CommitBehind* t_active = nullptr;
-}  // namespace
-
 CommitBehind::CommitBehind(size_t depth, size_t workers)
-    : previous_(t_active), depth_(std::max<size_t>(depth, 1)) {
+    : depth_(std::max<size_t>(depth, 1)) {
   for (size_t i = 0; i < std::max<size_t>(workers, 1); ++i) workers_.emplace_back([this] { Work(); });
-  t_active = this;
 }
 
 CommitBehind::~CommitBehind() {
-  t_active = previous_;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stop_ = true;
@@ -35,8 +28,6 @@ CommitBehind::~CommitBehind() {
     // ending: the files are in place, the run's own error is told.
   }
 }
-
-CommitBehind* CommitBehind::Active() { return t_active; }
 
 void CommitBehind::Work() {
   std::unique_lock<std::mutex> lock(mutex_);
@@ -166,12 +157,5 @@ void CommitBehind::Add(PendingCommit commit) {
   Collect();
 }
 
-void AfterCommits(std::function<void()> note, bool aboutLastFile) {
-  if (CommitBehind* active = CommitBehind::Active()) {
-    active->After(std::move(note), aboutLastFile);
-  } else {
-    note();
-  }
-}
 
 }  // namespace ff

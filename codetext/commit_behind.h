@@ -2,9 +2,9 @@
 //
 // A generated file ends with an fsync of its temporary file and the rename
 // over the target; on a busy disk the fsync takes longer than making the
-// file. While a CommitBehind is active on a thread, GenFile::Commit there
-// hands these two steps to workers and returns, so that the next file is
-// made while the last ones reach the disk. (A file whose bytes are
+// file. A writer made for a long run (WriteOptions::behind) owns one and
+// hands it these two steps, so that the next file is made while the last
+// ones reach the disk. (A file whose bytes are
 // unchanged, or that fails before, is settled at once as always.) Several
 // fsyncs run at once: one after the other, each waits for the disk's own
 // flush (about 3.7 ms a file on the shared machine), while at once the
@@ -32,24 +32,20 @@
 #include <thread>
 #include <vector>
 
-#include "codetext/gen_file.h"
+#include "host/file_replace.h"
 
 namespace ff {
 
 class CommitBehind {
  public:
   // At most `depth` files wait; a further commit waits for the oldest.
-  // `workers` fsyncs run at once. Becomes this thread's active CommitBehind
-  // until it goes.
+  // `workers` fsyncs run at once.
   explicit CommitBehind(size_t depth = 16, size_t workers = 4);
   // Settles every file (the run's notes run, failures are reported); never
   // throws.
   ~CommitBehind();
   CommitBehind(const CommitBehind&) = delete;
   CommitBehind& operator=(const CommitBehind&) = delete;
-
-  // The active CommitBehind of this thread, or null.
-  static CommitBehind* Active();
 
   // Reports the failures and runs the notes of the files settled by now.
   // False once a file has failed.
@@ -64,7 +60,7 @@ class CommitBehind {
   // handed over here and failed or was abandoned.
   void After(std::function<void()> note, bool aboutLastFile);
 
-  // For GenFile: a file for `target` begins (one still waiting for the
+  // For the writer: a file for `target` begins (one still waiting for the
   // same target is settled first); a commit to finish.
   void NewFile(const std::string& target);
   void Add(PendingCommit commit);
@@ -92,7 +88,6 @@ class CommitBehind {
   void PutInPlace(std::unique_lock<std::mutex>& lock);
   void RunNotes(long settledUpTo);
 
-  CommitBehind* previous_;
   size_t depth_;
   std::function<int(const std::string&)> fault_;
 
@@ -114,9 +109,5 @@ class CommitBehind {
   std::deque<Note> notes_;
   std::vector<std::thread> workers_;
 };
-
-// Runs `note` at once, or, while a CommitBehind is active on this thread,
-// through its After().
-void AfterCommits(std::function<void()> note, bool aboutLastFile);
 
 }  // namespace ff

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "codetext/code_maker.h"
-#include "codetext/gen_file.h"
+#include "codetext/file_writer.h"
 #include "codetext/query_ahead.h"
 #include "codetext/routine_comment.h"
 #include "docsite/site_pages.h"
@@ -39,9 +39,11 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   const CommentDate date = TodayForComments();
   site.date = date.year + "-" + date.month + "-" + date.day;
 
-  if (!Output().check) MakeFolder(options.folder.empty() ? std::string(".") : options.folder);
+  FileWriter pagesWriter;
+  FileWriter& writer = options.writer ? *options.writer : pagesWriter;
+  if (!writer.Options().check) MakeFolder(options.folder.empty() ? std::string(".") : options.folder);
   ConfigSnapshot snapshot;
-  SiteFiles files(options.folder, options.noPrompt);
+  SiteFiles files(options.folder, options.noPrompt, writer);
 
   // The lint first: its findings go on the pages of the rows they are about.
   ReadFindings(site);

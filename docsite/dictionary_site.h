@@ -27,6 +27,7 @@ struct SiteOptions {
   std::string folder;    // the system's bytes, never GBK; made when missing
   std::string database;  // GBK: how the pages name the database
   bool noPrompt = false; // replace files the site did not write without asking
+  FileWriter* writer = nullptr;  // the run's writer; null: the pages' (GBK, no check)
   // Told after each page is made: pages made, pages in all.
   std::function<void(size_t done, size_t total)> progress;
 };
@@ -35,8 +36,8 @@ struct SiteOptions {
 // changes until every page is made; then pages whose bytes are unchanged
 // are left untouched. The date on the pages follows SOURCE_DATE_EPOCH like
 // the generated code, so a regenerated site is byte for byte the same.
-// All queries read one committed state of the database. Under --check
-// (Output().check) nothing is written and nothing asked: each page is told
+// All queries read one committed state of the database. Under the
+// writer's check nothing is written and nothing asked: each page is told
 // Unchanged or WouldChange. Throws
 // ff::QueryError (a query failed: no file changed) or CFileException
 // (already reported).

@@ -1,14 +1,13 @@
-// The files of the dictionary site, written as one: every page is made
-// into a temporary file first, and only when all of them were made does
-// any page replace its target. A failure on the way (a query, a full disk)
-// leaves every file of an earlier site as it was.
+// The files of the dictionary site, written as one: every page is staged
+// by the writer into a temporary file first, and only when all of them
+// were made does any page replace its target. A failure on the way (a
+// query, a full disk) leaves every file of an earlier site as it was.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "codetext/gen_file.h"
+#include "codetext/file_writer.h"
 
 namespace ff::site {
 
@@ -20,8 +19,9 @@ struct SiteFile {
 class SiteFiles {
  public:
   // `folder` (the system's bytes, as every path) must exist. With `noPrompt` a file the site did not write
-  // is replaced without the overwrite question.
-  SiteFiles(std::string folder, bool noPrompt);
+  // is replaced without the overwrite question. Under the writer's check
+  // nothing is asked or written: each page is only compared.
+  SiteFiles(std::string folder, bool noPrompt, FileWriter& writer);
   ~SiteFiles();  // drops the temporary files of an unfinished site
   SiteFiles(const SiteFiles&) = delete;
   SiteFiles& operator=(const SiteFiles&) = delete;
@@ -29,23 +29,21 @@ class SiteFiles {
   // Makes the file `name` of the site from GBK text, written as UTF-8.
   // A file at that place that does not carry the site's generator mark (a
   // page written by hand, say) is asked about first; a declined file is
-  // left alone and told as declined. Throws CFileException (reported).
+  // left alone and told as declined. Throws CFileException (reported by
+  // the writer).
   void Add(const std::string& name, const std::string& gbkText);
 
   // Puts every made file in place: unchanged ones are left untouched.
-  // Throws CFileException (reported).
+  // Throws CFileException (reported by the writer).
   std::vector<SiteFile> Commit();
 
   const std::string& Folder() const { return folder_; }
 
  private:
-  struct Pending {
-    std::unique_ptr<GenFile> file;  // null when declined
-    SiteFile result;
-  };
   std::string folder_;
   bool noPrompt_;
-  std::vector<Pending> pending_;
+  FileWriter& writer_;
+  std::vector<FileWriter::Staged> pending_;
 };
 
 // The bytes of a site file from the page text the site made (GBK): UTF-8.

@@ -1,6 +1,6 @@
 #include "fidcheck/list_export.h"
 
-#include "codetext/gen_file.h"
+#include "host/file_replace.h"
 #include "host/gbk_text.h"
 
 namespace ff {
@@ -51,9 +51,7 @@ std::string TableAsCsv(const TextTable& table) {
 }
 
 void WriteCsvFile(const std::string& path, const TextTable& table) {
-  GenFile file(path, false);  // the text is UTF-8 already
-  file.Write(TableAsCsv(table));
-  file.Commit();
+  ReplaceFile(path, TableAsCsv(table));  // the text is UTF-8 already
 }
 
 }  // namespace ff

@@ -66,7 +66,11 @@ void WriteCodeDefines(ff::GenFile& file, const std::string& query, const std::st
 }  // namespace
 
 bool CCodeMaker::MakeFidDefFile(const std::string& path, bool noPrompt) {
-  return GenerateFile(path, noPrompt, res::FidDefAbstract(), [](ff::GenFile& file) {
+  return WriteMade(path, noPrompt, [&] { return MakeFidDefText(path); });
+}
+
+ff::GenFile CCodeMaker::MakeFidDefText(const std::string& path) {
+  return MakeFile(path, res::FidDefAbstract(), [](ff::GenFile& file) {
     const std::string& query = res::FidDefQuery();
     file.Write(res::FidDefBegin());
     int width = 0;
@@ -90,7 +94,11 @@ bool CCodeMaker::MakeFidDefFile(const std::string& path, bool noPrompt) {
 }
 
 bool CCodeMaker::MakeFosDefFile(const std::string& path, bool noPrompt) {
-  return GenerateFile(path, noPrompt, res::FosDefAbstract(), [](ff::GenFile& file) {
+  return WriteMade(path, noPrompt, [&] { return MakeFosDefText(path); });
+}
+
+ff::GenFile CCodeMaker::MakeFosDefText(const std::string& path) {
+  return MakeFile(path, res::FosDefAbstract(), [](ff::GenFile& file) {
     file.Write(res::FosDefBegin());
     WriteCodeDefines(file, res::FosDefQuery(), res::fn::CaptionFosNumber(), res::fn::CaptionFosCode(),
                      res::fn::CaptionFosName());
@@ -99,7 +107,11 @@ bool CCodeMaker::MakeFosDefFile(const std::string& path, bool noPrompt) {
 }
 
 bool CCodeMaker::MakeBlsDefFile(const std::string& path, bool noPrompt) {
-  return GenerateFile(path, noPrompt, res::BlsDefAbstract(), [](ff::GenFile& file) {
+  return WriteMade(path, noPrompt, [&] { return MakeBlsDefText(path); });
+}
+
+ff::GenFile CCodeMaker::MakeBlsDefText(const std::string& path) {
+  return MakeFile(path, res::BlsDefAbstract(), [](ff::GenFile& file) {
     file.Write(res::BlsDefBegin());
     WriteCodeDefines(file, res::BlsDefQuery(), res::fn::CaptionBlsNumber(), res::fn::CaptionBlsCode(),
                      res::fn::CaptionBlsName());
@@ -108,12 +120,20 @@ bool CCodeMaker::MakeBlsDefFile(const std::string& path, bool noPrompt) {
 }
 
 bool CCodeMaker::MakeFixDefFile(const std::string& path, bool noPrompt) {
-  return GenerateFile(path, noPrompt, res::FixDefAbstract(),
+  return WriteMade(path, noPrompt, [&] { return MakeFixDefText(path); });
+}
+
+ff::GenFile CCodeMaker::MakeFixDefText(const std::string& path) {
+  return MakeFile(path, res::FixDefAbstract(),
                       [](ff::GenFile& file) { file.Write(res::FixDefText()); });
 }
 
 bool CCodeMaker::MakeSysDefFile(const std::string& path, bool noPrompt) {
-  return GenerateFile(path, noPrompt, res::SysDefAbstract(), [](ff::GenFile& file) {
+  return WriteMade(path, noPrompt, [&] { return MakeSysDefText(path); });
+}
+
+ff::GenFile CCodeMaker::MakeSysDefText(const std::string& path) {
+  return MakeFile(path, res::SysDefAbstract(), [](ff::GenFile& file) {
     const std::string& query = res::SysDefQuery();
     file.Write(res::SysDefBegin());
 

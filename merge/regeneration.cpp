@@ -11,14 +11,11 @@
 #include <sstream>
 
 #include "codetext/code_maker.h"
-#include "codetext/commit_behind.h"
-#include "codetext/gen_file.h"
+#include "codetext/file_writer.h"
 #include "codetext/text_fill.h"
 #include "host/file_access.h"
-#include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/query_error.h"
-#include "host/user_interface.h"
 #include "merge/base_record.h"
 #include "merge/line_diff.h"
 #include "merge/module_merge.h"
@@ -522,34 +519,25 @@ std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFi
   } catch (const Refusal&) {
     return {};
   }
-  if (!ParseRecord(Output().utf8 ? gbk::FromUtf8(bytes) : bytes, old, why)) return {};
+  if (!ParseRecord(request.utf8 ? gbk::FromUtf8(bytes) : bytes, old, why)) return {};
   return MakeRecordText(request.bls ? "BLS" : "FOS", request.module, BaseName(request.headerPath),
                         headerWritten ? request.freshHeader : JoinCrlf(old.header), BaseName(request.sourcePath),
                         sourceWritten ? request.freshSource : JoinCrlf(old.source));
 }
 
-void WriteRecord(const std::string& sourcePath, const std::string& record) {
-  if (Output().check || record.empty()) return;
-  try {
-    GenFile file(RecordPath(sourcePath));
-    file.Write(record);
-    file.Commit();
-  } catch (const CFileException& error) {
-    // Told like a generated file's failure: the files before it first.
-    if (CommitBehind* behind = CommitBehind::Active()) behind->Settle();
-    UI().ReportFileError(error);
-    throw;
-  }
+void WriteRecord(FileWriter& writer, const std::string& sourcePath, const std::string& record) {
+  if (writer.Options().check || record.empty()) return;
+  writer.Write(GenFile(RecordPath(sourcePath), record), true);
 }
 
-std::string DiffWithDisk(const std::string& path, const std::string& text) {
+std::string DiffWithDisk(const std::string& path, const std::string& text, bool utf8) {
   std::string bytes;
   try {
     if (!ReadBytes(path, bytes)) bytes.clear();
   } catch (const Refusal&) {
     bytes.clear();
   }
-  const std::string old = Output().utf8 ? gbk::FromUtf8(bytes) : bytes;
+  const std::string old = utf8 ? gbk::FromUtf8(bytes) : bytes;
   // Lines with their ends: a changed line end is a change.
   auto withEnds = [](std::string_view all) {
     std::vector<std::string_view> lines;
@@ -590,7 +578,7 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
   plan.record = MakeRecordText(kind, request.module, BaseName(request.headerPath), request.freshHeader,
                                BaseName(request.sourcePath), request.freshSource);
   if (!request.merge) return plan;
-  const bool utf8 = Output().utf8;
+  const bool utf8 = request.utf8;
   const std::string shownSource = Shown(request.sourcePath), shownHeader = Shown(request.headerPath);
   namespace texts = res::merge;
   try {

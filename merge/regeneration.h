@@ -18,6 +18,9 @@
 #include <vector>
 
 class CCodeMaker;
+namespace ff {
+class FileWriter;
+}
 
 namespace ff::merge {
 
@@ -29,6 +32,7 @@ struct ModuleFilesRequest {
   bool merge = false;
   bool conflictMarkers = false;  // conflicts into the file as "<<<<<<<" blocks
   bool forceRetire = false;      // retire most functions / merge another module's files
+  bool utf8 = false;             // the files on disk are in the run's UTF-8, not GBK
 };
 
 struct ModuleFilesPlan {
@@ -67,13 +71,13 @@ std::string RecordPath(const std::string& sourcePath);
 std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFilesPlan& plan, bool headerWritten,
                                bool sourceWritten);
 
-// Writes the record through the generated-file writer (nothing under
-// --check; nothing for an empty record). Throws CFileException like any
+// Writes the record through `writer`, without a question (nothing under
+// its check; nothing for an empty record). Throws CFileException like any
 // generated file.
-void WriteRecord(const std::string& sourcePath, const std::string& record);
+void WriteRecord(FileWriter& writer, const std::string& sourcePath, const std::string& record);
 
-// A unified diff from the file on disk to `text` (GBK), "" when equal;
-// in GBK, each line ending in "\n".
-std::string DiffWithDisk(const std::string& path, const std::string& text);
+// A unified diff from the file on disk (UTF-8 with `utf8`, else GBK) to
+// `text` (GBK), "" when equal; in GBK, each line ending in "\n".
+std::string DiffWithDisk(const std::string& path, const std::string& text, bool utf8);
 
 }  // namespace ff::merge

@@ -38,7 +38,8 @@ bool CPageCode::WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, st
   files.push_back({m_strHeadFile, headerWritten});
   const bool sourceWritten = m_CodeMaker.WriteTextFile(m_strCppFile, m_bOverWrite, plan.source);
   files.push_back({m_strCppFile, sourceWritten});
-  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
+  ff::merge::WriteRecord(m_CodeMaker.Writer(), m_strCppFile,
+                         ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
   if (sourceWritten) {
     for (const std::string& line : plan.pageReport) report += line;
   }
@@ -56,5 +57,6 @@ void CPageCode::WriteModuleRecord(long module, const CCodeMaker::ModuleTexts& ma
                                               .freshHeader = made.header,
                                               .freshSource = made.source};
   const ff::merge::ModuleFilesPlan plan = ff::merge::PlanModuleFiles(request);
-  ff::merge::WriteRecord(m_strCppFile, ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
+  ff::merge::WriteRecord(m_CodeMaker.Writer(), m_strCppFile,
+                         ff::merge::RecordAfterWriting(request, plan, headerWritten, sourceWritten));
 }

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 
-#include "codetext/gen_file.h"
+#include "host/file_replace.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
@@ -229,9 +229,7 @@ void CModuleTreePage::OnEdit() {
   try {
     // The file is for a person on this system: in the system's encoding
     // and line ends, as the clipboard has it. Generated files stay GBK.
-    ff::GenFile file(path);
-    file.Write(ff::gbk::ToUtf8(ff::gbk::Replaced(m_strPreview, "\r\n", "\n")));
-    file.Commit();
+    ff::ReplaceFile(path, ff::gbk::ToUtf8(ff::gbk::Replaced(m_strPreview, "\r\n", "\n")));
   } catch (const CFileException& error) {
     error.ReportError();
     return;

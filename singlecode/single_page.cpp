@@ -37,8 +37,7 @@ constexpr ff::ValidateStyle kStyleOfIndex[4] = {ff::ValidateStyle::None, ff::Val
 std::string ReadBack(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return ff::Output().utf8 ? ff::gbk::FromUtf8(bytes) : bytes;
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());  // the pages write GBK
 }
 
 // ASCII letters compared without case; GBK characters as they are.

@@ -24,32 +24,16 @@ std::string Mixed(std::string text) {
   return text;
 }
 
-TEST(MixCaseName, ExamplesAndOrder) {
-  EXPECT_EQ("ZipCode", Mixed("ZIPCODE"));
-  EXPECT_EQ("UPDate", Mixed("UPDATE"));  // DATE goes first
-  EXPECT_EQ("Database", Mixed("DATABASE"));
-  EXPECT_EQ("DataDate", Mixed("DATADATE"));
-  EXPECT_EQ("TranSize", Mixed("TRANSIZE"));
-  EXPECT_EQ("MenuID", Mixed("MENUID"));
-  EXPECT_EQ("LoginID", Mixed("LOGINID"));
-  EXPECT_EQ("VersionVer", Mixed("VERSIONVER"));
-  EXPECT_EQ("UpLoad", Mixed("UPLOAD"));
-  EXPECT_EQ("sFidAnsKHH", Mixed("sFidAnsKHH"));
-  EXPECT_EQ("name", Mixed("name"));  // case-sensitive
-  EXPECT_EQ("", Mixed(""));
-}
-
-TEST(MixCaseName, StopWordsKeepEverythingElse) {
-  EXPECT_EQ("sFidAnsMessageNAME", Mixed("sFidAnsMESSAGENAME"));
-  EXPECT_EQ("MessageMessage", Mixed("MESSAGEMESSAGE"));
-  EXPECT_EQ("FatherIDNAME", Mixed("FATHERIDNAME"));
-  EXPECT_EQ("MessageFATHERID", Mixed("MESSAGEFATHERID"));
-}
-
-TEST(MixCaseName, NeverTouchesTheTrailByteOfAChineseCharacter) {
+TEST(MixCaseName, ExamplesOrderAndStopWords) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ZIPCODE", "ZipCode"}, {"UPDATE", "UPDate"} /* DATE goes first */, {"DATABASE", "Database"},
+      {"DATADATE", "DataDate"}, {"TRANSIZE", "TranSize"}, {"MENUID", "MenuID"}, {"LOGINID", "LoginID"},
+      {"VERSIONVER", "VersionVer"}, {"UPLOAD", "UpLoad"}, {"sFidAnsKHH", "sFidAnsKHH"},
+      {"name", "name"} /* case-sensitive */, {"", ""}, {"sFidAnsMESSAGENAME", "sFidAnsMessageNAME"},
+      {"MESSAGEMESSAGE", "MessageMessage"}, {"FATHERIDNAME", "FatherIDNAME"}, {"MESSAGEFATHERID", "MessageFATHERID"}};
+  for (const auto& [in, out] : cases) EXPECT_EQ(out, Mixed(in)) << in;
   // 侽 is 0x82 0x4F: its trail byte equals 'O', yet "侽LD" holds no "OLD".
-  const std::string text = G("侽LD");
-  EXPECT_EQ(text, Mixed(text));
+  EXPECT_EQ(G("侽LD"), Mixed(G("侽LD")));
 }
 
 TEST(GetFidVarInfo, MapsEveryDataType) {
@@ -110,6 +94,13 @@ TEST(GetFidVarInfo, MissingColumnsReadAsEmpty) {
   EXPECT_EQ("R0.0", info.typeTag);
   EXPECT_EQ("", info.name);
   EXPECT_EQ(0, record.CurrentRow()) << "the record does not move";
+}
+
+TEST(Spaces, CountsAndLimits) {
+  EXPECT_EQ("", CCodeMaker::Spaces(-5));
+  EXPECT_EQ("  ", CCodeMaker::Spaces(2));
+  // Never more than 1023: one long database text cannot blow every line up.
+  EXPECT_EQ(std::string(1023, ' '), CCodeMaker::Spaces(100000));
 }
 
 TEST(IsMultiRowAnswer, Rules) {
