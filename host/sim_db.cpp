@@ -69,18 +69,6 @@ bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow)
   return true;
 }
 
-bool CSimDB::Run(const std::string& sql, CStdRecord& record, std::string& error) {
-  std::lock_guard lock(storeLock_);
-  if (!store_) {
-    record.SetColumns({});
-    error = ff::kNotConnected;
-    return false;
-  }
-  if (store_->Select(sql, record, error)) return true;
-  if (error.empty()) error = "the query failed";
-  return false;
-}
-
 void CSimDB::SelectChecked(CStdRecord* record) {
   if (!SelectInto(record, true)) throw ff::QueryError(lastError_);
 }

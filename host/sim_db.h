@@ -53,11 +53,6 @@ class CSimDB {
   // were handed over.
   void SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow);
 
-  // Runs `sql` into `record` without the command text or the last error
-  // of this connection: for a reader on another thread (code::QueryAhead).
-  // On failure the record has no rows and `error` holds the reason.
-  bool Run(const std::string& sql, CStdRecord& record, std::string& error);
-
   // One consistent view for a whole command or user action: the queries
   // between BeginSnapshot and the matching EndSnapshot read one committed
   // state of the database (SQLite). Pairs nest; the outermost counts.
@@ -69,11 +64,10 @@ class CSimDB {
   void Attach(std::unique_ptr<ff::DbStore> store);
 
  private:
-  // Every use of the store takes it: a query read ahead on another thread
-  // and one of the generation's own run one after the other on the one
-  // connection (and inside one snapshot). Recursive, so that a row
-  // handler that queries again (which it must not) fails as before
-  // instead of hanging.
+  // Every use of the store takes it: the one connection serves one query
+  // at a time, whichever thread asks. Recursive, so that a row handler
+  // that queries again (which it must not) fails as before instead of
+  // hanging.
   std::recursive_mutex storeLock_;
   std::unique_ptr<ff::DbStore> store_;
   std::string sql_;

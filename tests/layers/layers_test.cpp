@@ -40,6 +40,7 @@ const std::map<std::string, Layer>& FolderLayers() {
       {"modulecode", kGenerators}, {"singlecode", kGenerators}, {"fidcheck", kGenerators},
       {"lint", kGenerators},     {"docsite", kGenerators},  {"merge", kGenerators},
       {"login", kGenerators},    {"cli", kEdges},           {"module", kEdges},
+      {"tds_server", kEdges},
       {"app", kEntry},
   };
   return layers;
