@@ -157,6 +157,10 @@ class RecordingStore : public ff::DbStore {
     Count(sql);
     return inner_->SelectEach(sql, row, onRow, error);
   }
+  std::unique_ptr<ff::RowCursor> Open(const std::string& sql, std::string& error) override {
+    Count(sql);
+    return inner_->Open(sql, error);
+  }
   long long queries = 0;
 
  private:
@@ -977,13 +981,15 @@ int main(int argc, char** argv) {
         "127.0.0.1, which answers from the same file; round trips = queries sent; vs SQLite: against the\n"
         "whole row above; per module: round trips beyond the headers' queries over %ld modules\n\n",
         moduleCount);
-    std::printf("%-26s %8s %8s %12s %11s %10s  %s\n", "measurement", "time s", "cpu s", "round trips", "per module",
-                "vs SQLite", "output");
+    std::printf("%-28s %8s %8s %12s %11s %8s %10s  %s\n", "measurement", "time s", "cpu s", "round trips", "per module",
+                "peak MB", "vs SQLite", "output");
     for (const ServerRow& row : serverRows) {
       const Measured& m = row.median;
       const std::string output = row.difference.empty() ? "identical to SQLite" : "DIFFERS: " + row.difference;
-      std::printf("%-26s %8.3f %8.3f %12lld %11.1f %9.2fx  %s\n", row.name.c_str(), m.seconds, m.cpu, m.queries,
+      std::printf("%-28s %8.3f %8.3f %12lld %11.2f %8.1f %9.2fx  %s\n", row.name.c_str(), m.seconds, m.cpu,
+                  m.queries,
                   moduleCount > 0 ? static_cast<double>(m.queries - headersRow.median.queries) / moduleCount : 0.0,
+                  static_cast<double>(m.peakKb) / 1024.0,
                   whole.median.seconds > 0 ? m.seconds / whole.median.seconds : 0.0, output.c_str());
     }
   } else if (!serverSkipped.empty()) {

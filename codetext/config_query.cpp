@@ -32,4 +32,9 @@ void RunQuery(const std::string& sql, CMemRecord& record) {
   g_pConfigDB->SelectChecked(&record);
 }
 
+CSimDB::Cursor OpenQuery(const std::string& sql) {
+  if (!g_pConfigDB) throw QueryError(kNotConnected);
+  return g_pConfigDB->OpenChecked(sql);
+}
+
 }  // namespace ff::code

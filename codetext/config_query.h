@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/sim_db.h"
+
 class CMemRecord;
 
 namespace ff::code {
@@ -24,5 +26,9 @@ std::string Trimmed(const CMemRecord& record, const std::string& caption);
 // ff::QueryError with the database's message, and so does a missing
 // connection: no generator takes a failure for an empty result.
 void RunQuery(const std::string& sql, CMemRecord& record);
+
+// Opens `sql` on g_pConfigDB as a cursor over its rows; fails as RunQuery
+// does, when opened and when read.
+CSimDB::Cursor OpenQuery(const std::string& sql);
 
 }  // namespace ff::code

@@ -64,6 +64,34 @@ bool DbStore::SelectEach(const std::string& sql, CMemRecord& row, const RowHandl
   return true;
 }
 
+namespace {
+
+// A whole result, handed out row by row.
+class HeldCursor : public RowCursor {
+ public:
+  const std::vector<std::string>& Columns() const override { return all.Columns(); }
+  bool Next(CMemRecord& row, std::string& /*error*/) override {
+    if (next_ >= all.GetCount()) return false;
+    if (row.Columns() != all.Columns()) row.SetColumns(all.Columns());
+    std::span<std::string> values = row.SingleRow();
+    for (size_t c = 0; c < values.size(); ++c) values[c] = all.Value(next_, static_cast<int>(c));
+    ++next_;
+    return true;
+  }
+  CMemRecord all;
+
+ private:
+  int next_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<RowCursor> DbStore::Open(const std::string& sql, std::string& error) {
+  auto cursor = std::make_unique<HeldCursor>();
+  if (!Select(sql, cursor->all, error)) return nullptr;
+  return cursor;
+}
+
 bool IsSqliteServer(const std::string& server) {
   return server.empty() || (server.size() == 6 && StartsWithNoCase(server, "sqlite")) ||
          StartsWithNoCase(server, "sqlite:");

@@ -77,6 +77,23 @@ void CSimDB::SelectEachChecked(const std::function<bool(const CMemRecord& row)>&
   if (!SelectEach(onRow)) throw ff::QueryError(lastError_);
 }
 
+CSimDB::Cursor CSimDB::OpenChecked(const std::string& sql) {
+  std::lock_guard lock(storeLock_);
+  if (!store_) throw ff::QueryError(ff::kNotConnected);
+  std::string error;
+  std::unique_ptr<ff::RowCursor> rows = store_->Open(sql, error);
+  if (!rows) throw ff::QueryError(error.empty() ? std::string("the query failed") : error);
+  return Cursor(*this, std::move(rows));
+}
+
+bool CSimDB::Cursor::Next(CMemRecord& row) {
+  std::lock_guard lock(db_.storeLock_);
+  std::string error;
+  if (rows_->Next(row, error)) return true;
+  if (!error.empty()) throw ff::QueryError(error);
+  return false;
+}
+
 void CSimDB::BeginSnapshot() {
   std::lock_guard lock(storeLock_);
   if (store_ && snapshotDepth_++ == 0) store_->BeginRead();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "host/db_store.h"
 
@@ -52,6 +53,24 @@ class CSimDB {
   // The same; a failed query throws ff::QueryError, also after some rows
   // were handed over.
   void SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow);
+
+  // Opens `sql` as a cursor over its rows, read one at a time while other
+  // queries run on this connection (see ff::DbStore::Open). A failed
+  // query throws ff::QueryError, when opened and from Next. The cursor
+  // must go before the connection closes.
+  class Cursor {
+   public:
+    // The next row into `row`; false at the end.
+    bool Next(CMemRecord& row);
+    const std::vector<std::string>& Columns() const { return rows_->Columns(); }
+
+   private:
+    friend class CSimDB;
+    Cursor(CSimDB& db, std::unique_ptr<ff::RowCursor> rows) : db_(db), rows_(std::move(rows)) {}
+    CSimDB& db_;
+    std::unique_ptr<ff::RowCursor> rows_;
+  };
+  Cursor OpenChecked(const std::string& sql);
 
   // One consistent view for a whole command or user action: the queries
   // between BeginSnapshot and the matching EndSnapshot read one committed

@@ -1,5 +1,10 @@
 #include "modulecode/module_queries.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <span>
+#include <vector>
+
 #include "codetext/config_query.h"
 #include "host/gbk_text.h"
 #include "modulecode/module_list.h"
@@ -13,28 +18,29 @@ namespace {
 
 namespace fn = res::fn;
 
-// The rows [first, first + count) of `from` with its first `columns`
-// columns: what the module's own query gives.
-void Copy(const CMemRecord& from, int first, int count, size_t columns, CMemRecord& to) {
+// `from` without its last `extra` columns: what the module's own query gives.
+void Copy(const CMemRecord& from, size_t extra, CMemRecord& to) {
+  const size_t columns = from.Columns().size() >= extra ? from.Columns().size() - extra : 0;
   to.SetColumns(std::vector<std::string>(from.Columns().begin(), from.Columns().begin() + static_cast<long>(columns)));
-  to.ReserveRows(static_cast<size_t>(count));
-  for (int row = first; row < first + count; ++row) {
+  to.ReserveRows(static_cast<size_t>(from.GetCount()));
+  for (int row = 0; row < from.GetCount(); ++row) {
     std::span<std::string> values = to.AddRow();
     for (size_t column = 0; column < columns; ++column) values[column] = from.Value(row, static_cast<int>(column));
   }
 }
 
-// The rows of one module of a whole result, without the key (and flag)
-// columns after its module query's; no rows when the module has none.
-void Run(const CMemRecord& from, const std::map<long, std::pair<int, int>>& runs, long moduleId, size_t extraColumns,
-         CMemRecord& to) {
-  const size_t columns = from.Columns().size() >= extraColumns ? from.Columns().size() - extraColumns : 0;
-  const auto found = runs.find(moduleId);
-  if (found == runs.end()) {
-    Copy(from, 0, 0, columns, to);
-  } else {
-    Copy(from, found->second.first, found->second.second, columns, to);
+// The module key of a row as a number; `plain` when it is a whole number's
+// digits. A text that reads as no number sorts after every number.
+double KeyOf(const std::string& text, bool& plain) {
+  if (const std::optional<long> id = ExactModuleId(text)) {
+    plain = true;
+    return static_cast<double>(*id);
   }
+  plain = false;
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  while (end && *end == ' ') ++end;
+  return end && end != text.c_str() && *end == '\0' ? value : HUGE_VAL;
 }
 
 }  // namespace
@@ -57,41 +63,52 @@ ModuleRows ReadModuleRows(bool bls, long moduleId) {
   return rows;
 }
 
-bool KindRows::ReadRuns(const std::string& sql, CMemRecord& rows, Runs& runs) {
-  RunQuery(sql, rows);
-  runs.clear();
-  const int key = rows.ColumnIndex(fn::CaptionModuleKey());
-  if (key < 0) return false;
-  long current = 0;
-  bool any = false;
-  for (int row = 0; row < rows.GetCount(); ++row) {
-    // The module query compares the key with the id's digits: a key that is
-    // no plain integer (a fraction, a text) is left to the database.
-    const std::optional<long> id = ExactModuleId(rows.Value(row, key));
-    if (!id) return false;
-    if (any && *id == current) {
-      ++runs[current].second;
-      continue;
-    }
-    // A module whose rows do not come as one run: the result is not ordered as asked.
-    if (!runs.try_emplace(*id, row, 1).second) return false;
-    current = *id;
-    any = true;
+bool KindRows::Take(Stream& stream, const std::string& sql, long moduleId, CMemRecord& to) {
+  // A module at or below one asked before has passed: the query again.
+  if (!stream.cursor || (stream.any && moduleId <= stream.asked)) {
+    stream.cursor.reset();
+    stream.cursor.emplace(OpenQuery(sql));
+    stream.waiting = stream.read = stream.disordered = false;
   }
-  return true;
+  stream.any = true;
+  stream.asked = moduleId;
+  const std::vector<std::string>& columns = stream.cursor->Columns();
+  to.SetColumns(columns);
+  const int key = to.ColumnIndex(fn::CaptionModuleKey());
+  if (key < 0) stream.disordered = true;
+  const double id = static_cast<double>(moduleId);
+  bool known = true;
+  for (;;) {
+    if (!stream.waiting) {
+      const double last = stream.key;
+      if (!stream.cursor->Next(stream.row)) break;
+      stream.key = KeyOf(stream.row.Value(0, key), stream.plainKey);
+      stream.disordered |= stream.read && stream.key < last;
+      stream.read = stream.waiting = true;
+    }
+    if (stream.key > id) break;
+    if (stream.key == id) {
+      known &= stream.plainKey;
+      std::span<std::string> values = to.AddRow();
+      for (size_t column = 0; column < values.size(); ++column) values[column] = stream.row.Value(0, static_cast<int>(column));
+    }
+    stream.waiting = false;
+  }
+  return known && !stream.disordered;
 }
 
 ModuleRows KindRows::Functions(long moduleId) {
-  if (!functions_.read) {
-    functions_.known = ReadRuns(bls_ ? fn::BlsKindFunctionsQuery() : fn::FosKindFunctionsQuery(), functions_.rows,
-                                functions_.runs);
-    functions_.read = true;
-  }
-  if (!functions_.known) return ReadModuleRows(bls_, moduleId);
+  CMemRecord all;
+  const bool known = Take(functions_, bls_ ? fn::BlsKindFunctionsQuery() : fn::FosKindFunctionsQuery(), moduleId, all);
+  if (!known) return ReadModuleRows(bls_, moduleId);
   ModuleRows rows;
   rows.bls = bls_;
   rows.moduleId = moduleId;
-  Run(functions_.rows, functions_.runs, moduleId, 2, rows.functions);
+  const int flag = all.ColumnIndex(fn::CaptionUnfound());
+  long unfound = 0;
+  for (int row = 0; row < all.GetCount(); ++row) unfound += gbk::AtoL(gbk::Trim(all.Value(row, flag)));
+  rows.unfoundPadded = unfound;
+  Copy(all, 2, rows.functions);
   // Two functions of one number (or none) come in the order the server
   // happens to choose, maybe another one in the module's own query.
   const int number = rows.functions.ColumnIndex(bls_ ? fn::CaptionBlsNumber() : fn::CaptionFosNumber());
@@ -101,26 +118,15 @@ ModuleRows KindRows::Functions(long moduleId) {
       break;
     }
   }
-  long unfound = 0;
-  if (const auto found = functions_.runs.find(moduleId); found != functions_.runs.end()) {
-    const int flag = functions_.rows.ColumnIndex(fn::CaptionUnfound());
-    for (int row = found->second.first; row < found->second.first + found->second.second; ++row)
-      unfound += gbk::AtoL(gbk::Trim(functions_.rows.Value(row, flag)));
-  }
-  rows.unfoundPadded = unfound;
   return rows;
 }
 
 void KindRows::AddParameters(ModuleRows& rows, bool answers) {
-  Whole& whole = answers ? answer_ : request_;
-  if (!whole.read) {
-    const std::string& sql = bls_ ? (answers ? fn::BlsKindAnswerQuery() : fn::BlsKindRequestQuery())
-                                  : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery());
-    whole.known = ReadRuns(sql, whole.rows, whole.runs);
-    whole.read = true;
-  }
+  const std::string& sql = bls_ ? (answers ? fn::BlsKindAnswerQuery() : fn::BlsKindRequestQuery())
+                                : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery());
+  CMemRecord all;
   // Otherwise the module's own parameter query is sent.
-  if (whole.known) Run(whole.rows, whole.runs, rows.moduleId, 1, (answers ? rows.answer : rows.request).emplace());
+  if (Take(answers ? answer_ : request_, sql, rows.moduleId, all)) Copy(all, 1, (answers ? rows.answer : rows.request).emplace());
 }
 
 }  // namespace ff::code

@@ -13,12 +13,12 @@
 // the rows were read.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "host/record.h"
+#include "host/sim_db.h"
 
 namespace ff::code {
 
@@ -46,36 +46,48 @@ struct ModuleRows {
 // read when needed. A failed query throws ff::QueryError.
 ModuleRows ReadModuleRows(bool bls, long moduleId);
 
-// The rows of every module of one kind, read once for the whole run.
+// The rows of every module of one kind, read once for the whole run: one
+// query each for the functions, the request and the answer parameters,
+// ordered by the module. Each is a cursor that hands over one module's
+// rows at a time, so the modules are best asked for in ascending order (a
+// module below one asked before opens the query again).
+//
+// The module key is taken to compare as a number (the schema's INTEGER,
+// SQL Server's int): a module whose rows could be matched otherwise (a key
+// stored as a fraction or a text that reads as its id) gets its own
+// queries, and so does every module after a key out of order.
 class KindRows {
  public:
   explicit KindRows(bool bls) : bls_(bls) {}
   bool bls() const { return bls_; }
 
-  // The function records of module `moduleId` (the first call reads
-  // those of the whole kind). A failed query throws ff::QueryError.
-  ModuleRows Functions(long moduleId);
-  // Adds the request (`answers`: answer) parameters to `rows` (the first
-  // call reads those of the whole kind). A failed query throws
+  // The function records of module `moduleId`. A failed query throws
   // ff::QueryError.
+  ModuleRows Functions(long moduleId);
+  // Adds the request (`answers`: answer) parameters to `rows`. A failed
+  // query throws ff::QueryError.
   void AddParameters(ModuleRows& rows, bool answers);
 
  private:
-  // Where the rows of one module lie in a whole result.
-  using Runs = std::map<long, std::pair<int, int>>;  // module id -> first row, row count
-  // Reads `sql` into `rows` and finds each module's run; false when some
-  // row's module cannot be told (its key is no plain integer).
-  static bool ReadRuns(const std::string& sql, CMemRecord& rows, Runs& runs);
+  // One whole-kind query, read module by module.
+  struct Stream {
+    std::optional<CSimDB::Cursor> cursor;
+    CMemRecord row;         // the row read last and not yet handed over, when `waiting`
+    bool waiting = false;
+    bool read = false;      // a row was read
+    double key = 0;         // its module key
+    bool plainKey = false;  // the key is the id's digits
+    long asked = 0;         // the module asked for last
+    bool any = false;       // a module was asked for
+    bool disordered = false;
+  };
+  // Reads module `moduleId`'s rows of `stream` (opening `sql` when
+  // needed) into `to`, the key and flag columns included. False when they
+  // cannot be told apart from the database's own match.
+  static bool Take(Stream& stream, const std::string& sql, long moduleId, CMemRecord& to);
 
   bool bls_;
-  // Each whole result: read yet, every row's module could be told, the rows, the runs.
-  struct Whole {
-    bool read = false;
-    bool known = false;
-    CMemRecord rows;
-    Runs runs;
-  };
-  Whole functions_, request_, answer_;
+  Stream functions_, request_, answer_;
 };
 
 }  // namespace ff::code
