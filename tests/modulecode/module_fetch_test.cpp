@@ -1,10 +1,9 @@
-// A run over every module of a kind reads the rows with a few queries for
-// the whole kind, yet each module's files are the bytes of its own queries
-// and of the function-by-function texts: on random databases full of codes
-// and parameters whose order or match depends on the comparison, and with
-// the round trips counted.
+// A run over a kind reads its rows with a few queries, yet each module gets
+// the bytes of its own and of the function-by-function queries: on random
+// databases whose order or match depends on the comparison; round trips counted.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -13,8 +12,6 @@
 #include "codetext/code_maker.h"
 #include "host/config_db.h"
 #include "host/db_store.h"
-#include "host/record.h"
-#include "host/sim_db.h"
 #include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
 #include "res/function_templates.h"
@@ -30,21 +27,15 @@ namespace {
 
 using ff::test::TestDatabase;
 
-// Counts the queries that reach the database.
+// Counts the queries that reach the database (a streamed one once).
 class CountingStore : public ff::DbStore {
  public:
   CountingStore(std::unique_ptr<ff::DbStore> inner, int& count) : inner_(std::move(inner)), count_(count) {}
   bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
-    ++count_;
-    return inner_->Select(sql, record, error);
-  }
-  bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
-    ++count_;
-    return inner_->SelectEach(sql, row, onRow, error);
+    return ++count_, inner_->Select(sql, record, error);
   }
   std::unique_ptr<ff::RowCursor> Open(const std::string& sql, std::string& error) override {
-    ++count_;
-    return inner_->Open(sql, error);
+    return ++count_, inner_->Open(sql, error);
   }
 
  private:
@@ -71,11 +62,9 @@ TEST_P(KindRun, RandomDatabasesGiveEachModuleTheBytesOfItsOwnQueries) {
   for (double awkward : {0.0, 0.05, 0.3}) {
     for (unsigned seed = 1; seed <= 8; ++seed) {
       TestDatabase db(ff::test::RandomConfigSql(seed, awkward));
-      if (!GetParam()) {
-        for (const char* table : {"T154", "T161"}) {
-          db.Exec(std::string("CREATE TABLE Copy AS SELECT * FROM ") + table + "; DROP TABLE " + table +
-                  "; ALTER TABLE Copy RENAME TO " + table + ";");
-        }
+      for (const char* table : {"T154", "T161"}) {
+        if (!GetParam()) db.Exec(std::string("CREATE TABLE Copy AS SELECT * FROM ") + table + "; DROP TABLE " + table +
+                                 "; ALTER TABLE Copy RENAME TO " + table + ";");
       }
       CCodeMaker maker;
       maker.SetBeautify(seed % 2 == 0);
@@ -87,8 +76,7 @@ TEST_P(KindRun, RandomDatabasesGiveEachModuleTheBytesOfItsOwnQueries) {
         for (size_t i = 0; i < modules.size(); ++i) {
           const std::string where = "seed " + std::to_string(seed) + ", awkward " + std::to_string(awkward) +
                                     (bls ? ", BLS " : ", FOS ") + std::to_string(modules[i]);
-          EXPECT_TRUE(ff::test::BytesEqual(own[i].header, run[i].header)) << where;
-          EXPECT_TRUE(ff::test::BytesEqual(own[i].source, run[i].source)) << where;
+          EXPECT_TRUE(ff::test::BytesEqual(own[i].header + own[i].source, run[i].header + run[i].source)) << where;
           EXPECT_EQ(own[i].faults, run[i].faults) << where;
           // The function comments carry what the last file gave the routine comment object.
           const std::string body = run[i].source.substr(run[i].source.find(ff::res::module::IncludeBlock()));
@@ -171,10 +159,8 @@ TEST(ModuleQueries, TheKindQueriesSelectTheColumnsOfTheModuleAndFunctionQueries)
   auto columns = [](std::string sql) {
     for (size_t at; (at = sql.find("/*")) != std::string::npos;) sql.erase(at, sql.find("*/", at) + 2 - at);
     sql = sql.substr(0, sql.find(" FROM "));
-    std::string out;
-    for (char c : sql)
-      if (c != ' ') out += c;
-    return out;
+    std::erase(sql, ' ');
+    return sql;
   };
   namespace fn = ff::res::fn;
   // A kind query's columns without its last `n` (the flag and the module key).
@@ -199,27 +185,21 @@ TEST(ModuleQueries, TheKindQueriesSelectTheColumnsOfTheModuleAndFunctionQueries)
   }
 }
 
-TEST(ServerCollation, TextsAreDifferentOnlyWhenCertainlySo) {
-  using ff::code::MayCompareEqual;
+TEST(ServerCollation, TextsAreDifferentAndCodesFindOnlyThemselvesOnlyWhenCertainlySo) {
+  const std::string chinese = ff::test::G("代码");
   const std::vector<std::tuple<std::string, std::string, bool>> pairs = {
       {"FID_A", "FID_B", false}, {"FID_A", "FID_AA", false}, {"FID_A", "fid_a", true},  // case-insensitive
       {"FID_A", "FID_A   ", true},                                                  // trailing blanks count for nothing
       {"FID-AB", "FIDAB", true}, {"O'B", "OB", true},                                // lightly weighed
-      {" FID_A", "FID_B", true}, {ff::test::G("代码"), "FID_B", true},               // not judged
-      {"", "", true}, {"A\tB", "AB", true}};
-  for (const auto& [a, b, may] : pairs) EXPECT_EQ(may, MayCompareEqual(a, b)) << a << " / " << b;
-}
-
-TEST(ServerCollation, EachCodeFindsOnlyItselfWhenPlainAndDistinct) {
-  using ff::code::EachCodeFindsOnlyItself;
-  EXPECT_TRUE(EachCodeFindsOnlyItself({}));
-  EXPECT_TRUE(EachCodeFindsOnlyItself({"QUERY_USER", "USER.QUERY", "O'BRIEN", "ADD_USER   "}));
-  const std::string chinese = ff::test::G("查询");
-  for (std::vector<std::string_view> codes :
-       std::vector<std::vector<std::string_view>>{{"ADD_USER", "ADD_USER   "}, {"QUERY_USER", "Query_User"},
-                                                 {"TWICE", "TWICE"}, {"A-B", "AB"}, {"QUERY_USER", ""},
-                                                 {"QUERY_USER", "  "}, {" QUERY_USER"}, {chinese}})
-    EXPECT_FALSE(EachCodeFindsOnlyItself(codes)) << codes.front();
+      {" FID_A", "FID_B", true}, {chinese, "FID_B", true}, {"", "", true}, {"A\tB", "AB", true}};  // not judged
+  for (const auto& [a, b, may] : pairs) EXPECT_EQ(may, ff::code::MayCompareEqual(a, b)) << a << " / " << b;
+  using Codes = std::vector<std::string_view>;
+  EXPECT_TRUE(ff::code::EachCodeFindsOnlyItself({}));
+  EXPECT_TRUE(ff::code::EachCodeFindsOnlyItself({"QUERY_USER", "USER.QUERY", "O'BRIEN", "ADD_USER   "}));
+  for (const Codes& codes : std::vector<Codes>{{"ADD_USER", "ADD_USER   "}, {"QUERY_USER", "Query_User"}, {"A-B", "AB"},
+                                               {"TWICE", "TWICE"}, {"QUERY_USER", ""}, {"QUERY_USER", "  "},
+                                               {" QUERY_USER"}, {chinese}})
+    EXPECT_FALSE(ff::code::EachCodeFindsOnlyItself(codes)) << codes.front();
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
-// Module files through SQL Server's protocol (FreeTDS against the TDS test
-// server): a run over every module of a kind holds the bytes read from the
-// SQLite file and those of the function-by-function texts through the same
-// connection, on random databases; and the run costs the server three
-// requests for the kind.
-#include <memory>
+// Module files through FreeTDS and the TDS test server: a run over a kind
+// gives the bytes read from the SQLite file and those of the function-by-
+// function texts, on random databases, for three requests whatever the modules.
 #include <string>
 #include <vector>
 
@@ -23,7 +20,7 @@
 namespace ff::test {
 namespace {
 
-// Both files of modules 1 to 4 of the kind, one string each, read the run's way.
+// Both files of each module, one string each, read the run's way.
 std::vector<std::string> KindRun(CCodeMaker& maker, bool bls, const std::vector<long>& modules) {
   code::KindRows rows(bls);
   std::vector<std::string> texts;
@@ -37,21 +34,16 @@ std::vector<std::string> KindRun(CCodeMaker& maker, bool bls, const std::vector<
 // Text columns as VARCHAR in a Chinese collation, or as NVARCHAR.
 class ModuleFetchThroughTds : public ::testing::TestWithParam<bool> {
  protected:
-  // Runs `body` connected to the TDS test server on `db`; `server` is set meanwhile.
+  // Runs `body` connected to the TDS test server on `db` (`server`).
   template <typename Body>
   void ThroughTds(const TestDatabase& db, Body body) {
-    TdsServerOptions o;
-    o.databasePath = db.path();
-    o.nationalText = GetParam();
-    o.idleSeconds = 60;
-    TdsTestServer tds(o);
+    TdsTestServer tds({.databasePath = db.path(), .nationalText = GetParam(), .idleSeconds = 60});
     std::string error;
     ASSERT_TRUE(tds.Start(error)) << error;
     auto store = OpenStore({"127.0.0.1," + std::to_string(tds.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
     ASSERT_TRUE(store) << U(error);
     server = &tds;
     WithStore(std::move(store), body);
-    server = nullptr;
   }
 
   SettingsSandbox sandbox_;
