@@ -845,7 +845,8 @@ int main(int argc, char** argv) {
     }
     // Loopback as it is, a LAN (0.5 ms a round trip), and a branch office
     // reaching the head office's server (20 ms a round trip).
-    for (auto delay : {std::chrono::microseconds(0), std::chrono::microseconds(500), std::chrono::microseconds(20000)}) {
+    using std::chrono::microseconds;
+    for (auto delay : {microseconds(0), microseconds(500), microseconds(20000)}) {
       ff::test::TdsServerOptions options;
       options.databasePath = db;
       options.user = kTdsUser;

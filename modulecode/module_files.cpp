@@ -108,9 +108,8 @@ bool EachCodeFindsOnlyItself(const ff::code::ModuleRows& rows, const std::string
   if (!padded) return true;
   if (rows.unfoundPadded) return *rows.unfoundPadded == 0;
   CMemRecord unfound;
-  ff::code::RunQuery(ff::code::QueryWithId(rows.bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery(),
-                                           rows.moduleId),
-                     unfound);
+  const std::string& query = rows.bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery();
+  ff::code::RunQuery(ff::code::QueryWithId(query, rows.moduleId), unfound);
   return unfound.GetCount() == 1 && ff::code::Trimmed(unfound, "N") == "0";
 }
 

@@ -29,18 +29,19 @@ void Copy(const CMemRecord& from, size_t extra, CMemRecord& to) {
   }
 }
 
-// The module key of a row as a number; `plain` when it is a whole number's
-// digits. A text that reads as no number sorts after every number.
-double KeyOf(const std::string& text, bool& plain) {
+// The module key of a row as a number (long double: every module id
+// exactly); `plain` when it is a whole number's digits. A text that reads
+// as no number sorts after every number.
+long double KeyOf(const std::string& text, bool& plain) {
   if (const std::optional<long> id = ExactModuleId(text)) {
     plain = true;
-    return static_cast<double>(*id);
+    return static_cast<long double>(*id);
   }
   plain = false;
   char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
+  const long double value = std::strtold(text.c_str(), &end);
   while (end && *end == ' ') ++end;
-  return end && end != text.c_str() && *end == '\0' ? value : HUGE_VAL;
+  return end && end != text.c_str() && *end == '\0' ? value : HUGE_VALL;
 }
 
 }  // namespace
@@ -76,11 +77,11 @@ bool KindRows::Take(Stream& stream, const std::string& sql, long moduleId, CMemR
   to.SetColumns(columns);
   const int key = to.ColumnIndex(fn::CaptionModuleKey());
   if (key < 0) stream.disordered = true;
-  const double id = static_cast<double>(moduleId);
+  const long double id = static_cast<long double>(moduleId);
   bool known = true;
   for (;;) {
     if (!stream.waiting) {
-      const double last = stream.key;
+      const long double last = stream.key;
       if (!stream.cursor->Next(stream.row)) break;
       stream.key = KeyOf(stream.row.Value(0, key), stream.plainKey);
       stream.disordered |= stream.read && stream.key < last;
@@ -90,7 +91,8 @@ bool KindRows::Take(Stream& stream, const std::string& sql, long moduleId, CMemR
     if (stream.key == id) {
       known &= stream.plainKey;
       std::span<std::string> values = to.AddRow();
-      for (size_t column = 0; column < values.size(); ++column) values[column] = stream.row.Value(0, static_cast<int>(column));
+      for (size_t column = 0; column < values.size(); ++column)
+        values[column] = stream.row.Value(0, static_cast<int>(column));
     }
     stream.waiting = false;
   }
@@ -126,7 +128,8 @@ void KindRows::AddParameters(ModuleRows& rows, bool answers) {
                                 : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery());
   CMemRecord all;
   // Otherwise the module's own parameter query is sent.
-  if (Take(answers ? answer_ : request_, sql, rows.moduleId, all)) Copy(all, 1, (answers ? rows.answer : rows.request).emplace());
+  if (Take(answers ? answer_ : request_, sql, rows.moduleId, all))
+    Copy(all, 1, (answers ? rows.answer : rows.request).emplace());
 }
 
 }  // namespace ff::code

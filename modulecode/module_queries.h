@@ -75,7 +75,7 @@ class KindRows {
     CMemRecord row;         // the row read last and not yet handed over, when `waiting`
     bool waiting = false;
     bool read = false;      // a row was read
-    double key = 0;         // its module key
+    long double key = 0;    // its module key
     bool plainKey = false;  // the key is the id's digits
     long asked = 0;         // the module asked for last
     bool any = false;       // a module was asked for

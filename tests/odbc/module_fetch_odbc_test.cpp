@@ -40,7 +40,8 @@ class ModuleFetchThroughTds : public ::testing::TestWithParam<bool> {
     TdsTestServer tds({.databasePath = db.path(), .nationalText = GetParam(), .idleSeconds = 60});
     std::string error;
     ASSERT_TRUE(tds.Start(error)) << error;
-    auto store = OpenStore({"127.0.0.1," + std::to_string(tds.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
+    auto store =
+        OpenStore({"127.0.0.1," + std::to_string(tds.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
     ASSERT_TRUE(store) << U(error);
     server = &tds;
     WithStore(std::move(store), body);
@@ -65,11 +66,10 @@ TEST_P(ModuleFetchThroughTds, RandomDatabasesGiveTheSqliteAndTheFunctionByFuncti
         for (bool bls : {false, true}) {
           const std::vector<std::string> tds = KindRun(maker, bls, modules);
           for (size_t i = 0; i < modules.size(); ++i) {
-            const std::string where = "seed " + std::to_string(seed) + ", awkward " + std::to_string(awkward) +
-                                      (bls ? ", BLS " : ", FOS ") + std::to_string(modules[i]);
-            EXPECT_TRUE(BytesEqual(direct[bls][i], tds[i])) << where;
+            SCOPED_TRACE(::testing::Message() << seed << ", " << awkward << (bls ? " BLS " : " FOS ") << modules[i]);
+            EXPECT_TRUE(BytesEqual(direct[bls][i], tds[i]));
             const std::string body = tds[i].substr(tds[i].rfind(res::module::IncludeBlock()));
-            EXPECT_TRUE(BytesEqual(FunctionByFunctionSource(maker, bls, modules[i]), body)) << where;
+            EXPECT_TRUE(BytesEqual(FunctionByFunctionSource(maker, bls, modules[i]), body));
           }
         }
       });
