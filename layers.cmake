@@ -48,7 +48,7 @@ ff_layer(platform   ENGINE host data version)
 ff_layer(texts      ENGINE res)
 ff_layer(codetext   ENGINE codetext)
 ff_layer(generators ENGINE headers modulecode singlecode fidcheck lint docsite merge login)
-ff_layer(edges      cli module)
+ff_layer(edges      cli module tds_server)
 ff_layer(pages)
 ff_layer(entry      app module/main_sheet.cpp module/main_sheet.h module/module_entry.cpp module/client_module.h)
 

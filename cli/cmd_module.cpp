@@ -15,7 +15,6 @@
 #include "cli/commands.h"
 #include "cli/progress.h"
 #include "codetext/code_maker.h"
-#include "codetext/query_ahead.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "merge/regeneration.h"
@@ -64,8 +63,9 @@ enum class ModuleResult { Done, FileError, MergeRefused, NotWhole };
 // Process.h and Process.cpp written, then the record of this generation for
 // the next merge. A module whose files cannot be whole, or whose merge is
 // refused, touches no file. File errors and refusals are already reported.
+// `kind`: the rows of the whole run (null: the module's own queries).
 ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
-                            const ModuleOptions& options, bool& declined) {
+                            const ModuleOptions& options, bool& declined, code::KindRows* kind = nullptr) {
   CCodeMaker maker;
   context.SetCommentValues(maker);
   FileWriter& writer = context.Writer();
@@ -83,7 +83,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   request.forceRetire = options.forceRetire;
   request.utf8 = writer.Options().utf8;
   // Make both texts and check them.
-  const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request);
+  const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request, kind);
   if (!faults.empty()) {
     for (const std::string& fault : faults) {
       PrintError(folder + ": " + fault + "; neither Process.h nor Process.cpp is written");
@@ -164,12 +164,8 @@ int RunModule(Context& context, const ModuleOptions& options) {
   Progress progress(writer.Options().check ? "Checking modules" : "Writing modules", modules.size());
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
-  // The next module's queries are read while one module is made.
-  code::ReadAheadRun ahead(modules.size(), [&modules, bls](size_t i) {
-    const code::ModuleRow& module = modules[i];
-    if (module.problem != code::ModuleRow::Problem::None) return std::vector<std::string>();
-    return code::ModulePairQueries(bls, module.id);
-  });
+  // Every module's rows with a few queries for the whole kind.
+  code::KindRows kind(bls);
   int n = 0;
   for (const code::ModuleRow& module : modules) {
     progress.Set(static_cast<size_t>(n++));
@@ -179,9 +175,8 @@ int RunModule(Context& context, const ModuleOptions& options) {
       skipped = true;
       continue;
     }
-    ahead.Begin(static_cast<size_t>(n - 1));
     const std::string folder = JoinPath(out, module.idText);
-    const ModuleResult result = GenerateModule(context, bls, module, folder, options, declined);
+    const ModuleResult result = GenerateModule(context, bls, module, folder, options, declined, &kind);
     if (result == ModuleResult::FileError) return kFailure;
     // A refused merge or a module that cannot be whole fails the run once
     // every other module is written.

@@ -18,6 +18,9 @@
 #include "codetext/validate_style.h"
 
 class CMemRecord;
+namespace ff::code {
+class KindRows;
+}
 
 class CCodeMaker {
  public:
@@ -109,8 +112,10 @@ class CCodeMaker {
     // code ...", GBK); empty when both are whole.
     std::vector<std::string> faults;
   };
-  // Throws ff::QueryError naming the file being made.
-  ModuleTexts MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath, const std::string& sourcePath);
+  // Throws ff::QueryError naming the file being made. `kind`: the rows of
+  // a run over every module of the kind (null: the module's own queries).
+  ModuleTexts MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath, const std::string& sourcePath,
+                              ff::code::KindRows* kind = nullptr);
 
   // Every generator below that reads the database throws ff::QueryError
   // when a query fails; a file generator has then left its target as it

@@ -1,6 +1,5 @@
 #include "codetext/config_query.h"
 
-#include "codetext/query_ahead.h"
 #include "codetext/text_fill.h"
 #include "host/config_db.h"
 #include "host/gbk_text.h"
@@ -28,10 +27,14 @@ std::string Trimmed(const CMemRecord& record, const std::string& caption) {
 
 void RunQuery(const std::string& sql, CMemRecord& record) {
   record.Empty();
-  if (QueryAhead* ahead = QueryAhead::Active(); ahead && ahead->Take(sql, record)) return;
   if (!g_pConfigDB) throw QueryError(kNotConnected);
   g_pConfigDB->Cmd(sql);
   g_pConfigDB->SelectChecked(&record);
+}
+
+CSimDB::Cursor OpenQuery(const std::string& sql) {
+  if (!g_pConfigDB) throw QueryError(kNotConnected);
+  return g_pConfigDB->OpenChecked(sql);
 }
 
 }  // namespace ff::code

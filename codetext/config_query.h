@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/sim_db.h"
+
 class CMemRecord;
 
 namespace ff::code {
@@ -20,10 +22,13 @@ std::string QueryWithCode(std::string_view query, long moduleId, std::string_vie
 // ends (STR() writes numbers right-aligned in ten characters).
 std::string Trimmed(const CMemRecord& record, const std::string& caption);
 
-// Runs `sql` on g_pConfigDB into `record` (or takes its rows from the
-// active QueryAhead, which read them there). A failed query throws
+// Runs `sql` on g_pConfigDB into `record`. A failed query throws
 // ff::QueryError with the database's message, and so does a missing
 // connection: no generator takes a failure for an empty result.
 void RunQuery(const std::string& sql, CMemRecord& record);
+
+// Opens `sql` on g_pConfigDB as a cursor over its rows; fails as RunQuery
+// does, when opened and when read.
+CSimDB::Cursor OpenQuery(const std::string& sql);
 
 }  // namespace ff::code

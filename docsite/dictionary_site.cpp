@@ -1,11 +1,11 @@
 #include "docsite/dictionary_site.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "codetext/code_maker.h"
 #include "codetext/file_writer.h"
-#include "codetext/query_ahead.h"
 #include "codetext/routine_comment.h"
 #include "docsite/site_pages.h"
 #include "host/file_error.h"
@@ -60,15 +60,14 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
     if (options.progress) options.progress(++made, pages);
   };
   {
-    // The next module's queries are read while one page is made.
-    code::ReadAheadRun ahead(site.modules.size(), [&site](size_t module) {
-      const ModuleEntry& entry = site.modules[module];
-      return code::ModuleSourceQueries(entry.bls, gbk::AtoL(entry.id));
-    });
+    // The rows of every module with a few queries for each kind; the FOS
+    // modules come first and go before the BLS rows are read.
+    std::optional<code::KindRows> kind;
     for (size_t module = 0; module < site.modules.size(); ++module) {
-      ahead.Begin(module);
+      const bool bls = site.modules[module].bls;
+      if (!kind || kind->bls() != bls) kind.emplace(bls);
       // Each page goes to its temporary file at once: the site is never held whole.
-      const std::string page = ModulePage(maker, site, module);
+      const std::string page = ModulePage(maker, site, module, *kind);
       add(site.modules[module].page, page);
     }
   }

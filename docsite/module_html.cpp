@@ -137,19 +137,39 @@ void ReadModules(SiteModel& site, bool bls) {
   }
 }
 
-std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex) {
+std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, code::KindRows& kindRows) {
   ModuleEntry& module = site.modules[moduleIndex];
   const bool bls = module.bls;
   const long moduleId = gbk::AtoL(module.id);
   const std::string kind = KindName(bls);
 
-  CMemRecord functions, request, answer;
-  RunQuery(code::ModuleFunctionsQuery(bls, moduleId), functions, "the functions of " + kind + " module " + module.id);
-  // The parameters of the whole module at once where that gives each
-  // function's own rows.
-  code::FunctionParameters parameters(bls, moduleId);
+  CMemRecord request, answer;
+  code::ModuleRows rows = [&] {
+    try {
+      return kindRows.Functions(moduleId);
+    } catch (const QueryError& error) {
+      throw error.Within("cannot read the functions of " + kind + " module " + module.id);
+    }
+  }();
+  CMemRecord& functions = rows.functions;
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
+  // The parameters of the whole kind at once where that gives each
+  // function's own rows; a failure is told as the first function's.
+  if (functions.GetCount() > 0) {
+    const std::string what = kind + " " + gbk::Trim(functions.GetRef(codeCaption, 0));
+    try {
+      kindRows.AddParameters(rows, false);
+    } catch (const QueryError& error) {
+      throw error.Within("cannot read the request parameters of " + what);
+    }
+    try {
+      kindRows.AddParameters(rows, true);
+    } catch (const QueryError& error) {
+      throw error.Within("cannot read the answer parameters of " + what);
+    }
+  }
+  code::FunctionParameters parameters(bls, rows);
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
 
   UniqueIds anchors;

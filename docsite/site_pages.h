@@ -16,6 +16,9 @@
 #include "lint/finding.h"
 
 class CCodeMaker;
+namespace ff::code {
+class KindRows;
+}
 class CMemRecord;
 
 namespace ff::site {
@@ -108,9 +111,10 @@ std::string FindingList(SiteModel& site, const std::string& place, int* errors =
 
 // Reads the modules of one kind into `site.modules` (with their page names).
 void ReadModules(SiteModel& site, bool bls);
-// The page of one module: runs its function query and each function's two
-// parameter queries; records the functions and FID uses in `site`.
-std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t module);
+// The page of one module, from the rows of its kind (`kind`: the rows of
+// the module's kind, read once for every page); records the functions and
+// FID uses in `site`.
+std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t module, code::KindRows& kind);
 // Reads the FID definitions and decides which letters are split.
 void ReadFids(SiteModel& site);
 // The FID pages, one per group, and fids.html, the overview with the

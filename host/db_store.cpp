@@ -64,6 +64,53 @@ bool DbStore::SelectEach(const std::string& sql, CMemRecord& row, const RowHandl
   return true;
 }
 
+namespace {
+
+// A whole result, held as the bytes of its values one after another and
+// handed out row by row.
+class HeldCursor : public RowCursor {
+ public:
+  const std::vector<std::string>& Columns() const override { return columns_; }
+  bool Next(CMemRecord& row, std::string& /*error*/) override {
+    const size_t width = columns_.size();
+    if (width == 0 || (next_ + 1) * width > ends_.size()) return false;
+    if (row.Columns() != columns_) row.SetColumns(columns_);
+    std::span<std::string> values = row.SingleRow();
+    for (size_t c = 0, at = next_ * width; c < width; ++c, ++at) {
+      const size_t begin = at == 0 ? 0 : ends_[at - 1];
+      values[c].assign(bytes_, begin, ends_[at] - begin);
+    }
+    ++next_;
+    return true;
+  }
+  bool Read(DbStore& store, const std::string& sql, std::string& error) {
+    CMemRecord row;
+    const bool ok = store.SelectEach(sql, row, [this](const CMemRecord& one) {
+      for (size_t c = 0; c < one.Columns().size(); ++c) {
+        bytes_ += one.Value(0, static_cast<int>(c));
+        ends_.push_back(bytes_.size());
+      }
+      return true;
+    }, error);
+    columns_ = row.Columns();
+    return ok;
+  }
+
+ private:
+  std::vector<std::string> columns_;
+  std::string bytes_;
+  std::vector<size_t> ends_;  // where each value ends in bytes_, row after row
+  size_t next_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<RowCursor> DbStore::Open(const std::string& sql, std::string& error) {
+  auto cursor = std::make_unique<HeldCursor>();
+  if (!cursor->Read(*this, sql, error)) return nullptr;
+  return cursor;
+}
+
 bool IsSqliteServer(const std::string& server) {
   return server.empty() || (server.size() == 6 && StartsWithNoCase(server, "sqlite")) ||
          StartsWithNoCase(server, "sqlite:");

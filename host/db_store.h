@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CStdRecord;
 class CMemRecord;
@@ -21,6 +22,19 @@ struct LoginValues {
   // never pushed through GBK, which has no letter for many names). When
   // set it is the database, and `database` only names it in messages.
   std::string databaseFile{};
+};
+
+// The rows of one query, one at a time, while other queries may run on
+// the same store.
+class RowCursor {
+ public:
+  virtual ~RowCursor() = default;
+  // The result's captions, rows or none.
+  virtual const std::vector<std::string>& Columns() const = 0;
+  // The next row: `row` gets the result's captions as its columns and
+  // holds exactly that row. False at the end, and on failure with the
+  // reason in `error`.
+  virtual bool Next(CMemRecord& row, std::string& error) = 0;
 };
 
 class DbStore {
@@ -45,6 +59,14 @@ class DbStore {
   // This default reads the whole result with Select and hands its rows
   // over one by one; the stores override it to read row by row.
   virtual bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error);
+  // Opens one SQL text as a cursor; null on failure, with the reason in
+  // `error`. Other queries may run on this store while it is open.
+  //
+  // This default reads the whole result with Select and hands its rows out
+  // from memory (a SQL Server connection carries one result at a time); a
+  // store that can keep a result open beside others (SQLite) reads row by
+  // row, and memory stays flat however long the result.
+  virtual std::unique_ptr<RowCursor> Open(const std::string& sql, std::string& error);
 
   // One read transaction around the queries that follow, until EndRead:
   // they all see the same committed state of the database, whatever

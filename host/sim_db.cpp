@@ -69,24 +69,29 @@ bool CSimDB::SelectEach(const std::function<bool(const CMemRecord& row)>& onRow)
   return true;
 }
 
-bool CSimDB::Run(const std::string& sql, CStdRecord& record, std::string& error) {
-  std::lock_guard lock(storeLock_);
-  if (!store_) {
-    record.SetColumns({});
-    error = ff::kNotConnected;
-    return false;
-  }
-  if (store_->Select(sql, record, error)) return true;
-  if (error.empty()) error = "the query failed";
-  return false;
-}
-
 void CSimDB::SelectChecked(CStdRecord* record) {
   if (!SelectInto(record, true)) throw ff::QueryError(lastError_);
 }
 
 void CSimDB::SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow) {
   if (!SelectEach(onRow)) throw ff::QueryError(lastError_);
+}
+
+CSimDB::Cursor CSimDB::OpenChecked(const std::string& sql) {
+  std::lock_guard lock(storeLock_);
+  if (!store_) throw ff::QueryError(ff::kNotConnected);
+  std::string error;
+  std::unique_ptr<ff::RowCursor> rows = store_->Open(sql, error);
+  if (!rows) throw ff::QueryError(error.empty() ? std::string("the query failed") : error);
+  return Cursor(*this, std::move(rows));
+}
+
+bool CSimDB::Cursor::Next(CMemRecord& row) {
+  std::lock_guard lock(db_.storeLock_);
+  std::string error;
+  if (rows_->Next(row, error)) return true;
+  if (!error.empty()) throw ff::QueryError(error);
+  return false;
 }
 
 void CSimDB::BeginSnapshot() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "host/db_store.h"
 
@@ -53,10 +54,23 @@ class CSimDB {
   // were handed over.
   void SelectEachChecked(const std::function<bool(const CMemRecord& row)>& onRow);
 
-  // Runs `sql` into `record` without the command text or the last error
-  // of this connection: for a reader on another thread (code::QueryAhead).
-  // On failure the record has no rows and `error` holds the reason.
-  bool Run(const std::string& sql, CStdRecord& record, std::string& error);
+  // Opens `sql` as a cursor over its rows, read one at a time while other
+  // queries run on this connection (see ff::DbStore::Open). A failed
+  // query throws ff::QueryError, when opened and from Next. The cursor
+  // must go before the connection closes.
+  class Cursor {
+   public:
+    // The next row into `row`; false at the end.
+    bool Next(CMemRecord& row);
+    const std::vector<std::string>& Columns() const { return rows_->Columns(); }
+
+   private:
+    friend class CSimDB;
+    Cursor(CSimDB& db, std::unique_ptr<ff::RowCursor> rows) : db_(db), rows_(std::move(rows)) {}
+    CSimDB& db_;
+    std::unique_ptr<ff::RowCursor> rows_;
+  };
+  Cursor OpenChecked(const std::string& sql);
 
   // One consistent view for a whole command or user action: the queries
   // between BeginSnapshot and the matching EndSnapshot read one committed
@@ -69,11 +83,10 @@ class CSimDB {
   void Attach(std::unique_ptr<ff::DbStore> store);
 
  private:
-  // Every use of the store takes it: a query read ahead on another thread
-  // and one of the generation's own run one after the other on the one
-  // connection (and inside one snapshot). Recursive, so that a row
-  // handler that queries again (which it must not) fails as before
-  // instead of hanging.
+  // Every use of the store takes it: the one connection serves one query
+  // at a time, whichever thread asks. Recursive, so that a row handler
+  // that queries again (which it must not) fails as before instead of
+  // hanging.
   std::recursive_mutex storeLock_;
   std::unique_ptr<ff::DbStore> store_;
   std::string sql_;

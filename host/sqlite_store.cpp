@@ -10,10 +10,12 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "host/db_store.h"
 #include "host/gbk_text.h"
@@ -92,6 +94,8 @@ class SqliteStore : public DbStore {
     return Run(sql, row, &next, error);
   }
 
+  std::unique_ptr<RowCursor> Open(const std::string& sql, std::string& error) override;
+
   // A deferred transaction takes its snapshot at the first read and keeps
   // it (and the shared lock or WAL read mark) until it ends.
   void BeginRead() override { inTransaction_ = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK; }
@@ -104,6 +108,8 @@ class SqliteStore : public DbStore {
   }
 
  private:
+  friend class SqliteCursor;
+
   // Runs `sql` into `record`. Without `afterRow` every row is appended;
   // with it each row is read into the record's single row and handed over
   // before the next is stepped to, until `afterRow` says stop.
@@ -158,10 +164,11 @@ class SqliteStore : public DbStore {
   }
 
   // Statements stay prepared for the next run of the same text; the
-  // generators repeat a few texts many times.
-  sqlite3_stmt* Prepare(const std::string& sql, std::string& error) {
+  // generators repeat a few texts many times. `keep` false: a statement of
+  // the caller's own, to finalize when done.
+  sqlite3_stmt* Prepare(const std::string& sql, std::string& error, bool keep = true) {
     auto found = statements_.find(sql);
-    if (found != statements_.end()) return found->second;
+    if (keep && found != statements_.end()) return found->second;
 
     std::string utf8 = gbk::IsAscii(sql) ? sql : gbk::ToUtf8(sql);
     tsql::AdaptForSqliteInPlace(utf8);
@@ -180,6 +187,7 @@ class SqliteStore : public DbStore {
         return nullptr;
       }
     }
+    if (!keep) return stmt;
     if (statements_.size() >= kMaxStatements) ClearStatements();
     statements_.emplace(sql, stmt);
     return stmt;
@@ -197,6 +205,44 @@ class SqliteStore : public DbStore {
   bool inTransaction_ = false;
   std::unordered_map<std::string, sqlite3_stmt*> statements_;
 };
+
+// A statement of its own, stepped one row at a time: the other queries of
+// the store run on statements of their own meanwhile.
+class SqliteCursor : public RowCursor {
+ public:
+  SqliteCursor(SqliteStore& store, sqlite3_stmt* stmt) : store_(store), stmt_(stmt) {
+    const int columns = sqlite3_column_count(stmt);
+    captions_.reserve(static_cast<size_t>(columns));
+    for (int i = 0; i < columns; ++i) captions_.push_back(ToGbk(sqlite3_column_name(stmt, i)));
+  }
+  ~SqliteCursor() override { sqlite3_finalize(stmt_); }
+  const std::vector<std::string>& Columns() const override { return captions_; }
+
+  bool Next(CMemRecord& row, std::string& error) override {
+    if (done_) return false;
+    const int rc = sqlite3_step(stmt_);
+    if (rc != SQLITE_ROW) {
+      done_ = true;
+      if (rc != SQLITE_DONE) error = store_.Reason(rc);
+      return false;
+    }
+    if (row.Columns() != captions_) row.SetColumns(captions_);
+    SqliteStore::ReadRow(stmt_, row.SingleRow());
+    return true;
+  }
+
+ private:
+  SqliteStore& store_;
+  sqlite3_stmt* stmt_;
+  std::vector<std::string> captions_;
+  bool done_ = false;
+};
+
+std::unique_ptr<RowCursor> SqliteStore::Open(const std::string& sql, std::string& error) {
+  sqlite3_stmt* stmt = Prepare(sql, error, false);
+  if (!stmt) return nullptr;
+  return std::make_unique<SqliteCursor>(*this, stmt);
+}
 
 }  // namespace
 

@@ -500,9 +500,9 @@ std::string RecordPath(const std::string& sourcePath) {
   return (slash == std::string::npos ? std::string() : sourcePath.substr(0, slash + 1)) + std::string(kRecordName);
 }
 
-std::vector<std::string> MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request) {
+std::vector<std::string> MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request, code::KindRows* kind) {
   CCodeMaker::ModuleTexts texts =
-      maker.MakeModuleTexts(request.bls, request.module, request.headerPath, request.sourcePath);
+      maker.MakeModuleTexts(request.bls, request.module, request.headerPath, request.sourcePath, kind);
   request.freshHeader = std::move(texts.header);
   request.freshSource = std::move(texts.source);
   return std::move(texts.faults);

@@ -21,6 +21,9 @@ class CCodeMaker;
 namespace ff {
 class FileWriter;
 }
+namespace ff::code {
+class KindRows;
+}
 
 namespace ff::merge {
 
@@ -59,7 +62,9 @@ ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request);
 // passes, naming the file). Returns why the two files would not be whole,
 // one line per function that cannot be declared or has no body (GBK);
 // empty when both are whole. A module with faults must get neither file.
-std::vector<std::string> MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request);
+// `kind`: the rows of a run over every module of the kind.
+std::vector<std::string> MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request,
+                                        code::KindRows* kind = nullptr);
 
 // The record's path: ".fidforge-base" in the folder of Process.cpp.
 std::string RecordPath(const std::string& sourcePath);

@@ -23,6 +23,7 @@
 #include "host/str_split.h"
 #include "modulecode/module_function_texts.h"
 #include "modulecode/module_parameters.h"
+#include "modulecode/module_queries.h"
 #include "res/function_templates.h"
 
 namespace gbk = ff::gbk;
@@ -340,10 +341,9 @@ std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::
   return fn::MakePrototype({.prefix = marked ? std::string_view() : fn::BlsNamePrefix(), .name = name});
 }
 
-ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId)
-    : maker_(maker), bls_(bls) {
-  const Kind& kind = bls ? BlsKind() : FosKind();
-  parameters_ = std::make_unique<FunctionParameters>(kind.bls, moduleId);
+ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, ModuleRows& rows)
+    : maker_(maker), bls_(rows.bls) {
+  parameters_ = std::make_unique<FunctionParameters>(rows.bls, rows);
 }
 
 ff::code::ModuleFunctionTexts::~ModuleFunctionTexts() = default;

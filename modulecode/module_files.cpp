@@ -59,14 +59,14 @@ std::string FunctionLabel(bool bls, const std::string& number, const std::string
 // Process.h after its file comment. With `faults`, every function that
 // cannot be declared whole is named there.
 template <class Write>
-void WriteHeaderBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId,
+void WriteHeaderBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& rows,
                      std::vector<std::string>* faults = nullptr) {
+  const bool bls = rows.bls;
   const std::string& guard = mod::HeaderGuard();
   write(ff::res::GuardBegin(guard));
   write(ff::res::GuardDefine(guard));
 
-  CMemRecord functions;
-  ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
+  CMemRecord& functions = rows.functions;
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
@@ -92,9 +92,10 @@ void WriteHeaderBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId,
 // would find that record and no other. A code stored with trailing blanks
 // finds itself only where the column's comparison ignores them (SQL
 // Server, a SQLite column with COLLATE RTRIM): the database is asked,
-// once for the module, and only when such a code is there.
-bool EachCodeFindsOnlyItself(const CMemRecord& functions, const std::string& codeCaption, bool bls,
-                             long moduleId) {
+// once for the module, and only when such a code is there (a run over the
+// whole kind has asked already).
+bool EachCodeFindsOnlyItself(const ff::code::ModuleRows& rows, const std::string& codeCaption) {
+  const CMemRecord& functions = rows.functions;
   std::vector<std::string_view> codes;
   codes.reserve(static_cast<size_t>(functions.GetCount()));
   const int column = functions.ColumnIndex(codeCaption);
@@ -105,30 +106,36 @@ bool EachCodeFindsOnlyItself(const CMemRecord& functions, const std::string& cod
   }
   if (!ff::code::EachCodeFindsOnlyItself(codes)) return false;
   if (!padded) return true;
+  if (rows.unfoundPadded) return *rows.unfoundPadded == 0;
   CMemRecord unfound;
-  ff::code::RunQuery(ff::code::QueryWithId(bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery(),
-                                           moduleId),
-                     unfound);
+  const std::string& query = rows.bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery();
+  ff::code::RunQuery(ff::code::QueryWithId(query, rows.moduleId), unfound);
   return unfound.GetCount() == 1 && ff::code::Trimmed(unfound, "N") == "0";
 }
 
 // Every function of the module, handed to `write` one function at a time.
 // Each function is queried again by its code, as the function text
 // operations do; when every code finds only its own record, the module's
-// records and a request and an answer query for the whole module give the
-// same texts with three queries instead of up to three a function.
+// records and its request and answer parameters give the same texts
+// without a query for each function. `kind`: the run's rows, which hold
+// the parameters.
 template <class Write>
-void WriteSourceBody(CCodeMaker& maker, Write&& write, bool bls, long moduleId) {
+void WriteSourceBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& rows, ff::code::KindRows* kind) {
+  const bool bls = rows.bls;
+  const long moduleId = rows.moduleId;
   write(mod::IncludeBlock());
 
-  CMemRecord functions;
-  ff::code::RunQuery(ff::code::ModuleFunctionsQuery(bls, moduleId), functions);
+  CMemRecord& functions = rows.functions;
   const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
   const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
   maker.ClearMissingBodies();
   std::string text;  // reused: one function's text at a time
-  if (EachCodeFindsOnlyItself(functions, codeCaption, bls, moduleId)) {
-    ff::code::ModuleFunctionTexts texts(maker, bls, moduleId);
+  if (EachCodeFindsOnlyItself(rows, codeCaption)) {
+    if (kind && functions.GetCount() > 0) {
+      kind->AddParameters(rows, false);
+      kind->AddParameters(rows, true);
+    }
+    ff::code::ModuleFunctionTexts texts(maker, rows);
     for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
       if (!texts.Make(functions, text) || text.empty()) {
         text.clear();
@@ -170,67 +177,85 @@ std::string HeaderText(CCodeMaker& maker, const std::string& path, const std::st
   comment.SetFileName(path);
   comment.SetAbstract(abstract);
   std::string text = comment.MakeFileComment();
-  WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, bls, moduleId);
+  ff::code::ModuleRows rows = ff::code::ReadModuleRows(bls, moduleId);
+  WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, rows);
   return text;
 }
 
 // The whole source file as text, as the file writer would write it.
-std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
-                       long moduleId) {
+std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract,
+                       ff::code::ModuleRows& rows, ff::code::KindRows* kind = nullptr) {
   CRoutineComment& comment = maker.RoutineComment();
   comment.SetFileName(path);
   comment.SetAbstract(abstract);
   std::string text = comment.MakeFileComment();
-  WriteSourceBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, bls, moduleId);
+  WriteSourceBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, rows, kind);
   return text;
 }
 
 }  // namespace
 
 bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), false, moduleId); });
+  return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(), [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
+    WriteHeaderBody(*this, To(file), rows);
+  });
 }
 
 bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(),
-                      [&](ff::GenFile& file) { WriteHeaderBody(*this, To(file), true, moduleId); });
+  return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(), [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
+    WriteHeaderBody(*this, To(file), rows);
+  });
 }
 
 bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::FosSourceAbstract(),
-                      [&](ff::GenFile& file) { WriteSourceBody(*this, To(file), false, moduleId); });
+  return GenerateFile(path, noPrompt, mod::FosSourceAbstract(), [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
+    WriteSourceBody(*this, To(file), rows, nullptr);
+  });
 }
 
 bool CCodeMaker::MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::BlsSourceAbstract(),
-                      [&](ff::GenFile& file) { WriteSourceBody(*this, To(file), true, moduleId); });
+  return GenerateFile(path, noPrompt, mod::BlsSourceAbstract(), [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
+    WriteSourceBody(*this, To(file), rows, nullptr);
+  });
 }
 
 std::string CCodeMaker::MakeFosModuleSourceText(const std::string& path, long moduleId) {
-  return SourceText(*this, path, mod::FosSourceAbstract(), false, moduleId);
+  ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
+  return SourceText(*this, path, mod::FosSourceAbstract(), rows);
 }
 
 std::string CCodeMaker::MakeBlsModuleSourceText(const std::string& path, long moduleId) {
-  return SourceText(*this, path, mod::BlsSourceAbstract(), true, moduleId);
+  ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
+  return SourceText(*this, path, mod::BlsSourceAbstract(), rows);
 }
 
 CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath,
-                                                    const std::string& sourcePath) {
+                                                    const std::string& sourcePath, ff::code::KindRows* kind) {
   ModuleTexts texts;
+  // Process.h and Process.cpp list the same functions: read once for both.
+  ff::code::ModuleRows rows = [&] {
+    try {
+      return kind ? kind->Functions(moduleId) : ff::code::ReadModuleRows(bls, moduleId);
+    } catch (const ff::QueryError& error) {
+      throw error.Within("cannot generate " + headerPath);
+    }
+  }();
   try {
     CRoutineComment& comment = RoutineComment();
     comment.SetFileName(headerPath);
     comment.SetAbstract(bls ? mod::BlsHeaderAbstract() : mod::FosHeaderAbstract());
     texts.header = comment.MakeFileComment();
-    WriteHeaderBody(*this, [&texts](std::string_view bytes) { texts.header.append(bytes); }, bls, moduleId,
-                    &texts.faults);
+    WriteHeaderBody(*this, [&texts](std::string_view bytes) { texts.header.append(bytes); }, rows, &texts.faults);
   } catch (const ff::QueryError& error) {
     throw error.Within("cannot generate " + headerPath);
   }
   try {
-    texts.source = SourceText(*this, sourcePath, bls ? mod::BlsSourceAbstract() : mod::FosSourceAbstract(), bls,
-                              moduleId);
+    texts.source = SourceText(*this, sourcePath, bls ? mod::BlsSourceAbstract() : mod::FosSourceAbstract(), rows,
+                              kind);
   } catch (const ff::QueryError& error) {
     throw error.Within("cannot generate " + sourcePath);
   }

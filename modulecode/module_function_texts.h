@@ -4,8 +4,8 @@
 // Function by function, the source file costs one function query and up
 // to two parameter queries per function; on SQL Server each is a network
 // round trip. Here the function records come from the module query the
-// source file runs anyway, and the parameters from one request and one
-// answer query for the whole module (ModuleParameters). The texts are the
+// source file reads anyway, and the parameters from one request and one
+// answer query for the whole module or kind (ModuleParameters). The texts are the
 // same bytes as MakeFosFunctionText/MakeBlsFunctionText give for each
 // function's code.
 #pragma once
@@ -19,10 +19,12 @@ class CMemRecord;
 namespace ff::code {
 
 class FunctionParameters;
+struct ModuleRows;
 
 class ModuleFunctionTexts {
  public:
-  ModuleFunctionTexts(CCodeMaker& maker, bool bls, long moduleId);
+  // The parameters come from `rows` where it holds them.
+  ModuleFunctionTexts(CCodeMaker& maker, ModuleRows& rows);
   ~ModuleFunctionTexts();
   ModuleFunctionTexts(const ModuleFunctionTexts&) = delete;
   ModuleFunctionTexts& operator=(const ModuleFunctionTexts&) = delete;

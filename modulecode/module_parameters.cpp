@@ -13,7 +13,7 @@ namespace ff::code {
 void ModuleParameters::Load() {
   ran_ = true;
   runs_.clear();
-  RunQuery(sql_, rows_);
+  if (!read_) RunQuery(sql_, rows_);
   loaded_ = true;
   const int owner = rows_.ColumnIndex(res::fn::CaptionParamOwner());
   const int code = rows_.ColumnIndex(res::CaptionFidCode());
@@ -72,9 +72,17 @@ bool ModuleParameters::Fill(long id, CMemRecord& record) {
 
 FunctionParameters::FunctionParameters(bool bls) : bls_(bls) {}
 
-FunctionParameters::FunctionParameters(bool bls, long moduleId) : bls_(bls) {
-  request_.emplace(ModuleParametersQuery(bls, false, moduleId));
-  answer_.emplace(ModuleParametersQuery(bls, true, moduleId));
+FunctionParameters::FunctionParameters(bool bls, ModuleRows& rows) : bls_(bls) {
+  if (rows.request) {
+    request_.emplace(std::move(*rows.request));
+  } else {
+    request_.emplace(ModuleParametersQuery(bls, false, rows.moduleId));
+  }
+  if (rows.answer) {
+    answer_.emplace(std::move(*rows.answer));
+  } else {
+    answer_.emplace(ModuleParametersQuery(bls, true, rows.moduleId));
+  }
 }
 
 void FunctionParameters::Request(long id, CMemRecord& record) {

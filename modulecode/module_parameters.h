@@ -25,10 +25,14 @@
 
 namespace ff::code {
 
+struct ModuleRows;
+
 class ModuleParameters {
  public:
   // `sql`: the module's parameter query, run the first time Fill needs it.
   explicit ModuleParameters(std::string sql) : sql_(std::move(sql)) {}
+  // `rows`: that query's rows, read already.
+  explicit ModuleParameters(CMemRecord&& rows) : read_(true) { rows_.TakeRowsFrom(rows); }
 
   // Replaces `record` with the rows of the function whose number is `id`,
   // as its per-function query gives them. False, with `record` untouched,
@@ -45,6 +49,7 @@ class ModuleParameters {
     bool settled = true;  // false: the order of some rows is the server's choice
   };
   std::string sql_;
+  bool read_ = false;  // rows_ holds the query's rows
   CMemRecord rows_;
   bool ran_ = false;
   bool loaded_ = false;  // ran, and its rows can be handed out
@@ -58,8 +63,9 @@ class FunctionParameters {
  public:
   // Each function's own queries only.
   explicit FunctionParameters(bool bls);
-  // The queries of module `moduleId` first.
-  FunctionParameters(bool bls, long moduleId);
+  // The module's parameter rows first: those `rows` holds, else the
+  // module's own queries.
+  FunctionParameters(bool bls, ModuleRows& rows);
 
   // Replace `record` with the rows of function `id`, as its own request
   // (answer) query gives them. A failed query throws ff::QueryError.

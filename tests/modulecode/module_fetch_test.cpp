@@ -1,21 +1,17 @@
-// A module source reads the whole module with a few queries, yet every
-// function text is the one the function-by-function queries give: on
-// random databases full of codes and parameters whose order or match
-// depends on the server, and with the round trips counted.
-#include <filesystem>
+// A run over a kind reads its rows with a few queries, yet each module gets
+// the bytes of its own and of the function-by-function queries: on random
+// databases whose order or match depends on the comparison; round trips counted.
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
-#include "codetext/query_ahead.h"
-#include "host/db_store.h"
-#include "host/record.h"
-#include "host/sim_db.h"
 #include "host/config_db.h"
+#include "host/db_store.h"
 #include "modulecode/module_queries.h"
 #include "modulecode/server_collation.h"
 #include "res/function_templates.h"
@@ -31,17 +27,15 @@ namespace {
 
 using ff::test::TestDatabase;
 
-// Counts the queries that reach the database.
+// Counts the queries that reach the database (a streamed one once).
 class CountingStore : public ff::DbStore {
  public:
   CountingStore(std::unique_ptr<ff::DbStore> inner, int& count) : inner_(std::move(inner)), count_(count) {}
   bool Select(const std::string& sql, CStdRecord& record, std::string& error) override {
-    ++count_;
-    return inner_->Select(sql, record, error);
+    return ++count_, inner_->Select(sql, record, error);
   }
-  bool SelectEach(const std::string& sql, CMemRecord& row, const RowHandler& onRow, std::string& error) override {
-    ++count_;
-    return inner_->SelectEach(sql, row, onRow, error);
+  std::unique_ptr<ff::RowCursor> Open(const std::string& sql, std::string& error) override {
+    return ++count_, inner_->Open(sql, error);
   }
 
  private:
@@ -49,158 +43,163 @@ class CountingStore : public ff::DbStore {
   int& count_;
 };
 
-void CountQueries(const TestDatabase& db, int& count) {
-  std::string error;
-  auto store = ff::OpenSqliteStore(db.path(), error);
-  ASSERT_TRUE(store) << error;
-  g_pConfigDB->Attach(std::make_unique<CountingStore>(std::move(store), count));
+// Both files of every module of `modules`, read the run's way (`kind`) or each module's own way.
+std::vector<CCodeMaker::ModuleTexts> MakeAll(CCodeMaker& maker, bool bls, const std::vector<long>& modules, bool kind) {
+  ff::code::KindRows rows(bls);
+  std::vector<CCodeMaker::ModuleTexts> texts;
+  for (long module : modules)
+    texts.push_back(maker.MakeModuleTexts(bls, module, "Process.h", "Process.cpp", kind ? &rows : nullptr));
+  return texts;
 }
 
-TEST(ModuleFetch, RandomDatabasesGiveTheFunctionByFunctionBytes) {
-  ff::test::TempDir dir;
-  int compared = 0, functions = 0;
+// Stores: the schema's COLLATE RTRIM, or SQLite's default comparison
+// (trailing blanks count), as a copy of each function table has it.
+class KindRun : public ::testing::TestWithParam<bool> {};
+
+TEST_P(KindRun, RandomDatabasesGiveEachModuleTheBytesOfItsOwnQueries) {
+  const ff::test::FixedDate date;
+  int functions = 0;
   for (double awkward : {0.0, 0.05, 0.3}) {
-    for (unsigned seed = 1; seed <= 12; ++seed) {
+    for (unsigned seed = 1; seed <= 8; ++seed) {
       TestDatabase db(ff::test::RandomConfigSql(seed, awkward));
-      // Every other database compares the function codes as SQLite does by
-      // default, trailing blanks included (a schema without COLLATE RTRIM).
-      if (seed % 2 == 1) {
-        for (const char* table : {"T154", "T161"}) {
-          db.Exec(std::string("CREATE TABLE Copy AS SELECT * FROM ") + table + "; DROP TABLE " + table +
-                  "; ALTER TABLE Copy RENAME TO " + table + ";");
-        }
+      for (const char* table : {"T154", "T161"}) {
+        if (!GetParam()) db.Exec(std::string("CREATE TABLE Copy AS SELECT * FROM ") + table + "; DROP TABLE " + table +
+                                 "; ALTER TABLE Copy RENAME TO " + table + ";");
       }
       CCodeMaker maker;
-      // Both alignments and two validation styles across the seeds.
       maker.SetBeautify(seed % 2 == 0);
       maker.SetValidateStyle(seed % 3 == 0 ? ff::ValidateStyle::None : ff::ValidateStyle::Compact);
       for (bool bls : {false, true}) {
-        for (long module = 1; module <= 3; ++module) {
-          // The source file first: the function comments then carry what
-          // the file gave the routine comment object (its version).
-          const std::string actual = ff::test::ModuleSourceBody(maker, bls, module, dir / "Process.cpp");
-          const std::string expected = ff::test::FunctionByFunctionSource(maker, bls, module);
-          ASSERT_TRUE(ff::test::BytesEqual(expected, actual)) << "seed " << seed << ", awkward " << awkward << (bls ? ", BLS" : ", FOS")
-                                      << " module " << module;
-          ++compared;
-          functions += static_cast<int>(expected.size() > ff::res::module::IncludeBlock().size());
+        const std::vector<long> modules = {1, 3, 2, 4};  // 2 below 3: read again; 4: no functions
+        const auto run = MakeAll(maker, bls, modules, true);
+        const auto own = MakeAll(maker, bls, modules, false);
+        for (size_t i = 0; i < modules.size(); ++i) {
+          const std::string where = "seed " + std::to_string(seed) + ", awkward " + std::to_string(awkward) +
+                                    (bls ? ", BLS " : ", FOS ") + std::to_string(modules[i]);
+          EXPECT_TRUE(ff::test::BytesEqual(own[i].header + own[i].source, run[i].header + run[i].source)) << where;
+          EXPECT_EQ(own[i].faults, run[i].faults) << where;
+          // The function comments carry what the last file gave the routine comment object.
+          const std::string body = run[i].source.substr(run[i].source.find(ff::res::module::IncludeBlock()));
+          ASSERT_TRUE(ff::test::BytesEqual(ff::test::FunctionByFunctionSource(maker, bls, modules[i]), body)) << where;
+          functions += static_cast<int>(body.size() > ff::res::module::IncludeBlock().size());
         }
       }
     }
   }
-  EXPECT_EQ(compared, 3 * 12 * 6);
-  EXPECT_GT(functions, compared / 2);  // most modules have functions to compare
+  EXPECT_GT(functions, 3 * 8 * 6 / 2);  // most modules have functions to compare
 }
 
-class ModuleRoundTrips : public ::testing::Test {
- protected:
-  void SetUp() override { CountQueries(db, queries); }
-  int Source(bool bls, long module) {
-    queries = 0;
-    ff::test::ModuleSourceBody(maker, bls, module, dir / "Process.cpp");
-    return queries;
-  }
+INSTANTIATE_TEST_SUITE_P(Comparisons, KindRun, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "RtrimSchema" : "SqliteDefault"; });
 
-  TestDatabase db{ff::test::kFunctionSql};
-  ff::test::TempDir dir;
-  CCodeMaker maker;
-  int queries = 0;
+// `modules` more FOS modules (from 100 on) of three functions with a request and an answer parameter each.
+std::string PlainModules(int modules) {
+  std::string sql;
+  for (int m = 0; m < modules; ++m) {
+    for (int f = 0; f < 3; ++f) {
+      const std::string id = std::to_string(1000 + m * 3 + f), module = std::to_string(100 + m);
+      sql += "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (" + id + ", " + id + ", 'FN_" + id + "', 'x', " +
+             module + ", 0); INSERT INTO T156 (ID, F3, F4, F5, F7, F13, F15) VALUES (" + id + ", 'p', 1, 1, 1, " + id +
+             ", 'FID_KHH'), (" + id + "0, 'q', 2, 0, 1, " + id + ", 'FID_A');\n";
+    }
+  }
+  return sql;
+}
+
+// The queries of a run over FOS module 7 and `more` plain modules, or BLS module 8, after `sql`.
+struct RoundTrips {
+  const char* name;
+  const char* sql;
+  bool bls;
+  int more;
+  int queries;
 };
 
-// Module 7 of the function rows: seven FOS functions, plain codes (one
-// with ".", one with a quote); module 8: five BLS functions.
-TEST_F(ModuleRoundTrips, APlainModuleCostsItsFunctionListAndOneQueryForEachParameterKind) {
-  EXPECT_EQ(Source(false, 7), 3);
-  EXPECT_EQ(Source(true, 8), 3);
-  EXPECT_EQ(Source(false, 99), 1);  // no functions: no parameters to read
+class KindRunRoundTrips : public ::testing::TestWithParam<RoundTrips> {};
+
+TEST_P(KindRunRoundTrips, AreAConstantForTheKindPlusTheFallBacksOfModulesTheDatabaseCouldTellApart) {
+  const RoundTrips& c = GetParam();
+  TestDatabase db(std::string(ff::test::kFunctionSql) + c.sql + PlainModules(c.more));
+  std::string error;
+  auto store = ff::OpenSqliteStore(db.path(), error);
+  ASSERT_TRUE(store) << error;
+  int queries = 0;
+  g_pConfigDB->Attach(std::make_unique<CountingStore>(std::move(store), queries));
+  std::vector<long> modules = {c.bls ? 8L : 7L, 99};  // 99: no functions
+  for (int m = 0; m < c.more; ++m) modules.push_back(100 + m);
+  CCodeMaker maker;
+  MakeAll(maker, c.bls, modules, true);
+  EXPECT_EQ(queries, c.queries);
 }
 
-TEST_F(ModuleRoundTrips, AModuleReadAheadGivesTheSameFilesWithItsFunctionListReadOnce) {
-  auto pair = [this](bool bls, long module, const std::string& folder) {
-    std::filesystem::create_directories(folder);
-    bls ? maker.MakeBlsModuleHeader(folder + "/Process.h", module, true)
-        : maker.MakeFosModuleHeader(folder + "/Process.h", module, true);
-    bls ? maker.MakeBlsModuleSource(folder + "/Process.cpp", module, true)
-        : maker.MakeFosModuleSource(folder + "/Process.cpp", module, true);
-    return ff::test::ReadFile(folder + "/Process.h") + ff::test::ReadFile(folder + "/Process.cpp");
-  };
-  const ff::test::FixedDate date;
-  for (auto [bls, module] : {std::pair{false, 7L}, std::pair{true, 8L}}) {
-    const std::string plain = pair(bls, module, dir / "pair");
-    queries = 0;
-    std::string ahead;
-    {
-      ff::code::QueryAhead reader;
-      reader.Queue(ff::code::ModulePairQueries(bls, module));
-      ahead = pair(bls, module, dir / "pair");
-    }
-    EXPECT_EQ(3, queries) << "module " << module;  // the header's and the source's function list once
-    EXPECT_TRUE(ff::test::BytesEqual(plain, ahead)) << "module " << module;
-  }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KindRunRoundTrips,
+    ::testing::Values(
+        // The functions, the request and the answer parameters of the kind.
+        RoundTrips{"Plain", "", false, 0, 3}, RoundTrips{"PlainBls", "", true, 0, 3},
+        RoundTrips{"FortyModulesMore", "", false, 40, 3},
+        // Two request parameters of function 1 that tie on type, length and
+        // code (up to case): which comes first is the server's choice.
+        RoundTrips{"TiedParameters",
+                   "INSERT INTO T156 (ID, F3, F4, F5, F7, F13, F15) VALUES (20, 'a', 1, 0, 1, 1, 'FID_TIE'),"
+                   " (21, 'b', 1, 0, 1, 1, 'fid_tie');",
+                   false, 40, 4},
+        // Two functions of one number: the module's own function list.
+        RoundTrips{"TiedNumbers", "INSERT INTO T154 (ID, F18, F19, F26) VALUES (9, 1001, 'TWIN', 7);", false, 40, 4},
+        // QUERY_USER and query_user are one code on a case-insensitive
+        // server: per function its record, its request parameters, and its
+        // answer parameters where the text needs them.
+        RoundTrips{"CodesThatMayFindAnother",
+                   "INSERT INTO T161 (ID, F1, F2, F3, F5, F7, F14) VALUES (16, 2006, 'query_user', 'x', 1, 8, 0);",
+                   true, 0, 1 + 6 * 2 + 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ModuleRoundTrips, TiedParametersAreReadWithTheirFunctionsOwnQuery) {
-  // Two request parameters of function 1 that tie on type, length and
-  // code (up to case): which comes first is the server's choice.
-  db.Exec("INSERT INTO T156 (ID, F3, F4, F5, F7, F13, F15) VALUES (20, 'a', 1, 0, 1, 1, 'FID_TIE'),"
-          " (21, 'b', 1, 0, 1, 1, 'fid_tie');");
-  EXPECT_EQ(Source(false, 7), 4);
-}
-
-TEST_F(ModuleRoundTrips, CodesThatMayFindAnotherFunctionKeepTheFunctionByFunctionQueries) {
-  // QUERY_USER and query_user are one code on a case-insensitive server.
-  db.Exec("INSERT INTO T161 (ID, F1, F2, F3, F5, F7, F14) VALUES (16, 2006, 'query_user', 'x', 1, 8, 0);");
-  // Per function: its record, its request parameters, and its answer
-  // parameters where the text needs them (the multi-row answers, none
-  // for the audited one).
-  EXPECT_EQ(Source(true, 8), 1 + 6 * 2 + 1);
-}
-
-TEST(ModuleQueries, SelectTheColumnsOfTheirFunctionQueries) {
+TEST(ModuleQueries, TheKindQueriesSelectTheColumnsOfTheModuleAndFunctionQueries) {
   // The select list up to FROM, comments and blanks aside.
   auto columns = [](std::string sql) {
     for (size_t at; (at = sql.find("/*")) != std::string::npos;) sql.erase(at, sql.find("*/", at) + 2 - at);
     sql = sql.substr(0, sql.find(" FROM "));
-    std::string out;
-    for (char c : sql)
-      if (c != ' ') out += c;
-    return out;
+    std::erase(sql, ' ');
+    return sql;
   };
   namespace fn = ff::res::fn;
-  EXPECT_EQ(columns(fn::FosRequestQuery()), columns(fn::FosModuleRequestQuery()));
-  EXPECT_EQ(columns(fn::FosAnswerQuery()), columns(fn::FosModuleAnswerQuery()));
-  EXPECT_EQ(columns(fn::BlsRequestQuery()), columns(fn::BlsModuleRequestQuery()));
-  EXPECT_EQ(columns(fn::BlsAnswerQuery()), columns(fn::BlsModuleAnswerQuery()));
-  EXPECT_NE(columns(fn::FosModuleRequestQuery()).find(fn::CaptionParamOwner()), std::string::npos);
-  EXPECT_NE(columns(fn::BlsModuleAnswerQuery()).find(fn::CaptionParamOwner()), std::string::npos);
+  // A kind query's columns without its last `n` (the flag and the module key).
+  auto without = [](std::string columns, int n) {
+    EXPECT_TRUE(columns.ends_with(fn::CaptionModuleKey())) << columns;
+    while (n-- > 0) columns.erase(columns.rfind(','));
+    return columns;
+  };
+  for (bool bls : {false, true}) {
+    for (bool answers : {false, true}) {
+      const std::string own = columns(bls ? (answers ? fn::BlsAnswerQuery() : fn::BlsRequestQuery())
+                                          : (answers ? fn::FosAnswerQuery() : fn::FosRequestQuery()));
+      EXPECT_EQ(own, columns(ff::code::ModuleParametersQuery(bls, answers, 1)));
+      EXPECT_EQ(own, without(columns(bls ? (answers ? fn::BlsKindAnswerQuery() : fn::BlsKindRequestQuery())
+                                         : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery())),
+                             1));
+      EXPECT_NE(own.find(fn::CaptionParamOwner()), std::string::npos);
+    }
+    const std::string kind = columns(bls ? fn::BlsKindFunctionsQuery() : fn::FosKindFunctionsQuery());
+    EXPECT_EQ(columns(ff::code::ModuleFunctionsQuery(bls, 1)), without(kind, 2));
+    EXPECT_NE(kind.find(fn::CaptionUnfound() + ","), std::string::npos);
+  }
 }
 
-TEST(ServerCollation, TextsAreDifferentOnlyWhenCertainlySo) {
-  using ff::code::MayCompareEqual;
-  EXPECT_FALSE(MayCompareEqual("FID_A", "FID_B"));
-  EXPECT_FALSE(MayCompareEqual("FID_A", "FID_AA"));
-  EXPECT_TRUE(MayCompareEqual("FID_A", "fid_a"));      // case-insensitive
-  EXPECT_TRUE(MayCompareEqual("FID_A", "FID_A   "));   // trailing blanks count for nothing
-  EXPECT_TRUE(MayCompareEqual("FID-AB", "FIDAB"));     // the hyphen weighs little
-  EXPECT_TRUE(MayCompareEqual("O'B", "OB"));
-  EXPECT_TRUE(MayCompareEqual(" FID_A", "FID_B"));     // a leading blank: not judged
-  EXPECT_TRUE(MayCompareEqual(ff::test::G("代码"), "FID_B"));  // Chinese: not judged
-  EXPECT_TRUE(MayCompareEqual("", ""));
-  EXPECT_TRUE(MayCompareEqual("A\tB", "AB"));
-}
-
-TEST(ServerCollation, EachCodeFindsOnlyItselfWhenPlainAndDistinct) {
-  using ff::code::EachCodeFindsOnlyItself;
-  EXPECT_TRUE(EachCodeFindsOnlyItself({}));
-  EXPECT_TRUE(EachCodeFindsOnlyItself({"QUERY_USER", "USER.QUERY", "O'BRIEN", "ADD_USER   "}));
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"ADD_USER", "ADD_USER   "}));
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"QUERY_USER", "Query_User"}));
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"TWICE", "TWICE"}));
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"A-B", "AB"}));
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"QUERY_USER", ""}));       // NULL or empty
-  EXPECT_FALSE(EachCodeFindsOnlyItself({"QUERY_USER", "  "}));     // blanks only
-  EXPECT_FALSE(EachCodeFindsOnlyItself({" QUERY_USER"}));           // trimmed, it finds nothing
-  EXPECT_FALSE(EachCodeFindsOnlyItself({ff::test::G("查询")}));
+TEST(ServerCollation, TextsAreDifferentAndCodesFindOnlyThemselvesOnlyWhenCertainlySo) {
+  const std::string chinese = ff::test::G("代码");
+  const std::vector<std::tuple<std::string, std::string, bool>> pairs = {
+      {"FID_A", "FID_B", false}, {"FID_A", "FID_AA", false}, {"FID_A", "fid_a", true},  // case-insensitive
+      {"FID_A", "FID_A   ", true},                                                  // trailing blanks count for nothing
+      {"FID-AB", "FIDAB", true}, {"O'B", "OB", true},                                // lightly weighed
+      {" FID_A", "FID_B", true}, {chinese, "FID_B", true}, {"", "", true}, {"A\tB", "AB", true}};  // not judged
+  for (const auto& [a, b, may] : pairs) EXPECT_EQ(may, ff::code::MayCompareEqual(a, b)) << a << " / " << b;
+  using Codes = std::vector<std::string_view>;
+  EXPECT_TRUE(ff::code::EachCodeFindsOnlyItself({}));
+  EXPECT_TRUE(ff::code::EachCodeFindsOnlyItself({"QUERY_USER", "USER.QUERY", "O'BRIEN", "ADD_USER   "}));
+  for (const Codes& codes : std::vector<Codes>{{"ADD_USER", "ADD_USER   "}, {"QUERY_USER", "Query_User"}, {"A-B", "AB"},
+                                               {"TWICE", "TWICE"}, {"QUERY_USER", ""}, {"QUERY_USER", "  "},
+                                               {" QUERY_USER"}, {chinese}})
+    EXPECT_FALSE(ff::code::EachCodeFindsOnlyItself(codes)) << codes.front();
 }
 
 }  // namespace

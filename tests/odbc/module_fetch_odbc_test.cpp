@@ -1,18 +1,18 @@
-// Module sources through SQL Server's protocol (FreeTDS against the TDS
-// test server): read with a few queries a module, they hold the bytes of
-// the function-by-function texts through the same connection and the
-// bytes read from the SQLite file, on random databases; and a module costs
-// the server three requests.
-#include <map>
-#include <memory>
+// Module files through FreeTDS and the TDS test server: a run over a kind
+// gives the bytes read from the SQLite file and those of the function-by-
+// function texts, on random databases, for three requests whatever the modules.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "modulecode/module_queries.h"
+#include "res/module_texts.h"
+#include "tds_server/tds_test_server.h"
 #include "tests/modulecode/function_db.h"
 #include "tests/odbc/odbc_test_util.h"
-#include "tests/odbc/tds_test_server.h"
+#include "tests/support/fixed_date.h"
 #include "tests/support/module_text_oracle.h"
 #include "tests/support/random_config_db.h"
 #include "tests/support/test_support.h"
@@ -20,54 +20,56 @@
 namespace ff::test {
 namespace {
 
+// Both files of each module, one string each, read the run's way.
+std::vector<std::string> KindRun(CCodeMaker& maker, bool bls, const std::vector<long>& modules) {
+  code::KindRows rows(bls);
+  std::vector<std::string> texts;
+  for (long module : modules) {
+    const CCodeMaker::ModuleTexts made = maker.MakeModuleTexts(bls, module, "Process.h", "Process.cpp", &rows);
+    texts.push_back(made.header + made.source);
+  }
+  return texts;
+}
+
+// Text columns as VARCHAR in a Chinese collation, or as NVARCHAR.
 class ModuleFetchThroughTds : public ::testing::TestWithParam<bool> {
  protected:
-  // The TDS test server on `db`, text columns as the parameter says.
-  std::unique_ptr<TdsTestServer> Serve(const TestDatabase& db) {
-    TdsServerOptions o;
-    o.databasePath = db.path();
-    o.nationalText = GetParam();
-    o.idleSeconds = 60;
-    auto server = std::make_unique<TdsTestServer>(o);
+  // Runs `body` connected to the TDS test server on `db` (`server`).
+  template <typename Body>
+  void ThroughTds(const TestDatabase& db, Body body) {
+    TdsTestServer tds({.databasePath = db.path(), .nationalText = GetParam(), .idleSeconds = 60});
     std::string error;
-    EXPECT_TRUE(server->Start(error)) << error;
-    return server;
-  }
-  std::unique_ptr<DbStore> Connect(const TdsTestServer& server) {
-    std::string error;
-    auto store = OpenStore({"127.0.0.1," + std::to_string(server.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
-    EXPECT_TRUE(store) << U(error);
-    return store;
+    ASSERT_TRUE(tds.Start(error)) << error;
+    auto store =
+        OpenStore({"127.0.0.1," + std::to_string(tds.port()) + ";encrypt=no", "sa", "482913", "Developer"}, error);
+    ASSERT_TRUE(store) << U(error);
+    server = &tds;
+    WithStore(std::move(store), body);
   }
 
   SettingsSandbox sandbox_;
   DefaultDriverSettings driver_;
-  TempDir dir_;
+  FixedDate date_;
+  TdsTestServer* server = nullptr;
 };
 
-TEST_P(ModuleFetchThroughTds, RandomDatabasesGiveTheFunctionByFunctionAndTheSqliteBytes) {
+TEST_P(ModuleFetchThroughTds, RandomDatabasesGiveTheSqliteAndTheFunctionByFunctionBytes) {
+  const std::vector<long> modules = {1, 2, 3, 4};
   for (double awkward : {0.05, 0.3}) {
     for (unsigned seed = 1; seed <= 3; ++seed) {
       TestDatabase db(RandomConfigSql(seed, awkward));
       CCodeMaker maker;
       maker.SetBeautify(seed % 2 == 1);
-      // From the SQLite file first.
-      std::map<std::pair<bool, long>, std::string> direct;
-      for (bool bls : {false, true})
-        for (long module = 1; module <= 3; ++module)
-          direct[{bls, module}] = ModuleSourceBody(maker, bls, module, dir_ / "direct.cpp");
-
-      auto server = Serve(db);
-      auto store = Connect(*server);
-      ASSERT_TRUE(store);
-      WithStore(std::move(store), [&] {
+      std::vector<std::string> direct[2];
+      for (bool bls : {false, true}) direct[bls] = KindRun(maker, bls, modules);
+      ThroughTds(db, [&] {
         for (bool bls : {false, true}) {
-          for (long module = 1; module <= 3; ++module) {
-            const std::string where = "seed " + std::to_string(seed) + ", awkward " + std::to_string(awkward) +
-                                      (bls ? ", BLS " : ", FOS ") + std::to_string(module);
-            const std::string source = ModuleSourceBody(maker, bls, module, dir_ / "tds.cpp");
-            EXPECT_TRUE(BytesEqual(direct[{bls, module}], source)) << where;
-            EXPECT_TRUE(BytesEqual(FunctionByFunctionSource(maker, bls, module), source)) << where;
+          const std::vector<std::string> tds = KindRun(maker, bls, modules);
+          for (size_t i = 0; i < modules.size(); ++i) {
+            SCOPED_TRACE(::testing::Message() << seed << ", " << awkward << (bls ? " BLS " : " FOS ") << modules[i]);
+            EXPECT_TRUE(BytesEqual(direct[bls][i], tds[i]));
+            const std::string body = tds[i].substr(tds[i].rfind(res::module::IncludeBlock()));
+            EXPECT_TRUE(BytesEqual(FunctionByFunctionSource(maker, bls, modules[i]), body));
           }
         }
       });
@@ -75,18 +77,15 @@ TEST_P(ModuleFetchThroughTds, RandomDatabasesGiveTheFunctionByFunctionAndTheSqli
   }
 }
 
-TEST_P(ModuleFetchThroughTds, AModuleSourceCostsThreeRequests) {
+TEST_P(ModuleFetchThroughTds, ARunOverAKindCostsThreeRequestsWhateverTheModules) {
   TestDatabase db(kFunctionSql);
-  auto server = Serve(db);
-  auto store = Connect(*server);
-  ASSERT_TRUE(store);
-  WithStore(std::move(store), [&] {
+  ThroughTds(db, [&] {
     CCodeMaker maker;
-    const long before = server->batchCount();
-    ModuleSourceBody(maker, false, 7, dir_ / "fos.cpp");  // seven FOS functions
-    EXPECT_EQ(server->batchCount() - before, 3);
-    ModuleSourceBody(maker, true, 8, dir_ / "bls.cpp");  // five BLS functions
-    EXPECT_EQ(server->batchCount() - before, 6);
+    for (bool bls : {false, true}) {
+      const long before = server->batchCount();
+      KindRun(maker, bls, {1, 2, bls ? 8L : 7L, 99});  // one module of functions, three without
+      EXPECT_EQ(server->batchCount() - before, 3) << (bls ? "BLS" : "FOS");
+    }
   });
 }
 

@@ -1,4 +1,4 @@
-#include "tests/odbc/tds_test_server.h"
+#include "tds_server/tds_test_server.h"
 
 #include <arpa/inet.h>
 #include <iconv.h>
