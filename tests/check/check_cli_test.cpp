@@ -2,48 +2,33 @@
 // tells each file as "would change" or "unchanged", and exits 5 when
 // anything is stale. Nothing on disk changes, not even a folder.
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include "tests/cli/cli_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include "tests/support/cli_run.h"
-#include "tests/support/test_support.h"
-
+namespace ff::test {
 namespace {
 
-using ff::test::ReadFile;
-using ff::test::WriteFile;
-
-class CheckOption : public ::testing::Test {
+class CheckOption : public CliTest {
  protected:
-  using Result = ff::test::CliResult;
-
   Result Run(const std::string& args) {
-    return ff::test::RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string(),
-                                    "SOURCE_DATE_EPOCH=1141560000 TMPDIR='" + (dir / "tmp") + "'");
+    return CliTest::Run("--db '" + db + "' --author dev " + args,
+                        "SOURCE_DATE_EPOCH=1141560000 TMPDIR='" + (dir / "tmp") + "'");
   }
   static long long ModifiedNs(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
   }
-  size_t Count(const std::string& text, const std::string& word) {
+  static size_t Count(const std::string& text, const std::string& word) {
     size_t n = 0;
     for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
     return n;
   }
-
-  ff::test::SettingsSandbox sandbox;
-  ff::test::TempDir dir;
-  std::string db = dir / "demo.sqlite";
+  std::string db = Demo();
   std::string gen = dir / "gen";
   void SetUp() override {
+    CliTest::SetUp();
     std::filesystem::create_directory(dir / "tmp");
-    ASSERT_EQ(Run("init-demo '" + db + "'").status, 0);
   }
 };
 
@@ -132,3 +117,4 @@ TEST_F(CheckOption, DemoDatabaseAndFailuresKeepTheirOwnStatus) {
 }
 
 }  // namespace
+}  // namespace ff::test
