@@ -13,40 +13,28 @@
 #include <QTest>
 #include <filesystem>
 
-#include "code_pages_util.h"
+#include "gui_test_util.h"
 #include "headers/export_page.h"
-#include "host/registry.h"
-#include "host/config_db.h"
 #include "module/main_sheet.h"
 #include "module/output_folder.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
 #include "singlecode/single_page.h"
 
-using ff::guitest::Click;
-using ff::guitest::PageUI;
-using ff::guitest::Pick;
-using ff::guitest::Preview;
-using ff::guitest::Q;
-using ff::guitest::TempFolder;
-using ff::test::G;
-
+using namespace ff::guitest;
 namespace fs = std::filesystem;
 
 class EverydayUseTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { DisconnectConfigDB(); }
-
   void eachUserHasAPrivateTemporaryFolder() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
+    GuiTestUI& ui = box.ui;
     // What another user left under the old shared names.
     ff::test::WriteFile(tmp.path() + "/processTmp.h", "someone else's");
     ::chmod((tmp.path() + "/processTmp.h").c_str(), 0444);
-    PageUI ui;
     CPageCodeSingle page;
     page.Create();
     Pick(page, "1|KH.QUERY");
@@ -61,7 +49,6 @@ class EverydayUseTest : public QObject {
     // A session with a runtime folder keeps its files there.
     ff::test::TempDir runtime;
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
-    Click(page, 9033);  // no question for the header
     Pick(page, "2|WT_ORDER");
     qunsetenv("XDG_RUNTIME_DIR");
     QVERIFY(fs::exists(runtime.path() / "fidforge" / "processTmp.h"));
@@ -69,16 +56,14 @@ class EverydayUseTest : public QObject {
   }
 
   void aPlantedTemporaryFolderIsRefused() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
     ff::test::TempDir elsewhere;
     // Someone made our folder's name a link to a folder of theirs.
     fs::create_directory_symlink(elsewhere.path(), tmp.own());
-    PageUI ui;
+    GuiTestUI& ui = box.ui;
     CPageCodeSingle page;
     page.Create();
-    Click(page, 9033);
     Pick(page, "1|KH.QUERY");
     QCOMPARE(ui.messages.size(), size_t(1));
     QVERIFY(ff::gbk::Contains(ui.messages[0], tmp.own()));
@@ -93,17 +78,12 @@ class EverydayUseTest : public QObject {
   }
 
   void okWithNoFunctionPickedWritesNothing() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    ff::test::TempDir out;
-    const std::string dir = out.path().string();
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
+    const std::string dir = box.dir();
     ff::test::WriteFile(dir + "/ProcessTmp.cpp", "good");
     ff::test::WriteFile(dir + "/ProcessTmp.h", "good header");
-    theReg.Write("ModulePath", dir);
-    theReg.Write("ModuleNeed", "TRUE");
-    theReg.Write("ModuleFilesOverWrite", "TRUE");
-    PageUI ui;
+    box.ModuleFiles();
     CPageCodeSingle page;
     page.Create();
     Pick(page, "1|KH.QUERY");
@@ -117,14 +97,9 @@ class EverydayUseTest : public QObject {
   }
 
   void enterInTheFindEditSearchesAndWritesNothing() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    ff::test::TempDir out;
-    const std::string dir = out.path().string();
-    theReg.Write("ModulePath", dir);
-    theReg.Write("ModuleNeed", "TRUE");
-    PageUI ui;
+    Sandbox box;
+    const std::string dir = box.dir();
+    box.ModuleFiles();
     // In a dialog, where Enter would press the default button.
     QDialog dialog;
     auto* page = new CPageCodeSingle;
@@ -149,10 +124,9 @@ class EverydayUseTest : public QObject {
   }
 
   void tabLeavesThePreview() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    PageUI ui;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
+    GuiTestUI& ui = box.ui;
     CPageCodeSingle page;
     page.Create();
     page.show();
@@ -168,10 +142,9 @@ class EverydayUseTest : public QObject {
   // Ctrl+Tab to a page puts the focus on its first control that takes
   // input, as the keyboard user expects, never in the preview that had it.
   void ctrlTabFocusesThePagesFirstControl() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    PageUI ui;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
+    GuiTestUI& ui = box.ui;
     CMainSheet sheet("", nullptr, 4);
     sheet.Create();
     sheet.show();
@@ -208,10 +181,8 @@ class EverydayUseTest : public QObject {
   // list and the trees are read again, the previews of the old database
   // are cleared (no FOS/BLS toggle needed).
   void aNewLoginRefreshesThePages() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase demo({}, true);
-    TempFolder tmp;
-    PageUI ui;
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
     CMainSheet sheet("", nullptr, 3);
     sheet.Create();
     sheet.SetActivePage(4);
@@ -242,14 +213,12 @@ class EverydayUseTest : public QObject {
   }
 
   void foldersOutsideGbkKeepTheirNames() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    ff::test::TempDir out;
-    const std::string dir = out.path().string() + "/한글";  // UTF-8, as the system spells it
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
+    const std::string dir = box / "한글";  // UTF-8, as the system spells it
     fs::create_directory(dir);
-    const std::string question = out.path().string() + "/?" "?";  // where a GBK detour would end
+    const std::string question = box / "?" "?";  // where a GBK detour would end
     fs::create_directory(question);
-    PageUI ui;
     CPageExport page;
     page.Create();
     page.Control<QLineEdit>(9013)->setText(QString::fromUtf8(dir.c_str()));
@@ -284,18 +253,15 @@ class EverydayUseTest : public QObject {
     QFETCH(int, pageIndex);
     QFETCH(QString, folder);
     QFETCH(bool, exists);
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    ff::test::TempDir out;
-    TempFolder tmp;
-    const QString old = QString::fromStdString(out.path().string()) + "/old";
-    const QString typed = QString::fromStdString(out.path().string()) + "/" + folder;
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
+    const QString old = QString::fromStdString(box / "old");
+    const QString typed = QString::fromStdString(box / folder.toStdString());
     QVERIFY(QDir().mkpath(old));
     if (exists) QVERIFY(QDir().mkpath(typed));
     theReg.WritePath("ModulePath", QFile::encodeName(old).toStdString());
     theReg.Write("ModuleNeed", "TRUE");
     theReg.Write("ModuleSelectBLS", "TRUE");
-    PageUI ui;
     CMainSheet sheet("", nullptr, pageIndex);
     sheet.Create();
     auto* page = dynamic_cast<CModuleFilesPage*>(sheet.GetPage(pageIndex));
@@ -366,8 +332,8 @@ class EverydayUseTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, said);
     QFETCH(QString, install);
+    Sandbox box{Sandbox::NoDatabase{}};
     ff::test::TempDir bin;
-    ff::test::TempDir out;
     const QString binDir = QString::fromStdString(bin.path().string());
     if (!opener.isEmpty()) {
       QFile script(binDir + "/xdg-open");
@@ -378,10 +344,10 @@ class EverydayUseTest : public QObject {
     }
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", (binDir + ":/nonexistent").toUtf8());
-    const QString target = QString::fromStdString(out.path().string()) + "/" + name;
+    const QString target = QString::fromStdString(box / name.toStdString());
     if (name.endsWith('/')) QVERIFY(QDir().mkpath(target));
     else ff::test::WriteFile(QFile::encodeName(target).toStdString(), "text");
-    ff::guitest::GuiTestUI ui;
+    GuiTestUI& ui = box.ui;
     QProcess* process = ff::gui::StartOpener(QFile::encodeName(target).toStdString());
     qputenv("PATH", oldPath);
     if (opener.isEmpty()) {

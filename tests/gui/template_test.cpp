@@ -16,20 +16,6 @@ class TemplateTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void everyTemplateIsThere() {
-    using namespace ff::res;
-    for (int id : {IDD_LOGIN_PAGE, IDD_LOGIN_DLG, IDD_EXPORT_PAGE, IDD_CHECK_PAGE, IDD_CODE_PAGE, IDD_SINGLE_PAGE,
-                   IDD_CLIENT_PAGE, IDD_COMMENT_DLG}) {
-      const ff::res::DialogTemplate* t = ff::res::FindDialogTemplate(id);
-      QVERIFY2(t, qPrintable(QString::number(id)));
-      QCOMPARE(t->fontName, std::string("宋体"));
-      QCOMPARE(t->fontPoints, 9);
-    }
-    QCOMPARE(FindDialogTemplate(IDD_SINGLE_PAGE)->width, 426);
-    QCOMPARE(FindDialogTemplate(IDD_SINGLE_PAGE)->height, 368);
-    QVERIFY(!FindDialogTemplate(1234));
-  }
-
   void controlsStayInsideTheirDialog() {
     for (const ff::res::DialogTemplate& t : ff::res::AllDialogTemplates()) {
       for (const ff::res::ControlTemplate& c : t.controls) {
@@ -95,14 +81,6 @@ class TemplateTest : public QObject {
                  qPrintable(QStringLiteral("%1: \"%2\" too low").arg(t.id).arg(text)));
       }
     }
-  }
-
-  void dialogUnitsUseTheFontsBaseUnits() {
-    const QFont font = ff::gui::DialogFont("宋体", 9);
-    const ff::gui::BaseUnits u = ff::gui::DialogBaseUnits(font);
-    QCOMPARE(u.y, QFontMetrics(font).height());
-    QVERIFY(u.x >= 4 && u.x <= 12);
-    QCOMPARE(ff::gui::DluToPixels(u, 4, 8, 8, 16), QRect(u.x, u.y, 2 * u.x, 2 * u.y));
   }
 };
 
