@@ -2,7 +2,6 @@
 // a database made for it, in text and JSON, its exit status and messages.
 #include <filesystem>
 #include <algorithm>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <regex>
@@ -11,45 +10,6 @@
 
 namespace ff::test {
 namespace {
-
-// The databases of the table, by name. Blanks, control bytes and NULs
-// stand in the texts on purpose.
-const std::map<std::string, std::string> kDatabases = {
-    {"modules",
-     "INSERT INTO T158 VALUES (1, '客户管理', 'KHGL ');"
-     "INSERT INTO T158 VALUES (12, '资金管理', ' ZJGL');"
-     "INSERT INTO T164 VALUES (3, 3, '委托', 'WT');"
-     "INSERT INTO T164 VALUES (4, 4, '行' || char(10) || '列' || char(9) || '\\', 'X' || char(13) || char(1) || char(127));"
-     "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (100, 1002, 'KH_QUERY_LIST ', '客户查询', 12, 0);"
-     "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (101, 1001, 'KH_OPEN', '开户 ', 12, NULL);"
-     "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (200, 3001, 'WT_ORDER', '委托下单', 1, 3);"
-     "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (201, 3002, 'A' || char(0) || 'B', 'x' || char(10) || 'y', 1, 4);"},
-    // A character GBK lacks is kept; bytes that are not UTF-8 reach the engine as '?'.
-    {"hostile",
-     "INSERT INTO T158 VALUES (5, 'a' || char(9) || 'b' || char(10) || 'c\"\\', 'X' || char(1) || char(127));"
-     "INSERT INTO T158 VALUES (6, CAST(X'41FF42' AS TEXT), char(13) || char(8232));"},
-    {"fids",
-     "INSERT INTO T151 (F1, F2, F3) VALUES (1, 'FID_A', '甲');"
-     "INSERT INTO T151 (F1, F2, F3) VALUES (2, 'FID_UNUSED', '未用');"
-     "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (200, 3001, 'WT_ORDER', '委托下单', 1, 3);"
-     "INSERT INTO T162 (ID, F1, F2, F3) VALUES (1, 200, 'FID_MISSING', '缺少');"
-     "INSERT INTO T162 (ID, F1, F2, F3) VALUES (2, 200, 'FID_A', '甲');"
-     "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (100, 1002, 'KH_LIST', '客户', 12);"
-     "INSERT INTO T156 (ID, F3, F13, F15) VALUES (1, '乙', 100, 'FID_B');"},
-    {"clean",
-     "INSERT INTO T151 (F1, F2, F3) VALUES (1, 'FID_A', '甲');"
-     "INSERT INTO T162 (ID, F1, F2, F3) VALUES (2, 200, 'FID_A', '甲');"},
-    // One FID whose note ends in a backslash and holds a quote and a tab.
-    {"lint",
-     "INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, '说\"明'||char(9)||'\\');"
-     "INSERT INTO T158 VALUES (1, '客户', 'KH');"
-     "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (10, 1001, 'F_A', '甲', 1);"
-     "INSERT INTO T156 (ID, F3, F4, F5, F7, F13, F15) VALUES (60, '甲', 1, 1, 1, 10, 'FID_A');"},
-    {"lint-unreadable",  // the table the lint reads last
-     "INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL); DROP TABLE T162;"},
-    {"warning", "INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL);"},
-    {"odd-code", "INSERT INTO T151 VALUES (1, '\"X\\'||char(10), '名', 1, NULL); INSERT INTO T158 VALUES (1, '客户', 'KH');"},
-};
 
 const char kLintTab[] = "the FID note holds a tab, which breaks the generated line it stands in";
 const char kLintBackslash[] =
@@ -61,7 +21,7 @@ const std::string kFidRows =
 const std::string kNotACommand = "fidforge-cli: 'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'\n";
 
 struct Case {
-  const char* db;    // a name of kDatabases, "missing" (a file that is not there) or "" (no --db)
+  const char* db;    // databases/<db>.sql, "missing" (a file that is not there) or "" (no --db)
   std::string args;
   int status;
   std::optional<std::string> out;  // the whole standard output; nullopt: not compared
@@ -77,7 +37,7 @@ TEST_P(Command, PrintsAndExitsAsItShould) {
   const Case& c = GetParam();
   std::string db;
   if (std::string(c.db) == "missing") db = "--db '" + (dir / "nothing.sqlite") + "' ";
-  else if (*c.db) db = "--db '" + Db(kDatabases.at(c.db)) + "' ";
+  else if (*c.db) db = "--db '" + Db(ReadFile(FF_SOURCE_DIR "/tests/cli/databases/" + std::string(c.db) + ".sql")) + "' ";
   const Result r = Run(db + c.args);
   EXPECT_EQ(r.status, c.status) << r.err;
   if (c.out) {

@@ -26,28 +26,10 @@ std::multiset<std::string> Rows(const CMemRecord& record) {
   return rows;
 }
 
-// A database whose FID table holds a row without a code, and whose
-// parameter tables hold parameters without one: NULLs in every NOT IN list.
-const char kNullCodes[] =
-    "INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL);"
-    "INSERT INTO T151 VALUES (2, NULL, '无码', 1, NULL);"
-    "INSERT INTO T151 VALUES (3, 'FID_UNUSED', '未用', 1, NULL);"
-    "INSERT INTO T151 VALUES (4, 'FID_FOSONLY', '仅FOS', 1, NULL);"
-    "INSERT INTO T161 (ID, F1, F2, F3) VALUES (10, 100, 'BLS.ONE', 'b1');"
-    "INSERT INTO T161 (ID, F1, F2, F3) VALUES (11, 101, '  BLS.TWO', 'b2');"
-    "INSERT INTO T162 (F1, F2, F3) VALUES (10, 'FID_A', '甲');"
-    "INSERT INTO T162 (F1, F2, F3) VALUES (10, 'FID_MISSING', '缺失');"
-    "INSERT INTO T162 (F1, F2, F3) VALUES (10, 'FID_MISSING', '缺失');"
-    "INSERT INTO T162 (F1, F2, F3) VALUES (11, 'FID_MISSING', '缺失');"
-    "INSERT INTO T162 (F1, F2, F3) VALUES (11, NULL, '无码参数');"
-    "INSERT INTO T154 (ID, F18, F19) VALUES (20, 1, 'FOS.ONE');"
-    "INSERT INTO T156 (F13, F15, F3) VALUES (20, 'FID_FOSONLY', '仅FOS');"
-    "INSERT INTO T156 (F13, F15, F3) VALUES (20, 'FID_NOFOS', '未定义');"
-    "INSERT INTO T156 (F13, F15, F3) VALUES (20, NULL, '无码参数');";
-
 TEST(FidCheck, NullCodesDoNotHideUndefinedOrUnusedFids) {
   SettingsSandbox settings;
-  TestDatabase db(kNullCodes);
+  // null_codes.sql: NULL codes in the FID table and in both parameter tables.
+  TestDatabase db(ReadFile(FF_SOURCE_DIR "/tests/fidcheck/null_codes.sql"));
   CMemRecord record;
 
   ASSERT_TRUE(record.Create(FidCheckFields(FidCheckKind::Bls), 0));

@@ -13,24 +13,13 @@ using namespace ff::guitest;
 
 namespace {
 
-// Every used FID is defined and every defined FID is used.
-const char* kCleanSql = R"(
-INSERT INTO T151 (F1, F2, F3, F4, F5) VALUES (1, 'FID_KHH', '客户号', 1, ''), (2, 'FID_ZJZH', '资金账号', 1, '');
-INSERT INTO T161 (ID, F1, F2, F3, F4, F5, F7, F8, F12, F14) VALUES (1, 1, 'B1', '查询', 'fn', 1, 1, '', '', 0);
-INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11) VALUES (1, 1, 'FID_KHH', '客户号', 1, 1, '', 1, 0, 0, '', '');
-INSERT INTO T154 (ID, F18, F19, F22, F24, F26, F28, F32, F34) VALUES (1, 100, 'F100', '查询', 'fn', 1, '', '', 0);
-INSERT INTO T156 (ID, F2, F3, F4, F5, F7, F13, F15) VALUES (1, 1, '资金账号', 1, 1, 1, 1, 'FID_ZJZH');
-)";
-
-// FID_X is missing in two BLS, FID_Y in one FOS, FID_FREE is used nowhere
-// (FID_ZJZH is used by a FOS only: not unused).
-const std::string kFindingsSql = std::string(kCleanSql) + R"(
-INSERT INTO T161 (ID, F1, F2, F3, F4, F5, F7, F8, F12, F14) VALUES (2, 2, 'B2', '开户', 'fn2', 1, 1, '', '', 0);
-INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11) VALUES
-  (2, 1, 'FID_X', '未定义', 1, 1, '', 1, 0, 0, '', ''), (3, 2, 'FID_X', '未定义', 1, 1, '', 1, 0, 0, '', '');
-INSERT INTO T156 (ID, F2, F3, F4, F5, F7, F13, F15) VALUES (2, 1, '未定义', 1, 1, 1, 1, 'FID_Y');
-INSERT INTO T151 (F1, F2, F3, F4, F5) VALUES (3, 'FID_FREE', '空闲', 1, '');
-)";
+// check_clean.sql: every used FID is defined and every defined FID is
+// used; check_findings.sql adds FID_X missing in two BLS, FID_Y in one FOS,
+// FID_FREE used nowhere.
+std::string Sql(bool findings) {
+  const std::string dir = FF_SOURCE_DIR "/tests/gui/";
+  return ff::test::ReadFile(dir + "check_clean.sql") + (findings ? ff::test::ReadFile(dir + "check_findings.sql") : "");
+}
 
 // The list's rows, each as its cells joined by '|', sorted.
 QStringList Rows(CKestrelListCtrl* list) {
@@ -82,7 +71,7 @@ class CheckTest : public QObject {
     QFETCH(int, list);
     QFETCH(QString, said);
     QFETCH(QStringList, rows);
-    Sandbox box(findings ? kFindingsSql : kCleanSql);
+    Sandbox box(Sql(findings));
     CPageNotRegFid page;
     page.Create();
     page.show();
@@ -108,7 +97,7 @@ class CheckTest : public QObject {
   // (cancel: nothing; the folder remembered; a failure reported, the
   // earlier file kept).
   void listsAreCopiedAndExported() {
-    Sandbox box(kFindingsSql);
+    Sandbox box(Sql(true));
     CPageNotRegFid page;
     page.Create();
     page.show();

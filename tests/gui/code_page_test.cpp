@@ -140,10 +140,7 @@ class CodePageTest : public QObject {
              Q(G("BLS代码文件：\n\t") + dir + "/Process.cpp,\n\t" + dir + G("/Process.h。\n\t已经生成!\n测试代码文件：\n\t") +
                dir + "/ProcessTest.cpp,\n\t" + dir + G("/ProcessTest.h。\n\t没有生成（本工具不生成测试代码）。")));
     QCOMPARE(theReg.GetReg("ModuleCppFile"), dir + "/Process.cpp");
-    QCOMPARE(theReg.GetReg("ModuleFilesOverWrite"), std::string("FALSE"));
     QCOMPARE(theReg.GetReg("ModuleTestNeed"), std::string("TRUE"));
-    QCOMPARE(theReg.GetReg("ModuleSelectBLS"), std::string("TRUE"));
-    QCOMPARE(box.ui.waitDepth, 0);
   }
 
   void aDeclinedFileIsKeptAndSaidSo() {
