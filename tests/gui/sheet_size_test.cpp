@@ -1,8 +1,10 @@
 // The sheet on a desktop: it grows with the window, the controls that show
 // much (previews, tree, lists, path edits) grow with it, nothing overlaps,
-// the size comes back on the next start, and no page gets smaller than its
-// template.
+// the size comes back on the next start, no page gets smaller than its
+// template, and every template's texts read in full.
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QLabel>
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
@@ -11,11 +13,14 @@
 #include <QTabWidget>
 
 #include "gui_test_util.h"
+#include "module/dialog_builder.h"
+#include "res/dialog_templates.h"
 #include "module/main_sheet.h"
 #include "module/sheet_size.h"
 #include "module/property_page.h"
 
 using namespace ff::guitest;
+using ff::res::ControlKind;
 
 namespace {
 
@@ -223,6 +228,40 @@ class SheetSizeTest : public QObject {
       // The frame and the text margins take about 8 pixels.
       QVERIFY2(test->fontMetrics().horizontalAdvance(path) + 8 <= test->width(),
                qPrintable(QStringLiteral("%1 px for %2 px").arg(test->width()).arg(test->fontMetrics().horizontalAdvance(path))));
+    }
+  }
+
+  // Every text of every dialog template reads in full with the dialog
+  // font (the sheet's pages, the login dialog, the comment settings).
+  void textsAreNotCut() {
+    for (const ff::res::DialogTemplate& t : ff::res::AllDialogTemplates()) {
+      QWidget dialog;
+      ff::gui::DialogControls controls;
+      ff::gui::BuildDialog(t, &dialog, controls);
+      for (QWidget* w : controls.All()) {
+        const ff::res::ControlTemplate* c = controls.TemplateOf(w);
+        QString text;
+        int needed = 0;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+          text = label->text().trimmed();
+          needed = label->fontMetrics().horizontalAdvance(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+          text = button->text();
+          // Check boxes and radios: their indicator and text.
+          needed = c->kind == ControlKind::CheckBox || c->kind == ControlKind::Radio
+                       ? button->sizeHint().width()
+                       : button->fontMetrics().horizontalAdvance(QString(text).remove('&')) + 4;
+        } else {
+          continue;
+        }
+        QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                                                      .arg(t.id)
+                                                      .arg(text)
+                                                      .arg(needed)
+                                                      .arg(w->width())));
+        QVERIFY2(w->fontMetrics().height() <= w->height() + 1,
+                 qPrintable(QStringLiteral("%1: \"%2\" too low").arg(t.id).arg(text)));
+      }
     }
   }
 };
