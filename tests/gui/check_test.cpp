@@ -72,8 +72,7 @@ class CheckTest : public QObject {
     QFETCH(QString, said);
     QFETCH(QStringList, rows);
     Sandbox box(Sql(findings));
-    CPageNotRegFid page;
-    page.Create();
+    auto& page = box.Open<CPageNotRegFid>();
     page.show();
     QApplication::setActiveWindow(&page);
     QVERIFY(QTest::qWaitForWindowActive(&page));
@@ -98,8 +97,7 @@ class CheckTest : public QObject {
   // earlier file kept).
   void listsAreCopiedAndExported() {
     Sandbox box(Sql(true));
-    CPageNotRegFid page;
-    page.Create();
+    auto& page = box.Open<CPageNotRegFid>();
     page.show();
     QApplication::setActiveWindow(&page);
     QVERIFY(QTest::qWaitForWindowActive(&page));

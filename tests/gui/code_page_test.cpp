@@ -50,8 +50,7 @@ class CodePageTest : public QObject {
  private slots:
   void firstStart() {
     Sandbox box;
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     QVERIFY(IsChecked(page, ctl::files::kFos));
     for (int id : {ctl::files::kMakeModule, ctl::files::kMakeTest, ctl::files::kNoPrompt, ctl::code::kKeepHandCode})
       QVERIFY(!IsChecked(page, id));
@@ -72,8 +71,7 @@ class CodePageTest : public QObject {
     QTimer::singleShot(0, [&] {
       if (QWidget* dlg = QApplication::activeModalWidget()) offered = true, dlg->close();
     });
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     QVERIFY(offered);
     QCOMPARE(page.m_lstModule->topLevelItemCount(), 0);
   }
@@ -83,8 +81,7 @@ class CodePageTest : public QObject {
   void switchesFillTheNamesFromTheFolder() {
     Sandbox box;
     theReg.Write("ModulePath", "/srv/mod");
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     Click(page, ctl::files::kMakeModule);
     QCOMPARE(TextOf(page, ctl::files::kHeaderFile), QStringLiteral("/srv/mod/Process.h"));
     Click(page, ctl::files::kMakeModule);
@@ -106,8 +103,7 @@ class CodePageTest : public QObject {
   // BLS shows the BLS modules and forgets the pick.
   void pickingAndSwitchingTheKind() {
     Sandbox box;
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     page.show();
     CKestrelListCtrl* list = page.m_lstModule;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(0)).center());
@@ -125,8 +121,7 @@ class CodePageTest : public QObject {
     const std::string dir = box.dir();
     theReg.Write("ModuleSelectBLS", "TRUE");
     box.ui.nextFolder = dir;
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     Click(page, ctl::files::kBrowseFolder);
     Click(page, ctl::files::kMakeModule);
     Click(page, ctl::files::kMakeTest);
@@ -173,8 +168,7 @@ class CodePageTest : public QObject {
                 "UPDATE T154 SET F26 = 98765432109 WHERE F19 = 'KH_OPEN';",
                 true);
     box.ModuleFiles();
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     QCOMPARE(page.m_lstModule->topLevelItem(0)->text(0), page.m_lstModule->topLevelItem(1)->text(0));
     PickRow(page, 0);
     Click(page, 1);
@@ -204,8 +198,7 @@ class CodePageTest : public QObject {
   void aListThatNoLongerMatchesIsReadAgain() {
     Sandbox box;
     box.ModuleFiles();
-    CPageCode page;
-    page.Create();
+    auto& page = box.Open<CPageCode>();
     PickRow(page, 1);
     box.db->Exec("UPDATE T158 SET F3 = 'RENAMED' WHERE F2 = '交易委托';");
     Click(page, 1);
@@ -229,8 +222,7 @@ class CodePageTest : public QObject {
       PickRow(page, 0);
       Click(page, 1);
     }
-    CPageCode again;
-    again.Create();
+    auto& again = box.Open<CPageCode>();
     QVERIFY(IsChecked(again, ctl::code::kKeepHandCode));
     const std::string merged = ReadFile(box / "Process.cpp");
     QVERIFY(merged.find("    pDB->Cmd(\"SELECT 1\");\r\n") != std::string::npos);

@@ -35,8 +35,7 @@ class EverydayUseTest : public QObject {
     // What another user left under the old shared names.
     ff::test::WriteFile(tmp.path() + "/processTmp.h", "someone else's");
     ::chmod((tmp.path() + "/processTmp.h").c_str(), 0444);
-    CPageCodeSingle page;
-    page.Create();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     QVERIFY(ui.questions.empty() && ui.fileErrors.empty() && ui.messages.empty());
     QVERIFY(!Preview(page).empty());
@@ -62,8 +61,7 @@ class EverydayUseTest : public QObject {
     // Someone made our folder's name a link to a folder of theirs.
     fs::create_directory_symlink(elsewhere.path(), tmp.own());
     GuiTestUI& ui = box.ui;
-    CPageCodeSingle page;
-    page.Create();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     QCOMPARE(ui.messages.size(), size_t(1));
     QVERIFY(ff::gbk::Contains(ui.messages[0], tmp.own()));
@@ -83,8 +81,7 @@ class EverydayUseTest : public QObject {
     ff::test::WriteFile(box / "ProcessTmp.cpp", "good");
     ff::test::WriteFile(box / "ProcessTmp.h", "good header");
     box.ModuleFiles();
-    CPageCodeSingle page;
-    page.Create();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     Click(page, 9035);  // the switch leaves nothing picked
     Click(page, 1);
@@ -203,8 +200,7 @@ class EverydayUseTest : public QObject {
     fs::create_directory(dir);
     const std::string question = box / "?" "?";  // where a GBK detour would end
     fs::create_directory(question);
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     page.Control<QLineEdit>(9013)->setText(QString::fromUtf8(dir.c_str()));
     Click(page, 1);
     QVERIFY(ui.fileErrors.empty());
@@ -213,8 +209,7 @@ class EverydayUseTest : public QObject {
       QVERIFY(!fs::exists(question + "/" + name));
     }
     QCOMPARE(theReg.GetPath("FixPath"), dir);
-    CPageExport next;
-    next.Create();
+    auto& next = box.Open<CPageExport>();
     QCOMPARE(next.Control<QLineEdit>(9015)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
   }
 

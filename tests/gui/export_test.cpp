@@ -58,8 +58,7 @@ class ExportTest : public QObject {
     if (!stored.isEmpty()) theReg.Write("FixPath", stored.toStdString());
     theReg.Write("FixFilesOverWrite", overwrite.toStdString());
     theReg.Write("FidDefFile", "/elsewhere/fiddef.h");
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     QCOMPARE(TextOf(page, ctl::exporting::kFolder), folder);
     ExpectPathsIn(page, folder);
     QCOMPARE(page.Control<QCheckBox>(ctl::exporting::kNoPrompt)->isChecked(), overwrite == "TRUE");
@@ -71,8 +70,7 @@ class ExportTest : public QObject {
   void theFolderMakesThePaths() {
     Sandbox box;
     theReg.Write("FixPath", "/srv/fix");
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     page.show();
     page.SetDlgItemText(ctl::exporting::kFidDefFile, "/mine/fid.h");
     Type(page, ctl::exporting::kFolder, QStringLiteral("2"));
@@ -93,8 +91,7 @@ class ExportTest : public QObject {
 
   void exportWritesFiveFilesAndStoresTheValues() {
     Sandbox box;
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     const std::string dir = box.dir();
     page.SetDlgItemText(ctl::exporting::kFolder, dir);
     page.SetDlgItemText(ctl::exporting::kFidDefFile, dir + "/my_fid.h");  // typed after the folder
@@ -119,8 +116,7 @@ class ExportTest : public QObject {
     const std::string dir = box.dir();
     ff::test::WriteFile(box / "fiddef.h", "old");
     box.ui.Answer(false);
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     page.SetDlgItemText(ctl::exporting::kFolder, dir);
     Click(page, 1);
     QCOMPARE(box.ui.questions.size(), size_t(1));
@@ -135,8 +131,7 @@ class ExportTest : public QObject {
   void theFolderIsNeverGuessed() {
     Sandbox box;
     const std::string dir = box.dir() + "/no/such/folder";
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     page.SetDlgItemText(ctl::exporting::kFolder, dir);
     box.ui.Answer(false);
     Click(page, 1);
@@ -163,8 +158,7 @@ class ExportTest : public QObject {
   // summary, nothing stored.
   void aFileErrorIsReportedOnceAndNothingStored() {
     Sandbox box;
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     page.SetDlgItemText(ctl::exporting::kFolder, box.dir());
     page.SetDlgItemText(ctl::exporting::kFidDefFile, "/dev/full");
     Click(page, ctl::exporting::kNoPrompt);
@@ -181,8 +175,7 @@ class ExportTest : public QObject {
   // made there in the system's bytes, its index opened.
   void theSiteGoesToTheChosenFolderAndOpens() {
     Sandbox box;
-    CPageExport page;
-    page.Create();
+    auto& page = box.Open<CPageExport>();
     Click(page, ctl::exporting::kMakeSite);
     QVERIFY(box.ui.opened.empty());
     box.ui.nextFolder = box / "site-한글";

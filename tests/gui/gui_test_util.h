@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -137,12 +138,21 @@ struct Sandbox {
   }
   std::string dir() const { return out.path().string(); }
   std::string operator/(const std::string& name) const { return out / name; }
+  // A page or dialog made (Create) for the rest of the test.
+  template <class Form>
+  Form& Open() {
+    auto* form = new Form;
+    forms.emplace_back(form);
+    form->Create();
+    return *form;
+  }
 
   ff::test::SettingsSandbox settings;
   TempFolder tmp;
   ff::test::TempDir out;
   GuiTestUI ui;
   std::optional<ff::test::TestDatabase> db;
+  std::vector<std::unique_ptr<QWidget>> forms;  // closed first
 };
 
 inline void Click(CTemplateForm& form, int id) {

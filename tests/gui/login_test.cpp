@@ -57,8 +57,7 @@ class LoginTest : public QObject {
       QVERIFY(server->isEditable() && server->itemText(1).endsWith(QStringLiteral(",1433")));
       dlg.SetDlgItemText(ctl::login::kUser, "typed");
     }
-    CLoginDlg dlg;
-    dlg.Create();
+    auto& dlg = box.Open<CLoginDlg>();
     dlg.show();
     Click(dlg, 1);
     QVERIFY2(g_pConfigDB, box.ui.messages.empty() ? "" : box.ui.messages[0].c_str());
@@ -81,8 +80,7 @@ class LoginTest : public QObject {
       QCOMPARE(g_pConfigDB, before);
       QCOMPARE(dlg.result(), 2);
     }
-    CLoginDlg dlg;
-    dlg.Create();
+    auto& dlg = box.Open<CLoginDlg>();
     dlg.Control<QComboBox>(ctl::login::kServer)->setEditText(QStringLiteral("sqlite"));
     dlg.SetDlgItemText(ctl::login::kDatabase, box.db->path() + ".missing");
     dlg.show();
@@ -97,8 +95,7 @@ class LoginTest : public QObject {
   void pageReportsSuccessThenFailureLogsOut() {
     Sandbox box;
     DisconnectConfigDB();
-    CPageSQL page;
-    page.Create();
+    auto& page = box.Open<CPageSQL>();
     page.OnSetActive();
     QCOMPARE(TextOf(page, ctl::login::kConnected), QStringLiteral("（未登录）"));
     QVERIFY(!page.GetDlgItem(2));  // the page has no cancel button
@@ -145,8 +142,7 @@ class LoginTest : public QObject {
     if (kind == "database") QVERIFY(QFile::copy(QString::fromStdString(box.db->path()), file));
     if (kind == "text") ff::test::WriteFile(QFile::encodeName(file).toStdString(), "FID,NAME\n1,KHH\n");
     if (kind == "folder") QVERIFY(QDir().mkpath(file));
-    CPageSQL page;
-    page.Create();
+    auto& page = box.Open<CPageSQL>();
     page.Control<QLineEdit>(ctl::login::kDatabase)->setText(file);
     Click(page, 1);
     QCOMPARE(box.ui.messages.size(), size_t(1));
@@ -164,8 +160,7 @@ class LoginTest : public QObject {
   // generated file; Cancel keeps what is stored.
   void commentSettingsReachTheGeneratedFiles() {
     Sandbox box;
-    CPageSQL login;
-    login.Create();
+    auto& login = box.Open<CPageSQL>();
     CommentSettings(login, [](CCommentSettingsDlg& dlg) {
       // What a first start stores: the user, the default company and copyright.
       QCOMPARE(TextOf(dlg, ctl::comment::kAuthor), Q(ff::CurrentUserName()));
@@ -178,8 +173,7 @@ class LoginTest : public QObject {
     });
     QVERIFY(box.ui.messages.empty());
     box.ModuleFiles();
-    CPageCodeSingle page;
-    page.Create();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     Click(page, 1);
     // The function's comment names the author; the header's file comment
@@ -198,8 +192,7 @@ class LoginTest : public QObject {
 
   void aSettingsFileThatCannotBeWrittenIsSaid() {
     Sandbox box{Sandbox::NoDatabase{}};
-    CCommentSettingsDlg dlg;
-    dlg.Create();
+    auto& dlg = box.Open<CCommentSettingsDlg>();
     // The settings folder is taken by a file from here on.
     const auto folder = box.settings.dir().path() / "config" / "KestrelSoft";
     std::filesystem::remove_all(folder);
