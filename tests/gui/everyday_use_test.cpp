@@ -14,7 +14,6 @@
 #include <filesystem>
 
 #include "gui_test_util.h"
-#include "headers/export_page.h"
 #include "module/main_sheet.h"
 #include "module/output_folder.h"
 #include "module/kestrel_list_ctrl.h"
@@ -191,26 +190,6 @@ class EverydayUseTest : public QObject {
     QVERIFY(Preview(*single).empty());  // KH.QUERY was the old database's
     QVERIFY(single->GetDlgItemText(ctl::files::kModuleName).empty());
     QVERIFY(!sheet.GetPage(5)->IsCreated());  // made when shown, from the new one
-  }
-
-  void foldersOutsideGbkKeepTheirNames() {
-    Sandbox box;
-    GuiTestUI& ui = box.ui;
-    const std::string dir = box / "한글";  // UTF-8, as the system spells it
-    fs::create_directory(dir);
-    const std::string question = box / "?" "?";  // where a GBK detour would end
-    fs::create_directory(question);
-    auto& page = box.Open<CPageExport>();
-    page.Control<QLineEdit>(9013)->setText(QString::fromUtf8(dir.c_str()));
-    Click(page, 1);
-    QVERIFY(ui.fileErrors.empty());
-    for (const char* name : {"fiddef.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"}) {
-      QVERIFY2(fs::exists(dir + "/" + name), name);
-      QVERIFY(!fs::exists(question + "/" + name));
-    }
-    QCOMPARE(theReg.GetPath("FixPath"), dir);
-    auto& next = box.Open<CPageExport>();
-    QCOMPARE(next.Control<QLineEdit>(9015)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
   }
 
   // The folder typed into 放置目录 is the folder (a missing one made after a

@@ -28,7 +28,7 @@ void ExpectPathsIn(CPageExport& page, const QString& folder) {
 // The summary of an export into `dir` of these files, and of the kept one.
 std::string Summary(const std::string& dir, std::vector<std::string> names, const std::string& kept = "") {
   std::string text = G("fix定义.h头文件：\n\t");
-  for (size_t i = 0; i < names.size(); ++i) text += (i ? ",\n\t" : "") + dir + "/" + names[i];
+  for (size_t i = 0; i < names.size(); ++i) text += (i ? ",\n\t" : "") + ff::gbk::PathInText(dir + "/" + names[i]);
   text += G("。\n\t已经生成!");
   if (!kept.empty()) text += G("\n文件") + dir + "/" + kept + G("已经存在，按您的选择没有覆盖，保留原有内容。");
   return text;
@@ -89,25 +89,28 @@ class ExportTest : public QObject {
     QCOMPARE(TextOf(page, ctl::exporting::kFolder), QStringLiteral("/picked"));
   }
 
+  // Into a folder whose name GBK cannot spell, as the system spells it
+  // (no "??" detour), the typed file name kept; the values stored for the
+  // next start.
   void exportWritesFiveFilesAndStoresTheValues() {
     Sandbox box;
+    const std::string dir = box / "한글";
+    fs::create_directory(dir);
+    fs::create_directory(box / "??");
     auto& page = box.Open<CPageExport>();
-    const std::string dir = box.dir();
-    page.SetDlgItemText(ctl::exporting::kFolder, dir);
-    page.SetDlgItemText(ctl::exporting::kFidDefFile, dir + "/my_fid.h");  // typed after the folder
+    page.Control<QLineEdit>(ctl::exporting::kFolder)->setText(QString::fromUtf8(dir.c_str()));
+    page.Control<QLineEdit>(ctl::exporting::kFidDefFile)->setText(QString::fromUtf8((dir + "/my_fid.h").c_str()));
     Click(page, ctl::exporting::kNoPrompt);
     Click(page, 1);
-    QVERIFY(!fs::exists(box / "fiddef.h"));
+    QVERIFY(!fs::exists(dir + "/fiddef.h") && fs::is_empty(box / "??"));
     QCOMPARE(box.ui.messages, std::vector<std::string>{Summary(dir, {"fixdef.h", "my_fid.h", "fosdef.h", "blsdef.h", "sysdef.h"})});
-    for (const char* name : {"my_fid.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"}) QVERIFY2(fs::exists(box / name), name);
-    QCOMPARE(theReg.GetReg("FixPath"), dir);
-    QCOMPARE(theReg.GetReg("FidDefFile"), dir + "/my_fid.h");
-    QCOMPARE(theReg.GetReg("SysDefFile"), dir + "/sysdef.h");
+    for (const char* name : {"my_fid.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"}) QVERIFY2(fs::exists(dir + "/" + name), name);
+    QCOMPARE(theReg.GetPath("FixPath"), dir);
+    QCOMPARE(theReg.GetPath("FidDefFile"), dir + "/my_fid.h");
     QCOMPARE(theReg.GetReg("FixFilesOverWrite"), std::string("TRUE"));
-    QVERIFY(box.ui.questions.empty() && box.ui.waitDepth == 0);
-    CPageExport next;  // the paths come from the folder again
-    next.Create();
-    ExpectPathsIn(next, QString::fromStdString(dir));
+    QVERIFY(box.ui.questions.empty() && box.ui.fileErrors.empty() && box.ui.waitDepth == 0);
+    auto& next = box.Open<CPageExport>();  // the paths come from the folder again
+    QCOMPARE(next.Control<QLineEdit>(ctl::exporting::kFidDefFile)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
   }
 
   // Each existing file is asked about; No keeps it and the summary names it.
