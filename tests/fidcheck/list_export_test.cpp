@@ -1,3 +1,5 @@
+// The FID check lists as CSV and as tab text. (The CSV file is written by
+// the file writer: its faults are in tests/faults.)
 #include "fidcheck/list_export.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +31,6 @@ TEST(ListExport, CsvIsUtf8WithBomAndQuotedWhereNeeded) {
   EXPECT_EQ(TableAsCsv({}), "\xEF\xBB\xBF");
 }
 
-// The CSV file itself is written by the file writer: its faults are in tests/faults.
 TEST(ListExport, TabTextKeepsEachCellInItsCell) {
   const std::string expected = G("FID编码\tFID名称\t 所在FOS\n") + "FID_KHJL\t" + G("客户经理") +
                                "\tKH_OPEN\n"
