@@ -1,37 +1,20 @@
 // The code commands of fidforge-cli (module, function, snippet) on the demo
-// database, as a build pipeline runs them.
-
+// database, as a build pipeline runs them, and the habits every command
+// shares.
 #include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <ostream>
-#include <string>
 #include <utility>
 
-#include <gtest/gtest.h>
+#include "tests/cli/cli_fixture.h"
 
-#include "tests/support/cli_run.h"
-#include "tests/support/test_support.h"
-
+namespace ff::test {
 namespace {
 
-using ff::test::G;
-using ff::test::ReadFile;
-
-class CodeCommands : public ::testing::Test {
+class CodeCommands : public CliTest {
  protected:
-  using Result = ff::test::CliResult;
-
-  // Runs the program on the demo database; standard error is no terminal.
-  Result Run(const std::string& args) {
-    return ff::test::RunFidforgeCli("--db '" + db + "' --author dev " + args, dir.path().string());
-  }
-
-  ff::test::SettingsSandbox sandbox;
-  ff::test::TempDir dir;
-  std::string db = dir / "demo.sqlite";
-  void SetUp() override { ASSERT_EQ(Run("init-demo '" + db + "'").status, 0); }
+  // On the demo database; standard error is no terminal.
+  Result Run(const std::string& args) { return CliTest::Run("--db '" + db + "' --author dev " + args); }
+  std::string db = Demo();
 };
 
 TEST_F(CodeCommands, ModulesOneByIdOrAllIntoFoldersOfTheirIds) {
@@ -57,16 +40,16 @@ TEST_F(CodeCommands, FunctionAsThePagePreviewsAndWritesIt) {
 }
 
 TEST_F(CodeCommands, EncodingsByTheirUsualNames) {
-  const std::string function = "function --kind fos --module 1 --code KH.QUERY";
-  const std::string gbk = Run(function).out, utf8 = Run("--encoding utf-8 " + function).out;
+  const std::string function = " function --kind fos --module 1 --code KH.QUERY";
+  const std::string gbk = Run(function).out, utf8 = Run("--encoding utf-8" + function).out;
   ASSERT_NE(gbk, utf8);
-  for (const char* name : {"GBK", "cp936", "CP936"}) EXPECT_EQ(Run("--encoding " + std::string(name) + " " + function).out, gbk) << name;
-  for (const char* name : {"UTF-8", "utf8", "UTF8"}) EXPECT_EQ(Run("--encoding " + std::string(name) + " " + function).out, utf8) << name;
+  for (const std::string name : {"GBK", "cp936", "CP936", "UTF-8", "utf8", "UTF8"})
+    EXPECT_EQ(Run("--encoding " + name + function).out, name.find('8') != std::string::npos ? utf8 : gbk) << name;
 }
 
 TEST_F(CodeCommands, OnATerminalTheOverwriteQuestionIsAskedInEnglish) {
   const std::string file = dir / "f.cpp", screen = dir / "screen.txt";
-  ff::test::WriteFile(file, "mine");
+  WriteFile(file, "mine");
   for (const std::string answer : {"n", "y"}) {
     // `script` gives the program a terminal and types the answer on it.
     const std::string command = "printf '" + answer + "\\n' | script -qec \"'" FF_CLI_PATH "' --db '" + db +
@@ -75,8 +58,11 @@ TEST_F(CodeCommands, OnATerminalTheOverwriteQuestionIsAskedInEnglish) {
     const int raw = std::system(command.c_str());
     const std::string shown = ReadFile(screen);
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, answer == "n" ? 3 : 0) << shown;
-    EXPECT_NE(shown.find(file + " exists: overwrite it? [y/N] " + (answer == "n" ? "declined: " : "written: ") + file),
-              std::string::npos) << shown;
+    // The terminal echoes the typed answer after the question or, typed
+    // sooner, before it: the question, then the outcome.
+    const size_t asked = shown.find(file + " exists: overwrite it? [y/N] ");
+    EXPECT_NE(asked, std::string::npos) << shown;
+    EXPECT_NE(shown.find((answer == "n" ? "declined: " : "written: ") + file, asked), std::string::npos) << shown;
     EXPECT_EQ(shown.find("no terminal"), std::string::npos) << shown;  // it was asked
     EXPECT_EQ(ReadFile(file) == "mine", answer == "n");
   }
@@ -145,7 +131,7 @@ TEST_P(CommandHabits, KeepTheSharedHabits) {
   EXPECT_EQ(r.out, "");  // unchanged: lines too
 
   // No terminal to ask: declined, told why and what to do, even under -q.
-  ff::test::WriteFile(target, "mine");
+  WriteFile(target, "mine");
   r = Run("-q " + Args(habit.module, out));
   EXPECT_EQ(r.status, 3);
   EXPECT_NE(r.out.find("declined: " + target + "\n"), std::string::npos) << r.out;
@@ -169,3 +155,4 @@ INSTANTIATE_TEST_SUITE_P(
                       Habit{"docs -o {out}", "", "", "index.html", "gbk"}));
 
 }  // namespace
+}  // namespace ff::test

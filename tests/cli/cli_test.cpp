@@ -1,140 +1,171 @@
-// fidforge-cli as a user runs it.
-
-#include <cstdlib>
+// fidforge-cli as a user and a script run it: what each command prints on
+// a database made for it, in text and JSON, its exit status and messages.
 #include <filesystem>
-#include <string>
-#include <utility>
-#include <vector>
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <regex>
 
-#include "tests/support/cli_run.h"
-#include "tests/support/test_support.h"
+#include "tests/cli/cli_fixture.h"
 
+namespace ff::test {
 namespace {
 
-using Result = ff::test::CliResult;
+const char kLintTab[] = "the FID note holds a tab, which breaks the generated line it stands in";
+const char kLintBackslash[] =
+    "the FID note ends in a backslash: in its // comment the next generated line becomes comment too";
+const std::string kFidRows =
+    "{\"check\":\"bls_undefined\",\"code\":\"FID_MISSING\",\"name\":\"缺少\",\"function\":\"WT_ORDER\"}\n"
+    "{\"check\":\"fos_undefined\",\"code\":\"FID_B\",\"name\":\"乙\",\"function\":\"KH_LIST\"}\n"
+    "{\"check\":\"unused\",\"code\":\"FID_UNUSED\",\"name\":\"未用\"}\n";
+const std::string kNotACommand = "fidforge-cli: 'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'\n";
 
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override { ::unsetenv("FIDFORGE_DB"); }
-
-  Result Run(const std::string& args) { return ff::test::RunFidforgeCli(args, dir_.path().string()); }
-
-  // A database of two FOS modules and one BLS module.
-  std::string MakeDatabase() {
-    const std::string path = dir_ / "config.sqlite";
-    ff::test::TestDatabase db(
-        "INSERT INTO T158 VALUES (1, '客户管理', 'KHGL ');"
-        "INSERT INTO T158 VALUES (12, '资金管理', ' ZJGL');"
-        "INSERT INTO T164 VALUES (3, 3, '委托', 'WT');"
-        "INSERT INTO T164 VALUES (4, 4, '行' || char(10) || '列' || char(9) || '\\', 'X' || char(13) || char(1) || char(127));"
-        "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (100, 1002, 'KH_QUERY_LIST ', '客户查询', 12, 0);"
-        "INSERT INTO T154 (ID, F18, F19, F22, F26, F34) VALUES (101, 1001, 'KH_OPEN', '开户 ', 12, NULL);"
-        "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (200, 3001, 'WT_ORDER', '委托下单', 1, 3);"
-        "INSERT INTO T161 (ID, F1, F2, F3, F5, F7) VALUES (201, 3002, 'A' || char(0) || 'B', 'x' || char(10) || 'y', 1, 4);");
-    std::filesystem::copy_file(db.path(), path);
-    return path;
-  }
-
-  ff::test::SettingsSandbox sandbox_;
-  ff::test::TempDir dir_;
+struct Case {
+  const char* db;    // databases/<db>.sql, "missing" (a file that is not there) or "" (no --db)
+  std::string args;
+  int status;
+  std::optional<std::string> out;  // the whole standard output; nullopt: not compared
+  std::string has;                 // a part of the standard output
+  std::string err;   // a part of standard error ("" for any)
 };
 
-}  // namespace
+std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.db << ": " << c.args; }
 
+class Command : public CliTest, public ::testing::WithParamInterface<Case> {};
 
-namespace {
-
-TEST_F(Cli, ListsModulesTrimmedInQueryOrder) {
-  const std::string db = MakeDatabase();
-  Result r = Run("--db '" + db + "' modules --kind fos");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "1\tKHGL\t客户管理\n12\tZJGL\t资金管理\n");
-  // Control bytes from the database cannot split a row or a column.
-  r = Run("--db '" + db + "' modules --kind bls");
-  EXPECT_EQ(r.out, "3\tWT\t委托\n4\tX\\r\\x01\\x7f\t行\\n列\\t\\\\\n");
-}
-
-TEST_F(Cli, ListsFunctionsWithKeysAndUntrimmedTexts) {
-  const std::string db = MakeDatabase();
-  Result r = Run("--db '" + db + "' functions --kind fos --module 12");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "12|KH_OPEN\tKH_OPEN 开户 \n12|KH_QUERY_LIST \tKH_QUERY_LIST  客户查询\n");
-  r = Run("--db '" + db + "' functions --kind bls --module 3");
-  EXPECT_EQ(r.out, "3|WT_ORDER\tWT_ORDER 委托下单\n");
-  r = Run("--db '" + db + "' functions --kind bls --module 4");
-  EXPECT_EQ(r.out, "4|A\\0B\tA\\0B x\\ny\n");
-}
-
-TEST_F(Cli, UsageErrorsExitWithTwoAndNameWhatIsWrong) {
-  EXPECT_EQ(Run("modules").status, 2);
-  EXPECT_EQ(Run("modules --kind xyz").status, 2);
-  EXPECT_EQ(Run("functions --kind fos").status, 2);
-  // Nothing asked: the list of commands on stderr, as git gives it.
-  const Result bare = Run("");
-  EXPECT_EQ(bare.status, 2);
-  EXPECT_NE(bare.err.find("Subcommands:"), std::string::npos) << bare.err;
-  EXPECT_EQ(Run("--encoding latin1 modules --kind fos").status, 2);
-  // What is unknown is named before what is missing.
-  for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
-           {"bogus", "'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'"},
-           {"--force bogus --out x", "'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'"},
-           {"help bogus", "'bogus' is not a fidforge-cli command; see 'fidforge-cli --help'"},
-           {"headers -x y", "unknown option '-x'; see 'fidforge-cli headers --help'"},
-           {"--bogus modules --kind fos", "unknown option '--bogus'; see 'fidforge-cli --help'"},
-           {"modules --kind fos extra", "unexpected argument 'extra'; see 'fidforge-cli modules --help'"},
-           {"headers -o x -q", "'-q' is an option of fidforge-cli itself: give it before the command "
-                               "(fidforge-cli -q headers ...)"}}) {
-    const Result r = Run(args);
-    EXPECT_EQ(r.status, 2) << args;
-    EXPECT_EQ(r.err, "fidforge-cli: " + message + "\n") << args;
+TEST_P(Command, PrintsAndExitsAsItShould) {
+  const Case& c = GetParam();
+  std::string db;
+  if (std::string(c.db) == "missing") db = "--db '" + (dir / "nothing.sqlite") + "' ";
+  else if (*c.db) db = "--db '" + Db(ReadFile(FF_SOURCE_DIR "/tests/cli/databases/" + std::string(c.db) + ".sql")) + "' ";
+  const Result r = Run(db + c.args);
+  EXPECT_EQ(r.status, c.status) << r.err;
+  if (c.out) {
+    EXPECT_EQ(r.out, *c.out);
   }
-  EXPECT_EQ(Run("--help").status, 0);
-  Result r = Run("help");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("Subcommands:"), std::string::npos) << r.out;
-  r = Run("help module");
+  EXPECT_NE(r.out.find(c.has), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  // Whatever it failed on, nothing was created in its place.
+  EXPECT_FALSE(std::filesystem::exists(dir / "nothing.sqlite"));
+  if (c.args.find("--format json") != std::string::npos) {
+    // JSON Lines: one object a line.
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), std::count(r.out.begin(), r.out.end(), '{')) << r.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Command,
+    ::testing::Values(
+        // Listings: trimmed in query order; the key and the text untrimmed;
+        // control bytes cannot split a row or a column.
+        Case{"modules", "modules --kind fos", 0, "1\tKHGL\t客户管理\n12\tZJGL\t资金管理\n", "", ""},
+        Case{"modules", "modules --kind bls", 0, "3\tWT\t委托\n4\tX\\r\\x01\\x7f\t行\\n列\\t\\\\\n", "", ""},
+        Case{"modules", "functions --kind fos --module 12", 0,
+             "12|KH_OPEN\tKH_OPEN 开户 \n12|KH_QUERY_LIST \tKH_QUERY_LIST  客户查询\n", "", ""},
+        Case{"modules", "functions --kind bls --module 3", 0, "3|WT_ORDER\tWT_ORDER 委托下单\n", "", ""},
+        Case{"modules", "functions --kind bls --module 4", 0, "4|A\\0B\tA\\0B x\\ny\n", "", ""},
+        Case{"modules", "modules --kind fos --format json", 0,
+             "{\"kind\":\"fos\",\"id\":1,\"name\":\"KHGL\",\"chinese_name\":\"客户管理\"}\n"
+             "{\"kind\":\"fos\",\"id\":12,\"name\":\"ZJGL\",\"chinese_name\":\"资金管理\"}\n",
+             "", ""},
+        Case{"modules", "functions --kind fos --module 12 --format json", 0,
+             "{\"kind\":\"fos\",\"module\":12,\"key\":\"12|KH_OPEN\",\"code\":\"KH_OPEN\",\"name\":\"开户 \"}\n"
+             "{\"kind\":\"fos\",\"module\":12,\"key\":\"12|KH_QUERY_LIST \",\"code\":\"KH_QUERY_LIST \","
+             "\"name\":\"客户查询\"}\n",
+             "", ""},
+        Case{"modules", "modules --kind bls --format text", 0, std::nullopt, "3\tWT\t委托\n", ""},
+        Case{"hostile", "modules --kind fos --format json", 0,
+             "{\"kind\":\"fos\",\"id\":5,\"name\":\"X\\u0001\\u007f\",\"chinese_name\":\"a\\tb\\nc\\\"\\\\\"}\n"
+             "{\"kind\":\"fos\",\"id\":6,\"name\":\"\\r\\u2028\",\"chinese_name\":\"A?B\"}\n",
+             "", ""},
+        // The FID checks: --strict fails on a finding, passes on none.
+        Case{"fids", "check-fids --format json", 0, kFidRows, "", ""},
+        Case{"fids", "check-fids --strict --format json", 4, kFidRows, "", ""},
+        Case{"clean", "check-fids --strict --format json", 0, "", "", ""},
+        // The lint: errors exit 4, warnings alone 0, a failed read 1 with
+        // nothing of the partial read printed.
+        Case{"lint", "lint", 4,
+             (std::string("error\ttext-line-break\tT151\t1\tFID_A\t") + kLintTab +
+              "\nerror\tcomment-backslash\tT151\t1\tFID_A\t" + kLintBackslash + "\n"),
+             "", ""},
+        Case{"lint", "lint --format json", 4,
+             (std::string("{\"severity\":\"error\",\"rule\":\"text-line-break\",\"table\":\"T151\",\"id\":1,"
+                          "\"code\":\"FID_A\",\"message\":\"") + kLintTab +
+              "\"}\n{\"severity\":\"error\",\"rule\":\"comment-backslash\",\"table\":\"T151\",\"id\":1,"
+              "\"code\":\"FID_A\",\"message\":\"" + kLintBackslash + "\"}\n"),
+             "", ""},
+        Case{"odd-code", "lint --format json", 4, std::nullopt, "\"code\":\"\\\"X\\\\\\n\"", ""},
+        Case{"warning", "lint", 0,
+             "warning\tfid-unused\tT151\t\tFID_A\tFID FID_A (甲) is defined but no parameter uses it; an unused FID "
+             "breaks no generated code, so only a warning\n",
+             "", ""},
+        Case{"warning", "lint --format json", 0, std::nullopt, "\"table\":\"T151\",\"id\":null,", ""},
+        Case{"lint-unreadable", "lint", 1, "", "",
+             "lint cannot read the BLS parameters (T162): no such table: T162"},
+        Case{"missing", "lint", 1, "", "", "does not exist"},
+        Case{"missing", "modules --kind fos", 1, "", "", "nothing.sqlite"},
+        // Usage errors exit 2 and name what is wrong, the unknown before the missing.
+        Case{"", "modules", 2, std::nullopt, "", ""},
+        Case{"", "modules --kind xyz", 2, std::nullopt, "", ""},
+        Case{"", "functions --kind fos", 2, std::nullopt, "", ""},
+        Case{"", "--encoding latin1 modules --kind fos", 2, std::nullopt, "", ""},
+        Case{"modules", "modules --kind bls --format xml", 2, "", "", ""},
+        Case{"fids", "check-fids --format csv", 2, "", "", ""},
+        Case{"", "", 2, "", "", "Subcommands:"},  // the commands, as git lists them
+        Case{"", "bogus", 2, "", "", kNotACommand},
+        Case{"", "--force bogus --out x", 2, "", "", kNotACommand},
+        Case{"", "help bogus", 2, "", "", kNotACommand},
+        Case{"", "headers -x y", 2, "", "", "fidforge-cli: unknown option '-x'; see 'fidforge-cli headers --help'\n"},
+        Case{"", "--bogus modules --kind fos", 2, "", "", "fidforge-cli: unknown option '--bogus'; see 'fidforge-cli --help'\n"},
+        Case{"", "modules --kind fos extra", 2, "", "",
+             "fidforge-cli: unexpected argument 'extra'; see 'fidforge-cli modules --help'\n"},
+        Case{"", "headers -o x -q", 2, "", "",
+             "fidforge-cli: '-q' is an option of fidforge-cli itself: give it before the command "
+             "(fidforge-cli -q headers ...)\n"},
+        Case{"", "--help", 0, std::nullopt, "Subcommands:", ""},
+        Case{"", "help", 0, std::nullopt, "Subcommands:", ""}));
+
+TEST_F(CliTest, HelpOfACommandIsItsOwnHelp) {
+  const Result r = Run("help module");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, Run("module --help").out);
 }
 
-TEST_F(Cli, AMissingDatabaseIsAFailureThatNamesTheFile) {
-  Result r = Run("--db '" + (dir_ / "nothing.sqlite") + "' modules --kind fos");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("nothing.sqlite"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("fidforge-cli: "), std::string::npos) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "nothing.sqlite"));
+TEST_F(CliTest, VersionNamesTheProjectVersion) {
+  const Result r = Run("--version");
+  EXPECT_EQ(r.status, 0) << r.err;
+  // Built from a checkout the commit follows; from a source archive not.
+  const std::regex form("fidforge-cli " FF_PROJECT_VERSION "( \\(commit [0-9a-f]{12}(, modified)?\\))?\n");
+  EXPECT_TRUE(std::regex_match(r.out, form)) << r.out;
+  EXPECT_EQ(Run("--version modules").status, 0);
 }
 
-TEST_F(Cli, InitDemoRefusesToOverwriteWithoutForce) {
+TEST_F(CliTest, InitDemoRefusesToOverwriteWithoutForce) {
   // A name GBK has no letters for: the path is used as the system spells it.
-  const std::string path = dir_ / "데모 demo.sqlite";
+  const std::string path = dir / "데모 demo.sqlite";
   Result r = Run("init-demo '" + path + "'");
   ASSERT_EQ(r.status, 0) << r.err;
-  ASSERT_TRUE(std::filesystem::exists(path));
   EXPECT_EQ(r.out, "demo database written to " + path + "\n");
-  ff::test::WriteFile(path, "mine");
+  WriteFile(path, "mine");
   r = Run("init-demo '" + path + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
-  EXPECT_EQ(ff::test::ReadFile(path), "mine");
-  r = Run("--force init-demo '" + path + "'");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(ff::test::ReadFile(path), "mine");
+  EXPECT_EQ(ReadFile(path), "mine");
+  EXPECT_EQ(Run("--force init-demo '" + path + "'").status, 0);
   EXPECT_EQ(Run("--db '" + path + "' modules --kind fos").status, 0);
 }
 
-TEST_F(Cli, WithoutDbTheDemoIsCreatedInTheDataFolder) {
+TEST_F(CliTest, WithoutDbTheDemoIsCreatedInTheDataFolder) {
   Result r = Run("modules --kind fos");
   EXPECT_EQ(r.status, 0) << r.err;
-  const std::string demo = sandbox_.dir().path() / "data" / "fidforge" / "Developer.sqlite";
+  const std::string demo = sandbox.dir().path() / "data" / "fidforge" / "Developer.sqlite";
   EXPECT_TRUE(std::filesystem::exists(demo));
   EXPECT_EQ(r.err, "fidforge-cli: created the demo database " + demo + " (--db names another)\n");
   EXPECT_EQ(Run("modules --kind fos").err, "");
-  ::setenv("FIDFORGE_DB", (dir_ / "env.sqlite").c_str(), 1);
-  r = Run("modules --kind fos");
-  ::unsetenv("FIDFORGE_DB");
+  r = Run("modules --kind fos", "FIDFORGE_DB='" + (dir / "env.sqlite") + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("env.sqlite"), std::string::npos) << r.err;
 }
 
 }  // namespace
+}  // namespace ff::test

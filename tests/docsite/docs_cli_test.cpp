@@ -1,46 +1,26 @@
 // fidforge-cli docs: what it tells, its exit statuses, --check and --force.
-#include <sqlite3.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <map>
-#include <string>
 
-#include <gtest/gtest.h>
+#include "tests/cli/cli_fixture.h"
 
-#include "tests/support/cli_run.h"
-#include "tests/support/test_support.h"
-
+namespace ff::test {
 namespace {
 
-using ff::test::ReadFile;
 namespace fs = std::filesystem;
 
-class DocsCommand : public ::testing::Test {
+class DocsCommand : public CliTest {
  protected:
-  using Result = ff::test::CliResult;
-
-  Result Run(const std::string& args) {
-    return ff::test::RunFidforgeCli("--db '" + db + "' " + args, dir.path().string(), "SOURCE_DATE_EPOCH=1141560000");
-  }
+  Result Run(const std::string& args) { return CliTest::Run("--db '" + db + "' " + args, "SOURCE_DATE_EPOCH=1141560000"); }
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(site)) files[entry.path().string()] = ReadFile(entry.path().string());
     return files;
   }
-  void Sql(const std::string& sql) {
-    sqlite3* handle = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(db.c_str(), &handle));
-    EXPECT_EQ(SQLITE_OK, sqlite3_exec(handle, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(handle);
-    sqlite3_close(handle);
-  }
+  void Sql(const std::string& sql) { ASSERT_EQ(0, std::system(("sqlite3 '" + db + "' \"" + sql + "\"").c_str())); }
 
-  ff::test::SettingsSandbox sandbox;
-  ff::test::TempDir dir;
-  std::string db = dir / "demo.sqlite";
+  std::string db = Demo();
   // A folder name outside GBK: paths stay the system's bytes.
   std::string site = dir / "site-한글";
-  void SetUp() override { ASSERT_EQ(Run("init-demo '" + db + "'").status, 0); }
 };
 
 TEST_F(DocsCommand, WritesTellsAndChecks) {
@@ -85,3 +65,4 @@ TEST_F(DocsCommand, AFailedQueryIsNotSuccess) {
 }
 
 }  // namespace
+}  // namespace ff::test

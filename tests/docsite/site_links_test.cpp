@@ -23,36 +23,23 @@
 namespace ff::test {
 namespace {
 
-// Rows of a query on the database file itself, each column joined by '|'.
-std::vector<std::string> Rows(const std::string& path, const char* sql) {
-  std::vector<std::string> rows;
+// Rows of a query on the database file itself, as their columns.
+std::vector<std::vector<std::string>> Rows(const std::string& path, const char* sql) {
+  std::vector<std::vector<std::string>> rows;
   sqlite3* db = nullptr;
   sqlite3_stmt* stmt = nullptr;
   EXPECT_EQ(SQLITE_OK, sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr));
   EXPECT_EQ(SQLITE_OK, sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr)) << sqlite3_errmsg(db);
   while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-    std::string row;
+    rows.emplace_back();
     for (int column = 0; column < sqlite3_column_count(stmt); ++column) {
-      if (column > 0) row += '|';
       const unsigned char* text = sqlite3_column_text(stmt, column);
-      row += text ? reinterpret_cast<const char*>(text) : "";
+      rows.back().push_back(text ? reinterpret_cast<const char*>(text) : "");
     }
-    rows.push_back(row);
   }
   sqlite3_finalize(stmt);
   sqlite3_close(db);
   return rows;
-}
-
-// The parts of a "a|b|c" row.
-std::vector<std::string> Split(const std::string& row) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t bar; (bar = row.find('|', start)) != std::string::npos; start = bar + 1) {
-    parts.push_back(row.substr(start, bar - start));
-  }
-  parts.push_back(row.substr(start));
-  return parts;
 }
 
 size_t Count(const std::string& text, const std::string& what) {
@@ -142,11 +129,10 @@ TEST_P(SiteOf, EveryFunctionAndFidHasItsPlace) {
   int functions = 0;
   for (const char* sql : {"SELECT 'fos', ID, F26, trim(F19) FROM T154 WHERE F26 IN (SELECT ID FROM T158)",
                           "SELECT 'bls', ID, F7, trim(F2) FROM T161 WHERE F7 IN (SELECT ID FROM T164)"}) {
-    for (const std::string& row : Rows(path_, sql)) {
-      const std::vector<std::string> part = Split(row);
+    for (const auto& part : Rows(path_, sql)) {
       const ParsedPage& page = pages_[part[0] + "-" + part[2] + ".html"];
-      EXPECT_EQ(1u, page.ids.count("f" + part[1])) << row;
-      EXPECT_NE(std::string::npos, page.text.find(part[3])) << row;
+      EXPECT_EQ(1u, page.ids.count("f" + part[1])) << part[3];
+      EXPECT_NE(std::string::npos, page.text.find(part[3])) << part[3];
       ++functions;
     }
   }
@@ -166,18 +152,17 @@ TEST_P(SiteOf, EveryFunctionAndFidHasItsPlace) {
     EXPECT_TRUE(inLetter != inPair) << code;
     (inPair ? split : whole) = true;
   };
-  for (const std::string& code : Rows(path_, "SELECT trim(F2) FROM T151")) {
-    placed(code);
+  for (const auto& code : Rows(path_, "SELECT trim(F2) FROM T151")) {
+    placed(code[0]);
     ++defined;
   }
   if (GetParam().fids > 0) {
     EXPECT_EQ(GetParam().fids, defined);
   }
-  for (const std::string& code : Rows(path_,
+  for (const auto& code : Rows(path_,
                                       "SELECT DISTINCT trim(F15) FROM T156 WHERE F15 NOT IN (SELECT F2 FROM T151) "
-                                      "UNION SELECT DISTINCT trim(F2) FROM T162 WHERE F2 NOT IN (SELECT F2 FROM T151)")) {
-    placed(code);
-  }
+                                      "UNION SELECT DISTINCT trim(F2) FROM T162 WHERE F2 NOT IN (SELECT F2 FROM T151)"))
+    placed(code[0]);
   EXPECT_TRUE(whole);
   EXPECT_EQ(GetParam().benchScale > 0, split) << "only a large letter is split";
 }

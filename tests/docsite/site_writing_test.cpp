@@ -1,5 +1,5 @@
 // How the site reaches the disk: all pages or none, nothing hand-written
-// lost, failures told.
+// lost. (The file system's faults are the file writer's, in tests/faults.)
 #include <filesystem>
 #include <map>
 #include <string>
@@ -9,8 +9,6 @@
 #include "host/db_store.h"
 #include "host/query_error.h"
 #include "host/sim_db.h"
-#include "host/file_error.h"
-#include "host/gbk_text.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {
@@ -107,21 +105,6 @@ TEST_F(SiteWriting, AFileTheSiteDidNotWriteIsAskedAbout) {
   EXPECT_EQ(FileOutcome::Written, outcomes[out_ / "site/index.html"]);
   EXPECT_EQ(FileOutcome::Unchanged, outcomes[out_ / "site/style.css"]);
   EXPECT_NE(std::string::npos, ReadFile(out_ / "site/index.html").find("FidForge docs"));
-}
-
-TEST_F(SiteWriting, AFolderThatCannotBeMadeIsAFileError) {
-  WriteFile(out_ / "plain", "a file, not a folder");
-  site::SiteOptions options = Options();
-  options.folder = out_ / "plain/site";
-  EXPECT_THROW(site::MakeDictionarySite(options), CFileException);
-  EXPECT_EQ(1u, ui_.fileErrors.size());
-}
-
-TEST_F(SiteWriting, PagesAreUtf8WhateverTheCodeEncoding) {
-  site::MakeDictionarySite(Options());
-  const std::string index = ReadFile(out_ / "site/index.html");
-  EXPECT_NE(std::string::npos, index.find("消息字典"));
-  EXPECT_EQ(index, gbk::ToUtf8(gbk::FromUtf8(index))) << "valid UTF-8 that GBK can hold";
 }
 
 }  // namespace

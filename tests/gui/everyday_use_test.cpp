@@ -1,6 +1,6 @@
 // What a user of the desktop program meets in a day's work: each user's own
-// temporary folder, OK with nothing picked, Enter in the find edit, Tab in
-// the preview, folders whose names GBK cannot spell.
+// temporary folder, OK with nothing picked, the keyboard, folders whose
+// names GBK cannot spell, a new login, the desktop's opener.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,42 +13,28 @@
 #include <QTest>
 #include <filesystem>
 
-#include "code_pages_util.h"
-#include "headers/export_page.h"
-#include "host/registry.h"
-#include "host/config_db.h"
+#include "gui_test_util.h"
 #include "module/main_sheet.h"
 #include "module/output_folder.h"
 #include "module/kestrel_list_ctrl.h"
 #include "modulecode/code_page.h"
 #include "singlecode/single_page.h"
 
-using ff::guitest::Click;
-using ff::guitest::PageUI;
-using ff::guitest::Pick;
-using ff::guitest::Preview;
-using ff::guitest::Q;
-using ff::guitest::TempFolder;
-using ff::test::G;
-
+using namespace ff::guitest;
 namespace fs = std::filesystem;
 
 class EverydayUseTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { DisconnectConfigDB(); }
-
   void eachUserHasAPrivateTemporaryFolder() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
+    GuiTestUI& ui = box.ui;
     // What another user left under the old shared names.
     ff::test::WriteFile(tmp.path() + "/processTmp.h", "someone else's");
     ::chmod((tmp.path() + "/processTmp.h").c_str(), 0444);
-    PageUI ui;
-    CPageCodeSingle page;
-    page.Create();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     QVERIFY(ui.questions.empty() && ui.fileErrors.empty() && ui.messages.empty());
     QVERIFY(!Preview(page).empty());
@@ -61,7 +47,6 @@ class EverydayUseTest : public QObject {
     // A session with a runtime folder keeps its files there.
     ff::test::TempDir runtime;
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
-    Click(page, 9033);  // no question for the header
     Pick(page, "2|WT_ORDER");
     qunsetenv("XDG_RUNTIME_DIR");
     QVERIFY(fs::exists(runtime.path() / "fidforge" / "processTmp.h"));
@@ -69,16 +54,13 @@ class EverydayUseTest : public QObject {
   }
 
   void aPlantedTemporaryFolderIsRefused() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
+    Sandbox box;
+    TempFolder& tmp = box.tmp;
     ff::test::TempDir elsewhere;
     // Someone made our folder's name a link to a folder of theirs.
     fs::create_directory_symlink(elsewhere.path(), tmp.own());
-    PageUI ui;
-    CPageCodeSingle page;
-    page.Create();
-    Click(page, 9033);
+    GuiTestUI& ui = box.ui;
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     QCOMPARE(ui.messages.size(), size_t(1));
     QVERIFY(ff::gbk::Contains(ui.messages[0], tmp.own()));
@@ -93,38 +75,23 @@ class EverydayUseTest : public QObject {
   }
 
   void okWithNoFunctionPickedWritesNothing() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    ff::test::TempDir out;
-    const std::string dir = out.path().string();
-    ff::test::WriteFile(dir + "/ProcessTmp.cpp", "good");
-    ff::test::WriteFile(dir + "/ProcessTmp.h", "good header");
-    theReg.Write("ModulePath", dir);
-    theReg.Write("ModuleNeed", "TRUE");
-    theReg.Write("ModuleFilesOverWrite", "TRUE");
-    PageUI ui;
-    CPageCodeSingle page;
-    page.Create();
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
+    ff::test::WriteFile(box / "ProcessTmp.cpp", "good");
+    ff::test::WriteFile(box / "ProcessTmp.h", "good header");
+    box.ModuleFiles();
+    auto& page = box.Open<CPageCodeSingle>();
     Pick(page, "1|KH.QUERY");
     Click(page, 9035);  // the switch leaves nothing picked
     Click(page, 1);
     QCOMPARE(ui.messages.size(), size_t(1));
     QVERIFY(ff::gbk::Contains(ui.messages[0], G("请先在模块列表中选择一个FOS或BLS功能")));
-    QCOMPARE(ff::test::ReadFile(dir + "/ProcessTmp.cpp"), std::string("good"));
-    QCOMPARE(ff::test::ReadFile(dir + "/ProcessTmp.h"), std::string("good header"));
-    QCOMPARE(ui.waitDepth, 0);
+    QCOMPARE(ff::test::ReadFile(box / "ProcessTmp.cpp") + ff::test::ReadFile(box / "ProcessTmp.h"), std::string("goodgood header"));
   }
 
   void enterInTheFindEditSearchesAndWritesNothing() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    ff::test::TempDir out;
-    const std::string dir = out.path().string();
-    theReg.Write("ModulePath", dir);
-    theReg.Write("ModuleNeed", "TRUE");
-    PageUI ui;
+    Sandbox box;
+    box.ModuleFiles();
     // In a dialog, where Enter would press the default button.
     QDialog dialog;
     auto* page = new CPageCodeSingle;
@@ -138,40 +105,20 @@ class EverydayUseTest : public QObject {
     QTest::keyClicks(find, QStringLiteral("WT_ORDER"));
     QTest::keyClick(find, Qt::Key_Return);
     QCOMPARE(Q(page->m_tree->GetString(-1)), QStringLiteral("2|WT_ORDER"));
-    QVERIFY(!fs::exists(dir + "/ProcessTmp.cpp"));
+    QVERIFY(!fs::exists(box / "ProcessTmp.cpp"));
     QVERIFY(dialog.isVisible());
     // F3 finds the next match; Ctrl+F comes back to the find text.
     page->m_tree->setFocus();
     QTest::keyClick(page->m_tree, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(find));
     QCOMPARE(find->selectedText(), QStringLiteral("WT_ORDER"));
-    QVERIFY(!fs::exists(dir + "/ProcessTmp.cpp"));
+    QVERIFY(!fs::exists(box / "ProcessTmp.cpp"));
   }
 
-  void tabLeavesThePreview() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    PageUI ui;
-    CPageCodeSingle page;
-    page.Create();
-    page.show();
-    QApplication::setActiveWindow(&page);
-    auto* preview = page.Control<QPlainTextEdit>(9037);
-    preview->setPlainText(QStringLiteral("int a;"));
-    preview->setFocus();
-    QTest::keyClick(preview, Qt::Key_Tab);
-    QCOMPARE(preview->toPlainText(), QStringLiteral("int a;"));
-    QVERIFY(QApplication::focusWidget() != preview);
-  }
-
-  // Ctrl+Tab to a page puts the focus on its first control that takes
-  // input, as the keyboard user expects, never in the preview that had it.
-  void ctrlTabFocusesThePagesFirstControl() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    TempFolder tmp;
-    PageUI ui;
+  // Tab leaves the preview as it is; Ctrl+Tab to a page puts the focus on
+  // its first control that takes input, never in the preview that had it.
+  void theKeyboardMovesThroughPages() {
+    Sandbox box;
     CMainSheet sheet("", nullptr, 4);
     sheet.Create();
     sheet.show();
@@ -179,7 +126,13 @@ class EverydayUseTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&sheet));
     auto* single = static_cast<CPageCodeSingle*>(sheet.GetPage(4));
     QCOMPARE(QApplication::focusWidget(), single->GetDlgItem(9036));
-    single->GetDlgItem(9037)->setFocus();
+    auto* preview = single->Control<QPlainTextEdit>(ctl::tree::kPreview);
+    preview->setPlainText(QStringLiteral("int a;"));
+    preview->setFocus();
+    QTest::keyClick(preview, Qt::Key_Tab);
+    QCOMPARE(preview->toPlainText(), QStringLiteral("int a;"));
+    QVERIFY(QApplication::focusWidget() != preview);
+    preview->setFocus();
     auto press = [](Qt::KeyboardModifiers modifiers) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
       QCoreApplication::processEvents();
@@ -208,10 +161,8 @@ class EverydayUseTest : public QObject {
   // list and the trees are read again, the previews of the old database
   // are cleared (no FOS/BLS toggle needed).
   void aNewLoginRefreshesThePages() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase demo({}, true);
-    TempFolder tmp;
-    PageUI ui;
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
     CMainSheet sheet("", nullptr, 3);
     sheet.Create();
     sheet.SetActivePage(4);
@@ -241,30 +192,6 @@ class EverydayUseTest : public QObject {
     QVERIFY(!sheet.GetPage(5)->IsCreated());  // made when shown, from the new one
   }
 
-  void foldersOutsideGbkKeepTheirNames() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    ff::test::TempDir out;
-    const std::string dir = out.path().string() + "/한글";  // UTF-8, as the system spells it
-    fs::create_directory(dir);
-    const std::string question = out.path().string() + "/?" "?";  // where a GBK detour would end
-    fs::create_directory(question);
-    PageUI ui;
-    CPageExport page;
-    page.Create();
-    page.Control<QLineEdit>(9013)->setText(QString::fromUtf8(dir.c_str()));
-    Click(page, 1);
-    QVERIFY(ui.fileErrors.empty());
-    for (const char* name : {"fiddef.h", "fixdef.h", "blsdef.h", "fosdef.h", "sysdef.h"}) {
-      QVERIFY2(fs::exists(dir + "/" + name), name);
-      QVERIFY(!fs::exists(question + "/" + name));
-    }
-    QCOMPARE(theReg.GetPath("FixPath"), dir);
-    CPageExport next;
-    next.Create();
-    QCOMPARE(next.Control<QLineEdit>(9015)->text(), QString::fromUtf8((dir + "/fiddef.h").c_str()));
-  }
-
   // The folder typed into 放置目录 is the folder (a missing one made after a
   // question), the names in the old folder move with it, every message
   // names it as the system spells it; a file the user keeps leaves the
@@ -284,18 +211,15 @@ class EverydayUseTest : public QObject {
     QFETCH(int, pageIndex);
     QFETCH(QString, folder);
     QFETCH(bool, exists);
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    ff::test::TempDir out;
-    TempFolder tmp;
-    const QString old = QString::fromStdString(out.path().string()) + "/old";
-    const QString typed = QString::fromStdString(out.path().string()) + "/" + folder;
+    Sandbox box;
+    GuiTestUI& ui = box.ui;
+    const QString old = QString::fromStdString(box / "old");
+    const QString typed = QString::fromStdString(box / folder.toStdString());
     QVERIFY(QDir().mkpath(old));
     if (exists) QVERIFY(QDir().mkpath(typed));
     theReg.WritePath("ModulePath", QFile::encodeName(old).toStdString());
     theReg.Write("ModuleNeed", "TRUE");
     theReg.Write("ModuleSelectBLS", "TRUE");
-    PageUI ui;
     CMainSheet sheet("", nullptr, pageIndex);
     sheet.Create();
     auto* page = dynamic_cast<CModuleFilesPage*>(sheet.GetPage(pageIndex));
@@ -366,8 +290,8 @@ class EverydayUseTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, said);
     QFETCH(QString, install);
+    Sandbox box{Sandbox::NoDatabase{}};
     ff::test::TempDir bin;
-    ff::test::TempDir out;
     const QString binDir = QString::fromStdString(bin.path().string());
     if (!opener.isEmpty()) {
       QFile script(binDir + "/xdg-open");
@@ -378,10 +302,10 @@ class EverydayUseTest : public QObject {
     }
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", (binDir + ":/nonexistent").toUtf8());
-    const QString target = QString::fromStdString(out.path().string()) + "/" + name;
+    const QString target = QString::fromStdString(box / name.toStdString());
     if (name.endsWith('/')) QVERIFY(QDir().mkpath(target));
     else ff::test::WriteFile(QFile::encodeName(target).toStdString(), "text");
-    ff::guitest::GuiTestUI ui;
+    GuiTestUI& ui = box.ui;
     QProcess* process = ff::gui::StartOpener(QFile::encodeName(target).toStdString());
     qputenv("PATH", oldPath);
     if (opener.isEmpty()) {

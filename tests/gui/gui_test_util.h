@@ -1,26 +1,40 @@
-// Helpers of the GUI tests: a user interface answered from a script, and
-// clicking and typing into controls by id.
+// Helpers of the GUI tests: one sandbox per test (settings and temporary
+// folder of its own, a scripted user, an output folder, a database), and
+// clicking, typing and picking by control id.
 #pragma once
 
+#include <unistd.h>
+
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 
+#include "host/config_db.h"
 #include "host/file_error.h"
+#include "host/gbk_text.h"
+#include "host/registry.h"
 #include "host/user_interface.h"
 #include "module/qt_text.h"
 #include "module/template_form.h"
+#include "res/control_ids.h"
+#include "singlecode/kestrel_tree_ctrl.h"
+#include "singlecode/module_tree_page.h"
+#include "tests/support/test_support.h"
+
+namespace ctl = ff::res::ctl;
 
 namespace ff::guitest {
 
-// Records what the user was shown; answers questions and the folder
-// browser from a script. An unscripted question counts as an error and is
+using ff::test::G;
+
+// Records what the user was shown; answers questions, the folder browser
+// and the save dialog from a script. An unscripted question is counted and
 // answered No. Installed for its lifetime.
 class GuiTestUI : public ff::UserInterface {
  public:
@@ -30,17 +44,13 @@ class GuiTestUI : public ff::UserInterface {
   void Answer(bool yes) { answers.push_back(yes); }
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  // A report is a message; the folder it offers to open is kept too.
   void ShowReport(const std::string& text, const std::string& folder) override {
     messages.push_back(text);
     reportFolders.push_back(folder);
   }
   bool AskYesNo(const std::string& question) override {
     questions.push_back(question);
-    if (answers.empty()) {
-      ++unscripted;
-      return false;
-    }
+    if (answers.empty()) return ++unscripted, false;
     const bool yes = answers.front();
     answers.pop_front();
     return yes;
@@ -56,22 +66,93 @@ class GuiTestUI : public ff::UserInterface {
     browserStarts.push_back(start);
     return BrowseForFolder(title);
   }
-
   std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested,
                                              const std::string& filter) override {
-    saveFilters.push_back(filter);
     saveTitles.push_back(title);
     saveSuggestions.push_back(suggested);
+    saveFilters.push_back(filter);
     return nextSaveName;
+  }
+  bool OpenWithDefaultApp(const std::string& path) override {
+    opened.push_back(path);
+    return launcher;
   }
 
   std::deque<bool> answers;
-  std::optional<std::string> nextSaveName;
+  std::optional<std::string> nextFolder, nextSaveName;
+  bool launcher = true;  // false: no application opens anything
+  std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts, opened;
   std::vector<std::string> saveTitles, saveSuggestions, saveFilters, reportFolders;
-  std::optional<std::string> nextFolder;
-  std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts;
   int waitDepth = 0;
   int unscripted = 0;
+};
+
+// Points the system's temporary folder (TMPDIR) at a fresh folder, with no
+// session runtime folder: the user's own temporary folder is then
+// <TMPDIR>/fidforge-<uid>.
+class TempFolder {
+ public:
+  TempFolder() : old_(Save("TMPDIR")), oldRuntime_(Save("XDG_RUNTIME_DIR")) {
+    qputenv("TMPDIR", QByteArray::fromStdString(path()));
+    qunsetenv("XDG_RUNTIME_DIR");
+  }
+  ~TempFolder() {
+    Restore("TMPDIR", old_);
+    Restore("XDG_RUNTIME_DIR", oldRuntime_);
+  }
+  std::string path() const { return dir_.path().string(); }
+  // The user's own folder in it, where the pages put their files.
+  std::string own() const { return path() + "/fidforge-" + std::to_string(::geteuid()); }
+  std::string operator/(const std::string& name) const { return own() + "/" + name; }
+
+ private:
+  static std::optional<QByteArray> Save(const char* name) {
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+  }
+  static void Restore(const char* name, const std::optional<QByteArray>& old) {
+    if (old) qputenv(name, *old);
+    else qunsetenv(name);
+  }
+  ff::test::TempDir dir_;
+  std::optional<QByteArray> old_, oldRuntime_;
+};
+
+// One test's world: settings and a temporary folder of its own, a scripted
+// user, an output folder, and a database connected as the login would (the
+// demo database unless told otherwise).
+struct Sandbox {
+  struct NoDatabase {};
+  Sandbox() : Sandbox(std::string_view{}, true) {}
+  explicit Sandbox(NoDatabase) { DisconnectConfigDB(); }
+  explicit Sandbox(std::string_view sql, bool demo = false) {
+    DisconnectConfigDB();
+    db.emplace(sql, demo);
+  }
+  // The module pages' stored values: both files into the output folder,
+  // with no overwrite question unless asked.
+  void ModuleFiles(bool bls = false, bool overwrite = true) {
+    theReg.Write("ModulePath", dir());
+    theReg.Write("ModuleNeed", "TRUE");
+    theReg.Write("ModuleFilesOverWrite", overwrite ? "TRUE" : "FALSE");
+    theReg.Write("ModuleSelectBLS", bls ? "TRUE" : "FALSE");
+  }
+  std::string dir() const { return out.path().string(); }
+  std::string operator/(const std::string& name) const { return out / name; }
+  // A page or dialog made (Create) for the rest of the test.
+  template <class Form>
+  Form& Open() {
+    auto* form = new Form;
+    forms.emplace_back(form);
+    form->Create();
+    return *form;
+  }
+
+  ff::test::SettingsSandbox settings;
+  TempFolder tmp;
+  ff::test::TempDir out;
+  GuiTestUI ui;
+  std::optional<ff::test::TestDatabase> db;
+  std::vector<std::unique_ptr<QWidget>> forms;  // closed first
 };
 
 inline void Click(CTemplateForm& form, int id) {
@@ -89,9 +170,40 @@ inline void Type(CTemplateForm& form, int id, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
-// The edit's text as UTF-8 (readable in failure messages).
-inline QString TextOf(CTemplateForm& form, int id) { return ff::gui::ToQ(form.GetDlgItemText(id)); }
-
 inline QString Q(const std::string& gbk) { return ff::gui::ToQ(gbk); }
+inline QString TextOf(CTemplateForm& form, int id) { return Q(form.GetDlgItemText(id)); }
+inline bool IsChecked(CTemplateForm& form, int id) {
+  auto* b = qobject_cast<QAbstractButton*>(form.GetDlgItem(id));
+  return b && b->isChecked();
+}
+
+// Selects the tree item with this identifier as a click would.
+inline void Pick(CModuleTreePage& page, const std::string& id) {
+  const int item = page.m_tree->FindID(id, 0);
+  QVERIFY2(item != 0, id.c_str());
+  page.m_tree->SelectItem(item);
+}
+
+// Every identifier of the tree, in tree order.
+inline std::vector<std::string> TreeIds(const CKestrelTreeCtrl& tree) {
+  std::vector<std::string> ids;
+  tree.FindItem([&](const std::string& id, const std::string&) {
+    ids.push_back(id);
+    return false;
+  });
+  return ids;
+}
+
+// The preview as the edit shows it, with the page's CR LF line ends.
+inline std::string Preview(const CTemplateForm& page) {
+  return ff::gbk::Replaced(page.GetDlgItemText(ctl::tree::kPreview), "\n", "\r\n");
+}
 
 }  // namespace ff::guitest
+
+// Byte-exact comparison with a readable first difference.
+#define FF_QCOMPARE_BYTES(expected, actual)                                          \
+  do {                                                                               \
+    const ::testing::AssertionResult r = ff::test::BytesEqual((expected), (actual)); \
+    QVERIFY2(bool(r), r.message());                                                  \
+  } while (0)

@@ -1,34 +1,35 @@
-// The login dialog and the login page: defaults, success, failure after a
-// success, cancel.
+// The login dialog and page, and the comment settings of the login page.
+// (The sheet as a host opens it: module_event_test.)
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
+#include <QTimer>
 
 #include "gui_test_util.h"
-#include "host/config_db.h"
+#include "login/comment_settings.h"
+#include "login/comment_settings_dlg.h"
 #include "login/login_dlg.h"
 #include "login/login_page.h"
-#include "module/main_sheet.h"
-#include "module/property_page.h"
-#include "res/control_ids.h"
-#include "tests/support/test_support.h"
+#include "singlecode/single_page.h"
 
-namespace ctl = ff::res::ctl;
-
-using ff::guitest::Click;
-using ff::guitest::GuiTestUI;
-using ff::guitest::TextOf;
-using ff::test::G;
+using namespace ff::guitest;
 
 namespace {
 
-const char* kLoginFailed = "登录配置库失败，用户号或密码错！";
+const char kLoggedIn[] = "您已经成功登录配置库！";
 
-void SetDatabase(CTemplateForm& form, const std::string& path) {
-  form.SetDlgItemText(ctl::login::kDatabase, path);
+// Runs `fill` on the modal comment settings dialog the login page's button opens.
+void CommentSettings(CPageSQL& login, const std::function<void(CCommentSettingsDlg&)>& fill) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dlg = dynamic_cast<CCommentSettingsDlg*>(QApplication::activeModalWidget());
+    QVERIFY(dlg);
+    seen = true;
+    fill(*dlg);
+  });
+  Click(login, ctl::login::kCommentSettings);
+  QVERIFY(seen);
 }
 
 }  // namespace
@@ -37,12 +38,12 @@ class LoginTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    DisconnectConfigDB();
-  }
-  void cleanup() { DisconnectConfigDB(); }
+  void init() { DisconnectConfigDB(); }
 
-  void dialogAndPageShowTheDefaultsEveryTime() {
+  // What a fresh install shows, every time (a typed value is not kept), and
+  // where it leads: the demo database.
+  void theDefaultsOpenTheDemoDatabase() {
+    Sandbox box{Sandbox::NoDatabase{}};
     for (int round = 0; round < 2; ++round) {
       CLoginDlg dlg;
       dlg.Create();
@@ -50,93 +51,74 @@ class LoginTest : public QObject {
       QCOMPARE(TextOf(dlg, ctl::login::kDatabase), QStringLiteral("Developer"));
       QCOMPARE(TextOf(dlg, ctl::login::kUser), QStringLiteral("sa"));
       QCOMPARE(TextOf(dlg, ctl::login::kPassword), QStringLiteral("482913"));
-      auto* server = dlg.Control<QComboBox>(ctl::login::kServer);
-      QVERIFY(server && server->isEditable());
-      QCOMPARE(server->count(), 2);
-      QCOMPARE(server->currentIndex(), 0);
-      QCOMPARE(server->currentText(), QStringLiteral("sqlite"));
-      QVERIFY(server->itemText(1).endsWith(QStringLiteral(",1433")));
       QCOMPARE(dlg.Control<QLineEdit>(ctl::login::kPassword)->echoMode(), QLineEdit::Password);
-      dlg.SetDlgItemText(ctl::login::kUser, "typed");  // not remembered by the next one
+      auto* server = dlg.Control<QComboBox>(ctl::login::kServer);
+      QCOMPARE(server->currentText(), QStringLiteral("sqlite"));
+      QVERIFY(server->isEditable() && server->itemText(1).endsWith(QStringLiteral(",1433")));
+      dlg.SetDlgItemText(ctl::login::kUser, "typed");
     }
-    CPageSQL page;
-    page.Create();
-    QCOMPARE(page.Caption(), QStringLiteral("登录配置服务器"));
-    QCOMPARE(TextOf(page, ctl::login::kDatabase), QStringLiteral("Developer"));
-    QCOMPARE(TextOf(page, ctl::login::kUser), QStringLiteral("sa"));
-    QCOMPARE(TextOf(page, ctl::login::kPassword), QStringLiteral("482913"));
-    QCOMPARE(page.Control<QComboBox>(ctl::login::kServer)->currentText(), QStringLiteral("sqlite"));
-    QVERIFY(!page.GetDlgItem(2));  // the page has no cancel button
-  }
-
-  void dialogLogsInAndCloses() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    DisconnectConfigDB();
-    GuiTestUI ui;
-    CLoginDlg dlg;
-    dlg.Create();
-    SetDatabase(dlg, db.path());
+    auto& dlg = box.Open<CLoginDlg>();
     dlg.show();
     Click(dlg, 1);
-    QVERIFY(g_pConfigDB);
-    QVERIFY(ui.messages.empty());
+    QVERIFY2(g_pConfigDB, box.ui.messages.empty() ? "" : box.ui.messages[0].c_str());
+    QVERIFY(box.ui.messages.empty());
     QCOMPARE(dlg.result(), 1);
     QVERIFY(!dlg.isVisible());
   }
 
-  // A database file that cannot be opened is said once, precisely: the
-  // password plays no part in it, so its message does not follow.
-  void typedServerIsUsedAndAMissingFileIsSaidOnce() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    QVERIFY(g_pConfigDB);
-    GuiTestUI ui;
-    CLoginDlg dlg;
-    dlg.Create();
+  // Cancel keeps the connection; a database file that cannot be opened is
+  // said once, precisely (the password plays no part), after the old
+  // connection went.
+  void cancelKeepsTheConnectionAMissingFileIsSaidOnce() {
+    Sandbox box;
+    CSimDB* before = g_pConfigDB;
+    {
+      CLoginDlg dlg;
+      dlg.Create();
+      dlg.show();
+      Click(dlg, 2);
+      QCOMPARE(g_pConfigDB, before);
+      QCOMPARE(dlg.result(), 2);
+    }
+    auto& dlg = box.Open<CLoginDlg>();
     dlg.Control<QComboBox>(ctl::login::kServer)->setEditText(QStringLiteral("sqlite"));
-    SetDatabase(dlg, db.path() + ".missing");
+    dlg.SetDlgItemText(ctl::login::kDatabase, box.db->path() + ".missing");
     dlg.show();
     Click(dlg, 1);
-    QCOMPARE(ui.messages.size(), size_t(1));
-    QVERIFY(ff::gbk::Contains(ui.messages[0], G("不存在")));
-    QVERIFY(ff::gbk::Contains(ui.messages[0], db.path() + ".missing"));
-    QVERIFY(!g_pConfigDB);  // the old connection went first
-    QCOMPARE(dlg.result(), 1);  // closed all the same
+    QCOMPARE(box.ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(box.ui.messages[0], G("不存在")));
+    QVERIFY(ff::gbk::Contains(box.ui.messages[0], box.db->path() + ".missing"));
+    QVERIFY(!g_pConfigDB);
+    QCOMPARE(dlg.result(), 1);
   }
 
   void pageReportsSuccessThenFailureLogsOut() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
+    Sandbox box;
     DisconnectConfigDB();
-    GuiTestUI ui;
-    CPageSQL page;
-    page.Create();
+    auto& page = box.Open<CPageSQL>();
     page.OnSetActive();
     QCOMPARE(TextOf(page, ctl::login::kConnected), QStringLiteral("（未登录）"));
-    SetDatabase(page, db.path());
+    QVERIFY(!page.GetDlgItem(2));  // the page has no cancel button
+    page.SetDlgItemText(ctl::login::kDatabase, box.db->path());
     Click(page, 1);
     QVERIFY(g_pConfigDB);
-    QCOMPARE(ui.messages.size(), size_t(1));
-    QCOMPARE(ui.messages[0], G("您已经成功登录配置库！"));
+    QCOMPARE(box.ui.messages, std::vector<std::string>{G(kLoggedIn)});
     // The page names the database the other pages now read.
-    QCOMPARE(TextOf(page, ctl::login::kConnected), QString::fromStdString(db.path()));
-
+    QCOMPARE(TextOf(page, ctl::login::kConnected), QString::fromStdString(box.db->path()));
     // A server that refuses is the password's case: its reason, then the
-    // login's message.
+    // login's message; the page stays ready for another try.
     page.Control<QComboBox>(ctl::login::kServer)->setEditText(QStringLiteral("odbc:DSN=fidforge-no-such-dsn"));
     Click(page, 1);
     QVERIFY(!g_pConfigDB);
-    QCOMPARE(ui.messages.size(), size_t(3));
-    QCOMPARE(ui.messages[2], G(kLoginFailed));
+    QCOMPARE(box.ui.messages.size(), size_t(3));
+    QCOMPARE(box.ui.messages[2], G("登录配置库失败，用户号或密码错！"));
     QCOMPARE(TextOf(page, ctl::login::kConnected), QStringLiteral("（未登录）"));
-    // The page stays as it was, ready for another try.
     QCOMPARE(TextOf(page, ctl::login::kUser), QStringLiteral("sa"));
   }
 
-  // Any file the system can name opens (a folder in any script), and a
-  // file that is no database is said in its own words, the path as the
-  // system spells it, without the password message.
+  // Any file the system can name opens (a folder in any script); a file
+  // that is no database is said in its own words, the path as the system
+  // spells it, without the password message.
   void databaseFilesOpenOrAreSaidPrecisely_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("kind");  // database, text, folder, missing
@@ -152,86 +134,77 @@ class LoginTest : public QObject {
     QFETCH(QString, folder);
     QFETCH(QString, kind);
     QFETCH(QString, said);
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    ff::test::TempDir out;
+    Sandbox box;
     DisconnectConfigDB();
-    const QString dir = QString::fromStdString(out.path().string()) + "/" + folder;
+    const QString dir = QString::fromStdString(box.dir()) + "/" + folder;
     QVERIFY(QDir().mkpath(dir));
     const QString file = dir + QStringLiteral("/demo.sqlite");
-    if (kind == "database") QVERIFY(QFile::copy(QString::fromStdString(db.path()), file));
+    if (kind == "database") QVERIFY(QFile::copy(QString::fromStdString(box.db->path()), file));
     if (kind == "text") ff::test::WriteFile(QFile::encodeName(file).toStdString(), "FID,NAME\n1,KHH\n");
     if (kind == "folder") QVERIFY(QDir().mkpath(file));
-    GuiTestUI ui;
-    CPageSQL page;
-    page.Create();
+    auto& page = box.Open<CPageSQL>();
     page.Control<QLineEdit>(ctl::login::kDatabase)->setText(file);
     Click(page, 1);
+    QCOMPARE(box.ui.messages.size(), size_t(1));
+    const QString shown = Q(box.ui.messages[0]);
+    QCOMPARE(bool(g_pConfigDB), said.isEmpty());
     if (said.isEmpty()) {
-      QVERIFY(g_pConfigDB);
-      QCOMPARE(ui.messages.size(), size_t(1));
-      QCOMPARE(ui.messages[0], G("您已经成功登录配置库！"));
+      QCOMPARE(shown, Q(G(kLoggedIn)));
       QCOMPARE(page.Control<QLineEdit>(ctl::login::kConnected)->text(), file);
-      return;
+    } else {
+      QVERIFY2(shown.contains(said) && shown.contains(file) && !shown.contains(QStringLiteral("口令")), qPrintable(shown));
     }
-    QVERIFY(!g_pConfigDB);
-    QCOMPARE(ui.messages.size(), size_t(1));
-    const QString shown = ff::gui::ToQ(ui.messages[0]);
-    QVERIFY2(shown.contains(said) && shown.contains(file), qPrintable(shown));
-    QVERIFY(!shown.contains(QStringLiteral("口令")));
   }
 
-  void cancelKeepsTheEarlierConnection() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    CSimDB* before = g_pConfigDB;
-    QVERIFY(before);
-    GuiTestUI ui;
-    CLoginDlg dlg;
-    dlg.Create();
-    dlg.show();
-    Click(dlg, 2);
-    QCOMPARE(g_pConfigDB, before);
-    QCOMPARE(dlg.result(), 2);
-    QVERIFY(ui.messages.empty());
+  // 注释设置: shown as stored, changed in the dialog, carried by the next
+  // generated file; Cancel keeps what is stored.
+  void commentSettingsReachTheGeneratedFiles() {
+    Sandbox box;
+    auto& login = box.Open<CPageSQL>();
+    CommentSettings(login, [](CCommentSettingsDlg& dlg) {
+      // What a first start stores: the user, the default company and copyright.
+      QCOMPARE(TextOf(dlg, ctl::comment::kAuthor), Q(ff::CurrentUserName()));
+      QCOMPARE(TextOf(dlg, ctl::comment::kCompany), QStringLiteral("北岭红隼软件股份有限公司"));
+      QCOMPARE(TextOf(dlg, ctl::comment::kCopyRight), QStringLiteral("CopyRight (c) 2004"));
+      dlg.Control<QLineEdit>(ctl::comment::kAuthor)->setText(QStringLiteral("王五"));
+      dlg.Control<QLineEdit>(ctl::comment::kCompany)->setText(QStringLiteral(" 红隼 "));
+      dlg.Control<QLineEdit>(ctl::comment::kCopyRight)->setText(QStringLiteral("(C) 2026"));
+      Click(dlg, 1);
+    });
+    QVERIFY(box.ui.messages.empty());
+    box.ModuleFiles();
+    auto& page = box.Open<CPageCodeSingle>();
+    Pick(page, "1|KH.QUERY");
+    Click(page, 1);
+    // The function's comment names the author; the header's file comment
+    // carries the copyright line, right-aligned as always.
+    QVERIFY(ff::gbk::Contains(ff::test::ReadFile(box / "ProcessTmp.cpp"), G("王五")));
+    const std::string header = ff::test::ReadFile(box / "ProcessTmp.h");
+    QVERIFY(ff::gbk::Contains(header, G("\r\n*                                   (C) 2026  红隼 All rights reserved. \r\n")));
+    QVERIFY(ff::gbk::Contains(header, G("原作者：  王五")));
+    CommentSettings(login, [](CCommentSettingsDlg& dlg) {
+      QCOMPARE(TextOf(dlg, ctl::comment::kCompany), QStringLiteral("红隼"));
+      dlg.Control<QLineEdit>(ctl::comment::kAuthor)->setText(QStringLiteral("nobody"));
+      Click(dlg, 2);
+    });
+    QCOMPARE(CCommentSettings().GetAuthor(), G("王五"));
   }
 
-  // A fresh install: the defaults reach the demo database.
-  void defaultsOpenTheDemoDatabase() {
-    ff::test::SettingsSandbox sandbox;
-    GuiTestUI ui;
-    CLoginDlg dlg;
-    dlg.Create();
+  void aSettingsFileThatCannotBeWrittenIsSaid() {
+    Sandbox box{Sandbox::NoDatabase{}};
+    auto& dlg = box.Open<CCommentSettingsDlg>();
+    // The settings folder is taken by a file from here on.
+    const auto folder = box.settings.dir().path() / "config" / "KestrelSoft";
+    std::filesystem::remove_all(folder);
+    ff::test::WriteFile(folder.string(), "not a folder");
+    dlg.Control<QLineEdit>(ctl::comment::kAuthor)->setText(QStringLiteral("王五"));
+    dlg.setVisible(true);
     Click(dlg, 1);
-    QVERIFY2(g_pConfigDB, ui.messages.empty() ? "" : ui.messages[0].c_str());
-    QVERIFY(ui.messages.empty());
-  }
-
-  void sheetMakesPagesWhenTheyAreShown() {
-    ff::test::SettingsSandbox sandbox;
-    GuiTestUI ui;
-    CMainSheet sheet("", nullptr, 1);
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    QCOMPARE(sheet.OnPageQuery(), 0L);  // no window, no active page
-    sheet.Create();
-    QCOMPARE(sheet.windowTitle(), QStringLiteral("Fix编码管理"));
-    QCOMPARE(sheet.GetPageCount(), 6);
-    QCOMPARE(sheet.GetActiveIndex(), 1);
-    QVERIFY(!sheet.GetPage(0)->IsCreated());
-    QVERIFY(sheet.GetPage(1)->IsCreated());
-    QVERIFY(!sheet.GetDlgItem(ID_APPLY_NOW));
-    QVERIFY(sheet.GetDlgItem(1)->isHidden());
-    QCOMPARE(sheet.GetDlgItem(2)->text(), QStringLiteral("退出"));
-    QCOMPARE(sheet.OnPageQuery(), 6L);
-    sheet.SetActivePage(0);
-    QVERIFY(sheet.GetPage(0)->IsCreated());
-    // The button row is gone: 退出 sits in the strip right of the tabs.
-    const QRect tabs = sheet.GetTabControl()->geometry();
-    const QRect exit = sheet.GetDlgItem(2)->geometry();
-    QVERIFY(exit.left() > tabs.right());
-    QVERIFY(exit.right() < sheet.width());
-    QVERIFY(exit.bottom() < tabs.top() + tabs.height() / 4);
-    QVERIFY(sheet.height() <= tabs.bottom() + 12);
+    QCOMPARE(box.ui.messages.size(), size_t(1));
+    QVERIFY(ff::gbk::Contains(box.ui.messages[0], G("无法写入设置文件")));
+    QVERIFY(ff::gbk::Contains(box.ui.messages[0], "KestrelSoft/AddIns.ini"));
+    QVERIFY(dlg.isVisible());  // still open, the values still there
+    QCOMPARE(TextOf(dlg, ctl::comment::kAuthor), QStringLiteral("王五"));
   }
 };
 

@@ -15,7 +15,9 @@
 #include "host/registry.h"
 #include "login/comment_settings_dlg.h"
 #include "login/login_dlg.h"
+#include "module/kestrel_list_ctrl.h"
 #include "module/main_sheet.h"
+#include "modulecode/code_page.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -73,6 +75,20 @@ int main(int argc, char** argv) {
       check->OnCheckLint();
     }
     ok &= Save(sheet, out + "/" + names[i] + ".png");
+  }
+  // The three code pages alone, a module or function picked, half as large
+  // again as their templates (code_page.png and the others of the manual).
+  auto* code = static_cast<CPageCode*>(sheet.GetPage(3));
+  code->m_lstModule->setCurrentItem(code->m_lstModule->topLevelItem(1));
+  ff::guitest::Pick(*static_cast<CModuleTreePage*>(sheet.GetPage(4)), "1|KH_OPEN  ");
+  ff::guitest::Pick(*static_cast<CModuleTreePage*>(sheet.GetPage(5)), "1|KH_OPEN  ");
+  const char* pages[] = {"code_page", "single_code_page", "client_snippet_page"};
+  for (int i = 3; i <= 5; ++i) {
+    QWidget* page = sheet.GetPage(i);
+    page->setParent(nullptr);
+    page->resize(page->minimumSize() * 1.5);
+    page->show();
+    ok &= Save(*page, out + "/" + pages[i - 3] + ".png");
   }
   return ok ? 0 : 1;
 }

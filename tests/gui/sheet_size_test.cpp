@@ -1,29 +1,26 @@
 // The sheet on a desktop: it grows with the window, the controls that show
 // much (previews, tree, lists, path edits) grow with it, nothing overlaps,
-// the size comes back on the next start, and no page gets smaller than its
-// template.
+// the size comes back on the next start, no page gets smaller than its
+// template, and every template's texts read in full.
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QLabel>
 #include <QApplication>
 #include <QFile>
-#include <QImage>
 #include <QScreen>
 #include <QTemporaryFile>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyleOption>
 #include <QTabWidget>
-#include <QTest>
-#include <QTreeView>
 
-#include "code_pages_util.h"
-#include "host/config_db.h"
+#include "gui_test_util.h"
+#include "module/dialog_builder.h"
+#include "res/dialog_templates.h"
 #include "module/main_sheet.h"
 #include "module/sheet_size.h"
 #include "module/property_page.h"
 
-using ff::guitest::PageUI;
+using namespace ff::guitest;
+using ff::res::ControlKind;
 
 namespace {
 
@@ -56,12 +53,8 @@ class SheetSizeTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { DisconnectConfigDB(); }
-
   void controlsGrowWithTheSheetAndTheSizeIsKept() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    PageUI ui;
+    Sandbox box;
     QSize grown;
     QSize smallest;
     {
@@ -103,70 +96,52 @@ class SheetSizeTest : public QObject {
       QVERIFY(exit->geometry().right() > sheet.width() - 30);
       QVERIFY(sheet.GetTabControl()->geometry().bottom() > sheet.height() - 15);
 
-      auto widthGain = [&](int page, int id) {
-        sheet.SetActivePage(page);
-        QCoreApplication::processEvents();
-        return sheet.GetPage(page)->GetDlgItem(id)->width() - before[sheet.GetPage(page)->TemplateId() * 100000 + id].width();
-      };
-      auto heightGain = [&](int page, int id) {
-        sheet.SetActivePage(page);
-        QCoreApplication::processEvents();
-        return sheet.GetPage(page)->GetDlgItem(id)->height() -
-               before[sheet.GetPage(page)->TemplateId() * 100000 + id].height();
-      };
       // The previews take most of the extra width and all the height, the
-      // trees the rest; the test file edits grow as well as the module ones.
-      for (int page : {4, 5}) {
-        QVERIFY2(widthGain(page, ctl::tree::kPreview) >= 200, qPrintable(QString::number(page)));
-        QVERIFY(heightGain(page, ctl::tree::kPreview) >= 190);
-        QVERIFY(widthGain(page, ctl::tree::kTree) >= 80);
-        QVERIFY(heightGain(page, ctl::tree::kTree) >= 190);
-        QVERIFY(widthGain(page, ctl::files::kTestHeaderFile) >= 140);
-        QVERIFY(widthGain(page, ctl::files::kHeaderFile) >= 140);
-      }
-      // The module list of the code page, the four lists of the check page.
-      QVERIFY(widthGain(3, ctl::code::kModuleList) >= 290);
-      QVERIFY(heightGain(3, ctl::code::kModuleList) >= 190);
+      // trees the rest; the test file edits grow as well as the module
+      // ones; the module list, the four lists of the check page (together)
+      // and the export folder grow.
+      struct Gain {
+        int page, id, width, height;
+      } gains[] = {{4, ctl::tree::kPreview, 200, 190}, {5, ctl::tree::kPreview, 200, 190},
+                   {4, ctl::tree::kTree, 80, 190},     {5, ctl::tree::kTree, 80, 190},
+                   {4, ctl::files::kTestHeaderFile, 140, 0}, {5, ctl::files::kHeaderFile, 140, 0},
+                   {3, ctl::code::kModuleList, 290, 190},   {1, ctl::exporting::kFolder, 290, 0},
+                   {2, ctl::check::kBlsList, 290, 40},      {2, ctl::check::kFosList, 290, 40},
+                   {2, ctl::check::kUnusedList, 290, 40},   {2, ctl::check::kLintList, 290, 40}};
       int listsHeight = 0;
-      for (int id : {ctl::check::kBlsList, ctl::check::kFosList, ctl::check::kUnusedList, ctl::check::kLintList}) {
-        QVERIFY(widthGain(2, id) >= 290);
-        QVERIFY(heightGain(2, id) >= 40);
-        listsHeight += heightGain(2, id);
+      for (const Gain& g : gains) {
+        sheet.SetActivePage(g.page);
+        QCoreApplication::processEvents();
+        const QRect now = sheet.GetPage(g.page)->GetDlgItem(g.id)->geometry();
+        const QRect was = before[sheet.GetPage(g.page)->TemplateId() * 100000 + g.id];
+        QVERIFY2(now.width() - was.width() >= g.width && now.height() - was.height() >= g.height,
+                 qPrintable(QStringLiteral("page %1, control %2").arg(g.page).arg(g.id)));
+        if (g.page == 2) listsHeight += now.height() - was.height();
       }
       QVERIFY(listsHeight >= 190);
-      QVERIFY(widthGain(1, ctl::exporting::kFolder) >= 290);
 
-      // Nothing more of a page overlaps, nothing leaves the page at the
-      // larger size.
-      for (int index = 0; index < sheet.GetPageCount(); ++index) {
-        sheet.SetActivePage(index);
-        QCoreApplication::processEvents();
-        CPropertyPage* page = sheet.GetPage(index);
-        QStringList overlaps = Overlaps(*page);
-        for (const QString& known : overlapsBefore[index]) overlaps.removeAll(known);
-        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(' ')));
-        for (QWidget* w : page->Controls().All())
-          QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
-      }
-
-      // At the smallest size the lists, trees and previews are lower, still
-      // showing rows; every control stays on its page and nothing new
-      // overlaps. Smaller still is refused.
+      // Nothing more of a page overlaps, nothing leaves the page, at the
+      // larger size and at the smallest, where the lists, trees and
+      // previews still show rows. Smaller still is refused.
+      auto laidOut = [&](bool small) {
+        for (int index = 0; index < sheet.GetPageCount(); ++index) {
+          sheet.SetActivePage(index);
+          QCoreApplication::processEvents();
+          CPropertyPage* page = sheet.GetPage(index);
+          QStringList overlaps = Overlaps(*page);
+          for (const QString& known : overlapsBefore[index]) overlaps.removeAll(known);
+          QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(' ')));
+          for (QWidget* w : page->Controls().All()) {
+            QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            if (small && qobject_cast<QAbstractScrollArea*>(w)) QVERIFY2(w->height() >= 70, qPrintable(w->objectName()));
+          }
+        }
+      };
+      laidOut(false);
       sheet.resize(smallest - QSize(100, 100));
       QCoreApplication::processEvents();
       QCOMPARE(sheet.size(), smallest);
-      for (int index = 0; index < sheet.GetPageCount(); ++index) {
-        sheet.SetActivePage(index);
-        QCoreApplication::processEvents();
-        CPropertyPage* page = sheet.GetPage(index);
-        QStringList overlaps = Overlaps(*page);
-        for (const QString& known : overlapsBefore[index]) overlaps.removeAll(known);
-        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(' ')));
-        for (QWidget* w : page->Controls().All()) {
-          QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
-          if (qobject_cast<QAbstractScrollArea*>(w)) QVERIFY2(w->height() >= 70, qPrintable(w->objectName()));
-        }
-      }
+      laidOut(true);
       sheet.resize(grown);
       QCoreApplication::processEvents();
       sheet.EndDialog(2);  // 退出
@@ -184,8 +159,7 @@ class SheetSizeTest : public QObject {
   // A stored size too small for the pages starts at the templates' size; a
   // garbled, huge one at most at the screen's.
   void aStoredSizeNeverShrinksThePages() {
-    ff::test::SettingsSandbox sandbox;
-    PageUI ui;
+    Sandbox box{Sandbox::NoDatabase{}};
     QSize smallest;
     {
       CMainSheet sheet("", nullptr, 1);
@@ -209,8 +183,7 @@ class SheetSizeTest : public QObject {
   // A sheet left maximised opens maximised, and goes back to the size it
   // had before.
   void theMaximisedStateIsKept() {
-    ff::test::SettingsSandbox sandbox;
-    PageUI ui;
+    Sandbox box{Sandbox::NoDatabase{}};
     {
       CMainSheet sheet("", nullptr, 1);
       sheet.Create();
@@ -242,9 +215,7 @@ class SheetSizeTest : public QObject {
   // least as wide as the module files' and show a whole path under a
   // user's default folder.
   void testFileEditsShowTheirPaths() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    PageUI ui;
+    Sandbox box;
     for (int page : {4, 5}) {
       CMainSheet sheet("", nullptr, page);
       sheet.Create();
@@ -260,31 +231,38 @@ class SheetSizeTest : public QObject {
     }
   }
 
-  void treesDrawConnectingLines() {
-    ff::test::SettingsSandbox sandbox;
-    ff::test::TestDatabase db({}, true);
-    PageUI ui;
-    CMainSheet sheet("", nullptr, 4);
-    sheet.Create();
-    auto* tree = qobject_cast<QTreeView*>(sheet.GetPage(4)->GetDlgItem(ctl::tree::kTree));
-    QVERIFY(tree);
-    QVERIFY(tree->style() != sheet.style());
-    // The style draws dotted lines: an item with siblings below leaves a
-    // dark pixel in the branch column that the application's style leaves
-    // blank.
-    QImage image(20, 20, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QStyleOption option;
-    option.rect = QRect(0, 0, 20, 20);
-    option.state = QStyle::State_Item | QStyle::State_Sibling;
-    option.palette = tree->palette();
-    tree->style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, tree);
-    painter.end();
-    int dark = 0;
-    for (int y = 0; y < 20; ++y)
-      if (qGray(image.pixel(10, y)) < 200) ++dark;
-    QVERIFY2(dark >= 5, qPrintable(QString::number(dark)));
+  // Every text of every dialog template reads in full with the dialog
+  // font (the sheet's pages, the login dialog, the comment settings).
+  void textsAreNotCut() {
+    for (const ff::res::DialogTemplate& t : ff::res::AllDialogTemplates()) {
+      QWidget dialog;
+      ff::gui::DialogControls controls;
+      ff::gui::BuildDialog(t, &dialog, controls);
+      for (QWidget* w : controls.All()) {
+        const ff::res::ControlTemplate* c = controls.TemplateOf(w);
+        QString text;
+        int needed = 0;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+          text = label->text().trimmed();
+          needed = label->fontMetrics().horizontalAdvance(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+          text = button->text();
+          // Check boxes and radios: their indicator and text.
+          needed = c->kind == ControlKind::CheckBox || c->kind == ControlKind::Radio
+                       ? button->sizeHint().width()
+                       : button->fontMetrics().horizontalAdvance(QString(text).remove('&')) + 4;
+        } else {
+          continue;
+        }
+        QVERIFY2(needed <= w->width(), qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                                                      .arg(t.id)
+                                                      .arg(text)
+                                                      .arg(needed)
+                                                      .arg(w->width())));
+        QVERIFY2(w->fontMetrics().height() <= w->height() + 1,
+                 qPrintable(QStringLiteral("%1: \"%2\" too low").arg(t.id).arg(text)));
+      }
+    }
   }
 };
 

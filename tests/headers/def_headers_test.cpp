@@ -1,8 +1,12 @@
+// The definition headers where the database is odd: trimmed and NULL
+// texts, dotted codes, no rows, long values, bytes that are not text.
 #include <algorithm>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "host/gbk_text.h"
 #include "tests/support/fixed_date.h"
 #include "tests/support/test_support.h"
 
@@ -35,45 +39,26 @@ TEST_F(DefHeaders, FidDefWorkedExample) {
   EXPECT_BYTES_EQ(Golden("headers/fiddef_example.h"), ReadFile(dir / "fiddef.h"));
 }
 
-TEST_F(DefHeaders, FidDefDetailsAndTrimming) {
-  TestDatabase db(
-      "INSERT INTO T151 VALUES (1, ' FID_A ', ' 甲 ', NULL, '   ');"      // note of blanks only
-      "INSERT INTO T151 VALUES (2, 'FID_LONGEST', NULL, 1, ' 备注 ');"  // note as delivered
-      "INSERT INTO T151 VALUES (3, NULL, 'x', NULL, NULL);");
-  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
-  EXPECT_BYTES_EQ(G("#if !defined(_FIDDEF_DEFINE_H)\r\n"
-                    "#define _FIDDEF_DEFINE_H\r\n\r\n"
-                    "#define  FID_A        1  //甲  DT：     \r\n"
-                    "#define  FID_LONGEST  2  //  DT：1  DT： 备注   \r\n"
-                    "#define               3  //x  \r\n"
-                    "\r\n#endif // !defined(_FIDDEF_DEFINE_H)\r\n"),
-                  Body("fiddef.h"));
+// cases/<case>.sql makes the database; cases/<case>.<header>.expected holds
+// that header's lines after its routine comment (UTF-8, LF).
+class DefHeaderCase : public DefHeaders, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(DefHeaderCase, WritesTheExpectedLines) {
+  const std::string cases = FF_SOURCE_DIR "/tests/headers/cases/";
+  const auto [name, header] = GetParam();
+  TestDatabase db(ReadFile(cases + name + ".sql"));
+  const std::string file = std::string(header) + ".h";
+  if (file == "fiddef.h") EXPECT_TRUE(maker.MakeFidDefFile(dir / file, true));
+  if (file == "fosdef.h") EXPECT_TRUE(maker.MakeFosDefFile(dir / file, true));
+  if (file == "blsdef.h") EXPECT_TRUE(maker.MakeBlsDefFile(dir / file, true));
+  if (file == "sysdef.h") EXPECT_TRUE(maker.MakeSysDefFile(dir / file, true));
+  EXPECT_BYTES_EQ(G(gbk::Replaced(ReadFile(cases + name + "." + header + ".expected"), "\n", "\r\n")), Body(file));
 }
 
-TEST_F(DefHeaders, FosAndBlsCodesLoseTheirDots) {
-  TestDatabase db(
-      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (1, 20, 'LONGCODE_X', '乙');"
-      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (2, 1, ' A.B.C ', '甲');"
-      "INSERT INTO T154 (ID, F18, F19, F22) VALUES (3, 3, 'A', NULL);"
-      "INSERT INTO T161 (ID, F1, F2, F3) VALUES (1, 7, 'BLS.Q', '查询');");
-  EXPECT_TRUE(maker.MakeFosDefFile(dir / "fosdef.h", true));
-  EXPECT_BYTES_EQ(G("#if !defined(_FOSDEF_DEFINE_H)\r\n"
-                    "#define _FOSDEF_DEFINE_H\r\n\r\n"
-                    "#include \"fiddef.h\"  //信息元定义\r\n\r\n"
-                    "#define  A_B_C       1  //甲\r\n"
-                    "#define  A           3  //\r\n"
-                    "#define  LONGCODE_X  20  //乙\r\n"
-                    "\r\n#endif // !defined(_FOSDEF_DEFINE_H)\r\n"),
-                  Body("fosdef.h"));
-  EXPECT_TRUE(maker.MakeBlsDefFile(dir / "blsdef.h", true));
-  EXPECT_BYTES_EQ(G("#if !defined(_BLSDEF_DEFINE_H)\r\n"
-                    "#define _BLSDEF_DEFINE_H\r\n\r\n"
-                    "#include \"fiddef.h\"  //信息元定义\r\n\r\n"
-                    "#define  BLS_Q  7  //查询\r\n"
-                    "\r\n#endif // !defined(_BLSDEF_DEFINE_H)\r\n"),
-                  Body("blsdef.h"));
-  EXPECT_NE(std::string::npos, ReadFile(dir / "blsdef.h").find(G("*摘要：    BLS定义c/c++编程用头文件。    \r\n")));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, DefHeaderCase,
+                         ::testing::Values(std::pair{"trimming", "fiddef"}, std::pair{"dots", "fosdef"},
+                                           std::pair{"dots", "blsdef"}, std::pair{"empty", "sysdef"},
+                                           std::pair{"empty", "fiddef"}));
 
 TEST_F(DefHeaders, SysDefErrorCodeGroups) {
   TestDatabase db(
@@ -96,17 +81,6 @@ TEST_F(DefHeaders, SysDefErrorCodeGroups) {
 TEST_F(DefHeaders, FixDefNeedsNoDatabase) {
   EXPECT_TRUE(maker.MakeFixDefFile(dir / "fixdef.h", true));
   EXPECT_BYTES_EQ(Golden("headers/fixdef.h"), ReadFile(dir / "fixdef.h"));
-}
-
-TEST_F(DefHeaders, AnEmptyDatabaseWritesTheFixedLinesOnly) {
-  TestDatabase db;
-  EXPECT_TRUE(maker.MakeSysDefFile(dir / "sysdef.h", true));
-  EXPECT_BYTES_EQ(G("#if !defined(_SYSDEF)\r\n#define _SYSDEF\r\n\r\n\r\n#endif // !defined(_SYSDEF)\r\n"),
-                  Body("sysdef.h"));
-  EXPECT_TRUE(maker.MakeFidDefFile(dir / "fiddef.h", true));
-  EXPECT_BYTES_EQ(G("#if !defined(_FIDDEF_DEFINE_H)\r\n#define _FIDDEF_DEFINE_H\r\n\r\n"
-                    "\r\n#endif // !defined(_FIDDEF_DEFINE_H)\r\n"),
-                  Body("fiddef.h"));
 }
 
 TEST_F(DefHeaders, LongValuesPadAtMostATenBitRun) {

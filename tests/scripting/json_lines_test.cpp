@@ -8,34 +8,30 @@ namespace {
 using ff::cli::JsonLine;
 using ff::cli::JsonQuote;
 
-TEST(JsonQuote, EscapesQuotesBackslashesAndEveryControlCharacter) {
-  EXPECT_EQ(JsonQuote(""), "\"\"");
-  EXPECT_EQ(JsonQuote("a\"b\\c/d"), "\"a\\\"b\\\\c/d\"");
-  EXPECT_EQ(JsonQuote("\b\f\n\r\t"), "\"\\b\\f\\n\\r\\t\"");
-  EXPECT_EQ(JsonQuote(std::string("\0\x01\x1f\x7f", 4)), "\"\\u0000\\u0001\\u001f\\u007f\"");
-  // Every other control character has the \u form; nothing below 0x20
-  // or DEL is ever written as it is.
-  for (int c = 0; c < 0x20; ++c) {
-    const std::string quoted = JsonQuote(std::string(1, static_cast<char>(c)));
-    for (char byte : quoted) EXPECT_GE(static_cast<unsigned char>(byte), 0x20) << "character " << c;
-  }
-  EXPECT_EQ(JsonQuote("\x0b"), "\"\\u000b\"");
-  EXPECT_EQ(JsonQuote(" ~"), "\" ~\"");
-}
+const std::string kFffd = "\xEF\xBF\xBD";
 
-TEST(JsonQuote, KeepsValidUtf8AndReplacesEachInvalidByte) {
-  EXPECT_EQ(JsonQuote("客户管理 €𝄞"), "\"客户管理 €𝄞\"");
-  const std::string fffd = "\xEF\xBF\xBD";
-  EXPECT_EQ(JsonQuote("A\xFF" "B"), "\"A" + fffd + "B\"");
-  // Overlong form of '/', a surrogate, beyond U+10FFFF, cut short at the
-  // end, a lone continuation byte: one replacement per byte.
-  EXPECT_EQ(JsonQuote("\xC0\xAF"), "\"" + fffd + fffd + "\"");
-  EXPECT_EQ(JsonQuote("\xED\xA0\x80"), "\"" + fffd + fffd + fffd + "\"");
-  EXPECT_EQ(JsonQuote("\xF4\x90\x80\x80"), "\"" + fffd + fffd + fffd + fffd + "\"");
-  EXPECT_EQ(JsonQuote("x\xE5\xAE"), "\"x" + fffd + fffd + "\"");
-  EXPECT_EQ(JsonQuote("\x80" "a"), "\"" + fffd + "a\"");
-  // Line and paragraph separators would end a line for some readers.
-  EXPECT_EQ(JsonQuote("a\xE2\x80\xA8" "b\xE2\x80\xA9"), "\"a\\u2028b\\u2029\"");
+TEST(JsonQuote, EscapesWhatJsonNeedsAndReplacesEachInvalidByte) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "\"\""},
+      {"a\"b\\c/d", "\"a\\\"b\\\\c/d\""},
+      {"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
+      {std::string("\0\x01\x0b\x1f\x7f", 5), "\"\\u0000\\u0001\\u000b\\u001f\\u007f\""},
+      {"客户管理 €𝄞", "\"客户管理 €𝄞\""},
+      {"A\xFF" "B", "\"A" + kFffd + "B\""},
+      // Overlong '/', a surrogate, beyond U+10FFFF, cut short at the end, a
+      // lone continuation byte: one replacement per byte.
+      {"\xC0\xAF", "\"" + kFffd + kFffd + "\""},
+      {"\xED\xA0\x80", "\"" + kFffd + kFffd + kFffd + "\""},
+      {"\xF4\x90\x80\x80", "\"" + kFffd + kFffd + kFffd + kFffd + "\""},
+      {"x\xE5\xAE", "\"x" + kFffd + kFffd + "\""},
+      {"\x80" "a", "\"" + kFffd + "a\""},
+      // Line and paragraph separators would end a line for some readers.
+      {"a\xE2\x80\xA8" "b\xE2\x80\xA9", "\"a\\u2028b\\u2029\""},
+  };
+  for (const auto& [text, quoted] : cases) EXPECT_EQ(JsonQuote(text), quoted) << text;
+  // Nothing below 0x20 is ever written as it is.
+  for (int c = 0; c < 0x20; ++c)
+    for (char byte : JsonQuote(std::string(1, static_cast<char>(c)))) EXPECT_GE(static_cast<unsigned char>(byte), 0x20) << c;
 }
 
 TEST(JsonLine, NamedFieldsInOrderWithGbkTextAsUtf8) {

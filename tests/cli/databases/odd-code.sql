@@ -1,0 +1,2 @@
+INSERT INTO T151 VALUES (1, '"X\'||char(10), '名', 1, NULL);
+ INSERT INTO T158 VALUES (1, '客户', 'KH');

@@ -1,0 +1,1 @@
+INSERT INTO T151 VALUES (1, 'FID_A', '甲', 1, NULL);

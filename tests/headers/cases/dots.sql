@@ -1,0 +1,5 @@
+-- FOS and BLS codes lose their dots.
+INSERT INTO T154 (ID, F18, F19, F22) VALUES (1, 20, 'LONGCODE_X', '乙');
+INSERT INTO T154 (ID, F18, F19, F22) VALUES (2, 1, ' A.B.C ', '甲');
+INSERT INTO T154 (ID, F18, F19, F22) VALUES (3, 3, 'A', NULL);
+INSERT INTO T161 (ID, F1, F2, F3) VALUES (1, 7, 'BLS.Q', '查询');

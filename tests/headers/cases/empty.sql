@@ -1,0 +1,1 @@
+-- No rows: the fixed lines only.
