@@ -48,8 +48,11 @@ TEST(DemoSnapshot, EngineAndCommandLineWriteTheSnapshotByteForByte) {
   size_t sources = 0, site = 0;  // the headers and modules of the engine: the command line makes each
   for (const auto& [file, bytes] : made) sources += !file.starts_with("functions/") && !file.starts_with("snippets/");
   for (const auto& [file, bytes] : cli) {
-    if (file.starts_with("site/")) made[file] = bytes, ++site;
-    else EXPECT_TRUE(made.count(file) && made[file] == bytes) << file << ": the command line's differs";
+    if (file.starts_with("site/")) {
+      made[file] = bytes, ++site;
+    } else {
+      EXPECT_TRUE(made.count(file) && made[file] == bytes) << file << ": the command line's differs";
+    }
   }
   EXPECT_EQ(sources, cli.size() - site);
   EXPECT_GE(made.size(), 280u);  // headers, modules, functions, snippets and the site

@@ -42,9 +42,13 @@ TEST_P(GoldenMerge, GivesTheMergedFileAndTwiceIsOnce) {
   EXPECT_EQ(c.retired, report.functionsRetired);
   EXPECT_EQ(c.outsideTextsKept, report.outsideTextsKept);
   EXPECT_EQ(c.added, static_cast<int>(report.added.size()));
-  if (*c.addedName) EXPECT_EQ(c.addedName, report.added.at(0));
+  if (*c.addedName) {
+    EXPECT_EQ(c.addedName, report.added.at(0));
+  }
   EXPECT_EQ(c.retired, static_cast<int>(report.retired.size()));
-  if (*c.retiredName) EXPECT_EQ(c.retiredName, report.retired.at(0));
+  if (*c.retiredName) {
+    EXPECT_EQ(c.retiredName, report.retired.at(0));
+  }
   MergeReport again;
   EXPECT_BYTES_EQ(merged, MergeModuleSource(merged, fresh, again));
   EXPECT_EQ(0, again.functionsRetired + again.functionsAdded);

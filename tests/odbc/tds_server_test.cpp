@@ -85,7 +85,9 @@ TEST_P(Logins, SucceedOrSayWhyWithoutThePassword) {
   ScriptedUI ui;
   const int before = server.loginRecords();
   EXPECT_EQ(c.ok, ConnectConfigDB(fill(c.server), "sa", c.password, c.database));
-  if (c.loginRecords >= 0) EXPECT_EQ(c.loginRecords, server.loginRecords() - before);
+  if (c.loginRecords >= 0) {
+    EXPECT_EQ(c.loginRecords, server.loginRecords() - before);
+  }
   if (c.ok) {
     ASSERT_NE(g_pConfigDB, nullptr);
     CMemRecord r;
@@ -99,7 +101,9 @@ TEST_P(Logins, SucceedOrSayWhyWithoutThePassword) {
   ASSERT_EQ(ui.messages.size(), 1u);
   for (const char* says : c.says) EXPECT_NE(ui.messages[0].find(fill(says)), std::string::npos) << says << ": " << ui.messages[0];
   for (const char* secret : {c.password, c.never}) {
-    if (*secret) EXPECT_EQ(ui.messages[0].find(secret), std::string::npos) << ui.messages[0];
+    if (*secret) {
+      EXPECT_EQ(ui.messages[0].find(secret), std::string::npos) << ui.messages[0];
+    }
   }
 }
 

@@ -141,8 +141,11 @@ void ExpectSnapshot(const std::map<std::string, std::string>& made, const std::s
   const auto kept = FolderBytes(snapshot);
   for (const auto& [file, bytes] : kept) {
     const auto it = made.find(file);
-    if (it == made.end()) ADD_FAILURE() << file << " is in the snapshot but no longer made";
-    else EXPECT_BYTES_EQ(bytes, it->second) << file;
+    if (it == made.end()) {
+      ADD_FAILURE() << file << " is in the snapshot but no longer made";
+    } else {
+      EXPECT_BYTES_EQ(bytes, it->second) << file;
+    }
   }
   for (const auto& [file, bytes] : made) EXPECT_TRUE(kept.count(file)) << file << " is made but not in the snapshot";
 }
