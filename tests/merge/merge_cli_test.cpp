@@ -203,7 +203,7 @@ std::vector<SeenCase> SeenCases() {
                      f.cpp = ff::gbk::ToUtf8(f.cpp);
                      InsertBeforeLine(f.cpp, "long Kh_Open(", "// \xE2\x80\xA2 done\r\n");
                    },
-                   .status = 1, .said = {"which GBK lacks"}});
+                   .status = 1, .said = {"which GBK lacks", "U+2022"}});
   auto utf8Note = [](Files& f) { InsertBeforeLine(f.cpp, "    pClient->DirectToDest();\r\n", "    // 先记日志 乗|亅\r\n"); };
   cases.push_back({.name = "Utf8FileMergedAsGbk", .kind = "bls", .module = 21, .generate = "--force --encoding utf-8",
                    .edit = utf8Note, .status = 1, .said = {"OUT/Process.cpp:2: UTF-8 text"}});
