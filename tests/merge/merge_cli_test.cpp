@@ -298,6 +298,13 @@ std::vector<SeenCase> SeenCases() {
   cases.push_back({.name = "ADeclinedFileKeepsItsOldBaseInTheRecord",
                    .earlier = {{kNewParameter, "", "", 3, ""}},
                    .check = [](const std::string& merged, const std::string& plain) { EXPECT_TRUE(plain == merged); }});
+  cases.push_back({.name = "ADamagedRecordIsRefused",
+                   .edit = [](Files& f) {
+                     std::string record = ReadFile(f.out + "/.fidforge-base");
+                     Replace(record, "\nmodule 1", "\nmodXle 1");
+                     WriteFile(f.out + "/.fidforge-base", record);
+                   },
+                   .status = 1, .said = {"OUT/.fidforge-base: not a record FidForge can read (line 3: \"module N\" expected)"}});
   cases.push_back({.name = "ARecordThatCannotBeWrittenFailsTheRun",
                    .edit = [](Files& f) {
                      std::filesystem::remove(f.out + "/.fidforge-base");
