@@ -2,8 +2,8 @@
 // file being written keeps its bytes, and one action reads one state.
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "codetext/code_maker.h"
 #include "fidcheck/fid_check.h"
@@ -26,45 +26,53 @@ TEST(QueryErrors, SayWhatFailedAndTheDatabasesReason) {
   EXPECT_EQ(told.Message(), told.Within("cannot run the command").Message());
 }
 
-class FailedQuery : public ::testing::Test {
- protected:
+// Every generator facing a failed query (a table or column gone, or no
+// connection at all) throws what failed and the database's reason, instead
+// of writing or giving nothing; the file it would write keeps its bytes and
+// no temporary file is left. The command line's side is DamagedDatabase.
+TEST(FailedQuery, EveryGeneratorStopsSayingWhyAndKeepsTheOldBytes) {
   SettingsSandbox settings;
   ScriptedUI ui;
   TempDir dir;
   CCodeMaker maker;
-};
-
-TEST_F(FailedQuery, EveryFileGeneratorKeepsTheOldBytesAndLeavesNoTemporaryFile) {
-  TestDatabase db("INSERT INTO T158 VALUES (1, 'M', 'M');"
-                  "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (1, 1, 'F_ONE', 'one', 1);");
-  db.Exec("DROP TABLE T151; DROP TABLE T470; ALTER TABLE T154 RENAME COLUMN F22 TO GONE;");
-  using Make = std::function<bool(const std::string&)>;
+  using Make = std::function<void(const std::string&)>;
   const std::vector<std::pair<std::string, Make>> generators{
-      {"fiddef.h", [&](const std::string& p) { return maker.MakeFidDefFile(p, true); }},
-      {"fosdef.h", [&](const std::string& p) { return maker.MakeFosDefFile(p, true); }},
-      {"sysdef.h", [&](const std::string& p) { return maker.MakeSysDefFile(p, true); }},
-      {"Process.h", [&](const std::string& p) { return maker.MakeFosModuleHeader(p, 1, true); }},
-      {"Process.cpp", [&](const std::string& p) { return maker.MakeFosModuleSource(p, 1, true); }},
-      {"f.cpp", [&](const std::string& p) { return maker.MakeFosFunctionFile(p, 1, true, "F_ONE"); }},
+      {"fiddef.h", [&](const std::string& p) { maker.MakeFidDefFile(p, true); }},
+      {"fosdef.h", [&](const std::string& p) { maker.MakeFosDefFile(p, true); }},
+      {"sysdef.h", [&](const std::string& p) { maker.MakeSysDefFile(p, true); }},
+      {"Process.h", [&](const std::string& p) { maker.MakeFosModuleHeader(p, 1, true); }},
+      {"Process.cpp", [&](const std::string& p) { maker.MakeFosModuleSource(p, 1, true); }},
+      {"f.cpp", [&](const std::string& p) { maker.MakeFosFunctionFile(p, 1, true, "F_ONE"); }},
   };
-  for (const auto& [name, make] : generators) {
-    const std::string path = dir / name;
-    WriteFile(path, "good bytes\r\n");
-    try {
-      make(path);
-      ADD_FAILURE() << name << " was written from a failed query";
-    } catch (const QueryError& error) {
-      EXPECT_EQ("cannot generate " + path, error.What());
-      EXPECT_NE(std::string::npos, error.Reason().find("no such")) << error.Reason();
+  for (bool connected : {true, false}) {
+    std::optional<TestDatabase> db;
+    if (connected) {
+      db.emplace("INSERT INTO T158 VALUES (1, 'M', 'M');"
+                 "INSERT INTO T154 (ID, F18, F19, F22, F26) VALUES (1, 1, 'F_ONE', 'one', 1);");
+      db->Exec("DROP TABLE T151; DROP TABLE T470; ALTER TABLE T154 RENAME COLUMN F22 TO GONE;");
     }
-    EXPECT_EQ("good bytes\r\n", ReadFile(path)) << name;
+    for (const auto& [name, make] : generators) {
+      const std::string path = dir / name;
+      WriteFile(path, "good bytes\r\n");
+      try {
+        make(path);
+        ADD_FAILURE() << name << " was written from a failed query";
+      } catch (const QueryError& error) {
+        EXPECT_EQ("cannot generate " + path, error.What());
+        if (connected) {
+          EXPECT_NE(std::string::npos, error.Reason().find("no such")) << error.Reason();
+        }
+      }
+      EXPECT_EQ("good bytes\r\n", ReadFile(path)) << name;
+    }
+    EXPECT_EQ(generators.size(), Names(dir.path()).size());
+    CMemRecord record;
+    if (!connected) {
+      EXPECT_THROW(code::RunQuery("SELECT 1", record), QueryError);
+    }
   }
-  EXPECT_EQ(generators.size(), static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.path()),
-                                                                  std::filesystem::directory_iterator())));
   EXPECT_TRUE(ui.fileErrors.empty());
-}
-
-TEST_F(FailedQuery, TextGeneratorsAndTheFidCheckThrowInsteadOfGivingNothing) {
+  // The text generators and the FID check throw too, leaving nothing behind.
   TestDatabase db({}, true);
   db.Exec("DROP TABLE T156; DROP TABLE T162;");
   std::string text = "stale";
@@ -76,14 +84,6 @@ TEST_F(FailedQuery, TextGeneratorsAndTheFidCheckThrowInsteadOfGivingNothing) {
   record.AppendRow({"x"});
   EXPECT_THROW(RunFidCheck(FidCheckKind::Unused, record), QueryError);
   EXPECT_EQ(0, record.GetCount());
-}
-
-TEST_F(FailedQuery, WithoutAConnectionNothingPassesForAnEmptyDatabase) {
-  EXPECT_THROW(maker.MakeSysDefFile(dir / "sysdef.h", true), QueryError);
-  EXPECT_FALSE(std::filesystem::exists(dir / "sysdef.h"));
-  CMemRecord record;
-  EXPECT_THROW(RunFidCheck(FidCheckKind::Bls, record), QueryError);
-  EXPECT_THROW(code::RunQuery("SELECT 1", record), QueryError);
 }
 
 TEST(Snapshot, OneActionReadsOneCommittedState) {

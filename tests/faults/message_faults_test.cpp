@@ -37,12 +37,17 @@ TEST_F(Messages, AHotJournalIsExplainedAndFileErrorsNameTheProgram) {
   ExecSql(db, "PRAGMA quick_check");
   EXPECT_EQ(0, Run("modules --kind fos").status);
 
-  // A folder that is a file.
+  // A folder that is a file; folders that are missing are made.
   WriteFile(dir / "plain", "");
   r = Run("function --kind fos --module 1 --code KH_LIST --out '" + (dir / "plain/f.cpp") + "'");
   EXPECT_EQ(1, r.status);
   EXPECT_EQ(0u, r.err.rfind("fidforge-cli: ", 0)) << r.err;
   EXPECT_NE(std::string::npos, r.err.find("plain/f.cpp")) << r.err;
+  r = Run("--force headers --out '" + (dir / "plain/sub") + "'");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.err.find("cannot create the folder")) << r.err;
+  EXPECT_EQ(0, Run("--force headers --out '" + (dir / "a/b/include") + "'").status);
+  EXPECT_NE("", ReadFile(dir / "a/b/include/fiddef.h"));
 }
 
 TEST_F(Messages, AWriteAheadLogOnReadOnlyMediaIsExplained) {

@@ -1,3 +1,5 @@
+// The in-memory record the queries fill: rows by caption, walking past the
+// ends, and GBK text whose trail bytes look like the separators.
 #include "host/record.h"
 
 #include "host/str_split.h"
@@ -7,22 +9,17 @@ namespace {
 
 using ff::test::G;
 
-CMemRecord TwoRows() {
+TEST(Record, WalksRowsReadsByCaptionAndEmptiesKeepingColumns) {
   CMemRecord record;
   record.SetColumns({G("模块ID"), "NAME"});
   record.AppendRow({"        12", "KH"});
   record.AddValue("        13");
   record.EndRow();  // a short row is padded
-  return record;
-}
-
-TEST(Record, WalksRowsAndReadsByCaption) {
-  CMemRecord record = TwoRows();
-  EXPECT_EQ(record.GetCount(), 2);
+  ASSERT_EQ(record.GetCount(), 2);
   record.GoTop();
-  EXPECT_FALSE(record.Eof());
   EXPECT_EQ(record.GetString(G("模块ID"), -1), "        12");
-  EXPECT_EQ(record.GetString("NAME", -1), "KH");
+  EXPECT_EQ(record.GetString(" NAME ", -1), "KH");  // blanks around a caption
+  EXPECT_EQ(record.GetString("MISSING", -1), "");
   record.Skip(1);
   EXPECT_EQ(record.GetString("NAME", -1), "");
   record.Skip(1);
@@ -32,17 +29,10 @@ TEST(Record, WalksRowsAndReadsByCaption) {
   EXPECT_TRUE(record.Go(1));
   EXPECT_EQ(record.GetRef(G("模块ID")), "        12");
   EXPECT_FALSE(record.Go(3));
-  EXPECT_EQ(record.GetString("MISSING", -1), "");
-  EXPECT_EQ(record.GetString(" NAME ", -1), "KH");  // blanks around a caption
-}
-
-TEST(Record, EmptyAndZapRemoveRowsButKeepColumns) {
-  CMemRecord record = TwoRows();
   record.Empty();
-  EXPECT_EQ(record.GetCount(), 0);
-  EXPECT_TRUE(record.Eof());
+  EXPECT_TRUE(record.GetCount() == 0 && record.Eof());
   EXPECT_EQ(record.ColumnIndex("NAME"), 1);
-  record = TwoRows();
+  record.AppendRow({"1", "2"});
   record.Zap();
   EXPECT_TRUE(record.GetCount() == 0 && record.Eof());
 }
@@ -62,17 +52,15 @@ TEST(Record, CreateParsesDisplayFields) {
 }
 
 TEST(SplitStrByChar, KeepsEmptyPiecesAndSkipsTrailBytes) {
-  std::vector<std::string> pieces{"old"};
-  EXPECT_EQ(SplitStrByChar("FID_KHH", '_', pieces), 2);
-  EXPECT_EQ(pieces, (std::vector<std::string>{"FID", "KHH"}));
-  EXPECT_EQ(SplitStrByChar("A__B_", '_', pieces), 4);
-  EXPECT_EQ(pieces, (std::vector<std::string>{"A", "", "B", ""}));
-  EXPECT_EQ(SplitStrByChar("", '_', pieces), 1);
-  EXPECT_EQ(pieces, (std::vector<std::string>{""}));
+  using Pieces = std::vector<std::string>;
   // 乗 and 亅 end in '\' and '|'.
-  EXPECT_EQ(SplitStrByChar("\x81\x5C|\x81\x7C", '|', pieces), 2);
-  EXPECT_EQ(pieces, (std::vector<std::string>{"\x81\x5C", "\x81\x7C"}));
-  EXPECT_EQ(SplitStrByChar("\x81\x5C", '\\', pieces), 1);
+  for (const auto& [text, by, expected] : std::vector<std::tuple<std::string, char, Pieces>>{
+           {"FID_KHH", '_', {"FID", "KHH"}}, {"A__B_", '_', {"A", "", "B", ""}}, {"", '_', {""}},
+           {"\x81\x5C|\x81\x7C", '|', {"\x81\x5C", "\x81\x7C"}}, {"\x81\x5C", '\\', {"\x81\x5C"}}}) {
+    Pieces pieces{"old"};
+    EXPECT_EQ(SplitStrByChar(text, by, pieces), static_cast<int>(expected.size())) << text;
+    EXPECT_EQ(pieces, expected) << text;
+  }
 }
 
 }  // namespace

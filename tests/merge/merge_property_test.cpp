@@ -30,14 +30,12 @@ namespace {
 
 using ff::merge::ModuleFilesPlan;
 using ff::merge::ModuleFilesRequest;
-using ff::test::ReadFile;
 using ff::test::WriteFile;
 
 struct Round {
   std::mt19937 random;
   explicit Round(unsigned seed) : random(seed) {}
   int Pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
-  bool Chance(int percent) { return Pick(100) < percent; }
 };
 
 // The module's functions in the generated text: prototype line offsets.
@@ -80,58 +78,36 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
       }
     };
     const std::string tag = std::to_string(e) + "_" + std::to_string(round.Pick(100000));
+    // Puts the hand-written line `mine` into `text` at `at`.
+    auto put = [&](std::string& text, size_t at, const std::string& mine, bool inside) {
+      if (inside) touch();
+      text.insert(at, mine + "\r\n");
+      edits.mine.push_back(mine);
+    };
     switch (round.Pick(9)) {
       case 0: {  // a region filled
         const size_t at = cpp.find("//##Begin", f.begin);
-        if (at == std::string::npos || at > f.end) break;
-        const size_t line = cpp.find('\n', at) + 1;
-        const std::string mine = "    pDB->Cmd(\"SELECT mine_" + tag + "\");";
+        if (at < f.end) put(cpp, cpp.find('\n', at) + 1, "    pDB->Cmd(\"SELECT mine_" + tag + "\");", true);
+        break;
+      }
+      case 1:  // a helper before a function
+        cpp.insert(f.begin, "static int helper_" + tag + "() { return 1; }\r\n\r\n");
+        edits.mine.push_back("static int helper_" + tag + "() { return 1; }");
+        break;
+      case 2:  // "} // end" on the closing brace
         touch();
-        cpp.insert(line, mine + "\r\n");
-        edits.mine.push_back(mine);
+        cpp.replace(f.end - 3, 1, "} // end " + f.name);
+        edits.mine.push_back("} // end " + f.name);
         break;
-      }
-      case 1: {  // a helper before a function
-        const std::string mine = "static int helper_" + tag + "() { return 1; }";
-        cpp.insert(f.begin, mine + "\r\n\r\n");
-        edits.mine.push_back(mine);
+      case 3:  // #ifdef around a function
+        put(cpp, f.end, "#endif // MINE_" + tag, false);
+        put(cpp, f.begin, "#ifdef MINE_" + tag, false);
         break;
-      }
-      case 2: {  // "} // end" on the closing brace
-        const std::string mine = "} // end " + f.name;
-        touch();
-        cpp.replace(f.end - 3, 1, mine);
-        edits.mine.push_back(mine);
+      case 4: put(cpp, cpp.find(f.prototype, f.begin), "// note_" + tag, true); break;  // above the prototype
+      case 5:  // a history row in the file comment
+        put(cpp, cpp.find('\n', cpp.find("*1.      ")) + 1, "*2.      2006.04.01       v1.0.0.2            dev     row_" + tag, false);
         break;
-      }
-      case 3: {  // #ifdef around a function
-        cpp.insert(f.end, "#endif // MINE_" + tag + "\r\n");
-        cpp.insert(f.begin, "#ifdef MINE_" + tag + "\r\n");
-        edits.mine.push_back("#ifdef MINE_" + tag);
-        edits.mine.push_back("#endif // MINE_" + tag);
-        break;
-      }
-      case 4: {  // a comment above the prototype
-        const size_t proto = cpp.find(f.prototype, f.begin);
-        const std::string mine = "// note_" + tag;
-        touch();
-        cpp.insert(proto, mine + "\r\n");
-        edits.mine.push_back(mine);
-        break;
-      }
-      case 5: {  // a history row in the file comment
-        const size_t row = cpp.find("*1.      ");
-        const std::string mine = "*2.      2006.04.01       v1.0.0.2            dev     row_" + tag;
-        cpp.insert(cpp.find('\n', row) + 1, mine + "\r\n");
-        edits.mine.push_back(mine);
-        break;
-      }
-      case 6: {  // a declaration in Process.h
-        const std::string mine = "int helper_" + tag + "();";
-        h.insert(h.rfind("#endif"), mine + "\r\n");
-        edits.mine.push_back(mine);
-        break;
-      }
+      case 6: put(h, h.rfind("#endif"), "int helper_" + tag + "();", false); break;  // a declaration in Process.h
       case 7: {  // a "}" at the left margin inside the function
         const size_t brace = cpp.find("\r\n    }\r\n", f.begin);
         if (brace == std::string::npos || brace > f.end) break;
@@ -139,12 +115,7 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
         cpp.erase(brace + 2, 4);
         break;
       }
-      default: {  // an include
-        const std::string mine = "#include <mine_" + tag + ".h>";
-        cpp.insert(cpp.find('\n', cpp.find("#include <string>")) + 1, mine + "\r\n");
-        edits.mine.push_back(mine);
-        break;
-      }
+      default: put(cpp, cpp.find('\n', cpp.find("#include <string>")) + 1, "#include <mine_" + tag + ".h>", false);
     }
   }
 }
@@ -152,65 +123,37 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
 // What an editor does on saving; true when the result may not be merged.
 bool SaveInEditor(Round& round, std::string& text) {
   switch (round.Pick(10)) {
-    case 0:
-      ff::gbk::ReplaceAll(text, "\r\n", "\n");
-      return false;
+    case 0: ff::gbk::ReplaceAll(text, "\r\n", "\n"); return false;
     case 1: {  // mixed: every third line loses its CR
       std::string out;
       int n = 0;
       for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' && ++n % 3 == 0) continue;
-        out += text[i];
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' && ++n % 3 == 0)) out += text[i];
       }
       text = out;
       return false;
     }
-    case 2:
-      ff::gbk::ReplaceAll(text, "\n    ", "\n\t");
-      return false;
-    case 3:
-      ff::gbk::ReplaceAll(text, " \r\n", "\r\n");
-      return false;
-    case 4:
-      text = "\xEF\xBB\xBF" + text;
-      return true;
-    case 5:
-      text = ff::gbk::ToUtf8(text);
-      return true;
-    default:
-      return false;
+    case 2: ff::gbk::ReplaceAll(text, "\n    ", "\n\t"); return false;
+    case 3: ff::gbk::ReplaceAll(text, " \r\n", "\r\n"); return false;
+    case 4: text = "\xEF\xBB\xBF" + text; return true;
+    case 5: text = ff::gbk::ToUtf8(text); return true;
+    default: return false;
   }
 }
 
 // One change of the configuration database.
 void ChangeDatabase(Round& round, ff::test::TestDatabase& db, int n) {
-  const int function = 101 + round.Pick(6);
-  const std::string id = std::to_string(function);
-  switch (round.Pick(7)) {
-    case 0:
-      db.Exec("INSERT INTO T156 VALUES (" + std::to_string(2000 + n) + ", " + id + ", 'P', 1, 0, 1, " + id +
-              ", 'FID_ZJBH');");
-      break;
-    case 1:
-      db.Exec("DELETE FROM T154 WHERE ID = " + id + ";");
-      break;
-    case 2:
-      db.Exec("UPDATE T154 SET F24 = 'Renamed" + std::to_string(n) + "' WHERE ID = " + id + ";");
-      break;
-    case 3:
-      db.Exec("UPDATE T154 SET F18 = " + std::to_string(1900 - n) + " WHERE ID = " + id + ";");
-      break;
-    case 4:
-      db.Exec("UPDATE T154 SET F26 = 2 WHERE ID = " + id + ";");
-      break;
-    case 5:
-      db.Exec("UPDATE T154 SET F34 = 1 - F34 WHERE ID = " + id + ";");
-      break;
-    default:
-      db.Exec("INSERT INTO T154 VALUES (" + std::to_string(300 + n) + ", " + std::to_string(1500 + n) + ", 'NEW_" +
-              std::to_string(n) + "', 'N', NULL, 1, NULL, NULL, 0);");
-      break;
-  }
+  const std::string id = std::to_string(101 + round.Pick(6)), k = std::to_string(n);
+  const std::string changes[] = {
+      "INSERT INTO T156 VALUES (" + std::to_string(2000 + n) + ", " + id + ", 'P', 1, 0, 1, " + id + ", 'FID_ZJBH');",
+      "DELETE FROM T154 WHERE ID = " + id + ";",
+      "UPDATE T154 SET F24 = 'Renamed" + k + "' WHERE ID = " + id + ";",
+      "UPDATE T154 SET F18 = " + std::to_string(1900 - n) + " WHERE ID = " + id + ";",
+      "UPDATE T154 SET F26 = 2 WHERE ID = " + id + ";",
+      "UPDATE T154 SET F34 = 1 - F34 WHERE ID = " + id + ";",
+      "INSERT INTO T154 VALUES (" + std::to_string(300 + n) + ", " + std::to_string(1500 + n) + ", 'NEW_" + k +
+          "', 'N', NULL, 1, NULL, NULL, 0);"};
+  db.Exec(changes[round.Pick(7)]);
 }
 
 ModuleFilesPlan Plan(const std::string& dir, CCodeMaker& maker, bool merge) {

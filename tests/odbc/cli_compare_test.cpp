@@ -1,12 +1,7 @@
 // The whole CLI through SQL Server: every command gives byte-identical
 // output whether it reads the SQLite file directly, through FreeTDS from
 // the TDS test server (mssql://), or through the SQLite ODBC driver (odbc:).
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
-
 #include <filesystem>
-#include <map>
 
 #include <gtest/gtest.h>
 
@@ -14,50 +9,16 @@
 #include "res/tree_queries.h"
 #include "tests/odbc/odbc_test_util.h"
 #include "tds_server/tds_test_server.h"
-#include "tests/support/test_support.h"
+#include "tests/support/cli_run.h"
 
 namespace ff::test {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs fidforge-cli with the global options for `db`, then `args` (UTF-8).
-CliRun RunCli(const std::string& db, const std::vector<std::string>& args, const std::string& password) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("SOURCE_DATE_EPOCH", "1700000000");
-  if (password.empty()) env.remove("FIDFORGE_DB_PASSWORD");
-  else env.insert("FIDFORGE_DB_PASSWORD", QString::fromStdString(password));
-  env.remove("FIDFORGE_DB");
-  process.setProcessEnvironment(env);
-  QStringList list{"--db", QString::fromStdString(db), "--author", "tester", "--force"};
-  for (const auto& a : args) list << QString::fromStdString(a);
-  process.setStandardInputFile(QProcess::nullDevice());
-  process.start(FF_CLI_PATH, list);
-  CliRun run;
-  if (!process.waitForFinished(60000)) {
-    process.kill();
-    process.waitForFinished(5000);
-    run.err = "timed out";
-    return run;
-  }
-  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = process.readAllStandardOutput().toStdString();
-  run.err = process.readAllStandardError().toStdString();
-  return run;
-}
-
-// Everything under `folder`, by relative path.
-std::map<std::string, std::string> Files(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-    if (entry.is_regular_file())
-      files[std::filesystem::relative(entry.path(), folder).string()] = ReadFile(entry.path().string());
-  return files;
+// fidforge-cli with the global options for `db`, then `args`; the password
+// (or none) in FIDFORGE_DB_PASSWORD.
+CliResult RunCli(const std::string& db, const std::string& args, const std::string& password, const std::string& scratch) {
+  return RunFidforgeCli("--db '" + db + "' --author tester --force " + args, scratch,
+                        "env -u FIDFORGE_DB SOURCE_DATE_EPOCH=1700000000 FIDFORGE_DB_PASSWORD='" + password + "'");
 }
 
 class CliThroughSqlServer : public ::testing::Test {
@@ -76,31 +37,24 @@ class CliThroughSqlServer : public ::testing::Test {
   // replaced, so that the sides compare).
   void RunAll(const std::string& db, const std::string& password, const std::string& out) {
     for (const char* folder : {"headers", "fos", "bls"}) std::filesystem::create_directories(out + "/" + folder);
-    std::vector<std::vector<std::string>> commands = {
-        {"headers", "--out", out + "/headers"},
-        {"module", "--kind", "fos", "--all", "--out", out + "/fos"},
-        {"module", "--kind", "bls", "--all", "--out", out + "/bls"},
-        {"check-fids"},
-        {"lint"},
-        {"lint", "--format", "json"},
-        {"modules", "--kind", "fos"},
-        {"modules", "--kind", "bls"},
-    };
+    std::vector<std::string> commands = {"headers --out '" + out + "/headers'",
+                                         "module --kind fos --all --out '" + out + "/fos'",
+                                         "module --kind bls --all --out '" + out + "/bls'",
+                                         "check-fids", "lint", "lint --format json", "modules --kind fos",
+                                         "modules --kind bls"};
     for (const auto& [bls, module, code] : functions_) {
-      for (const char* validate : {"none", "loose", "compact", "macro"})
-        commands.push_back({"function", "--kind", bls ? "bls" : "fos", "--module", std::to_string(module), "--code",
-                            code, "--validate", validate});
-      commands.push_back({"function", "--kind", bls ? "bls" : "fos", "--module", std::to_string(module), "--code",
-                          code, "--plain"});
-      if (bls) commands.push_back({"snippet", "--module", std::to_string(module), "--code", code});
+      const std::string function = std::string(bls ? "function --kind bls" : "function --kind fos") + " --module " +
+                                   std::to_string(module) + " --code '" + code + "' ";
+      for (const char* validate : {"none", "loose", "compact", "macro"}) commands.push_back(function + "--validate " + validate);
+      commands.push_back(function + "--plain");
+      if (bls) commands.push_back("snippet --module " + std::to_string(module) + " --code '" + code + "'");
     }
     int n = 0;
-    for (const auto& args : commands) {
-      CliRun run = RunCli(db, args, password);
-      ASSERT_NE(run.err, "timed out") << args[0];
+    for (const std::string& args : commands) {
+      const CliResult run = RunCli(db, args, password, scratch_.path().string());
       std::string log = "status " + std::to_string(run.status) + "\n" + run.out + "\n--- stderr\n" + run.err;
       gbk::ReplaceAll(log, out, "<OUT>");
-      WriteFile(out + "/run" + std::to_string(n++) + "_" + args[0] + ".txt", log);
+      WriteFile(out + "/run" + std::to_string(n++) + "_" + args.substr(0, args.find(' ')) + ".txt", log);
     }
   }
 
@@ -124,6 +78,7 @@ class CliThroughSqlServer : public ::testing::Test {
   SettingsSandbox sandbox_;
   DefaultDriverSettings driver_;
   TestDatabase db_{"", true};
+  TempDir scratch_;
   std::unique_ptr<TdsTestServer> server_;
   std::vector<std::tuple<bool, long, std::string>> functions_;
 };
@@ -139,7 +94,7 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
   RunAll("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer?encrypt=no", "482913", tds);
   RunAll(SqliteOdbcServer(db_.path()), "", odbc);
 
-  auto expected = Files(sqlite);
+  auto expected = FolderBytes(sqlite);
   ASSERT_GT(expected.size(), functions_.size() * 5);
   // The reference run itself must have worked.
   EXPECT_NE(expected["run0_headers.txt"].rfind("status 0", 0), std::string::npos) << expected["run0_headers.txt"];
@@ -148,7 +103,7 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
   EXPECT_NE(expected["run4_lint.txt"].rfind("status 4\nwarning\tparam-type-mismatch", 0), std::string::npos)
       << expected["run4_lint.txt"];
   for (const auto& side : {tds, odbc}) {
-    auto actual = Files(side);
+    auto actual = FolderBytes(side);
     for (const auto& [name, bytes] : expected) {
       auto found = actual.find(name);
       ASSERT_NE(found, actual.end()) << side << " lacks " << name;
@@ -161,8 +116,8 @@ TEST_F(CliThroughSqlServer, EveryCommandGivesTheSameBytes) {
 
 TEST_F(CliThroughSqlServer, AFailedLoginExitsWithTheReasonAndNoPassword) {
   TempDir out;
-  CliRun run = RunCli("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer?encrypt=no",
-                   {"headers", "--out", out / "headers"}, "not-the-password");
+  const CliResult run = RunCli("mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer?encrypt=no",
+                               "headers --out '" + (out / "headers") + "'", "not-the-password", out.path().string());
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Login failed for user 'sa'"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("not-the-password"), std::string::npos) << run.err;
@@ -173,12 +128,12 @@ TEST_F(CliThroughSqlServer, AServerWithoutEncryptionGetsNoPasswordUnlessAllowed)
   TempDir out;
   const std::string url = "mssql://sa@127.0.0.1:" + std::to_string(server_->port()) + "/Developer";
   const int before = server_->loginRecords();
-  CliRun run = RunCli(url, {"headers", "--out", out / "headers"}, "482913");
+  CliResult run = RunCli(url, "headers --out '" + (out / "headers") + "'", "482913", out.path().string());
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(server_->loginRecords(), before);
   EXPECT_NE(run.err.find("?encrypt=no"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(out / "headers/fiddef.h"));
-  run = RunCli(url + "?encrypt=no", {"headers", "--out", out / "headers"}, "482913");
+  run = RunCli(url + "?encrypt=no", "headers --out '" + (out / "headers") + "'", "482913", out.path().string());
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(server_->loginRecords(), before + 1);
 }

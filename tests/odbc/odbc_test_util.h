@@ -1,9 +1,7 @@
 // Shared pieces of the ODBC tests.
 #pragma once
 
-#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,26 +9,9 @@
 #include "host/record.h"
 #include "host/sim_db.h"
 #include "host/config_db.h"
+#include "tests/support/test_support.h"
 
 namespace ff::test {
-
-// Sets (or with nullopt removes) an environment variable for its lifetime.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) setenv(name, value->c_str(), 1); else unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_) setenv(name_, old_->c_str(), 1); else unsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // Clears every driver setting, so that the defaults apply.
 struct DefaultDriverSettings {

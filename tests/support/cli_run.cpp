@@ -4,16 +4,46 @@
 
 #include <cstdlib>
 
-#include "tests/support/test_support.h"
-
 namespace ff::test {
 
-CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, const std::string& environment) {
+CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, const std::string& environment,
+                         const std::string& cwd) {
   const std::string out = scratch + "/cli-out.txt", err = scratch + "/cli-err.txt";
-  const std::string command = environment + (environment.empty() ? "'" : " '") + FF_CLI_PATH + "' " + args +
-                              " >'" + out + "' 2>'" + err + "' </dev/null";
+  const std::string command = (cwd.empty() ? "" : "cd '" + cwd + "' && ") + environment +
+                              (environment.empty() ? "'" : " '") + FF_CLI_PATH + "' " + args + " >'" + out + "' 2>'" +
+                              err + "' </dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+void CliFixture::SetUp() {
+  ::unsetenv("FIDFORGE_DB");
+  ASSERT_EQ(0, Run("init-demo '" + db + "'").status);
+}
+
+CliResult CliFixture::Run(const std::string& args) const {
+  return RunFidforgeCli("--db '" + db + "' --author " + author + " " + args, dir.path().string(), environment);
+}
+
+const std::vector<std::string>& CliFixture::EveryCommand() {
+  static const std::vector<std::string> commands{
+      "headers --out OUT/h",
+      "module --kind fos --all --out OUT/fos",
+      "module --kind bls --all --out OUT/bls",
+      "module --kind fos --module 1 --out OUT/one",
+      "module --kind fos --all --out OUT/fos --merge",
+      "--check headers --out OUT/h",
+      "function --kind fos --module 1 --code KH_LIST --out OUT/f.cpp",
+      "function --kind bls --module 21 --code QUERY_USER_LIST --out OUT/b.cpp",
+      "snippet --module 21 --code QUERY_USER_LIST --out OUT/s.cpp",
+      "check-fids --strict",
+      "modules --kind fos",
+      "functions --kind bls --module 21",
+      "lint",
+      "lint --format json",
+      "docs --out OUT/site",
+  };
+  return commands;
 }
 
 }  // namespace ff::test

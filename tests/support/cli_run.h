@@ -4,6 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "tests/support/test_support.h"
 
 namespace ff::test {
 
@@ -13,9 +16,30 @@ struct CliResult {
   std::string err;  // UTF-8
 };
 
-// Runs `<environment> 'fidforge-cli' <args>` with `sh`; `args` and
-// `environment` ("NAME=value ...") are shell words, quoted by the caller.
-// The captured output goes through files in `scratch`, a folder of the test.
-CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, const std::string& environment = "");
+// Runs `<environment> 'fidforge-cli' <args>` with `sh` (in `cwd` when given);
+// `args` and `environment` ("NAME=value ...") are shell words, quoted by the
+// caller. The captured output goes through files in `scratch`, a folder of the test.
+CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, const std::string& environment = "",
+                         const std::string& cwd = "");
+
+// A demo database made by `init-demo` in a folder of the test's own, the
+// settings sandboxed: what every test of the program as a pipeline runs it
+// starts from.
+class CliFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  // <environment> fidforge-cli --db <db> --author <author> <args>.
+  CliResult Run(const std::string& args) const;
+  void Sql(const std::string& sql) const { ExecSql(db, sql); }
+  // Every generating and listing command, each writing under OUT.
+  static const std::vector<std::string>& EveryCommand();
+  std::string out() const { return dir / "out"; }
+
+  SettingsSandbox sandbox;
+  TempDir dir;
+  std::string db = dir / "demo.sqlite";
+  std::string author = "dev";
+  std::string environment;  // e.g. "SOURCE_DATE_EPOCH=1141560000"
+};
 
 }  // namespace ff::test

@@ -52,32 +52,24 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-// ---- SettingsSandbox -------------------------------------------------------
+// ---- environment -----------------------------------------------------------
 
-namespace {
-void Remember(const char* name, std::string& old, bool& had) {
-  const char* value = std::getenv(name);
-  had = value != nullptr;
-  if (had) old = value;
-}
-void Restore(const char* name, const std::string& old, bool had) {
-  if (had) ::setenv(name, old.c_str(), 1);
+ScopedEnv::ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  if (value) ::setenv(name, value->c_str(), 1);
   else ::unsetenv(name);
 }
-}  // namespace
 
-SettingsSandbox::SettingsSandbox() {
-  Remember("XDG_CONFIG_HOME", oldConfig_, hadConfig_);
-  Remember("XDG_DATA_HOME", oldData_, hadData_);
-  std::filesystem::create_directories(dir_.path() / "config");
-  std::filesystem::create_directories(dir_.path() / "data");
-  ::setenv("XDG_CONFIG_HOME", (dir_.path() / "config").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", (dir_.path() / "data").c_str(), 1);
+ScopedEnv::~ScopedEnv() {
+  if (old_) ::setenv(name_, old_->c_str(), 1);
+  else ::unsetenv(name_);
 }
 
-SettingsSandbox::~SettingsSandbox() {
-  Restore("XDG_CONFIG_HOME", oldConfig_, hadConfig_);
-  Restore("XDG_DATA_HOME", oldData_, hadData_);
+SettingsSandbox::SettingsSandbox()
+    : config_("XDG_CONFIG_HOME", (dir_.path() / "config").string()),
+      data_("XDG_DATA_HOME", (dir_.path() / "data").string()) {
+  std::filesystem::create_directories(dir_.path() / "config");
+  std::filesystem::create_directories(dir_.path() / "data");
 }
 
 // ---- TestDatabase ----------------------------------------------------------
@@ -100,17 +92,18 @@ TestDatabase::TestDatabase(std::string_view sql, bool withDemo) {
 
 TestDatabase::~TestDatabase() { DisconnectConfigDB(); }
 
-void TestDatabase::Exec(std::string_view sql) {
+void TestDatabase::Exec(std::string_view sql) { ExecSql(path_, std::string(sql)); }
+
+void ExecSql(const std::string& database, const std::string& sql) {
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-    ADD_FAILURE() << "cannot open " << path_ << ": " << sqlite3_errmsg(db);
+  if (sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    ADD_FAILURE() << "cannot open " << database << ": " << sqlite3_errmsg(db);
     sqlite3_close(db);
     return;
   }
-  std::string text(sql);
   char* message = nullptr;
-  if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK)
-    ADD_FAILURE() << "SQL failed: " << (message ? message : "") << "\n" << text;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK)
+    ADD_FAILURE() << "SQL failed: " << (message ? message : "") << "\n" << sql;
   sqlite3_free(message);
   sqlite3_close(db);
 }
@@ -124,6 +117,17 @@ std::set<std::string> Names(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
   return names;
+}
+
+std::map<std::string, std::string> FolderBytes(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  std::error_code ec;
+  for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
+       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+    if (it->is_regular_file())
+      files[std::filesystem::relative(it->path(), folder).generic_string()] = ReadFile(it->path().string());
+  }
+  return files;
 }
 
 std::string ReadFile(const std::string& path) {

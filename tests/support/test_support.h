@@ -3,6 +3,8 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -61,18 +63,29 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Sets (or with nullopt removes) an environment variable for its lifetime.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
 // Points XDG_CONFIG_HOME and XDG_DATA_HOME at a temporary folder for its
 // lifetime, so settings and data never touch the real user's.
 class SettingsSandbox {
  public:
   SettingsSandbox();
-  ~SettingsSandbox();
   const TempDir& dir() const { return dir_; }
 
  private:
   TempDir dir_;
-  std::string oldConfig_, oldData_;
-  bool hadConfig_ = false, hadData_ = false;
+  ScopedEnv config_, data_;
 };
 
 // A SQLite configuration database made for one test from the schema and an
@@ -96,6 +109,10 @@ std::string G(std::string_view utf8);  // UTF-8 literal -> GBK bytes
 std::string U(std::string_view gbk);   // GBK bytes -> UTF-8
 
 std::string ReadFile(const std::string& path);
+// Every file under `folder` (relative path -> bytes), temporary files too.
+std::map<std::string, std::string> FolderBytes(const std::string& folder);
+// Runs SQL (UTF-8) on a database file through its own connection.
+void ExecSql(const std::string& database, const std::string& sql);
 // The names of the entries of a folder (hidden ones too).
 std::set<std::string> Names(const std::filesystem::path& folder);
 void WriteFile(const std::string& path, std::string_view bytes);
