@@ -8,7 +8,7 @@
 
 #include "host/gbk_text.h"
 #include "tests/odbc/odbc_test_util.h"
-#include "tests/odbc/tds_test_server.h"
+#include "tds_server/tds_test_server.h"
 #include "tests/support/test_support.h"
 
 namespace ff::test {
