@@ -566,8 +566,12 @@ std::string HidePassword(std::string text, const std::string& password) {
           ++end;
           break;
         }
+      } else if (!password.empty() && text.compare(begin, password.size(), password) == 0) {
+        end = begin + password.size();  // the one we sent: exactly it
       } else {
-        end = text.find_first_of(";\n", begin);
+        // Up to the end of the option; a message quotes the connection
+        // string, and its reason follows the closing quote.
+        end = text.find_first_of(";\n\"", begin);
         if (end == std::string::npos) end = text.size();
       }
       text.replace(begin, end - begin, "***");

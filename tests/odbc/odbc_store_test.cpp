@@ -98,6 +98,10 @@ TEST(OdbcConnectionString, PasswordsAreHiddenInMessages) {
   EXPECT_EQ(odbc::HidePassword("\"Driver={X};PWD={in;li}}ne}\":\n[unixODBC]Can't open lib 'X'", ""),
             "\"Driver={X};PWD=***\":\n[unixODBC]Can't open lib 'X'");
   EXPECT_EQ(odbc::HidePassword("DSN=a; pwd = spaced;UID=sa", ""), "DSN=a; pwd = ***;UID=sa");
+  // The last option of a quoted connection string, unbraced: the reason after it stays.
+  EXPECT_EQ(odbc::HidePassword("source \"UID=sa;PWD=x\" lacks STR: add LoadExt", "x"),
+            "source \"UID=sa;PWD=***\" lacks STR: add LoadExt");
+  EXPECT_EQ(odbc::HidePassword("source \"UID=sa;PWD=inline\" lacks STR", ""), "source \"UID=sa;PWD=***\" lacks STR");
   EXPECT_EQ(odbc::HidePassword("user s3cret! refused", "s3cret!"), "user *** refused");
   // A short password is no word to search for.
   EXPECT_EQ(odbc::HidePassword("sa refused", "sa"), "sa refused");
