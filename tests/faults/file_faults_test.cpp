@@ -66,7 +66,9 @@ TEST_P(InjectedFault, IsReportedOnceAndLeavesTheOldBytes) {
   ASSERT_EQ(1u, ui.fileErrors.size());
   EXPECT_NE(std::string::npos, ui.fileErrors[0].find(target));
   EXPECT_NE(std::string::npos, ui.fileErrors[0].find(GetParam().reason));
-  if (fs::is_regular_file(target)) EXPECT_EQ(before, ReadFile(target));
+  if (fs::is_regular_file(target)) {
+    EXPECT_EQ(before, ReadFile(target));
+  }
   for (const std::string& name : Names(dir.path())) EXPECT_NE('.', name[0]) << name;
 }
 
