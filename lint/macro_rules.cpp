@@ -51,7 +51,7 @@ void CheckMacros(const ConfigRows& rows, Report& report) {
   static const std::string kEmpty;
   for (const std::string& guard : res::lint::GuardMacros()) define(guard, Header::Guard, &kNoRow, &kEmpty);
   for (const FidRow& fid : rows.fids) define(fid.code, Header::Fid, &fid.where, &fid.number);
-  for (const FunctionRow& f : rows.functions) define(f.macro, f.bls ? Header::Bls : Header::Fos, &f.where, &f.number);
+  for (const FunctionRow& f : rows.functions) define(f.macro, f.kind == Kind::Bls ? Header::Bls : Header::Fos, &f.where, &f.number);
   for (const ErrorMacro& e : rows.errorMacros) define(e.name, Header::Sys, &e.where, &e.value);
 
   for (const auto& [name, definitions] : macros) {
