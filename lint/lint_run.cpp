@@ -37,16 +37,20 @@ void RunChecks(void (*Rule::*check)(const Subject&, Report&), const Subject& sub
   }
 }
 
-// What the findings call the texts and codes of a row, in both languages;
-// indexed by Kind.
+// What the findings call the texts and codes of a row, in both languages,
+// and where a function's name lands: fosdef.h/blsdef.h and the
+// identification line (// ...), the function comment, and for BLS the
+// answer's message literal. Indexed by Kind.
 struct FunctionWords {
   Phrase code, name, functionName, design, note;
+  unsigned nameLandings;
 };
 constexpr FunctionWords kFunctionWords[] = {
     {{"FOS code", "FOS编码"}, {"FOS name", "FOS名称"}, {"FOS function name", "FOS函数名"},
-     {"FOS design", "FOS设计说明"}, {"FOS note", "FOS备注"}},
+     {"FOS design", "FOS设计说明"}, {"FOS note", "FOS备注"}, kOneLine | kLineComment | kBlockComment},
     {{"BLS code", "BLS编码"}, {"BLS name", "BLS名称"}, {"BLS function name", "BLS函数名"},
-     {"BLS design", "BLS设计说明"}, {"BLS note", "BLS备注"}},
+     {"BLS design", "BLS设计说明"}, {"BLS note", "BLS备注"},
+     kOneLine | kLineComment | kBlockComment | kStringLiteral},
 };
 struct ModuleWords {
   Phrase name, chineseName;
@@ -165,10 +169,7 @@ class Linter {
       f.where = Where{of.functionTable, Trimmed(row, q::CaptionId()), f.code};
       Text(f.where, words.code, row, q::CaptionCode(), kOneLine);
       Name(f.where, words.code, f.code, f.macro);
-      // The name: fosdef.h/blsdef.h and the identification line (// ...),
-      // the function comment, and for BLS the answer's message literal.
-      Text(f.where, words.name, row, q::CaptionName(),
-           kOneLine | kLineComment | kBlockComment | (kind == Kind::Bls ? kStringLiteral : 0u));
+      Text(f.where, words.name, row, q::CaptionName(), words.nameLandings);
       const std::string funName = Trimmed(row, q::CaptionFunName());
       Text(f.where, words.functionName, row, q::CaptionFunName(), kOneLine);
       if (!funName.empty()) Name(f.where, words.functionName, funName, funName);
