@@ -1,6 +1,6 @@
-// The two kinds of service the system generates for, FOS (the front
-// office's services) and BLS (the business logic's), and the one table of
-// what differs between them: their tables, captions, queries and texts.
+// The two kinds of function the system generates for, FOS and BLS, and the
+// one table of what differs between them: their tables, captions, queries
+// and texts.
 // Code that treats both alike takes a Kind and looks up what it needs here
 // instead of choosing between two names.
 #pragma once
