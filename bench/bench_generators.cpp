@@ -209,9 +209,9 @@ struct Module {
   std::string chineseName;
 };
 
-std::vector<Module> ReadModules(bool bls) {
+std::vector<Module> ReadModules(ff::Kind kind) {
   CMemRecord modules;
-  ff::code::RunQuery(ff::res::ModuleQuery(bls), modules);
+  ff::code::RunQuery(ff::Of(kind).moduleQuery, modules);
   std::vector<Module> rows;
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
     rows.push_back({gbk::AtoL(gbk::Trim(modules.GetRef(ff::res::module::CaptionModuleId()))),
@@ -234,7 +234,7 @@ void MakeHeaders(ff::FileWriter& writer, const fs::path& folder) {
 
 // One module to generate, with the folder its two files go into.
 struct ModuleJob {
-  bool bls = false;
+  ff::Kind kind = ff::Kind::Fos;
   Module module;
   std::string folder;  // GBK, ending in '/'
 };
@@ -243,11 +243,11 @@ struct ModuleJob {
 // each module, as a caller does before it asks for the files.
 std::vector<ModuleJob> PrepareModules(const fs::path& folder) {
   std::vector<ModuleJob> jobs;
-  for (bool bls : {false, true}) {
-    for (Module& module : ReadModules(bls)) {
-      const fs::path dir = folder / (bls ? "bls" : "fos") / std::to_string(module.id);
+  for (const ff::Kind kind : ff::kKinds) {
+    for (Module& module : ReadModules(kind)) {
+      const fs::path dir = folder / ff::Of(kind).lower / std::to_string(module.id);
       fs::create_directories(dir);
-      jobs.push_back({bls, std::move(module), gbk::FromUtf8(dir.string()) + "/"});
+      jobs.push_back({kind, std::move(module), gbk::FromUtf8(dir.string()) + "/"});
     }
   }
   return jobs;
@@ -264,13 +264,13 @@ void MakeModules(ff::FileWriter& writer, const std::vector<ModuleJob>& jobs, boo
   std::optional<ff::code::KindRows> kind;
   for (size_t i = 0; i < jobs.size(); ++i) {
     const ModuleJob& job = jobs[i];
-    if (!kind || kind->bls() != job.bls) kind.emplace(job.bls);
+    if (!kind || kind->kind() != job.kind) kind.emplace(job.kind);
     CCodeMaker maker;
     maker.SetAuthor("bench");
     maker.SetProjectName(job.module.name + " " + job.module.chineseName);
     maker.SetValidateStyle(ff::ValidateStyle::Compact);
     maker.SetBeautify(true);
-    ff::merge::ModuleFilesRequest request{.bls = job.bls,
+    ff::merge::ModuleFilesRequest request{.kind = job.kind,
                                            .module = job.module.id,
                                            .headerPath = job.folder + "Process.h",
                                            .sourcePath = job.folder + "Process.cpp"};
@@ -305,15 +305,15 @@ struct OneFunction {
   std::string code;
 };
 
-OneFunction PickFunction(bool bls) {
-  const std::vector<Module> modules = ReadModules(bls);
+OneFunction PickFunction(ff::Kind kind) {
+  const std::vector<Module> modules = ReadModules(kind);
   OneFunction picked;
   if (modules.empty()) return picked;
   picked.module = modules[modules.size() / 2].id;
   CMemRecord functions;
-  ff::code::RunQuery(ff::code::QueryWithId(ff::res::FunctionQueryTemplate(bls), picked.module), functions);
+  ff::code::RunQuery(ff::code::QueryWithId(ff::Of(kind).functionQueryTemplate, picked.module), functions);
   functions.GoTop();
-  picked.code = gbk::Trim(functions.GetRef(bls ? ff::res::fn::CaptionBlsCode() : ff::res::fn::CaptionFosCode()));
+  picked.code = gbk::Trim(functions.GetRef(ff::Of(kind).codeCaption));
   return picked;
 }
 
@@ -395,8 +395,7 @@ int RunChild(const ChildArgs& args) {
     seconds = std::chrono::duration<double>(Clock::now() - start).count();
     cpu = CpuSeconds() - cpuStart;
   } else if (IsRepeatedPhase(args.phase)) {
-    const bool bls = args.phase != "fos-text";
-    const OneFunction function = PickFunction(bls);
+    const OneFunction function = PickFunction(args.phase == "fos-text" ? ff::Kind::Fos : ff::Kind::Bls);
     CCodeMaker maker;
     maker.SetAuthor("bench");
     std::string text;
@@ -769,7 +768,7 @@ int main(int argc, char** argv) {
     std::printf("database %s (%.1f MB): %ld FIDs, %ld+%ld modules, %ld+%ld functions, %ld+%ld parameters (FOS+BLS)\n",
                 db.c_str(), static_cast<double>(fs::file_size(db)) / (1024.0 * 1024.0), count("T151"),
                 count("T158"), count("T164"), count("T154"), count("T161"), count("T156"), count("T162"));
-    const OneFunction fos = PickFunction(false), bls = PickFunction(true);
+    const OneFunction fos = PickFunction(ff::Kind::Fos), bls = PickFunction(ff::Kind::Bls);
     std::printf("repeated: FOS function %s of module %ld, BLS function %s of module %ld (text and snippet)\n",
                 gbk::ToUtf8(fos.code).c_str(), fos.module, gbk::ToUtf8(bls.code).c_str(), bls.module);
     DisconnectConfigDB();

@@ -16,7 +16,7 @@ namespace ff::cli {
 namespace {
 
 struct FunctionOptions {
-  std::string kind;
+  Kind kind = Kind::Fos;
   long module = 0;
   std::string code;      // UTF-8, used exactly as given
   std::string validate = "compact";
@@ -35,8 +35,7 @@ const std::map<std::string, ValidateStyle>& ValidateStyles() {
 
 int RunFunction(Context& context, const FunctionOptions& options) {
   if (!context.Connect()) return kFailure;
-  const bool bls = options.kind == "bls";
-  if (!KnownModule(bls, options.module)) return kFailure;
+  if (!KnownModule(options.kind, options.module)) return kFailure;
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;
@@ -47,13 +46,12 @@ int RunFunction(Context& context, const FunctionOptions& options) {
   // gives the function comment its version; so does this.
   maker.RoutineComment().SetFileName("processTmp.h");
 
-  const std::string what = std::string(bls ? "BLS" : "FOS") + " function " + code + " in module " +
+  const std::string what = std::string(Of(options.kind).name) + " function " + code + " in module " +
                            std::to_string(options.module);
   std::string text;
   bool made;
   try {
-    made = bls ? maker.MakeBlsFunctionText(options.module, code, text)
-               : maker.MakeFosFunctionText(options.module, code, text);
+    made = maker.MakeFunctionText(options.kind, options.module, code, text);
   } catch (const QueryError& error) {
     throw error.Within("cannot generate " + what);
   }
@@ -66,7 +64,7 @@ int RunFunction(Context& context, const FunctionOptions& options) {
 FF_CLI_COMMAND(50, [](CLI::App& app, Context& context, int* status) {
   auto options = std::make_shared<FunctionOptions>();
   CLI::App* command = app.add_subcommand("function", "The template code of one FOS or BLS function");
-  command->add_option("--kind", options->kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  AddKindOption(command, options->kind);
   command->add_option("--module", options->module, "Module id")->required();
   command->add_option("--code", options->code, "Function code, exactly as stored")->required();
   command->add_option("--validate", options->validate, "Request validation: none, loose, compact (default) or macro")

@@ -17,26 +17,25 @@
 namespace ff::cli {
 namespace {
 
-int ListFunctions(Context& context, const std::string& kind, long module, bool json) {
+int ListFunctions(Context& context, Kind kind, long module, bool json) {
   gbk::KeepForeignText keep;  // a listing is UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
-  const bool bls = kind == "bls";
-  if (!KnownModule(bls, module)) return kFailure;
+  if (!KnownModule(kind, module)) return kFailure;
   CMemRecord functions;
-  g_pConfigDB->Cmd(res::FunctionQuery(bls, module));
+  g_pConfigDB->Cmd(res::FunctionQuery(kind, module));
   if (!g_pConfigDB->SelectInto(&functions, true)) {
     PrintError("the function query failed: " + g_pConfigDB->GetLastErrMsg());
     return kFailure;
   }
-  const std::string& code = bls ? res::fn::CaptionBlsCode() : res::fn::CaptionFosCode();
-  const std::string& name = bls ? res::fn::CaptionBlsName() : res::fn::CaptionFosName();
+  const std::string& code = Of(kind).codeCaption;
+  const std::string& name = Of(kind).nameCaption;
   const std::string prefix = std::to_string(module) + '|';
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     // Code and name exactly as delivered, blanks and all.
     const std::string& c = functions.GetRef(code, -1);
     if (json) {
       PrintJsonLine(JsonLine()
-                        .Utf8("kind", kind)
+                        .Utf8("kind", Of(kind).lower)
                         .Number("module", module)
                         .Text("key", prefix + c)
                         .Text("code", c)
@@ -52,9 +51,9 @@ int ListFunctions(Context& context, const std::string& kind, long module, bool j
 
 FF_CLI_COMMAND(30, [](CLI::App& app, Context& context, int* status) {
   auto* command = app.add_subcommand("functions", "List the functions of one module: key, code and name");
-  auto kind = std::make_shared<std::string>();
+  auto kind = std::make_shared<Kind>(Kind::Fos);
   auto module = std::make_shared<long>(0);
-  command->add_option("--kind", *kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  AddKindOption(command, *kind);
   auto format = std::make_shared<std::string>();
   command->add_option("--module", *module, "module number")->required();
   AddFormatOption(command, *format);

@@ -13,6 +13,7 @@
 
 #include "cli/code_output.h"
 #include "cli/commands.h"
+#include "cli/module_arg.h"
 #include "cli/progress.h"
 #include "codetext/code_maker.h"
 #include "host/file_error.h"
@@ -25,7 +26,7 @@ namespace ff::cli {
 namespace {
 
 struct ModuleOptions {
-  std::string kind;
+  Kind kind = Kind::Fos;
   long module = 0;
   bool all = false;
   bool merge = false;
@@ -36,8 +37,8 @@ struct ModuleOptions {
 };
 
 // Why a module cannot be generated, for stderr; empty when it can.
-std::string Problem(bool bls, const code::ModuleRow& module) {
-  const std::string named = std::string(bls ? "BLS" : "FOS") + " module \"" + gbk::Trim(module.name) + "\"";
+std::string Problem(Kind kind, const code::ModuleRow& module) {
+  const std::string named = std::string(Of(kind).name) + " module \"" + gbk::Trim(module.name) + "\"";
   switch (module.problem) {
     case code::ModuleRow::Problem::None: return {};
     case code::ModuleRow::Problem::NoId: return named + " has no id: skipped";
@@ -63,9 +64,9 @@ enum class ModuleResult { Done, FileError, MergeRefused, NotWhole };
 // Process.h and Process.cpp written, then the record of this generation for
 // the next merge. A module whose files cannot be whole, or whose merge is
 // refused, touches no file. File errors and refusals are already reported.
-// `kind`: the rows of the whole run (null: the module's own queries).
-ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& module, const std::string& folder,
-                            const ModuleOptions& options, bool& declined, code::KindRows* kind = nullptr) {
+// `rows`: the rows of the whole run (null: the module's own queries).
+ModuleResult GenerateModule(Context& context, Kind kind, const code::ModuleRow& module, const std::string& folder,
+                            const ModuleOptions& options, bool& declined, code::KindRows* rows = nullptr) {
   CCodeMaker maker;
   context.SetCommentValues(maker);
   FileWriter& writer = context.Writer();
@@ -74,7 +75,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   maker.SetBeautify(true);
 
   const bool force = context.options.force;
-  merge::ModuleFilesRequest request{.bls = bls,
+  merge::ModuleFilesRequest request{.kind = kind,
                                     .module = module.id,
                                     .headerPath = JoinPath(folder, "Process.h"),
                                     .sourcePath = JoinPath(folder, "Process.cpp")};
@@ -83,7 +84,7 @@ ModuleResult GenerateModule(Context& context, bool bls, const code::ModuleRow& m
   request.forceRetire = options.forceRetire;
   request.utf8 = writer.Options().utf8;
   // Make both texts and check them.
-  const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request, kind);
+  const std::vector<std::string> faults = merge::MakeFreshTexts(maker, request, rows);
   if (!faults.empty()) {
     for (const std::string& fault : faults) {
       PrintError(folder + ": " + fault + "; neither Process.h nor Process.cpp is written");
@@ -137,24 +138,24 @@ int RunModule(Context& context, const ModuleOptions& options) {
   // Each file reaches the disk while the next one is made; a file that
   // fails to get there stops the run as a failed write does.
   FileWriter& writer = context.Writer();
-  const bool bls = options.kind == "bls";
-  const std::vector<code::ModuleRow> modules = code::ReadModules(bls);
+  const Kind kind = options.kind;
+  const std::vector<code::ModuleRow> modules = code::ReadModules(kind);
   const std::string& out = options.out;  // paths stay the system's bytes
   bool declined = false;
 
   if (!options.all) {
     for (const code::ModuleRow& module : modules) {
       if (module.problem == code::ModuleRow::Problem::Repeated && module.id == options.module) {
-        PrintError(Problem(bls, module));
+        PrintError(Problem(kind, module));
         return kFailure;
       }
       if (module.problem != code::ModuleRow::Problem::None || module.id != options.module) continue;
       if (!MakeOutputFolder(writer, out) || !LockOutputFolder(writer, out)) return kFailure;
-      if (GenerateModule(context, bls, module, out, options, declined) != ModuleResult::Done) return kFailure;
+      if (GenerateModule(context, kind, module, out, options, declined) != ModuleResult::Done) return kFailure;
       if (!writer.Settle()) return kFailure;
       return declined ? kDeclined : kOk;
     }
-    PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " +
+    PrintError("no " + std::string(Of(kind).name) + " module with the id " +
                std::to_string(options.module));
     return kFailure;
   }
@@ -165,18 +166,18 @@ int RunModule(Context& context, const ModuleOptions& options) {
   bool refused = false;  // a refused merge stops only its own module
   bool skipped = false;  // a module no folder can be named for
   // Every module's rows with a few queries for the whole kind.
-  code::KindRows kind(bls);
+  code::KindRows rows(kind);
   int n = 0;
   for (const code::ModuleRow& module : modules) {
     progress.Set(static_cast<size_t>(n++));
     if (module.problem != code::ModuleRow::Problem::None) {
       // Never the output folder itself, never another module's folder.
-      PrintError(Problem(bls, module));
+      PrintError(Problem(kind, module));
       skipped = true;
       continue;
     }
     const std::string folder = JoinPath(out, module.idText);
-    const ModuleResult result = GenerateModule(context, bls, module, folder, options, declined, &kind);
+    const ModuleResult result = GenerateModule(context, kind, module, folder, options, declined, &rows);
     if (result == ModuleResult::FileError) return kFailure;
     // A refused merge or a module that cannot be whole fails the run once
     // every other module is written.
@@ -194,7 +195,7 @@ FF_CLI_COMMAND(40, [](CLI::App& app, Context& context, int* status) {
   auto options = std::make_shared<ModuleOptions>();
   CLI::App* command =
       app.add_subcommand("module", "Write Process.h and Process.cpp of a FOS or BLS module");
-  command->add_option("--kind", options->kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  AddKindOption(command, options->kind);
   CLI::Option* module = command->add_option("--module", options->module, "Module id");
   CLI::Option* all = command->add_flag("--all", options->all, "Every module of the kind, each into DIR/<module id>/");
   module->excludes(all);

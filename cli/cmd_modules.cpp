@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/module_arg.h"
 #include "cli/json_lines.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
@@ -25,11 +26,11 @@ std::optional<long long> ModuleNumber(const std::string& text) {
   return std::stoll(text);
 }
 
-int ListModules(Context& context, const std::string& kind, bool json) {
+int ListModules(Context& context, Kind kind, bool json) {
   gbk::KeepForeignText keep;  // a listing is UTF-8: no character is lost
   if (!context.Connect()) return kFailure;
   CMemRecord modules;
-  g_pConfigDB->Cmd(res::ModuleQuery(kind == "bls"));
+  g_pConfigDB->Cmd(Of(kind).moduleQuery);
   if (!g_pConfigDB->SelectInto(&modules, true)) {
     PrintError("the module query failed: " + g_pConfigDB->GetLastErrMsg());
     return kFailure;
@@ -41,7 +42,7 @@ int ListModules(Context& context, const std::string& kind, bool json) {
     if (json) {
       const std::string number = gbk::Trim(modules.GetRef(id, -1));
       JsonLine line;
-      line.Utf8("kind", kind);
+      line.Utf8("kind", Of(kind).lower);
       if (auto value = ModuleNumber(number))
         line.Number("id", *value);
       else
@@ -62,9 +63,9 @@ int ListModules(Context& context, const std::string& kind, bool json) {
 
 FF_CLI_COMMAND(20, [](CLI::App& app, Context& context, int* status) {
   auto* command = app.add_subcommand("modules", "List the FOS or BLS modules: id, name, Chinese name");
-  auto kind = std::make_shared<std::string>();
+  auto kind = std::make_shared<Kind>(Kind::Fos);
   auto format = std::make_shared<std::string>();
-  command->add_option("--kind", *kind, "fos or bls")->required()->check(CLI::IsMember({"fos", "bls"}));
+  AddKindOption(command, *kind);
   AddFormatOption(command, *format);
   command->callback(
       [&context, status, kind, format] { *status = ListModules(context, *kind, IsJson(*format)); });

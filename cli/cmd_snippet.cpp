@@ -22,7 +22,7 @@ struct SnippetOptions {
 
 int RunSnippet(Context& context, const SnippetOptions& options) {
   if (!context.Connect()) return kFailure;
-  if (!KnownModule(true, options.module)) return kFailure;
+  if (!KnownModule(Kind::Bls, options.module)) return kFailure;
   const std::string code = gbk::FromUtf8(options.code);
 
   CCodeMaker maker;

@@ -7,10 +7,18 @@
 
 namespace ff::cli {
 
-bool KnownModule(bool bls, long module) {
-  for (const code::ModuleRow& row : code::ReadModules(bls))
+CLI::Option* AddKindOption(CLI::App* command, Kind& kind) {
+  return command
+      ->add_option_function<std::string>(
+          "--kind", [&kind](const std::string& name) { kind = KindNamed(name).value_or(Kind::Fos); }, "fos or bls")
+      ->required()
+      ->check(CLI::IsMember({Of(Kind::Fos).lower, Of(Kind::Bls).lower}));
+}
+
+bool KnownModule(Kind kind, long module) {
+  for (const code::ModuleRow& row : code::ReadModules(kind))
     if (row.problem == code::ModuleRow::Problem::None && row.id == module) return true;
-  PrintError("no " + std::string(bls ? "BLS" : "FOS") + " module with the id " + std::to_string(module));
+  PrintError("no " + std::string(Of(kind).name) + " module with the id " + std::to_string(module));
   return false;
 }
 

@@ -1,12 +1,19 @@
-// --module N of the commands that read one module: a module the database
-// does not have is an error, never an empty result.
+// --kind and --module N of the commands that read one module: a module the
+// database does not have is an error, never an empty result.
 #pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "res/kind.h"
 
 namespace ff::cli {
 
-// True when the database has a FOS (or BLS) module with the id `module`;
+// --kind fos|bls, required, read into `kind` once.
+CLI::Option* AddKindOption(CLI::App* command, Kind& kind);
+
+// True when the database has a module of `kind` with the id `module`;
 // otherwise says so on stderr. Throws QueryError when the module list
 // cannot be read.
-bool KnownModule(bool bls, long module);
+bool KnownModule(Kind kind, long module);
 
 }  // namespace ff::cli

@@ -16,6 +16,7 @@
 #include "codetext/gen_file.h"
 #include "codetext/routine_comment.h"
 #include "codetext/validate_style.h"
+#include "res/kind.h"
 
 class CMemRecord;
 namespace ff::code {
@@ -91,6 +92,11 @@ class CCodeMaker {
   bool MakeSysDefFile(const std::string& path, bool noPrompt);
 
   // --- module sources -----------------------------------------------------
+  // The paired Fos/Bls names are the system's interface over these.
+  bool MakeModuleHeader(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt);
+  bool MakeModuleSource(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt);
+  std::string MakeModuleSourceText(ff::Kind kind, const std::string& path, long moduleId);
+  std::string MakeModuleHeaderText(ff::Kind kind, const std::string& path, long moduleId);
   bool MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt);
   bool MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt);
   bool MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt);
@@ -114,8 +120,8 @@ class CCodeMaker {
   };
   // Throws ff::QueryError naming the file being made. `kind`: the rows of
   // a run over every module of the kind (null: the module's own queries).
-  ModuleTexts MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath, const std::string& sourcePath,
-                              ff::code::KindRows* kind = nullptr);
+  ModuleTexts MakeModuleTexts(ff::Kind kind, long moduleId, const std::string& headerPath, const std::string& sourcePath,
+                              ff::code::KindRows* rows = nullptr);
 
   // Every generator below that reads the database throws ff::QueryError
   // when a query fails; a file generator has then left its target as it
@@ -129,6 +135,12 @@ class CCodeMaker {
   void NoteMissingBody(std::string function) { missingBodies_.push_back(std::move(function)); }
 
   // --- function bodies ----------------------------------------------------
+  // The paired Fos/Bls names below are the system's interface; each is
+  // the Kind-taking one for its kind.
+  bool MakeFunctionText(ff::Kind kind, long moduleId, const std::string& code, std::string& text);
+  bool MakeFunctionFile(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt, const std::string& code);
+  std::string MakeAnswerLines(ff::Kind kind, CMemRecord& answer);
+  std::string MakePrototype(ff::Kind kind, const std::string& funName, const std::string& code) const;
   bool MakeFosFunctionText(long moduleId, const std::string& code, std::string& text);
   bool MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text);
   bool MakeFosFunctionFile(const std::string& path, long moduleId, bool noPrompt, const std::string& code);

@@ -48,8 +48,7 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
   // The lint first: its findings go on the pages of the rows they are about.
   ReadFindings(site);
   ReadFids(site);
-  ReadModules(site, false);
-  ReadModules(site, true);
+  for (const Kind kind : kKinds) ReadModules(site, kind);
   CCodeMaker maker;
   // The module pages, then the FID pages, errors, rules, index, the search
   // index, the script and the style.
@@ -64,8 +63,8 @@ std::vector<SiteFile> MakeDictionarySite(const SiteOptions& options) {
     // modules come first and go before the BLS rows are read.
     std::optional<code::KindRows> kind;
     for (size_t module = 0; module < site.modules.size(); ++module) {
-      const bool bls = site.modules[module].bls;
-      if (!kind || kind->bls() != bls) kind.emplace(bls);
+      const Kind of = site.modules[module].kind;
+      if (!kind || kind->kind() != of) kind.emplace(of);
       // Each page goes to its temporary file at once: the site is never held whole.
       const std::string page = ModulePage(maker, site, module, *kind);
       add(site.modules[module].page, page);

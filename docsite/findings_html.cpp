@@ -1,6 +1,7 @@
 // The lint's findings on the pages they are about, and rules.html, the
 // rule table they link to. Only the lint's run and finding interface is
 // used: the rules themselves may change without the site knowing.
+#include <optional>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -22,20 +23,27 @@ namespace {
 
 namespace tpl = res::site;
 
-bool IsParamTable(const std::string& table) { return table == "T156" || table == "T162"; }
+// The kind whose module (function, parameter) table `table` is.
+std::optional<Kind> KindOf(const std::string& table, const char* KindTable::*which) {
+  for (const Kind kind : kKinds)
+    if (table == Of(kind).*which) return kind;
+  return std::nullopt;
+}
+
+bool IsParamTable(const std::string& table) { return KindOf(table, &KindTable::paramTable).has_value(); }
 
 // Parameter row id -> the ID of its function, for the parameter tables that
 // findings name by row. Streamed: the table is the largest of the database.
-std::unordered_map<std::string, std::string> ParamOwners(bool bls) {
+std::unordered_map<std::string, std::string> ParamOwners(Kind kind) {
   std::unordered_map<std::string, std::string> owners;
-  g_pConfigDB->Cmd(tpl::ParamOwnerQuery(bls));
+  g_pConfigDB->Cmd(Of(kind).paramOwnerQuery);
   try {
     g_pConfigDB->SelectEachChecked([&owners](const CMemRecord& row) {
       owners.emplace(gbk::Trim(row.GetRef("ID")), gbk::Trim(row.GetRef("OWNER")));
       return true;
     });
   } catch (const QueryError& error) {
-    throw error.Within(bls ? "cannot read the BLS parameters" : "cannot read the FOS parameters");
+    throw error.Within(std::string("cannot read the ") + Of(kind).name + " parameters");
   }
   return owners;
 }
@@ -52,8 +60,8 @@ std::string FindingItem(const lint::Finding& finding) {
 
 }  // namespace
 
-std::string ModulePlace(bool bls, const std::string& id) { return (bls ? "BLS-M " : "FOS-M ") + id; }
-std::string FunctionPlace(bool bls, const std::string& id) { return (bls ? "BLS-F " : "FOS-F ") + id; }
+std::string ModulePlace(Kind kind, const std::string& id) { return std::string(Of(kind).name) + "-M " + id; }
+std::string FunctionPlace(Kind kind, const std::string& id) { return std::string(Of(kind).name) + "-F " + id; }
 std::string FidPlace(const std::string& code) { return "FID " + code; }
 std::string ErrorPlace(const std::string& code) { return "ERR " + code; }
 
@@ -68,13 +76,15 @@ void ReadFindings(SiteModel& site) {
   SiteFindings& findings = site.findings;
   findings.all = std::move(result.findings);
 
+  // By kind (Kind's values index them).
   bool byRow[2] = {false, false};
   for (const lint::Finding& finding : findings.all) {
-    if (IsParamTable(finding.where.table) && !finding.where.id.empty()) byRow[finding.where.table == "T162"] = true;
+    const std::optional<Kind> kind = KindOf(finding.where.table, &KindTable::paramTable);
+    if (kind && !finding.where.id.empty()) byRow[static_cast<int>(*kind)] = true;
   }
   std::unordered_map<std::string, std::string> owners[2];
-  for (bool bls : {false, true}) {
-    if (byRow[bls]) owners[bls] = ParamOwners(bls);
+  for (const Kind kind : kKinds) {
+    if (byRow[static_cast<int>(kind)]) owners[static_cast<int>(kind)] = ParamOwners(kind);
   }
 
   for (size_t index = 0; index < findings.all.size(); ++index) {
@@ -82,14 +92,17 @@ void ReadFindings(SiteModel& site) {
     const lint::Where& where = finding.where;
     (finding.severity == lint::Severity::Error ? findings.errorsByRule : findings.warningsByRule)[finding.rule]++;
     std::string place;
-    if (where.table == "T158" || where.table == "T164") {
-      place = ModulePlace(where.table == "T164", where.id);
-    } else if (where.table == "T154" || where.table == "T161") {
-      place = FunctionPlace(where.table == "T161", where.id);
-    } else if (IsParamTable(where.table) && !where.id.empty()) {
-      const bool bls = where.table == "T162";
-      auto owner = owners[bls].find(where.id);
-      if (owner != owners[bls].end()) place = FunctionPlace(bls, owner->second);
+    const std::optional<Kind> moduleKind = KindOf(where.table, &KindTable::moduleTable);
+    const std::optional<Kind> functionKind = KindOf(where.table, &KindTable::functionTable);
+    const std::optional<Kind> paramKind = KindOf(where.table, &KindTable::paramTable);
+    if (moduleKind) {
+      place = ModulePlace(*moduleKind, where.id);
+    } else if (functionKind) {
+      place = FunctionPlace(*functionKind, where.id);
+    } else if (paramKind && !where.id.empty()) {
+      const auto& kindOwners = owners[static_cast<int>(*paramKind)];
+      auto owner = kindOwners.find(where.id);
+      if (owner != kindOwners.end()) place = FunctionPlace(*paramKind, owner->second);
     } else if ((IsParamTable(where.table) || where.table == "T151") && !where.code.empty()) {
       // The FID check's findings and a FID's own: on the FID's row.
       place = FidPlace(where.code);

@@ -18,11 +18,11 @@ struct KindSummary {
   int modules = 0, functions = 0;
 };
 
-KindSummary ModuleList(const SiteModel& site, bool bls) {
+KindSummary ModuleList(const SiteModel& site, Kind kind) {
   KindSummary summary;
   std::string items;
   for (const ModuleEntry& module : site.modules) {
-    if (module.bls != bls) continue;
+    if (module.kind != kind) continue;
     ++summary.modules;
     summary.functions += static_cast<int>(module.functions.size());
     const std::string lint = module.errors + module.warnings == 0
@@ -50,8 +50,8 @@ int LintCount(const SiteModel& site, bool errors) {
 }  // namespace
 
 std::string IndexPage(const SiteModel& site) {
-  const KindSummary fos = ModuleList(site, false);
-  const KindSummary bls = ModuleList(site, true);
+  const KindSummary fos = ModuleList(site, Kind::Fos);
+  const KindSummary bls = ModuleList(site, Kind::Bls);
   std::string categories;
   for (const ErrorCategory& category : site.categories) {
     categories += FillTemplate(tpl::IndexCategory(), {{"Href", "errors.html#" + category.anchor},

@@ -26,15 +26,13 @@ namespace {
 namespace tpl = res::site;
 namespace fn = res::fn;
 
-const char* KindName(bool bls) { return bls ? "BLS" : "FOS"; }
-
 std::string Trimmed(const CMemRecord& record, const std::string& caption) {
   return gbk::Trim(record.GetRef(caption));
 }
 
 // The prototype line as the generators write it, without its line end.
-std::string PrototypeText(const CCodeMaker& maker, bool bls, const std::string& funName, const std::string& macro) {
-  std::string line = bls ? maker.MakeBlsPrototype(funName, macro) : maker.MakeFosPrototype(funName, macro);
+std::string PrototypeText(const CCodeMaker& maker, Kind kind, const std::string& funName, const std::string& macro) {
+  std::string line = maker.MakePrototype(kind, funName, macro);
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
   return line;
 }
@@ -48,10 +46,10 @@ std::string FunctionName(const std::string& prototype) {
   return gbk::Trim(prototype.substr(blank + 1, paren - blank - 1));
 }
 
-std::string AnswerTypeText(bool bls, long answerType, const std::string& macro) {
+std::string AnswerTypeText(Kind kind, long answerType, const std::string& macro) {
   const std::string type = std::to_string(answerType);
   if (CCodeMaker::IsMultiRowAnswer(answerType, macro)) return FillTemplate(tpl::AnswerMultiRow(), {{"Type", type}});
-  if (!bls && answerType == 1) return FillTemplate(tpl::AnswerProcedure(), {{"Type", type}});
+  if (kind == Kind::Fos && answerType == 1) return FillTemplate(tpl::AnswerProcedure(), {{"Type", type}});
   return FillTemplate(tpl::AnswerSingle(), {{"Type", type}});
 }
 
@@ -70,7 +68,7 @@ std::string MandatoryText(const std::string& flag) {
 }
 
 // The parameter table of one function; records each FID's use.
-std::string ParamTable(const CCodeMaker& maker, SiteModel& site, size_t function, bool bls, bool request,
+std::string ParamTable(const CCodeMaker& maker, SiteModel& site, size_t function, Kind kind, bool request,
                        CMemRecord& params) {
   if (params.GetCount() == 0) return tpl::NoParams();
   std::string rows;
@@ -90,7 +88,7 @@ std::string ParamTable(const CCodeMaker& maker, SiteModel& site, size_t function
     const std::string dataType = Html(Trimmed(params, res::CaptionDataType()));
     const std::string mandatory = MandatoryText(Trimmed(params, fn::CaptionMandatory()));
     const std::string href = FidHref(site, info.code);
-    if (!bls) {
+    if (kind == Kind::Fos) {
       rows += FillTemplate(tpl::FosParamRow(), {{"Index", number},
                                                 {"FidHref", href},
                                                 {"Code", code},
@@ -116,32 +114,32 @@ std::string ParamTable(const CCodeMaker& maker, SiteModel& site, size_t function
                                                 {"Note", Html(Trimmed(params, res::CaptionParamNote()))}});
     }
   }
-  return FillTemplate(bls ? tpl::BlsParams() : tpl::FosParams(), {{"Rows", rows}});
+  return FillTemplate(Of(kind).siteParams, {{"Rows", rows}});
 }
 
 }  // namespace
 
-void ReadModules(SiteModel& site, bool bls) {
+void ReadModules(SiteModel& site, Kind kind) {
   CMemRecord modules;
-  RunQuery(res::ModuleQuery(bls), modules, bls ? "the BLS modules" : "the FOS modules");
+  RunQuery(Of(kind).moduleQuery, modules, std::string("the ") + Of(kind).name + " modules");
   UniqueIds pages;
   for (const ModuleEntry& known : site.modules) pages.Take(known.page);
   for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
     ModuleEntry module;
-    module.bls = bls;
+    module.kind = kind;
     module.id = Trimmed(modules, res::module::CaptionModuleId());
     module.name = Trimmed(modules, res::module::CaptionModuleName());
     module.chineseName = Trimmed(modules, res::module::CaptionModuleChineseName());
-    module.page = pages.Take(AnchorId(bls ? "bls-" : "fos-", module.id)) + ".html";
+    module.page = pages.Take(AnchorId(std::string(Of(kind).lower) + "-", module.id)) + ".html";
     site.modules.push_back(std::move(module));
   }
 }
 
 std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, code::KindRows& kindRows) {
   ModuleEntry& module = site.modules[moduleIndex];
-  const bool bls = module.bls;
+  const KindTable& of = Of(module.kind);
   const long moduleId = gbk::AtoL(module.id);
-  const std::string kind = KindName(bls);
+  const std::string kind = of.name;
 
   CMemRecord request, answer;
   code::ModuleRows rows = [&] {
@@ -152,8 +150,8 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
     }
   }();
   CMemRecord& functions = rows.functions;
-  const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
-  const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
+  const std::string& numberCaption = of.numberCaption;
+  const std::string& codeCaption = of.codeCaption;
   // The parameters of the whole kind at once where that gives each
   // function's own rows; a failure is told as the first function's.
   if (functions.GetCount() > 0) {
@@ -169,8 +167,8 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
       throw error.Within("cannot read the answer parameters of " + what);
     }
   }
-  code::FunctionParameters parameters(bls, rows);
-  const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
+  code::FunctionParameters parameters(module.kind, rows);
+  const std::string& nameCaption = of.nameCaption;
 
   UniqueIds anchors;
   std::string toc, sections, lintFunctions;
@@ -183,11 +181,11 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
     const std::string macro = gbk::Replaced(codeText, ".", "_");
     const std::string name = Trimmed(functions, nameCaption);
     const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
-    const std::string prototype = PrototypeText(maker, bls, functions.GetRef(fn::CaptionFunName()), macro);
+    const std::string prototype = PrototypeText(maker, module.kind, functions.GetRef(fn::CaptionFunName()), macro);
     const std::string anchor = anchors.Take(AnchorId("f", idText));
 
     const size_t function = site.functions.size();
-    site.functions.push_back({bls, number, codeText, name, module.page + "#" + anchor});
+    site.functions.push_back({module.kind, number, codeText, name, module.page + "#" + anchor});
     module.functions.push_back(function);
     AddSearchEntry(site, kind.c_str(), codeText, name, number, site.functions.back().href);
 
@@ -205,12 +203,12 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
 
     const std::string hNumber = Html(number), hCode = Html(codeText), hName = Html(name);
     toc += FillTemplate(tpl::TocEntry(), {{"Anchor", anchor}, {"Number", hNumber}, {"Code", hCode}, {"Name", hName}});
-    const std::string requestTable = ParamTable(maker, site, function, bls, true, request);
-    const std::string answerTable = ParamTable(maker, site, function, bls, false, answer);
+    const std::string requestTable = ParamTable(maker, site, function, module.kind, true, request);
+    const std::string answerTable = ParamTable(maker, site, function, module.kind, false, answer);
     const std::string transType =
-        bls ? TransTypeText(gbk::AtoL(Trimmed(functions, fn::CaptionTransType()))) : std::string();
+        module.kind == Kind::Bls ? TransTypeText(gbk::AtoL(Trimmed(functions, fn::CaptionTransType()))) : std::string();
     int errors = 0, warnings = 0;
-    std::string findings = FindingList(site, FunctionPlace(bls, idText), &errors, &warnings);
+    std::string findings = FindingList(site, FunctionPlace(module.kind, idText), &errors, &warnings);
     if (!findings.empty()) {
       findings = FillTemplate(tpl::FunctionFindings(), {{"List", findings}});
       lintFunctions += FillTemplate(tpl::ModuleFindingFunction(), {{"Anchor", anchor},
@@ -222,7 +220,7 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
       module.errors += errors;
       module.warnings += warnings;
     }
-    sections += FillTemplate(bls ? tpl::BlsFunction() : tpl::FosFunction(),
+    sections += FillTemplate(of.siteFunction,
                              {{"Anchor", anchor},
                               {"Number", hNumber},
                               {"Code", hCode},
@@ -230,7 +228,7 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
                               {"Function", Html(FunctionName(prototype))},
                               {"Prototype", Html(prototype)},
                               {"Name", hName},
-                              {"AnswerType", Html(AnswerTypeText(bls, answerType, macro))},
+                              {"AnswerType", Html(AnswerTypeText(module.kind, answerType, macro))},
                               {"TransType", Html(transType)},
                               {"Design", Html(Trimmed(functions, fn::CaptionDesign()))},
                               {"Note", Html(Trimmed(functions, fn::CaptionNote()))},
@@ -240,7 +238,7 @@ std::string ModulePage(CCodeMaker& maker, SiteModel& site, size_t moduleIndex, c
   }
 
   const std::string count = std::to_string(module.functions.size());
-  std::string lint = FindingList(site, ModulePlace(bls, module.id), &module.errors, &module.warnings);
+  std::string lint = FindingList(site, ModulePlace(module.kind, module.id), &module.errors, &module.warnings);
   if (!lint.empty() || !lintFunctions.empty()) {
     const std::string list = lintFunctions.empty()
                                  ? std::string()

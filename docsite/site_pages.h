@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "lint/finding.h"
+#include "res/kind.h"
 
 class CCodeMaker;
 namespace ff::code {
@@ -41,13 +42,13 @@ struct SiteFindings {
 
 // One function as the other pages link to it (GBK, trimmed).
 struct FunctionLink {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   std::string number, code, name;
   std::string href;  // "fos-12.html#f123"
 };
 
 struct ModuleEntry {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   std::string id, name, chineseName;  // GBK, trimmed
   std::string page;                   // its file name
   std::vector<size_t> functions;      // into SiteModel::functions
@@ -101,8 +102,8 @@ void ReadFindings(SiteModel& site);
 // Where findings are filed: a module's page, a function's section (also
 // for its parameters), a FID's row (also for the FID check's findings), an
 // error code's row.
-std::string ModulePlace(bool bls, const std::string& id);
-std::string FunctionPlace(bool bls, const std::string& id);
+std::string ModulePlace(Kind kind, const std::string& id);
+std::string FunctionPlace(Kind kind, const std::string& id);
 std::string FidPlace(const std::string& code);
 std::string ErrorPlace(const std::string& code);
 // The findings filed under `place`, as a list for a page ("" when none),
@@ -110,7 +111,7 @@ std::string ErrorPlace(const std::string& code);
 std::string FindingList(SiteModel& site, const std::string& place, int* errors = nullptr, int* warnings = nullptr);
 
 // Reads the modules of one kind into `site.modules` (with their page names).
-void ReadModules(SiteModel& site, bool bls);
+void ReadModules(SiteModel& site, Kind kind);
 // The page of one module, from the rows of its kind (`kind`: the rows of
 // the module's kind, read once for every page); records the functions and
 // FID uses in `site`.

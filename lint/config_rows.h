@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lint/finding.h"
+#include "res/kind.h"
 
 namespace ff::lint {
 
@@ -19,7 +20,7 @@ struct FidRow {
 };
 
 struct FunctionRow {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   Where where;          // T154 or T161, ID, code
   std::string number;   // trimmed: the value of its macro
   std::string code;     // trimmed, as the queries take it
@@ -28,7 +29,7 @@ struct FunctionRow {
 };
 
 struct ModuleRow {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   Where where;          // T158 or T164, ID, name
   std::string id;       // STR(ID), trimmed: the folder of `module --all`
   std::string name;     // trimmed

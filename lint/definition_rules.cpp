@@ -29,11 +29,11 @@ void EachDuplicate(const std::vector<Row>& rows, KeyOf keyOf, OnDuplicate onDupl
 // The functions of one kind, FOS or BLS, with what the messages call them.
 template <typename Each>
 void ForEachKind(const ConfigRows& rows, Each each) {
-  for (const bool bls : {false, true}) {
+  for (const Kind of : kKinds) {
     std::vector<FunctionRow> kind;
     std::copy_if(rows.functions.begin(), rows.functions.end(), std::back_inserter(kind),
-                 [bls](const FunctionRow& f) { return f.bls == bls; });
-    each(std::string_view(bls ? "BLS" : "FOS"), kind);
+                 [of](const FunctionRow& f) { return f.kind == of; });
+    each(std::string_view(Of(of).name), kind);
   }
 }
 
@@ -144,7 +144,7 @@ constexpr Rule kRules[] = {
            ForEachKind(rows, [&](std::string_view what, const std::vector<FunctionRow>& kind) {
              std::unordered_set<std::string_view> modules;
              for (const ModuleRow& m : rows.modules) {
-               if (m.bls == (what == "BLS")) modules.insert(m.id);
+               if (Of(m.kind).name == what) modules.insert(m.id);
              }
              for (const FunctionRow& f : kind) {
                if (modules.contains(f.module)) continue;
@@ -162,10 +162,10 @@ constexpr Rule kRules[] = {
      .example = "two FOS modules with id 1",
      .tables =
          [](const ConfigRows& rows, Report& report) {
-           std::unordered_set<std::string_view> seen[2];
+           std::unordered_set<std::string_view> seen[2];  // by Kind
            for (const ModuleRow& m : rows.modules) {
              static constexpr Phrase kModule[] = {{"FOS module", "FOS模块"}, {"BLS module", "BLS模块"}};
-             const Phrase& what = kModule[m.bls];
+             const Phrase& what = kModule[static_cast<int>(m.kind)];
              if (m.id.empty()) {
                report.Add(m.where,
                           {"%What% \"%Name%\" has no id: its sources would go to the output folder itself",
@@ -181,7 +181,7 @@ constexpr Rule kRules[] = {
                           {"%What% id %Id% is not a positive number: the module pages generate module 0 for it",
                            "%What%的ID %Id%不是正数：模块页面会把它生成为模块0"},
                           {{"What", what}, {"Id", m.id}});
-             } else if (!seen[m.bls].insert(m.id).second) {
+             } else if (!seen[static_cast<int>(m.kind)].insert(m.id).second) {
                report.Add(m.where,
                           {"%What% id %Id% is used by another module too: both write the same folder",
                            "%What%的ID %Id%也被另一个模块使用：两者写入同一个目录"},

@@ -37,15 +37,20 @@ void RunChecks(void (*Rule::*check)(const Subject&, Report&), const Subject& sub
   }
 }
 
-// What the findings call the texts and codes of a row, in both languages.
+// What the findings call the texts and codes of a row, in both languages,
+// and where a function's name lands: fosdef.h/blsdef.h and the
+// identification line (// ...), the function comment, and for BLS the
+// answer's message literal. Indexed by Kind.
 struct FunctionWords {
   Phrase code, name, functionName, design, note;
+  unsigned nameLandings;
 };
 constexpr FunctionWords kFunctionWords[] = {
     {{"FOS code", "FOS编码"}, {"FOS name", "FOS名称"}, {"FOS function name", "FOS函数名"},
-     {"FOS design", "FOS设计说明"}, {"FOS note", "FOS备注"}},
+     {"FOS design", "FOS设计说明"}, {"FOS note", "FOS备注"}, kOneLine | kLineComment | kBlockComment},
     {{"BLS code", "BLS编码"}, {"BLS name", "BLS名称"}, {"BLS function name", "BLS函数名"},
-     {"BLS design", "BLS设计说明"}, {"BLS note", "BLS备注"}},
+     {"BLS design", "BLS设计说明"}, {"BLS note", "BLS备注"},
+     kOneLine | kLineComment | kBlockComment | kStringLiteral},
 };
 struct ModuleWords {
   Phrase name, chineseName;
@@ -68,12 +73,12 @@ class Linter {
 
   LintResult Run() {
     LintResult result;
-    result.ok = ReadFids() && ReadFunctions(false) && ReadFunctions(true) && ReadModules(false) &&
-                ReadModules(true) && ReadErrors();
+    result.ok = ReadFids() && ReadFunctions(Kind::Fos) && ReadFunctions(Kind::Bls) && ReadModules(Kind::Fos) &&
+                ReadModules(Kind::Bls) && ReadErrors();
     if (result.ok) {
       fids_.reserve(rows_.fids.size());
       for (const FidRow& fid : rows_.fids) fids_.emplace(fid.code, &fid);
-      result.ok = ReadParams(false) && ReadParams(true) && ReadFidUses();
+      result.ok = ReadParams(Kind::Fos) && ReadParams(Kind::Bls) && ReadFidUses();
     }
     result.queries = queries_;
     if (!result.ok) {
@@ -150,22 +155,21 @@ class Linter {
     });
   }
 
-  bool ReadFunctions(bool bls) {
-    const FunctionWords& words = kFunctionWords[bls];
-    return Each(bls ? q::BlsFunctionQuery() : q::FosFunctionQuery(), bls ? "the BLS functions (T161)" : "the FOS functions (T154)", [&](const CMemRecord& row) {
+  bool ReadFunctions(Kind kind) {
+    const KindTable& of = Of(kind);
+    const FunctionWords& words = kFunctionWords[static_cast<int>(kind)];
+    const std::string what = std::string("the ") + of.name + " functions (" + of.functionTable + ")";
+    return Each(of.lintFunctionQuery, what, [&](const CMemRecord& row) {
       FunctionRow f;
-      f.bls = bls;
+      f.kind = kind;
       f.number = Trimmed(row, q::CaptionNumber());
       f.code = Trimmed(row, q::CaptionCode());
       f.macro = gbk::Replaced(f.code, ".", "_");
       f.module = Trimmed(row, q::CaptionModule());
-      f.where = Where{bls ? "T161" : "T154", Trimmed(row, q::CaptionId()), f.code};
+      f.where = Where{of.functionTable, Trimmed(row, q::CaptionId()), f.code};
       Text(f.where, words.code, row, q::CaptionCode(), kOneLine);
       Name(f.where, words.code, f.code, f.macro);
-      // The name: fosdef.h/blsdef.h and the identification line (// ...),
-      // the function comment, and for BLS the answer's message literal.
-      Text(f.where, words.name, row, q::CaptionName(),
-           kOneLine | kLineComment | kBlockComment | (bls ? kStringLiteral : 0u));
+      Text(f.where, words.name, row, q::CaptionName(), words.nameLandings);
       const std::string funName = Trimmed(row, q::CaptionFunName());
       Text(f.where, words.functionName, row, q::CaptionFunName(), kOneLine);
       if (!funName.empty()) Name(f.where, words.functionName, funName, funName);
@@ -176,14 +180,16 @@ class Linter {
     });
   }
 
-  bool ReadModules(bool bls) {
-    const ModuleWords& words = kModuleWords[bls];
-    return Each(bls ? q::BlsModuleQuery() : q::FosModuleQuery(), bls ? "the BLS modules (T164)" : "the FOS modules (T158)", [&](const CMemRecord& row) {
+  bool ReadModules(Kind kind) {
+    const KindTable& of = Of(kind);
+    const ModuleWords& words = kModuleWords[static_cast<int>(kind)];
+    const std::string what = std::string("the ") + of.name + " modules (" + of.moduleTable + ")";
+    return Each(of.lintModuleQuery, what, [&](const CMemRecord& row) {
       ModuleRow m;
-      m.bls = bls;
+      m.kind = kind;
       m.id = Trimmed(row, q::CaptionId());
       m.name = Trimmed(row, q::CaptionName());
-      m.where = Where{bls ? "T164" : "T158", m.id, m.name};
+      m.where = Where{of.moduleTable, m.id, m.name};
       // Both names make the project line of the file comment.
       Text(m.where, words.name, row, q::CaptionName(), kBlockComment);
       Text(m.where, words.chineseName, row, q::CaptionChineseName(), kBlockComment);
@@ -217,26 +223,28 @@ class Linter {
 
   // Only parameters of an existing function reach generated code; the
   // others are skipped, as the generators' joins skip them.
-  bool ReadParams(bool bls) {
+  bool ReadParams(Kind kind) {
+    const KindTable& of = Of(kind);
     static const std::string kCode = gbk::FromUtf8("FID编码");
     static const std::string kName = gbk::FromUtf8("参数名称");
     std::unordered_map<std::string_view, const FunctionRow*> functions;
     for (const FunctionRow& f : rows_.functions) {
-      if (f.bls == bls) functions.emplace(f.where.id, &f);
+      if (f.kind == kind) functions.emplace(f.where.id, &f);
     }
-    return Each(bls ? q::BlsParamQuery() : q::FosParamQuery(), bls ? "the BLS parameters (T162)" : "the FOS parameters (T156)", [&](const CMemRecord& row) {
+    const std::string what = std::string("the ") + of.name + " parameters (" + of.paramTable + ")";
+    return Each(of.lintParamQuery, what, [&](const CMemRecord& row) {
       const auto owner = functions.find(gbk::Trim(row.GetRef(q::CaptionOwner())));
       if (owner == functions.end()) return;
       const std::string code = Trimmed(row, kCode);
       const std::string name = Trimmed(row, kName);
-      const Where where{bls ? "T162" : "T156", Trimmed(row, q::CaptionId()), code};
+      const Where where{of.paramTable, Trimmed(row, q::CaptionId()), code};
       Text(where, kParamFidCode, code, kOneLine, false);
       // Request and answer lines end in //name; the validation code puts
       // the name into its error message literal.
       Text(where, kParamName, name, kOneLine | kLineComment | kStringLiteral, Lost(row, kName));
       const auto fid = fids_.find(code);
       RunChecks(&Rule::param,
-                PlacedParam{where, code, name, DataTypeOf(row, res::CaptionDataType()), bls ? "BLS" : "FOS",
+                PlacedParam{where, code, name, DataTypeOf(row, res::CaptionDataType()), of.name,
                             owner->second->code, fid == fids_.end() ? nullptr : fid->second},
                 sink_);
     });

@@ -13,6 +13,7 @@ namespace ff::lint {
 namespace {
 
 enum class Header { Guard, Fid, Fos, Bls, Sys };
+constexpr Header kKindHeader[] = {Header::Fos, Header::Bls};  // by Kind
 
 Phrase HeaderName(Header header) {
   switch (header) {
@@ -51,7 +52,7 @@ void CheckMacros(const ConfigRows& rows, Report& report) {
   static const std::string kEmpty;
   for (const std::string& guard : res::lint::GuardMacros()) define(guard, Header::Guard, &kNoRow, &kEmpty);
   for (const FidRow& fid : rows.fids) define(fid.code, Header::Fid, &fid.where, &fid.number);
-  for (const FunctionRow& f : rows.functions) define(f.macro, f.bls ? Header::Bls : Header::Fos, &f.where, &f.number);
+  for (const FunctionRow& f : rows.functions) define(f.macro, kKindHeader[static_cast<int>(f.kind)], &f.where, &f.number);
   for (const ErrorMacro& e : rows.errorMacros) define(e.name, Header::Sys, &e.where, &e.value);
 
   for (const auto& [name, definitions] : macros) {

@@ -502,7 +502,7 @@ std::string RecordPath(const std::string& sourcePath) {
 
 std::vector<std::string> MakeFreshTexts(CCodeMaker& maker, ModuleFilesRequest& request, code::KindRows* kind) {
   CCodeMaker::ModuleTexts texts =
-      maker.MakeModuleTexts(request.bls, request.module, request.headerPath, request.sourcePath, kind);
+      maker.MakeModuleTexts(request.kind, request.module, request.headerPath, request.sourcePath, kind);
   request.freshHeader = std::move(texts.header);
   request.freshSource = std::move(texts.source);
   return std::move(texts.faults);
@@ -520,7 +520,7 @@ std::string RecordAfterWriting(const ModuleFilesRequest& request, const ModuleFi
     return {};
   }
   if (!ParseRecord(request.utf8 ? gbk::FromUtf8(bytes) : bytes, old, why)) return {};
-  return MakeRecordText(request.bls ? "BLS" : "FOS", request.module, BaseName(request.headerPath),
+  return MakeRecordText(Of(request.kind).name, request.module, BaseName(request.headerPath),
                         headerWritten ? request.freshHeader : JoinCrlf(old.header), BaseName(request.sourcePath),
                         sourceWritten ? request.freshSource : JoinCrlf(old.source));
 }
@@ -572,7 +572,7 @@ Refusal MostRetire(const std::string& path, int leaving, int total) {
 
 ModuleFilesPlan PlanModuleFiles(const ModuleFilesRequest& request) {
   ModuleFilesPlan plan;
-  const std::string kind = request.bls ? "BLS" : "FOS";
+  const std::string kind = Of(request.kind).name;
   plan.header = request.freshHeader;
   plan.source = request.freshSource;
   plan.record = MakeRecordText(kind, request.module, BaseName(request.headerPath), request.freshHeader,

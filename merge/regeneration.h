@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "res/kind.h"
+
 class CCodeMaker;
 namespace ff {
 class FileWriter;
@@ -28,7 +30,7 @@ class KindRows;
 namespace ff::merge {
 
 struct ModuleFilesRequest {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   long module = 0;
   std::string headerPath{}, sourcePath{};    // the system's bytes
   std::string freshHeader{}, freshSource{};  // GBK, as the generators make them

@@ -80,7 +80,7 @@ void CPageCode::ShowKind() {
   QFont bold = label->font();
   bold.setBold(true);
   label->setFont(bold);
-  label->setText(ff::gui::ToQ(texts::KindShown(m_bBLS)));
+  label->setText(ff::gui::ToQ(ff::Of(PageKind()).kindShown));
 }
 
 void CPageCode::OnNewLogin() {
@@ -92,7 +92,7 @@ void CPageCode::OnNewLogin() {
 
 void CPageCode::LoadModules() {
   if (!g_pConfigDB) return;  // the list stays as it was
-  g_pConfigDB->Cmd(ff::res::ModuleQuery(m_bBLS));
+  g_pConfigDB->Cmd(ff::Of(PageKind()).moduleQuery);
   if (!g_pConfigDB->SelectInto(&m_recModule, true)) {
     // An empty list with the reason, never an empty list alone.
     ff::QueryError(g_pConfigDB->GetLastErrMsg()).ReportError();
@@ -105,7 +105,7 @@ bool CPageCode::PickedModuleId(long& module) {
   module = 0;
   if (m_recModule.Eof()) return true;  // no row: module 0
   const int row = m_recModule.CurrentRow();
-  const std::vector<ff::code::ModuleRow> modules = ff::code::ReadModules(m_bBLS);
+  const std::vector<ff::code::ModuleRow> modules = ff::code::ReadModules(PageKind());
   const std::string& name = m_recModule.GetRef(mod::CaptionModuleName());
   const std::string& chineseName = m_recModule.GetRef(mod::CaptionModuleChineseName());
   auto same = [&](const ff::code::ModuleRow& m) { return m.name == name && m.chineseName == chineseName; };
@@ -178,9 +178,9 @@ std::string CPageCode::WrittenSummary(const std::string& head, const std::vector
   return text;
 }
 
-std::string CPageCode::Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
+std::string CPageCode::Summary(ff::Kind kind, const std::vector<FileResult>& files, const std::string& testCppFile,
                                const std::string& testHeadFile, const std::vector<std::string>& missingBodies) {
-  std::string text = WrittenSummary(texts::CodeFilesHead(bls), files);
+  std::string text = WrittenSummary(ff::Of(kind).codeFilesHead, files);
   for (const std::string& function : missingBodies) text += texts::MissingBody(function);
   std::vector<std::string> tests;
   for (const std::string* p : {&testCppFile, &testHeadFile})
@@ -226,7 +226,7 @@ void CPageCode::OnOK() {
   std::string mergeReport;
   try {
     // Both texts are made and checked before either file is written.
-    CCodeMaker::ModuleTexts made = m_CodeMaker.MakeModuleTexts(m_bBLS, module, m_strHeadFile, m_strCppFile);
+    CCodeMaker::ModuleTexts made = m_CodeMaker.MakeModuleTexts(PageKind(), module, m_strHeadFile, m_strCppFile);
     if (!made.faults.empty()) {
       std::string lines;
       for (const std::string& fault : made.faults) lines += (lines.empty() ? "" : "\n") + fault;
@@ -261,7 +261,7 @@ void CPageCode::OnOK() {
   // The source file is named before the header, as always.
   std::swap(files[0], files[1]);
   ff::UI().ShowReport(
-      Summary(m_bBLS, files, m_strTestCppFile, m_strTestHeadFile) + mergeReport,
+      Summary(PageKind(), files, m_strTestCppFile, m_strTestHeadFile) + mergeReport,
       m_strPath);
   CPropertyPage::OnOK();
 }

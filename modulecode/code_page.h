@@ -41,7 +41,7 @@ class CPageCode : public CModuleFilesPage {
   // export page's summary too). Paths are the system's bytes.
   static std::string WrittenSummary(const std::string& head, const std::vector<FileResult>& files);
   // Functions declared without a body are named after the files.
-  static std::string Summary(bool bls, const std::vector<FileResult>& files, const std::string& testCppFile,
+  static std::string Summary(ff::Kind kind, const std::vector<FileResult>& files, const std::string& testCppFile,
                              const std::string& testHeadFile, const std::vector<std::string>& missingBodies = {});
 
  protected:

@@ -59,55 +59,26 @@ class FileSink : public Sink {
   ff::GenFile& file_;
 };
 
-// What differs between the two kinds of function.
-struct Kind {
-  bool bls;
-  const std::string& singleQuery;
-  void (*appendAnswerLine)(std::string& out, const fn::AnswerLine& line);
-  const std::string& numberCaption;
-  const std::string& codeCaption;
-  const std::string& nameCaption;
+using KindTable = ff::KindTable;
+
+// The kind's texts that hold fixed fields, filled once each.
+struct FilledTexts {
+  std::string prologue;
+  std::string multiRowEnd;
 };
 
-const Kind& FosKind() {
-  static const Kind kind{false,
-                         fn::FosSingleQuery(),
-                         fn::AppendFosAnswerLine,
-                         fn::CaptionFosNumber(),
-                         fn::CaptionFosCode(),
-                         fn::CaptionFosName()};
-  return kind;
-}
-
-const Kind& BlsKind() {
-  static const Kind kind{true,
-                         fn::BlsSingleQuery(),
-                         fn::AppendBlsAnswerLine,
-                         fn::CaptionBlsNumber(),
-                         fn::CaptionBlsCode(),
-                         fn::CaptionBlsName()};
-  return kind;
-}
-
-// Texts that are the same for every function, filled once.
-const std::string& FosPrologue() {
-  static const std::string text =
-      ff::FillTemplate(fn::FosPrologue(), {{fn::kCreateAnswer, fn::CreateAnswerReplacement()}});
-  return text;
-}
-
-// The ends of an answer that hold only %RetCode%: each filled once.
 std::string WithRetCode(const std::string& tmpl) {
   return ff::FillTemplate(tmpl, {{fn::kRetCode, fn::RetCodeReplacement()}});
 }
-const std::string& FosMultiRowEnd() {
-  static const std::string text = WithRetCode(fn::FosMultiRowEnd());
-  return text;
+
+const FilledTexts& Filled(ff::Kind kind) {
+  static const FilledTexts fos{
+      ff::FillTemplate(ff::Of(ff::Kind::Fos).prologue, {{fn::kCreateAnswer, fn::CreateAnswerReplacement()}}),
+      WithRetCode(ff::Of(ff::Kind::Fos).multiRowEnd)};
+  static const FilledTexts bls{ff::Of(ff::Kind::Bls).prologue, WithRetCode(ff::Of(ff::Kind::Bls).multiRowEnd)};
+  return kind == ff::Kind::Bls ? bls : fos;
 }
-const std::string& BlsMultiRowEnd() {
-  static const std::string text = WithRetCode(fn::BlsMultiRowEnd());
-  return text;
-}
+
 const std::string& FosProcedureAnswer() {
   static const std::string text = WithRetCode(fn::FosProcedureAnswer());
   return text;
@@ -181,20 +152,20 @@ using Parameters = ff::code::FunctionParameters;
 
 // Steps of one function text, for the function record in the current row
 // of `functions`.
-void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functions, Parameters& parameters,
+void EmitFunction(CCodeMaker& maker, const KindTable& kind, const CMemRecord& functions, Parameters& parameters,
                   Sink& sink) {
   CMemRecord request, answer;
   const std::string fnCode = gbk::Replaced(Trimmed(functions, kind.codeCaption), ".", "_");
   const std::string number = Trimmed(functions, kind.numberCaption);
   const std::string name = Trimmed(functions, kind.nameCaption);
-  const long transType = kind.bls ? gbk::AtoL(Trimmed(functions, fn::CaptionTransType())) : 0;
+  const bool bls = kind == ff::Kind::Bls;
+  const long transType = bls ? gbk::AtoL(Trimmed(functions, fn::CaptionTransType())) : 0;
   const long answerType = gbk::AtoL(Trimmed(functions, fn::CaptionAnswerType()));
   const bool multiRow = CCodeMaker::IsMultiRowAnswer(answerType, fnCode);
   const long id = gbk::AtoL(Trimmed(functions, fn::CaptionId()));
-  const bool audited = kind.bls && transType == 2;
+  const bool audited = bls && transType == 2;
   const std::string& funName = functions.GetRef(fn::CaptionFunName());
-  const std::string prototype =
-      kind.bls ? maker.MakeBlsPrototype(funName, fnCode) : maker.MakeFosPrototype(funName, fnCode);
+  const std::string prototype = maker.MakePrototype(kind.kind, funName, fnCode);
 
   CRoutineComment& comment = maker.RoutineComment();
   comment.SetDesign(Trimmed(functions, fn::CaptionDesign()));
@@ -206,7 +177,7 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
   sink.Put(fn::MakeIdentLine({.code = fnCode, .number = number, .name = name}));
   sink.Put(prototype);
   sink.Put(fn::OpenBrace());
-  sink.Put(kind.bls ? fn::BlsPrologue() : FosPrologue());
+  sink.Put(Filled(kind.kind).prologue);
 
   sink.Put(fn::RequestComment());
   parameters.Request(id, request);
@@ -220,7 +191,7 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
   sink.Put(fn::NewLine());
 
   // The business step.
-  if (!kind.bls) {
+  if (!bls) {
     sink.Put(fn::FosSqlPlaceholder());
   } else if (transType == 1) {
     sink.Put(fn::BlsStepForward());
@@ -235,11 +206,10 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
   if (!audited) {
     if (multiRow) {
       parameters.Answer(id, answer);
-      const std::string& loop = kind.bls ? fn::BlsMultiRowLoop() : fn::FosMultiRowLoop();
       sink.Put(ff::FillTemplate(
-          loop, {{fn::kFids, AnswerLines(maker, maker.GetFidVarInfos(answer), kind.appendAnswerLine)}}));
-      sink.Put(kind.bls ? BlsMultiRowEnd() : FosMultiRowEnd());
-    } else if (kind.bls) {
+          kind.multiRowLoop, {{fn::kFids, AnswerLines(maker, maker.GetFidVarInfos(answer), kind.appendAnswerLine)}}));
+      sink.Put(Filled(kind.kind).multiRowEnd);
+    } else if (bls) {
       sink.Put(ff::FillTemplate(fn::BlsSingleAnswer(), {{fn::kErrMsg, name}}));
     } else if (answerType == 1) {
       sink.Put(FosProcedureAnswer());
@@ -261,15 +231,15 @@ void EmitFunction(CCodeMaker& maker, const Kind& kind, const CMemRecord& functio
 
 // Steps of one function text, for every function record that the
 // single-function query finds.
-void EmitFunctions(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
+void EmitFunctions(CCodeMaker& maker, const KindTable& kind, long moduleId, const std::string& code,
                    Sink& sink) {
   CMemRecord functions;
   ff::code::RunQuery(ff::code::QueryWithCode(kind.singleQuery, moduleId, code), functions);
-  Parameters parameters(kind.bls);
+  Parameters parameters(kind.kind);
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) EmitFunction(maker, kind, functions, parameters, sink);
 }
 
-bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::string& code,
+bool MakeText(CCodeMaker& maker, const KindTable& kind, long moduleId, const std::string& code,
               std::string& text) {
   text.clear();
   maker.SetLastError({});
@@ -291,28 +261,34 @@ bool MakeText(CCodeMaker& maker, const Kind& kind, long moduleId, const std::str
 
 }  // namespace
 
+bool CCodeMaker::MakeFunctionText(ff::Kind kind, long moduleId, const std::string& code, std::string& text) {
+  return MakeText(*this, ff::Of(kind), moduleId, code, text);
+}
+
 bool CCodeMaker::MakeFosFunctionText(long moduleId, const std::string& code, std::string& text) {
-  return MakeText(*this, FosKind(), moduleId, code, text);
+  return MakeFunctionText(ff::Kind::Fos, moduleId, code, text);
 }
 
 bool CCodeMaker::MakeBlsFunctionText(long moduleId, const std::string& code, std::string& text) {
-  return MakeText(*this, BlsKind(), moduleId, code, text);
+  return MakeFunctionText(ff::Kind::Bls, moduleId, code, text);
+}
+
+bool CCodeMaker::MakeFunctionFile(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt,
+                                  const std::string& code) {
+  return GenerateFile(path, noPrompt, std::nullopt, [&](ff::GenFile& file) {
+    FileSink sink(file);
+    EmitFunctions(*this, ff::Of(kind), moduleId, code, sink);
+  });
 }
 
 bool CCodeMaker::MakeFosFunctionFile(const std::string& path, long moduleId, bool noPrompt,
                                      const std::string& code) {
-  return GenerateFile(path, noPrompt, std::nullopt, [&](ff::GenFile& file) {
-    FileSink sink(file);
-    EmitFunctions(*this, FosKind(), moduleId, code, sink);
-  });
+  return MakeFunctionFile(ff::Kind::Fos, path, moduleId, noPrompt, code);
 }
 
 bool CCodeMaker::MakeBlsFunctionFile(const std::string& path, long moduleId, bool noPrompt,
                                      const std::string& code) {
-  return GenerateFile(path, noPrompt, std::nullopt, [&](ff::GenFile& file) {
-    FileSink sink(file);
-    EmitFunctions(*this, BlsKind(), moduleId, code, sink);
-  });
+  return MakeFunctionFile(ff::Kind::Bls, path, moduleId, noPrompt, code);
 }
 
 std::string CCodeMaker::MakeFosRequestLines(CMemRecord& request) {
@@ -322,34 +298,45 @@ std::string CCodeMaker::MakeBlsRequestLines(CMemRecord& request) {
   return RequestLines(*this, GetFidVarInfos(request));
 }
 
-std::string CCodeMaker::MakeFosAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, GetFidVarInfos(answer), fn::AppendFosAnswerLine);
+std::string CCodeMaker::MakeAnswerLines(ff::Kind kind, CMemRecord& answer) {
+  return AnswerLines(*this, GetFidVarInfos(answer), ff::Of(kind).appendAnswerLine);
 }
 
-std::string CCodeMaker::MakeBlsAnswerLines(CMemRecord& answer) {
-  return AnswerLines(*this, GetFidVarInfos(answer), fn::AppendBlsAnswerLine);
+std::string CCodeMaker::MakeFosAnswerLines(CMemRecord& answer) { return MakeAnswerLines(ff::Kind::Fos, answer); }
+
+std::string CCodeMaker::MakeBlsAnswerLines(CMemRecord& answer) { return MakeAnswerLines(ff::Kind::Bls, answer); }
+
+std::string CCodeMaker::MakePrototype(ff::Kind kind, const std::string& funName, const std::string& code) const {
+  const std::string name = NameFromCode(funName, code);
+  switch (kind) {
+    case ff::Kind::Fos:
+      return fn::MakePrototype({.prefix = "", .name = name});
+    case ff::Kind::Bls: {
+      // A name that already starts with "Fun" (Fun_Login, Function...) keeps it.
+      const bool marked = name.compare(0, fn::BlsNameMark().size(), fn::BlsNameMark()) == 0;
+      return fn::MakePrototype({.prefix = marked ? std::string_view() : fn::BlsNamePrefix(), .name = name});
+    }
+  }
+  return {};
 }
 
 std::string CCodeMaker::MakeFosPrototype(const std::string& funName, const std::string& code) const {
-  return fn::MakePrototype({.prefix = "", .name = NameFromCode(funName, code)});
+  return MakePrototype(ff::Kind::Fos, funName, code);
 }
 
 std::string CCodeMaker::MakeBlsPrototype(const std::string& funName, const std::string& code) const {
-  const std::string name = NameFromCode(funName, code);
-  // A name that already starts with "Fun" (Fun_Login, Function...) keeps it.
-  const bool marked = name.compare(0, fn::BlsNameMark().size(), fn::BlsNameMark()) == 0;
-  return fn::MakePrototype({.prefix = marked ? std::string_view() : fn::BlsNamePrefix(), .name = name});
+  return MakePrototype(ff::Kind::Bls, funName, code);
 }
 
 ff::code::ModuleFunctionTexts::ModuleFunctionTexts(CCodeMaker& maker, ModuleRows& rows)
-    : maker_(maker), bls_(rows.bls) {
-  parameters_ = std::make_unique<FunctionParameters>(rows.bls, rows);
+    : maker_(maker), kind_(rows.kind) {
+  parameters_ = std::make_unique<FunctionParameters>(rows.kind, rows);
 }
 
 ff::code::ModuleFunctionTexts::~ModuleFunctionTexts() = default;
 
 bool ff::code::ModuleFunctionTexts::Make(const CMemRecord& functions, std::string& text) {
-  const Kind& kind = bls_ ? BlsKind() : FosKind();
+  const KindTable& kind = ff::Of(kind_);
   // As the function text operations: a failed query stops the source,
   // any other failure gives the empty text and leaves its reason.
   text.clear();

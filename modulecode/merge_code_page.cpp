@@ -17,7 +17,7 @@ bool CPageCode::WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, st
   // Both files and the merge are made in memory first: a refused merge
   // touches no file. The same plan as the command line's, asked instead
   // of refused where --force-retire would be needed.
-  ff::merge::ModuleFilesRequest request{.bls = m_bBLS,
+  ff::merge::ModuleFilesRequest request{.kind = PageKind(),
                                         .module = module,
                                         .headerPath = m_strHeadFile,
                                         .sourcePath = m_strCppFile,
@@ -50,7 +50,7 @@ bool CPageCode::WriteMergedModule(long module, CCodeMaker::ModuleTexts& made, st
 void CPageCode::WriteModuleRecord(long module, const CCodeMaker::ModuleTexts& made, bool headerWritten,
                                   bool sourceWritten) {
   if (!headerWritten && !sourceWritten) return;
-  const ff::merge::ModuleFilesRequest request{.bls = m_bBLS,
+  const ff::merge::ModuleFilesRequest request{.kind = PageKind(),
                                               .module = module,
                                               .headerPath = m_strHeadFile,
                                               .sourcePath = m_strCppFile,

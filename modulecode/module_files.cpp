@@ -49,11 +49,11 @@ std::string FunctionFault(const std::string& code, const std::string& funName) {
   return {};
 }
 
-std::string FunctionLabel(bool bls, const std::string& number, const std::string& code) {
+std::string FunctionLabel(ff::Kind kind, const std::string& number, const std::string& code) {
   // A code with a NUL byte is named by its number alone: the byte would
   // end the message's line for many readers.
   const bool shown = !code.empty() && code.find('\0') == std::string::npos;
-  return std::string(bls ? "BLS" : "FOS") + " function " + number + (shown ? " " + code : "");
+  return std::string(ff::Of(kind).name) + " function " + number + (shown ? " " + code : "");
 }
 
 // Process.h after its file comment. With `faults`, every function that
@@ -61,15 +61,15 @@ std::string FunctionLabel(bool bls, const std::string& number, const std::string
 template <class Write>
 void WriteHeaderBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& rows,
                      std::vector<std::string>* faults = nullptr) {
-  const bool bls = rows.bls;
+  const ff::KindTable& kind = ff::Of(rows.kind);
   const std::string& guard = mod::HeaderGuard();
   write(ff::res::GuardBegin(guard));
   write(ff::res::GuardDefine(guard));
 
   CMemRecord& functions = rows.functions;
-  const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
-  const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
-  const std::string& nameCaption = bls ? fn::CaptionBlsName() : fn::CaptionFosName();
+  const std::string& codeCaption = kind.codeCaption;
+  const std::string& numberCaption = kind.numberCaption;
+  const std::string& nameCaption = kind.nameCaption;
   std::string entry;
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {
     const std::string code = gbk::Replaced(ff::code::Trimmed(functions, codeCaption), ".", "_");
@@ -77,10 +77,10 @@ void WriteHeaderBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& row
     const std::string number = ff::code::Trimmed(functions, numberCaption);
     if (faults) {
       const std::string fault = FunctionFault(gbk::Trim(functions.GetRef(codeCaption)), gbk::Trim(funName));
-      if (!fault.empty()) faults->push_back(FunctionLabel(bls, number, code) + ": " + fault);
+      if (!fault.empty()) faults->push_back(FunctionLabel(kind.kind, number, code) + ": " + fault);
     }
     entry = fn::MakeIdentLine({.code = code, .number = number, .name = ff::code::Trimmed(functions, nameCaption)});
-    entry += Declaration(bls ? maker.MakeBlsPrototype(funName, code) : maker.MakeFosPrototype(funName, code));
+    entry += Declaration(maker.MakePrototype(kind.kind, funName, code));
     entry += fn::NewLine();
     write(entry);
   }
@@ -108,7 +108,7 @@ bool EachCodeFindsOnlyItself(const ff::code::ModuleRows& rows, const std::string
   if (!padded) return true;
   if (rows.unfoundPadded) return *rows.unfoundPadded == 0;
   CMemRecord unfound;
-  const std::string& query = rows.bls ? fn::BlsUnfoundPaddedCodesQuery() : fn::FosUnfoundPaddedCodesQuery();
+  const std::string& query = ff::Of(rows.kind).unfoundPaddedCodesQuery;
   ff::code::RunQuery(ff::code::QueryWithId(query, rows.moduleId), unfound);
   return unfound.GetCount() == 1 && ff::code::Trimmed(unfound, "N") == "0";
 }
@@ -121,13 +121,12 @@ bool EachCodeFindsOnlyItself(const ff::code::ModuleRows& rows, const std::string
 // the parameters.
 template <class Write>
 void WriteSourceBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& rows, ff::code::KindRows* kind) {
-  const bool bls = rows.bls;
   const long moduleId = rows.moduleId;
   write(mod::IncludeBlock());
 
   CMemRecord& functions = rows.functions;
-  const std::string& codeCaption = bls ? fn::CaptionBlsCode() : fn::CaptionFosCode();
-  const std::string& numberCaption = bls ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
+  const std::string& codeCaption = ff::Of(rows.kind).codeCaption;
+  const std::string& numberCaption = ff::Of(rows.kind).numberCaption;
   maker.ClearMissingBodies();
   std::string text;  // reused: one function's text at a time
   if (EachCodeFindsOnlyItself(rows, codeCaption)) {
@@ -153,10 +152,8 @@ void WriteSourceBody(CCodeMaker& maker, Write&& write, ff::code::ModuleRows& row
     if (code.find('\0') != std::string::npos) {
       // A NUL byte ends the query text: such a code can find nothing.
       text.clear();
-    } else if (bls) {
-      maker.MakeBlsFunctionText(moduleId, code, text);
     } else {
-      maker.MakeFosFunctionText(moduleId, code, text);
+      maker.MakeFunctionText(rows.kind, moduleId, code, text);
     }
     // The header declares every function listed; one whose code does not
     // find it again (a NULL code, bytes that are no text) has no body.
@@ -171,13 +168,12 @@ auto To(ff::GenFile& file) {
 }
 
 // The whole header as text, as the file writer would write it.
-std::string HeaderText(CCodeMaker& maker, const std::string& path, const std::string& abstract, bool bls,
-                       long moduleId) {
+std::string HeaderText(CCodeMaker& maker, const std::string& path, ff::Kind kind, long moduleId) {
   CRoutineComment& comment = maker.RoutineComment();
   comment.SetFileName(path);
-  comment.SetAbstract(abstract);
+  comment.SetAbstract(ff::Of(kind).headerAbstract);
   std::string text = comment.MakeFileComment();
-  ff::code::ModuleRows rows = ff::code::ReadModuleRows(bls, moduleId);
+  ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
   WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, rows);
   return text;
 }
@@ -195,51 +191,68 @@ std::string SourceText(CCodeMaker& maker, const std::string& path, const std::st
 
 }  // namespace
 
-bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::FosHeaderAbstract(), [&](ff::GenFile& file) {
-    ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
+bool CCodeMaker::MakeModuleHeader(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, ff::Of(kind).headerAbstract, [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
     WriteHeaderBody(*this, To(file), rows);
   });
+}
+
+bool CCodeMaker::MakeModuleSource(ff::Kind kind, const std::string& path, long moduleId, bool noPrompt) {
+  return GenerateFile(path, noPrompt, ff::Of(kind).sourceAbstract, [&](ff::GenFile& file) {
+    ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
+    WriteSourceBody(*this, To(file), rows, nullptr);
+  });
+}
+
+std::string CCodeMaker::MakeModuleSourceText(ff::Kind kind, const std::string& path, long moduleId) {
+  ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
+  return SourceText(*this, path, ff::Of(kind).sourceAbstract, rows);
+}
+
+std::string CCodeMaker::MakeModuleHeaderText(ff::Kind kind, const std::string& path, long moduleId) {
+  return HeaderText(*this, path, kind, moduleId);
+}
+
+bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
+  return MakeModuleHeader(ff::Kind::Fos, path, moduleId, noPrompt);
 }
 
 bool CCodeMaker::MakeBlsModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::BlsHeaderAbstract(), [&](ff::GenFile& file) {
-    ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
-    WriteHeaderBody(*this, To(file), rows);
-  });
+  return MakeModuleHeader(ff::Kind::Bls, path, moduleId, noPrompt);
 }
 
 bool CCodeMaker::MakeFosModuleSource(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::FosSourceAbstract(), [&](ff::GenFile& file) {
-    ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
-    WriteSourceBody(*this, To(file), rows, nullptr);
-  });
+  return MakeModuleSource(ff::Kind::Fos, path, moduleId, noPrompt);
 }
 
 bool CCodeMaker::MakeBlsModuleSource(const std::string& path, long moduleId, bool noPrompt) {
-  return GenerateFile(path, noPrompt, mod::BlsSourceAbstract(), [&](ff::GenFile& file) {
-    ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
-    WriteSourceBody(*this, To(file), rows, nullptr);
-  });
+  return MakeModuleSource(ff::Kind::Bls, path, moduleId, noPrompt);
 }
 
 std::string CCodeMaker::MakeFosModuleSourceText(const std::string& path, long moduleId) {
-  ff::code::ModuleRows rows = ff::code::ReadModuleRows(false, moduleId);
-  return SourceText(*this, path, mod::FosSourceAbstract(), rows);
+  return MakeModuleSourceText(ff::Kind::Fos, path, moduleId);
 }
 
 std::string CCodeMaker::MakeBlsModuleSourceText(const std::string& path, long moduleId) {
-  ff::code::ModuleRows rows = ff::code::ReadModuleRows(true, moduleId);
-  return SourceText(*this, path, mod::BlsSourceAbstract(), rows);
+  return MakeModuleSourceText(ff::Kind::Bls, path, moduleId);
 }
 
-CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, const std::string& headerPath,
-                                                    const std::string& sourcePath, ff::code::KindRows* kind) {
+std::string CCodeMaker::MakeFosModuleHeaderText(const std::string& path, long moduleId) {
+  return MakeModuleHeaderText(ff::Kind::Fos, path, moduleId);
+}
+
+std::string CCodeMaker::MakeBlsModuleHeaderText(const std::string& path, long moduleId) {
+  return MakeModuleHeaderText(ff::Kind::Bls, path, moduleId);
+}
+
+CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(ff::Kind kind, long moduleId, const std::string& headerPath,
+                                                    const std::string& sourcePath, ff::code::KindRows* all) {
   ModuleTexts texts;
   // Process.h and Process.cpp list the same functions: read once for both.
   ff::code::ModuleRows rows = [&] {
     try {
-      return kind ? kind->Functions(moduleId) : ff::code::ReadModuleRows(bls, moduleId);
+      return all ? all->Functions(moduleId) : ff::code::ReadModuleRows(kind, moduleId);
     } catch (const ff::QueryError& error) {
       throw error.Within("cannot generate " + headerPath);
     }
@@ -247,15 +260,14 @@ CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, con
   try {
     CRoutineComment& comment = RoutineComment();
     comment.SetFileName(headerPath);
-    comment.SetAbstract(bls ? mod::BlsHeaderAbstract() : mod::FosHeaderAbstract());
+    comment.SetAbstract(ff::Of(kind).headerAbstract);
     texts.header = comment.MakeFileComment();
     WriteHeaderBody(*this, [&texts](std::string_view bytes) { texts.header.append(bytes); }, rows, &texts.faults);
   } catch (const ff::QueryError& error) {
     throw error.Within("cannot generate " + headerPath);
   }
   try {
-    texts.source = SourceText(*this, sourcePath, bls ? mod::BlsSourceAbstract() : mod::FosSourceAbstract(), rows,
-                              kind);
+    texts.source = SourceText(*this, sourcePath, ff::Of(kind).sourceAbstract, rows, all);
   } catch (const ff::QueryError& error) {
     throw error.Within("cannot generate " + sourcePath);
   }
@@ -263,24 +275,16 @@ CCodeMaker::ModuleTexts CCodeMaker::MakeModuleTexts(bool bls, long moduleId, con
   // the body that code cannot find.
   for (const std::string& function : MissingBodies()) {  // "number code"
     const std::string number = function.substr(0, function.find(' '));
-    const std::string label = FunctionLabel(bls, number, "");
+    const std::string label = FunctionLabel(kind, number, "");
     bool named = false;
     for (const std::string& fault : texts.faults) {
       named |= fault.compare(0, label.size(), label) == 0 &&
                (fault.size() == label.size() || fault[label.size()] == ' ' || fault[label.size()] == ':');
     }
     if (!named) {
-      texts.faults.push_back(FunctionLabel(bls, number, gbk::Trim(function.substr(number.size()))) +
+      texts.faults.push_back(FunctionLabel(kind, number, gbk::Trim(function.substr(number.size()))) +
                              ": has no body: its code does not find it in the database again");
     }
   }
   return texts;
-}
-
-std::string CCodeMaker::MakeFosModuleHeaderText(const std::string& path, long moduleId) {
-  return HeaderText(*this, path, mod::FosHeaderAbstract(), false, moduleId);
-}
-
-std::string CCodeMaker::MakeBlsModuleHeaderText(const std::string& path, long moduleId) {
-  return HeaderText(*this, path, mod::BlsHeaderAbstract(), true, moduleId);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "module/property_page.h"
+#include "res/kind.h"
 
 class CModuleFilesPage : public CPropertyPage {
  public:
@@ -33,6 +34,8 @@ class CModuleFilesPage : public CPropertyPage {
   std::string m_strTestHeadFile;  // edit 9024 (nothing writes it)
   int m_nKind = -1;               // radio group 9034 (FOS) / 9035 (BLS)
   bool m_bBLS = false;            // the page works on BLS functions
+  // The kind m_bBLS names, for the engine.
+  ff::Kind PageKind() const { return m_bBLS ? ff::Kind::Bls : ff::Kind::Fos; }
 
   void OnModuleNeed();    // check 9021
   void OnTestNeed();      // check 9027

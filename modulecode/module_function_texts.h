@@ -38,7 +38,7 @@ class ModuleFunctionTexts {
 
  private:
   CCodeMaker& maker_;
-  bool bls_;
+  ff::Kind kind_;
   std::unique_ptr<FunctionParameters> parameters_;
 };
 

@@ -21,12 +21,12 @@ std::optional<long> ExactModuleId(const std::string& text) {
   return id;
 }
 
-std::vector<ModuleRow> ReadModules(bool bls) {
+std::vector<ModuleRow> ReadModules(Kind kind) {
   CMemRecord modules;
   try {
-    RunQuery(res::ExactModuleQuery(bls), modules);
+    RunQuery(Of(kind).exactModuleQuery, modules);
   } catch (const QueryError& error) {
-    throw error.Within(std::string("cannot list the ") + (bls ? "BLS" : "FOS") + " modules");
+    throw error.Within(std::string("cannot list the ") + Of(kind).name + " modules");
   }
   std::vector<ModuleRow> rows;
   rows.reserve(modules.GetCount());

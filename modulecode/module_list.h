@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "res/kind.h"
+
 namespace ff::code {
 
 struct ModuleRow {
@@ -34,6 +36,6 @@ std::optional<long> ExactModuleId(const std::string& text);
 // of an id that more than one module claims is Repeated: no folder is
 // named by an id that could belong to another module. Throws QueryError
 // when the list cannot be read.
-std::vector<ModuleRow> ReadModules(bool bls);
+std::vector<ModuleRow> ReadModules(Kind kind);
 
 }  // namespace ff::code

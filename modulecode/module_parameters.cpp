@@ -70,29 +70,29 @@ bool ModuleParameters::Fill(long id, CMemRecord& record) {
   return true;
 }
 
-FunctionParameters::FunctionParameters(bool bls) : bls_(bls) {}
+FunctionParameters::FunctionParameters(Kind kind) : kind_(kind) {}
 
-FunctionParameters::FunctionParameters(bool bls, ModuleRows& rows) : bls_(bls) {
+FunctionParameters::FunctionParameters(Kind kind, ModuleRows& rows) : kind_(kind) {
   if (rows.request) {
     request_.emplace(std::move(*rows.request));
   } else {
-    request_.emplace(ModuleParametersQuery(bls, false, rows.moduleId));
+    request_.emplace(ModuleParametersQuery(kind, false, rows.moduleId));
   }
   if (rows.answer) {
     answer_.emplace(std::move(*rows.answer));
   } else {
-    answer_.emplace(ModuleParametersQuery(bls, true, rows.moduleId));
+    answer_.emplace(ModuleParametersQuery(kind, true, rows.moduleId));
   }
 }
 
 void FunctionParameters::Request(long id, CMemRecord& record) {
   if (request_ && request_->Fill(id, record)) return;
-  RunQuery(QueryWithId(bls_ ? res::fn::BlsRequestQuery() : res::fn::FosRequestQuery(), id), record);
+  RunQuery(QueryWithId(Of(kind_).requestQuery, id), record);
 }
 
 void FunctionParameters::Answer(long id, CMemRecord& record) {
   if (answer_ && answer_->Fill(id, record)) return;
-  RunQuery(QueryWithId(bls_ ? res::fn::BlsAnswerQuery() : res::fn::FosAnswerQuery(), id), record);
+  RunQuery(QueryWithId(Of(kind_).answerQuery, id), record);
 }
 
 }  // namespace ff::code

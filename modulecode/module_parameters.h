@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "host/record.h"
+#include "res/kind.h"
 
 namespace ff::code {
 
@@ -62,10 +63,10 @@ class ModuleParameters {
 class FunctionParameters {
  public:
   // Each function's own queries only.
-  explicit FunctionParameters(bool bls);
+  explicit FunctionParameters(Kind kind);
   // The module's parameter rows first: those `rows` holds, else the
   // module's own queries.
-  FunctionParameters(bool bls, ModuleRows& rows);
+  FunctionParameters(Kind kind, ModuleRows& rows);
 
   // Replace `record` with the rows of function `id`, as its own request
   // (answer) query gives them. A failed query throws ff::QueryError.
@@ -73,7 +74,7 @@ class FunctionParameters {
   void Answer(long id, CMemRecord& record);
 
  private:
-  bool bls_;
+  Kind kind_;
   std::optional<ModuleParameters> request_, answer_;
 };
 

@@ -46,21 +46,20 @@ long double KeyOf(const std::string& text, bool& plain) {
 
 }  // namespace
 
-std::string ModuleFunctionsQuery(bool bls, long moduleId) {
-  return QueryWithId(res::FunctionQueryTemplate(bls), moduleId);
+std::string ModuleFunctionsQuery(Kind kind, long moduleId) {
+  return QueryWithId(Of(kind).functionQueryTemplate, moduleId);
 }
 
-std::string ModuleParametersQuery(bool bls, bool answers, long moduleId) {
-  const std::string& query = bls ? (answers ? fn::BlsModuleAnswerQuery() : fn::BlsModuleRequestQuery())
-                                 : (answers ? fn::FosModuleAnswerQuery() : fn::FosModuleRequestQuery());
+std::string ModuleParametersQuery(Kind kind, bool answers, long moduleId) {
+  const std::string& query = answers ? Of(kind).moduleAnswerQuery : Of(kind).moduleRequestQuery;
   return QueryWithId(query, moduleId);
 }
 
-ModuleRows ReadModuleRows(bool bls, long moduleId) {
+ModuleRows ReadModuleRows(Kind kind, long moduleId) {
   ModuleRows rows;
-  rows.bls = bls;
+  rows.kind = kind;
   rows.moduleId = moduleId;
-  RunQuery(ModuleFunctionsQuery(bls, moduleId), rows.functions);
+  RunQuery(ModuleFunctionsQuery(kind, moduleId), rows.functions);
   return rows;
 }
 
@@ -101,10 +100,10 @@ bool KindRows::Take(Stream& stream, const std::string& sql, long moduleId, CMemR
 
 ModuleRows KindRows::Functions(long moduleId) {
   CMemRecord all;
-  const bool known = Take(functions_, bls_ ? fn::BlsKindFunctionsQuery() : fn::FosKindFunctionsQuery(), moduleId, all);
-  if (!known) return ReadModuleRows(bls_, moduleId);
+  const bool known = Take(functions_, Of(kind_).kindFunctionsQuery, moduleId, all);
+  if (!known) return ReadModuleRows(kind_, moduleId);
   ModuleRows rows;
-  rows.bls = bls_;
+  rows.kind = kind_;
   rows.moduleId = moduleId;
   const int flag = all.ColumnIndex(fn::CaptionUnfound());
   long unfound = 0;
@@ -113,10 +112,10 @@ ModuleRows KindRows::Functions(long moduleId) {
   Copy(all, 2, rows.functions);
   // Two functions of one number (or none) come in the order the server
   // happens to choose, maybe another one in the module's own query.
-  const int number = rows.functions.ColumnIndex(bls_ ? fn::CaptionBlsNumber() : fn::CaptionFosNumber());
+  const int number = rows.functions.ColumnIndex(Of(kind_).numberCaption);
   for (int row = 1; row < rows.functions.GetCount(); ++row) {
     if (gbk::Trim(rows.functions.Value(row - 1, number)) == gbk::Trim(rows.functions.Value(row, number))) {
-      RunQuery(ModuleFunctionsQuery(bls_, moduleId), rows.functions);
+      RunQuery(ModuleFunctionsQuery(kind_, moduleId), rows.functions);
       break;
     }
   }
@@ -124,8 +123,7 @@ ModuleRows KindRows::Functions(long moduleId) {
 }
 
 void KindRows::AddParameters(ModuleRows& rows, bool answers) {
-  const std::string& sql = bls_ ? (answers ? fn::BlsKindAnswerQuery() : fn::BlsKindRequestQuery())
-                                : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery());
+  const std::string& sql = answers ? Of(kind_).kindAnswerQuery : Of(kind_).kindRequestQuery;
   CMemRecord all;
   // Otherwise the module's own parameter query is sent.
   if (Take(answers ? answer_ : request_, sql, rows.moduleId, all))

@@ -19,19 +19,20 @@
 
 #include "host/record.h"
 #include "host/sim_db.h"
+#include "res/kind.h"
 
 namespace ff::code {
 
 // The records of the module's functions, the module query of Process.h
 // and Process.cpp.
-std::string ModuleFunctionsQuery(bool bls, long moduleId);
+std::string ModuleFunctionsQuery(Kind kind, long moduleId);
 
 // The request (`answers`: answer) parameters of all the module's functions.
-std::string ModuleParametersQuery(bool bls, bool answers, long moduleId);
+std::string ModuleParametersQuery(Kind kind, bool answers, long moduleId);
 
 // One module's rows.
 struct ModuleRows {
-  bool bls = false;
+  Kind kind = Kind::Fos;
   long moduleId = 0;
   CMemRecord functions;  // the module query's rows, in its order
   // Read with the whole kind: the module parameter queries' rows and how
@@ -44,7 +45,7 @@ struct ModuleRows {
 
 // The function records of one module through its own query; the rest is
 // read when needed. A failed query throws ff::QueryError.
-ModuleRows ReadModuleRows(bool bls, long moduleId);
+ModuleRows ReadModuleRows(Kind kind, long moduleId);
 
 // The rows of every module of one kind, read once for the whole run: one
 // query each for the functions, the request and the answer parameters,
@@ -58,8 +59,8 @@ ModuleRows ReadModuleRows(bool bls, long moduleId);
 // queries, and so does every module after a key out of order.
 class KindRows {
  public:
-  explicit KindRows(bool bls) : bls_(bls) {}
-  bool bls() const { return bls_; }
+  explicit KindRows(Kind kind) : kind_(kind) {}
+  Kind kind() const { return kind_; }
 
   // The function records of module `moduleId`. A failed query throws
   // ff::QueryError.
@@ -86,7 +87,7 @@ class KindRows {
   // cannot be told apart from the database's own match.
   static bool Take(Stream& stream, const std::string& sql, long moduleId, CMemRecord& to);
 
-  bool bls_;
+  Kind kind_;
   Stream functions_, request_, answer_;
 };
 

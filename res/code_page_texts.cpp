@@ -19,10 +19,10 @@ const std::string& SingleTestSourceName() { return FF_GBK("ProcessTestTmp.cpp");
 const std::string& PreviewHeaderName() { return FF_GBK("processTmp.h"); }
 const std::string& EditorFileName() { return FF_GBK("Tmp.txt"); }
 
-const std::string& KindShown(bool bls) {
-  return bls ? FF_GBK("将生成BLS模块的代码") : FF_GBK("将生成FOS模块的代码");
-}
-const std::string& CodeFilesHead(bool bls) { return bls ? FF_GBK("BLS代码文件：") : FF_GBK("FOS代码文件："); }
+const std::string& FosKindShown() { return FF_GBK("将生成FOS模块的代码"); }
+const std::string& BlsKindShown() { return FF_GBK("将生成BLS模块的代码"); }
+const std::string& FosCodeFilesHead() { return FF_GBK("FOS代码文件："); }
+const std::string& BlsCodeFilesHead() { return FF_GBK("BLS代码文件："); }
 std::string FileListItem(std::string_view path) { return SystemFormat(FF_GBK("\n\t%s"), {path}); }
 const std::string& FileListSeparator() { return FF_GBK(","); }
 const std::string& FileListEnd() { return FF_GBK("。"); }
@@ -57,13 +57,16 @@ const std::string& ModuleListChanged() {
   return FF_GBK("模块列表在数据库中已经改变，已重新读入，请重新选择模块！");
 }
 
-std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved) {
-  const std::string& format =
-      bls ? FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
-                   "BLS客户端访问代码片只显示在预览中，可复制或编辑；本页没有生成文件。")
-          : FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
-                   "FOS功能没有客户端访问代码片；本页没有生成文件。");
-  return SystemFormat(format, {saved.folder, saved.header, saved.source});
+const std::string& BlsSnippetSavedFormat() {
+  return FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+                "BLS客户端访问代码片只显示在预览中，可复制或编辑；本页没有生成文件。");
+}
+const std::string& FosSnippetSavedFormat() {
+  return FF_GBK("设置已保存：\n\t保存目录：%s\n\t头文件：%s\n\tcpp文件：%s\n"
+                "FOS功能没有客户端访问代码片；本页没有生成文件。");
+}
+std::string SnippetSettingsSaved(Kind kind, const SavedSettings& saved) {
+  return SystemFormat(Of(kind).snippetSavedFormat, {saved.folder, saved.header, saved.source});
 }
 
 const std::string& FindKindCode() { return FF_GBK("功能编码"); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "res/kind.h"
+
 namespace ff::res::codepage {
 
 // The display fields of the module list of the module code page.
@@ -33,8 +35,12 @@ const std::string& EditorFileName();     // "Tmp.txt"
 // followed by one <declined> line per file the user chose to keep and,
 // when test file names are set, <test head> <items><list end><test not>.
 // Beside the module list: what OK generates.
-const std::string& KindShown(bool bls);  // "将生成FOS模块的代码"
-const std::string& CodeFilesHead(bool bls);  // "BLS代码文件：" / "FOS代码文件："
+// Of(kind).kindShown: "将生成FOS模块的代码"
+const std::string& FosKindShown();
+const std::string& BlsKindShown();
+// Of(kind).codeFilesHead: "BLS代码文件：" / "FOS代码文件："
+const std::string& FosCodeFilesHead();
+const std::string& BlsCodeFilesHead();
 std::string FileListItem(std::string_view path);  // "\n\t%s"
 const std::string& FileListSeparator();      // ","
 const std::string& FileListEnd();            // "。"
@@ -61,7 +67,10 @@ const std::string& ModuleListChanged();
 struct SavedSettings {
   std::string_view folder, header, source;
 };
-std::string SnippetSettingsSaved(bool bls, const SavedSettings& saved);
+// Of(kind).snippetSavedFormat: %s the folder, the header, the source.
+const std::string& FosSnippetSavedFormat();
+const std::string& BlsSnippetSavedFormat();
+std::string SnippetSettingsSaved(Kind kind, const SavedSettings& saved);
 
 // The tree search of the single template code page. The kinds are the
 // entries of the find-by box.

@@ -49,9 +49,8 @@ const std::string& ModuleNamesHint() { return FF_GBK("\n请勾选“生成编程
 const std::string& HeaderFileWhat() { return FF_GBK("头文件"); }
 const std::string& SourceFileWhat() { return FF_GBK("cpp文件"); }
 const std::string& ExportSummaryHead() { return FF_GBK("fix定义.h头文件："); }
-const std::string& SingleFilesHead(bool bls) {
-  return bls ? FF_GBK("BLS模板代码文件：") : FF_GBK("FOS模板代码文件：");
-}
+const std::string& FosSingleFilesHead() { return FF_GBK("FOS模板代码文件："); }
+const std::string& BlsSingleFilesHead() { return FF_GBK("BLS模板代码文件："); }
 const std::string& OpenFolderButton() { return FF_GBK("打开目录"); }
 
 const std::string& CopyAllRowsAction() { return FF_GBK("复制全部行(&A)"); }

@@ -40,7 +40,9 @@ const std::string& SourceFileWhat();  // "cpp文件"
 // file the user kept.
 const std::string& ExportSummaryHead();  // "fix定义.h头文件："
 // The single template page's report of OK.
-const std::string& SingleFilesHead(bool bls);
+// Of(kind).singleFilesHead
+const std::string& FosSingleFilesHead();
+const std::string& BlsSingleFilesHead();
 // The button of a summary that opens the output folder.
 const std::string& OpenFolderButton();  // "打开目录"
 

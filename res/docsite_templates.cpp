@@ -301,9 +301,8 @@ const std::string& ModuleFindingFunction() {
 
 // --- rules.html ------------------------------------------------------------------
 
-const std::string& ParamOwnerQuery(bool bls) {
-  return bls ? FF_GBK("SELECT ID, F1 OWNER FROM T162") : FF_GBK("SELECT ID, F13 OWNER FROM T156");
-}
+const std::string& FosParamOwnerQuery() { return FF_GBK("SELECT ID, F13 OWNER FROM T156"); }
+const std::string& BlsParamOwnerQuery() { return FF_GBK("SELECT ID, F1 OWNER FROM T162"); }
 
 const std::string& RulesTitle() { return FF_GBK("检查规则"); }
 

@@ -127,8 +127,9 @@ const std::string& ModuleFindingFunctions();
 const std::string& ModuleFindingFunction();
 
 // Every parameter row's ID and its function's (ID, OWNER), for findings
-// that name a parameter by its row.
-const std::string& ParamOwnerQuery(bool bls);
+// that name a parameter by its row (Of(kind).paramOwnerQuery).
+const std::string& FosParamOwnerQuery();
+const std::string& BlsParamOwnerQuery();
 
 // --- rules.html -------------------------------------------------------------------
 // %Errors%, %Warnings%, %Rows% (RuleRow lines), %Elsewhere% (RulesElsewhere or "").

@@ -35,8 +35,8 @@ const std::string& FosFunctionQueryTemplate() {
       "\r\n --FOS");
 }
 
-std::string FunctionQuery(bool bls, long module) {
-  return SystemFormat(FunctionQueryTemplate(bls), {std::to_string(module)});
+std::string FunctionQuery(Kind kind, long module) {
+  return SystemFormat(Of(kind).functionQueryTemplate, {std::to_string(module)});
 }
 
 }  // namespace ff::res

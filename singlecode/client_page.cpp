@@ -69,7 +69,7 @@ void CPageCodeClientSingle::OnOK() {
   UpdateData(false);
   StoreValues();
   ff::UI().ShowMessage(ff::res::codepage::SnippetSettingsSaved(
-      m_bBLS, {.folder = ff::gbk::PathInText(m_strPath),
+      PageKind(), {.folder = ff::gbk::PathInText(m_strPath),
                 .header = ff::gbk::PathInText(m_strHeadFile),
                 .source = ff::gbk::PathInText(m_strCppFile)}));
 }

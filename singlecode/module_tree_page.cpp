@@ -80,7 +80,8 @@ void CModuleTreePage::MessageMap() {
 // --- the tree ---------------------------------------------------------------
 
 bool CModuleTreePage::FillModuleTree() {
-  const std::string& moduleQuery = ff::res::ModuleQuery(m_bBLS);
+  const ff::KindTable& kind = ff::Of(PageKind());
+  const std::string& moduleQuery = kind.moduleQuery;
   m_tree->DeleteAllItems();
   functionNumbers_.clear();
   m_recModule.Empty();
@@ -100,9 +101,9 @@ bool CModuleTreePage::FillModuleTree() {
                         m_recModule.GetRef(mod::CaptionModuleChineseName()),
                     static_cast<int>(ff::gbk::AtoL(id)));
   }
-  const std::string& codeField = m_bBLS ? fn::CaptionBlsCode() : fn::CaptionFosCode();
-  const std::string& nameField = m_bBLS ? fn::CaptionBlsName() : fn::CaptionFosName();
-  const std::string& numberField = m_bBLS ? fn::CaptionBlsNumber() : fn::CaptionFosNumber();
+  const std::string& codeField = kind.codeCaption;
+  const std::string& nameField = kind.nameCaption;
+  const std::string& numberField = kind.numberCaption;
   for (m_recModule.GoTop(); !m_recModule.Eof(); m_recModule.Skip()) {
     const std::string& id = m_recModule.GetRef(mod::CaptionModuleId());
     const long module = ff::gbk::AtoL(id);
@@ -110,7 +111,7 @@ bool CModuleTreePage::FillModuleTree() {
     const int parent = m_tree->FindID(id, 0);
     m_recFunction.Empty();
     if (g_pConfigDB) {
-      g_pConfigDB->Cmd(ff::res::FunctionQuery(m_bBLS, module));
+      g_pConfigDB->Cmd(ff::res::FunctionQuery(kind.kind, module));
       if (!g_pConfigDB->SelectInto(&m_recFunction, true)) {
         // The modules read so far stay in the tree, with the reason.
         ff::QueryError(g_pConfigDB->GetLastErrMsg()).ReportError();

@@ -126,13 +126,8 @@ void CPageCodeSingle::RefreshPreview() {
     try {
       std::string text;
       bool made;
-      if (m_bBLS) {
-        if (haveHeader) m_CodeMaker.MakeBlsModuleHeader(header, module, true);
-        made = m_CodeMaker.MakeBlsFunctionText(module, code, text);
-      } else {
-        if (haveHeader) m_CodeMaker.MakeFosModuleHeader(header, module, true);
-        made = m_CodeMaker.MakeFosFunctionText(module, code, text);
-      }
+      if (haveHeader) m_CodeMaker.MakeModuleHeader(PageKind(), header, module, true);
+      made = m_CodeMaker.MakeFunctionText(PageKind(), module, code, text);
       m_strPreview = made ? text : std::string();
     } catch (const CFileException& error) {
       // Reported by the writer; once more here. The preview stays.
@@ -166,13 +161,8 @@ void CPageCodeSingle::OnOK() {
   ConfigSnapshot snapshot;
   try {
     // A declined header does not stop the source file.
-    if (m_bBLS) {
-      headerWritten = m_CodeMaker.MakeBlsModuleHeader(m_strHeadFile, module, m_bOverWrite);
-      written = m_CodeMaker.MakeBlsFunctionFile(m_strCppFile, module, m_bOverWrite, code);
-    } else {
-      headerWritten = m_CodeMaker.MakeFosModuleHeader(m_strHeadFile, module, m_bOverWrite);
-      written = m_CodeMaker.MakeFosFunctionFile(m_strCppFile, module, m_bOverWrite, code);
-    }
+    headerWritten = m_CodeMaker.MakeModuleHeader(PageKind(), m_strHeadFile, module, m_bOverWrite);
+    written = m_CodeMaker.MakeFunctionFile(PageKind(), m_strCppFile, module, m_bOverWrite, code);
   } catch (const CFileException& error) {
     error.ReportError();
     return;
@@ -186,7 +176,7 @@ void CPageCodeSingle::OnOK() {
   if (written) m_strPreview = ReadBack(m_strCppFile);
   UpdateData(false);
   StoreValues();
-  ff::UI().ShowReport(CPageCode::Summary(m_bBLS, {{m_strCppFile, written}, {m_strHeadFile, headerWritten}}, {}, {}),
+  ff::UI().ShowReport(CPageCode::Summary(PageKind(), {{m_strCppFile, written}, {m_strHeadFile, headerWritten}}, {}, {}),
                       m_strPath);
 }
 

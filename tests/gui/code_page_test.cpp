@@ -152,7 +152,7 @@ class CodePageTest : public QObject {
     QVERIFY(ReadFile(box / "Process.cpp") != "old");
     QCOMPARE(Q(box.ui.messages.at(0)), Q(G("FOS代码文件：\n\t") + box.dir() + G("/Process.cpp。\n\t已经生成!\n文件") +
                                          box.dir() + G("/Process.h已经存在，按您的选择没有覆盖，保留原有内容。")));
-    QCOMPARE(Q(CPageCode::Summary(false, {{"/a/Process.cpp", false}, {"/a/Process.h", false}}, "", "")),
+    QCOMPARE(Q(CPageCode::Summary(ff::Kind::Fos, {{"/a/Process.cpp", false}, {"/a/Process.h", false}}, "", "")),
              Q(G("FOS代码文件：\n\t没有生成任何文件。\n文件/a/Process.cpp已经存在，按您的选择没有覆盖，"
                  "保留原有内容。\n文件/a/Process.h已经存在，按您的选择没有覆盖，保留原有内容。")));
   }

@@ -45,10 +45,10 @@ class CountingStore : public ff::DbStore {
 
 // Both files of every module of `modules`, read the run's way (`kind`) or each module's own way.
 std::vector<CCodeMaker::ModuleTexts> MakeAll(CCodeMaker& maker, bool bls, const std::vector<long>& modules, bool kind) {
-  ff::code::KindRows rows(bls);
+  ff::code::KindRows rows(ff::test::KindOf(bls));
   std::vector<CCodeMaker::ModuleTexts> texts;
   for (long module : modules)
-    texts.push_back(maker.MakeModuleTexts(bls, module, "Process.h", "Process.cpp", kind ? &rows : nullptr));
+    texts.push_back(maker.MakeModuleTexts(ff::test::KindOf(bls), module, "Process.h", "Process.cpp", kind ? &rows : nullptr));
   return texts;
 }
 
@@ -173,14 +173,14 @@ TEST(ModuleQueries, TheKindQueriesSelectTheColumnsOfTheModuleAndFunctionQueries)
     for (bool answers : {false, true}) {
       const std::string own = columns(bls ? (answers ? fn::BlsAnswerQuery() : fn::BlsRequestQuery())
                                           : (answers ? fn::FosAnswerQuery() : fn::FosRequestQuery()));
-      EXPECT_EQ(own, columns(ff::code::ModuleParametersQuery(bls, answers, 1)));
+      EXPECT_EQ(own, columns(ff::code::ModuleParametersQuery(ff::test::KindOf(bls), answers, 1)));
       EXPECT_EQ(own, without(columns(bls ? (answers ? fn::BlsKindAnswerQuery() : fn::BlsKindRequestQuery())
                                          : (answers ? fn::FosKindAnswerQuery() : fn::FosKindRequestQuery())),
                              1));
       EXPECT_NE(own.find(fn::CaptionParamOwner()), std::string::npos);
     }
     const std::string kind = columns(bls ? fn::BlsKindFunctionsQuery() : fn::FosKindFunctionsQuery());
-    EXPECT_EQ(columns(ff::code::ModuleFunctionsQuery(bls, 1)), without(kind, 2));
+    EXPECT_EQ(columns(ff::code::ModuleFunctionsQuery(ff::test::KindOf(bls), 1)), without(kind, 2));
     EXPECT_NE(kind.find(fn::CaptionUnfound() + ","), std::string::npos);
   }
 }

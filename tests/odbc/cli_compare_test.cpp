@@ -10,6 +10,7 @@
 #include "tests/odbc/odbc_test_util.h"
 #include "tds_server/tds_test_server.h"
 #include "tests/support/cli_run.h"
+#include "tests/support/test_support.h"
 
 namespace ff::test {
 namespace {
@@ -64,11 +65,11 @@ class CliThroughSqlServer : public ::testing::Test {
     ASSERT_TRUE(direct) << error;
     for (bool bls : {false, true}) {
       CMemRecord modules;
-      direct->Select(res::ModuleQuery(bls), modules, error);
+      direct->Select(Of(KindOf(bls)).moduleQuery, modules, error);
       for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
         long module = gbk::AtoL(modules.GetString(G("模块ID")));
         CMemRecord functions;
-        direct->Select(res::FunctionQuery(bls, module), functions, error);
+        direct->Select(res::FunctionQuery(KindOf(bls), module), functions, error);
         for (functions.GoTop(); !functions.Eof(); functions.Skip(1))
           functions_.push_back({bls, module, U(functions.GetString(G(bls ? "BLS编码" : "FOS编码")))});
       }

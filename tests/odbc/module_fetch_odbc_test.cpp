@@ -22,10 +22,10 @@ namespace {
 
 // Both files of each module, one string each, read the run's way.
 std::vector<std::string> KindRun(CCodeMaker& maker, bool bls, const std::vector<long>& modules) {
-  code::KindRows rows(bls);
+  code::KindRows rows(KindOf(bls));
   std::vector<std::string> texts;
   for (long module : modules) {
-    const CCodeMaker::ModuleTexts made = maker.MakeModuleTexts(bls, module, "Process.h", "Process.cpp", &rows);
+    const CCodeMaker::ModuleTexts made = maker.MakeModuleTexts(KindOf(bls), module, "Process.h", "Process.cpp", &rows);
     texts.push_back(made.header + made.source);
   }
   return texts;

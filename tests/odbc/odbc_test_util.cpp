@@ -5,6 +5,7 @@
 #include "res/function_templates.h"
 #include "res/header_texts.h"
 #include "res/tree_queries.h"
+#include "tests/support/test_support.h"
 
 namespace ff::test {
 
@@ -39,10 +40,10 @@ std::vector<std::string> StoredQueries(DbStore& store) {
   for (bool bls : {false, true}) {
     CMemRecord modules;
     std::string error;
-    store.Select(res::ModuleQuery(bls), modules, error);
+    store.Select(Of(KindOf(bls)).moduleQuery, modules, error);
     for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
       long module = gbk::AtoL(modules.GetString(gbk::FromUtf8("模块ID")));
-      std::string functionQuery = res::FunctionQuery(bls, module);
+      std::string functionQuery = res::FunctionQuery(KindOf(bls), module);
       queries.push_back(functionQuery);
       CMemRecord functions;
       store.Select(functionQuery, functions, error);

@@ -15,7 +15,7 @@ namespace ff::test {
 
 std::string FunctionByFunctionSource(CCodeMaker& maker, bool bls, long module) {
   CMemRecord functions;
-  code::RunQuery(code::QueryWithId(res::FunctionQueryTemplate(bls), module), functions);
+  code::RunQuery(code::QueryWithId(Of(KindOf(bls)).functionQueryTemplate, module), functions);
   const std::string& caption = bls ? res::fn::CaptionBlsCode() : res::fn::CaptionFosCode();
   std::string all = res::module::IncludeBlock(), text;
   for (functions.GoTop(); !functions.Eof(); functions.Skip(1)) {

@@ -13,8 +13,12 @@
 #include <gtest/gtest.h>
 
 #include "host/user_interface.h"
+#include "res/kind.h"
 
 namespace ff::test {
+
+// The kind of the tables' `bls` columns.
+inline Kind KindOf(bool bls) { return bls ? Kind::Bls : Kind::Fos; }
 
 // A user interface that answers from a script and remembers what it was
 // shown. Installed for its lifetime.

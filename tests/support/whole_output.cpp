@@ -60,7 +60,7 @@ void WriteModule(const fs::path& out, const std::string& author, bool bls, const
   // Each function alone, as the single template page and `function` show
   // it, and each BLS function's client snippet.
   CMemRecord rows;
-  code::RunQuery(res::FunctionQuery(bls, id), rows);
+  code::RunQuery(res::FunctionQuery(KindOf(bls), id), rows);
   const std::string& caption = bls ? res::fn::CaptionBlsCode() : res::fn::CaptionFosCode();
   for (rows.GoTop(); !rows.Eof(); rows.Skip(1)) {
     const std::string code = rows.GetRef(caption, -1);
@@ -117,7 +117,7 @@ void WriteWholeOutput(const std::string& out, const std::string& author) {
   }
   for (bool bls : {false, true}) {
     CMemRecord modules;
-    code::RunQuery(res::ModuleQuery(bls), modules);
+    code::RunQuery(Of(KindOf(bls)).moduleQuery, modules);
     ASSERT_GT(modules.GetCount(), 0);
     for (modules.GoTop(); !modules.Eof(); modules.Skip(1)) {
       WriteModule(root, author, bls, gbk::Trim(modules.GetRef(res::module::CaptionModuleId())),
