@@ -35,7 +35,9 @@ class CliTest : public ::testing::Test {
   // The demo database as init-demo writes it.
   std::string Demo() {
     const std::string path = dir / "demo.sqlite";
-    if (!std::filesystem::exists(path)) EXPECT_EQ(Run("init-demo '" + path + "'").status, 0);
+    if (!std::filesystem::exists(path)) {
+      EXPECT_EQ(Run("init-demo '" + path + "'").status, 0);
+    }
     return path;
   }
 

@@ -48,10 +48,12 @@ TEST_P(DefHeaderCase, WritesTheExpectedLines) {
   const auto [name, header] = GetParam();
   TestDatabase db(ReadFile(cases + name + ".sql"));
   const std::string file = std::string(header) + ".h";
-  if (file == "fiddef.h") EXPECT_TRUE(maker.MakeFidDefFile(dir / file, true));
-  if (file == "fosdef.h") EXPECT_TRUE(maker.MakeFosDefFile(dir / file, true));
-  if (file == "blsdef.h") EXPECT_TRUE(maker.MakeBlsDefFile(dir / file, true));
-  if (file == "sysdef.h") EXPECT_TRUE(maker.MakeSysDefFile(dir / file, true));
+  bool made = false;
+  if (file == "fiddef.h") made = maker.MakeFidDefFile(dir / file, true);
+  if (file == "fosdef.h") made = maker.MakeFosDefFile(dir / file, true);
+  if (file == "blsdef.h") made = maker.MakeBlsDefFile(dir / file, true);
+  if (file == "sysdef.h") made = maker.MakeSysDefFile(dir / file, true);
+  EXPECT_TRUE(made) << file;
   EXPECT_BYTES_EQ(G(gbk::Replaced(ReadFile(cases + name + "." + header + ".expected"), "\n", "\r\n")), Body(file));
 }
 
