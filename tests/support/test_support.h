@@ -126,4 +126,3 @@ std::string Golden(const std::string& relative);
 }  // namespace ff::test
 
 #define EXPECT_BYTES_EQ(expected, actual) EXPECT_TRUE(::ff::test::BytesEqual((expected), (actual)))
-#define ASSERT_BYTES_EQ(expected, actual) ASSERT_TRUE(::ff::test::BytesEqual((expected), (actual)))
