@@ -31,7 +31,7 @@ class ScriptedUI : public UserInterface {
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   void ReportFileError(const CFileException& error) override;
-  void BeginWaitCursor() override { ++waitDepth; ++waitCount; }
+  void BeginWaitCursor() override { ++waitDepth; }
   void EndWaitCursor() override { --waitDepth; }
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   bool OpenWithDefaultApp(const std::string& path) override {
@@ -45,7 +45,6 @@ class ScriptedUI : public UserInterface {
   std::vector<std::string> fileErrors;  // CFileException::Message() of each report
   std::vector<std::string> opened;
   int waitDepth = 0;
-  int waitCount = 0;
 
  private:
   std::deque<bool> answers_;
