@@ -12,16 +12,7 @@ namespace {
 using ModuleIds = CliFixture;
 
 TEST_F(ModuleIds, EveryModuleGetsItsOwnFolderOrIsReportedAndSkipped) {
-  ExecSql(db, "DELETE FROM T158;"
-              "INSERT INTO T158 VALUES (12345678901, 'eleven digits A', 'BIG_A');"
-              "INSERT INTO T158 VALUES (98765432109, 'eleven digits B', 'BIG_B');"
-              "INSERT INTO T158 VALUES (NULL, 'no id', 'NO_ID');"
-              "INSERT INTO T158 VALUES ('../x', 'text id', 'TEXT_ID');"
-              "INSERT INTO T158 VALUES (1.5, 'fraction', 'HALF');"
-              "INSERT INTO T158 VALUES (7, 'first seven', 'SEVEN');"
-              "INSERT INTO T158 VALUES (7, 'second seven', 'SEVEN_AGAIN');"
-              "UPDATE T154 SET F26 = 12345678901 WHERE F19 = 'KH_LIST';"
-              "UPDATE T154 SET F26 = 98765432109 WHERE F19 = 'KH_OPEN';");
+  ExecSql(db, ReadFile(FF_SOURCE_DIR "/tests/faults/module_ids.sql"));
   const CliResult r = Run("--force module --kind fos --all --out '" + out() + "'");
   EXPECT_EQ(1, r.status);
   for (const char* skipped : {"NO_ID", "TEXT_ID", "HALF", "SEVEN", "SEVEN_AGAIN"}) {

@@ -63,19 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DefHeaderCase,
                                            std::pair{"empty", "fiddef"}));
 
 TEST_F(DefHeaders, SysDefErrorCodeGroups) {
-  TestDatabase db(
-      "INSERT INTO T471 VALUES (1, '', 2, 2, 0);"
-      "INSERT INTO T471 VALUES (2, '通用错误', 2, 2, 0);"
-      "INSERT INTO T471 VALUES (3, '通用错误', 2, 2, 0);"
-      "INSERT INTO T471 VALUES (4, '委托错误', 2, 2, 0);"
-      "INSERT INTO T471 VALUES (5, ' 通用错误 ', 2, 2, 0);"
-      "INSERT INTO T471 VALUES (6, '其他', 1, 2, 0);"
-      "INSERT INTO T470 VALUES (1, '100', 'ERR_SYS_BUSY', '系统忙  ', 'MSG_SYS_BUSY', 1, 6);"
-      "INSERT INTO T470 VALUES (2, 'E01', 'ERR_NO_USER', '用户不存在', '', 2, 1);"
-      "INSERT INTO T470 VALUES (3, '-2', 'ERR_PWD', '密码错误', 'MSG_PWD', 3, 6);"
-      "INSERT INTO T470 VALUES (4, '12345678901234', 'ERR_BIG_NUMBER', '大', 'MSG_BIG', 4, 6);"
-      "INSERT INTO T470 VALUES (5, 'X1', 'ERR_AGAIN', '再次', 'MSG_AGAIN_LONGER_NAME', 5, NULL);"
-      "INSERT INTO T470 VALUES (6, 'Z', 'ERR_OTHER_GRADE_IS_SKIPPED', '略', 'MSG', 6, 6);");
+  TestDatabase db(ReadFile(FF_SOURCE_DIR "/tests/headers/error_codes.sql"));
   EXPECT_TRUE(maker.MakeSysDefFile(dir / "sysdef.h", true));
   EXPECT_BYTES_EQ(Golden("headers/sysdef_groups.h"), ReadFile(dir / "sysdef.h"));
 }

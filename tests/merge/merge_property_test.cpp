@@ -38,14 +38,9 @@ struct Round {
   int Pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
 };
 
-// The module's functions in the generated text: prototype line offsets.
-std::vector<ff::merge::GeneratedFunction> Functions(const std::string& text) {
-  return ff::merge::ReadSourceLayout(text);
-}
-
 // The text of the function `prototype` in `text`, "" when it has none.
 std::string FunctionText(const std::string& text, const std::string& prototype) {
-  for (const auto& f : Functions(text)) {
+  for (const auto& f : ff::merge::ReadSourceLayout(text)) {
     if (f.prototype == prototype) return text.substr(f.begin, f.end - f.begin);
   }
   return {};
@@ -62,7 +57,7 @@ void EditByHand(Round& round, std::string& cpp, std::string& h, Edits& edits) {
   for (int e = 0; e < count; ++e) {
     std::vector<ff::merge::GeneratedFunction> fns;
     try {
-      fns = Functions(cpp);  // the older reading, which earlier edits may defeat
+      fns = ff::merge::ReadSourceLayout(cpp);  // the older reading, which earlier edits may defeat
     } catch (const ff::merge::DamagedFile&) {
       return;
     }
@@ -227,7 +222,8 @@ TEST_P(MergeProperty, NoHandWrittenLineIsLostAndTwiceIsOnce) {
     }
     // A function nobody edited is the plain generation's (the older rules
     // keep regions as they were).
-    for (const auto& f : withRecord ? Functions(plain.source) : std::vector<ff::merge::GeneratedFunction>()) {
+    for (const auto& f : withRecord ? ff::merge::ReadSourceLayout(plain.source)
+                                    : std::vector<ff::merge::GeneratedFunction>()) {
       if (std::find(edits.touched.begin(), edits.touched.end(), f.prototype) != edits.touched.end()) continue;
       EXPECT_NE(std::string::npos, plan.source.find(FunctionText(plain.source, f.prototype))) << f.name;
     }

@@ -17,7 +17,6 @@
 #include "res/function_templates.h"
 #include "res/module_queries.h"
 #include "res/module_texts.h"
-#include "tests/modulecode/function_db.h"
 #include "tests/support/fixed_date.h"
 #include "tests/support/module_text_oracle.h"
 #include "tests/support/random_config_db.h"
@@ -119,7 +118,7 @@ class KindRunRoundTrips : public ::testing::TestWithParam<RoundTrips> {};
 
 TEST_P(KindRunRoundTrips, AreAConstantForTheKindPlusTheFallBacksOfModulesTheDatabaseCouldTellApart) {
   const RoundTrips& c = GetParam();
-  TestDatabase db(std::string(ff::test::kFunctionSql) + c.sql + PlainModules(c.more));
+  TestDatabase db(ff::test::ReadFile(FF_SOURCE_DIR "/tests/modulecode/function_db.sql") + c.sql + PlainModules(c.more));
   std::string error;
   auto store = ff::OpenSqliteStore(db.path(), error);
   ASSERT_TRUE(store) << error;

@@ -10,7 +10,6 @@
 #include "modulecode/module_queries.h"
 #include "res/module_texts.h"
 #include "tds_server/tds_test_server.h"
-#include "tests/modulecode/function_db.h"
 #include "tests/odbc/odbc_test_util.h"
 #include "tests/support/fixed_date.h"
 #include "tests/support/module_text_oracle.h"
@@ -78,7 +77,7 @@ TEST_P(ModuleFetchThroughTds, RandomDatabasesGiveTheSqliteAndTheFunctionByFuncti
 }
 
 TEST_P(ModuleFetchThroughTds, ARunOverAKindCostsThreeRequestsWhateverTheModules) {
-  TestDatabase db(kFunctionSql);
+  TestDatabase db(ReadFile(FF_SOURCE_DIR "/tests/modulecode/function_db.sql"));
   ThroughTds(db, [&] {
     CCodeMaker maker;
     for (bool bls : {false, true}) {

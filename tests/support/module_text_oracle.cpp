@@ -1,7 +1,5 @@
 #include "tests/support/module_text_oracle.h"
 
-#include <gtest/gtest.h>
-
 #include "codetext/code_maker.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
@@ -9,7 +7,6 @@
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
-#include "tests/support/test_support.h"
 
 namespace ff::test {
 
@@ -28,14 +25,6 @@ std::string FunctionByFunctionSource(CCodeMaker& maker, bool bls, long module) {
     all += text + "\r\n";
   }
   return all;
-}
-
-std::string ModuleSourceBody(CCodeMaker& maker, bool bls, long module, const std::string& path) {
-  const bool written = bls ? maker.MakeBlsModuleSource(path, module, true) : maker.MakeFosModuleSource(path, module, true);
-  EXPECT_TRUE(written) << path;
-  const std::string text = ReadFile(path);
-  const size_t at = text.find(res::module::IncludeBlock());
-  return at == std::string::npos ? text : text.substr(at);
 }
 
 }  // namespace ff::test

@@ -14,8 +14,4 @@ namespace ff::test {
 // by its empty line, as the source file holds them after its comment.
 std::string FunctionByFunctionSource(CCodeMaker& maker, bool bls, long module);
 
-// Writes the module source to `path` with `maker` and returns it from the
-// include block on (the file comment left out).
-std::string ModuleSourceBody(CCodeMaker& maker, bool bls, long module, const std::string& path);
-
 }  // namespace ff::test

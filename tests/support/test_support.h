@@ -35,7 +35,7 @@ class ScriptedUI : public UserInterface {
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   void ReportFileError(const CFileException& error) override;
-  void BeginWaitCursor() override { ++waitDepth; ++waitCount; }
+  void BeginWaitCursor() override { ++waitDepth; }
   void EndWaitCursor() override { --waitDepth; }
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   bool OpenWithDefaultApp(const std::string& path) override {
@@ -49,7 +49,6 @@ class ScriptedUI : public UserInterface {
   std::vector<std::string> fileErrors;  // CFileException::Message() of each report
   std::vector<std::string> opened;
   int waitDepth = 0;
-  int waitCount = 0;
 
  private:
   std::deque<bool> answers_;
@@ -130,4 +129,3 @@ std::string Golden(const std::string& relative);
 }  // namespace ff::test
 
 #define EXPECT_BYTES_EQ(expected, actual) EXPECT_TRUE(::ff::test::BytesEqual((expected), (actual)))
-#define ASSERT_BYTES_EQ(expected, actual) ASSERT_TRUE(::ff::test::BytesEqual((expected), (actual)))

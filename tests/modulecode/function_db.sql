@@ -1,10 +1,5 @@
-// The configuration rows the function text tests run on (UTF-8 SQL after
-// the schema). FOS module 7, BLS module 8.
-#pragma once
-
-namespace ff::test {
-
-inline const char* kFunctionSql = R"SQL(
+-- The configuration rows the function text tests run on (after the schema).
+-- FOS module 7, BLS module 8.
 INSERT INTO T154 (ID, F18, F19, F22, F24, F26, F28, F32, F34) VALUES
  (1, 1001, 'QUERY_LIST', '查询列表', NULL, 7, NULL, NULL, 0),
  (2, 1002, 'QUERY_LIST2', '过程列表', NULL, 7, '', '', 1),
@@ -29,6 +24,3 @@ INSERT INTO T162 (ID, F1, F2, F3, F4, F5, F7, F8, F9) VALUES
  (1, 12, 'FID_KHH', '客户号', 1, 1, 1, 20, 0),
  (2, 14, 'FID_KHXM', '客户姓名', 2, 0, 1, 30, 0),
  (3, 14, 'FID_YE', '余额', 2, 0, 6, 16, 2);
-)SQL";
-
-}  // namespace ff::test
