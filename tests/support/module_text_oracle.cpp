@@ -7,6 +7,7 @@
 #include "res/function_templates.h"
 #include "res/module_texts.h"
 #include "res/tree_queries.h"
+#include "tests/support/test_support.h"
 
 namespace ff::test {
 
