@@ -167,17 +167,6 @@ auto To(ff::GenFile& file) {
   return [&file](std::string_view bytes) { file.Write(bytes); };
 }
 
-// The whole header as text, as the file writer would write it.
-std::string HeaderText(CCodeMaker& maker, const std::string& path, ff::Kind kind, long moduleId) {
-  CRoutineComment& comment = maker.RoutineComment();
-  comment.SetFileName(path);
-  comment.SetAbstract(ff::Of(kind).headerAbstract);
-  std::string text = comment.MakeFileComment();
-  ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
-  WriteHeaderBody(maker, [&text](std::string_view bytes) { text.append(bytes); }, rows);
-  return text;
-}
-
 // The whole source file as text, as the file writer would write it.
 std::string SourceText(CCodeMaker& maker, const std::string& path, const std::string& abstract,
                        ff::code::ModuleRows& rows, ff::code::KindRows* kind = nullptr) {
@@ -205,13 +194,13 @@ bool CCodeMaker::MakeModuleSource(ff::Kind kind, const std::string& path, long m
   });
 }
 
+// The texts alone are those of the pair, one road for both.
 std::string CCodeMaker::MakeModuleSourceText(ff::Kind kind, const std::string& path, long moduleId) {
-  ff::code::ModuleRows rows = ff::code::ReadModuleRows(kind, moduleId);
-  return SourceText(*this, path, ff::Of(kind).sourceAbstract, rows);
+  return MakeModuleTexts(kind, moduleId, path, path).source;
 }
 
 std::string CCodeMaker::MakeModuleHeaderText(ff::Kind kind, const std::string& path, long moduleId) {
-  return HeaderText(*this, path, kind, moduleId);
+  return MakeModuleTexts(kind, moduleId, path, path).header;
 }
 
 bool CCodeMaker::MakeFosModuleHeader(const std::string& path, long moduleId, bool noPrompt) {
