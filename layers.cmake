@@ -53,8 +53,13 @@ ff_layer(pages)
 ff_layer(entry      app module/main_sheet.cpp module/main_sheet.h module/module_entry.cpp module/client_module.h)
 
 # What the layers need of the system: the stores and files below, and
-# Qt Core for the settings of the comments (login/comment_settings.cpp).
-target_link_libraries(ff_platform PUBLIC Qt6::Core PkgConfig::SQLITE3 PkgConfig::ODBC)
+# Qt Core for the settings (host/settings_key.cpp); on Windows the
+# registry and the shell's folders instead.
+if(WIN32)
+  target_link_libraries(ff_platform PUBLIC PkgConfig::SQLITE3 PkgConfig::ODBC advapi32)
+else()
+  target_link_libraries(ff_platform PUBLIC Qt6::Core PkgConfig::SQLITE3 PkgConfig::ODBC)
+endif()
 target_compile_definitions(ff_platform PRIVATE FF_MODULE_DIR="${FF_MODULE_DIR_FROM_BIN}")
 
 # The whole engine, for the programs and the tests.

@@ -44,7 +44,11 @@ int CheckDemo(Context& context, const std::string& path, bool exists) {
 int InitDemo(Context& context, const std::string& path) {
   const std::string shown = gbk::FromUtf8(path);
   struct stat info{};
+#ifdef _WIN32
+  const bool exists = ::stat(path.c_str(), &info) == 0;  // no links to tell apart
+#else
   const bool exists = ::lstat(path.c_str(), &info) == 0;
+#endif
   if (context.options.check) return CheckDemo(context, path, exists);
   if (exists && !context.options.force) {
     PrintError(shown + " already exists (give --force to replace it)");

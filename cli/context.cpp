@@ -48,9 +48,13 @@ int g_declined = 0;
 // failure (a full disk, a closed descriptor) fails the command.
 [[noreturn]] void StdoutFailed(int error) {
   if (error == EPIPE) {
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_DFL);
     std::raise(SIGPIPE);
     std::_Exit(128 + SIGPIPE);
+#else
+    std::_Exit(141);  // Windows has no SIGPIPE: the status a shell gives for one
+#endif
   }
   g_stdoutError = 0;
   throw std::runtime_error("cannot write to standard output: " + std::string(std::strerror(error)));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "codetext/gen_file.h"
 #include "host/config_db.h"
 #include "host/file_error.h"
@@ -203,4 +204,7 @@ bool RegisterCommand(int order, CommandSetup setup) {
 
 }  // namespace ff::cli
 
-int main(int argc, char** argv) { return ff::cli::Run(argc, argv); }
+int main(int argc, char** argv) {
+  ff::cli::SetUpConsole(argc, argv);
+  return ff::cli::Run(argc, argv);
+}

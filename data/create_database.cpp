@@ -18,10 +18,23 @@
 namespace ff::data {
 namespace {
 
+#ifdef _WIN32
+// Windows' rename refuses an existing target, as link() does here; its
+// files keep no mode bits and its stat never follows a link.
+int LinkNew(const char* from, const char* to) { return ::rename(from, to); }
+int MakeReadable(int) { return 0; }
+bool Exists(const std::string& path) {
+  struct stat info{};
+  return ::stat(path.c_str(), &info) == 0;
+}
+#else
+int LinkNew(const char* from, const char* to) { return ::link(from, to); }
+int MakeReadable(int fd) { return ::fchmod(fd, 0644); }
 bool Exists(const std::string& path) {
   struct stat info{};
   return ::lstat(path.c_str(), &info) == 0;
 }
+#endif
 
 std::string Shown(const std::string& path) { return gbk::FromUtf8(path); }
 
@@ -91,7 +104,7 @@ bool Create(const std::string& path, const std::vector<std::string_view>& script
     error = "cannot create " + Shown(path) + ": " + gbk::FromUtf8(std::strerror(errno));
     return false;
   }
-  ::fchmod(fd, 0644);  // mkstemp makes it private; a database is for reading
+  MakeReadable(fd);  // mkstemp makes it private; a database is for reading
   ::close(fd);
   std::string reason;
   if (!RunScripts(temp, scripts, reason)) {
@@ -100,7 +113,7 @@ bool Create(const std::string& path, const std::vector<std::string_view>& script
     return false;
   }
   // link() refuses an existing target, unlike rename().
-  if (::link(temp.c_str(), path.c_str()) != 0) {
+  if (LinkNew(temp.c_str(), path.c_str()) != 0) {
     int code = errno;
     if (code != EEXIST && !Exists(path) && ::rename(temp.c_str(), path.c_str()) == 0)
       return true;

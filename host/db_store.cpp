@@ -11,6 +11,7 @@
 #include "data/embedded_sql.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
+#include "host/temp_folder.h"
 
 namespace ff {
 namespace {
@@ -116,17 +117,7 @@ bool IsSqliteServer(const std::string& server) {
          StartsWithNoCase(server, "sqlite:");
 }
 
-std::string DefaultDatabasePath(const std::string& name) {
-  std::string base;
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && data[0] == '/') {
-    base = data;
-  } else {
-    const char* home = std::getenv("HOME");
-    base = std::string(home && home[0] ? home : ".") + "/.local/share";
-  }
-  return base + "/fidforge/" + gbk::ToUtf8(name) + ".sqlite";
-}
+std::string DefaultDatabasePath(const std::string& name) { return UserDataFile(gbk::ToUtf8(name) + ".sqlite"); }
 
 std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error, OpenFault* fault) {
   if (!IsSqliteServer(login.server)) return OpenOdbcStore(login, error);

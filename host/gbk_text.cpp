@@ -1,6 +1,10 @@
 #include "host/gbk_text.h"
 
+#ifdef _WIN32
+#include "host/gbk_codepage.h"  // code page 936 in iconv's calls
+#else
 #include <iconv.h>
+#endif
 
 #include <algorithm>
 #include <atomic>

@@ -8,6 +8,9 @@
 // as the SQLite store does.
 #include "host/odbc_store.h"
 
+#ifdef _WIN32
+#include <windows.h>  // the types MinGW's ODBC headers take from it
+#endif
 #include <sql.h>
 #include <sqlext.h>
 

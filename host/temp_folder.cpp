@@ -71,4 +71,16 @@ bool UserTempFolder(std::string& folder, std::string& error, const std::string& 
   return true;
 }
 
+std::string UserDataFile(const std::string& fileName) {
+  std::string base;
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && data[0] == '/') {
+    base = data;
+  } else {
+    const char* home = std::getenv("HOME");
+    base = std::string(home && home[0] ? home : ".") + "/.local/share";
+  }
+  return base + "/fidforge/" + fileName;
+}
+
 }  // namespace ff

@@ -15,4 +15,10 @@ namespace ff {
 // `notOwn` (GBK) is the reason given for a folder of someone else's.
 bool UserTempFolder(std::string& folder, std::string& error, const std::string& notOwn);
 
+// The path of `fileName` (the system's bytes) in FidForge's folder of the
+// user's data, where a database named without a folder lives:
+// "$XDG_DATA_HOME/fidforge" (else "~/.local/share/fidforge"); on Windows
+// "%LOCALAPPDATA%\fidforge". The folder may not exist yet.
+std::string UserDataFile(const std::string& fileName);
+
 }  // namespace ff

@@ -14,6 +14,12 @@
 namespace ff {
 namespace {
 
+#ifdef _WIN32
+// Windows keeps no short name of the running program; the console is the
+// command line's.
+const char* const program_invocation_short_name = "fidforge-cli";
+#endif
+
 class ConsoleUI : public UserInterface {
  public:
   void ShowMessage(const std::string& text) override {

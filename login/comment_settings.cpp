@@ -1,60 +1,38 @@
-// The author, company and copyright of the routine comments. The module's
-// key lives in <config>/KestrelSoft/AddIns.ini as the group
-// "KestrelComment"; the key exists when the group holds any value.
+// The author, company and copyright of the routine comments, in the
+// module's own settings key (host/settings_key.h): on Linux the group
+// "KestrelComment" of <config>/KestrelSoft/AddIns.ini, on Windows the
+// registry key HKEY_CURRENT_USER\Software\KestrelSoft\AddIns\KestrelComment.
 #include "login/comment_settings.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <QSettings>
-#include <QStringList>
-#include <cstdlib>
-#include <vector>
-
 #include "host/gbk_text.h"
-#include "host/settings_file.h"
+#include "host/settings_key.h"
 #include "res/settings_texts.h"
 
 namespace {
 
+constexpr const char* kOrganization = "KestrelSoft";
+constexpr const char* kApplication = "AddIns";
 constexpr const char* kGroup = "KestrelComment";
 // The largest author a read accepts, as the host's buffer held it.
 constexpr size_t kMaxAuthorBytes = 1023;
 
-std::unique_ptr<QSettings> OpenSettingsFile() {
-  return std::make_unique<QSettings>(ff::SettingsFilePath("KestrelSoft", "AddIns"), QSettings::IniFormat);
-}
-
 // Reads a value of the open key; false when it is missing.
-bool ReadValue(QSettings& key, const char* name, std::string& text) {
-  QVariant value = key.value(QLatin1String(name));
-  if (!value.isValid()) return false;
-  text = ff::gbk::FromUtf8(value.toString().toUtf8().toStdString());
+bool ReadValue(ff::SettingsKey& key, const char* name, std::string& text) {
+  std::string utf8;
+  if (!key.Read(name, utf8)) return false;
+  text = ff::gbk::FromUtf8(utf8);
   return true;
 }
 
-void WriteValue(QSettings& key, const char* name, const std::string& text) {
-  key.setValue(QLatin1String(name), QString::fromUtf8(ff::gbk::ToUtf8(text)));
+void WriteValue(ff::SettingsKey& key, const char* name, const std::string& text) {
+  key.Write(name, ff::gbk::ToUtf8(text));
 }
 
 }  // namespace
 
 namespace ff {
 
-std::string CurrentUserName() {
-  std::vector<char> buffer(16384);
-  struct passwd entry{};
-  struct passwd* found = nullptr;
-  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-      found->pw_name && found->pw_name[0])
-    return gbk::FromUtf8(found->pw_name);
-  // Containers sometimes run a user the password file does not list.
-  for (const char* variable : {"USER", "LOGNAME"}) {
-    const char* name = std::getenv(variable);
-    if (name && name[0]) return gbk::FromUtf8(name);
-  }
-  return {};
-}
+std::string CurrentUserName() { return gbk::FromUtf8(LoginName()); }
 
 }  // namespace ff
 
@@ -66,11 +44,10 @@ const char* CCommentSettings::DefaultCompany() { return ff::res::SettingsDefault
 
 void CCommentSettings::Load() {
   if (loaded_) return;
-  auto file = OpenSettingsFile();
-  const bool exists = file->childGroups().contains(QLatin1String(kGroup));
+  auto file = std::make_unique<ff::SettingsKey>(kOrganization, kApplication, kGroup);
+  const bool exists = file->Existed();
   if (exists) {
     key_ = std::move(file);  // any key held before is released here
-    key_->beginGroup(QLatin1String(kGroup));
 
     std::string text;
     if (ReadValue(*key_, "Author", text) && text.size() <= kMaxAuthorBytes) author_ = ff::gbk::TrimLeft(text);
@@ -90,20 +67,19 @@ void CCommentSettings::Load() {
       copyRight_ = ff::res::SettingsCopyRightExisting();
       WriteValue(*key_, "CopyRight", copyRight_);
     }
-    key_->sync();
+    key_->Sync();
     loaded_ = true;
     return;
   }
   // No key yet: create it with every value at its default.
   key_ = std::move(file);
-  key_->beginGroup(QLatin1String(kGroup));
   author_ = ff::CurrentUserName();
   company_ = DefaultCompany();
   copyRight_ = ff::res::SettingsCopyRightCreated();
   WriteValue(*key_, "Author", author_);
   WriteValue(*key_, "Company", company_);
   WriteValue(*key_, "CopyRight", copyRight_);
-  key_->sync();
+  key_->Sync();
   loaded_ = true;
 }
 
@@ -138,8 +114,7 @@ bool CCommentSettings::Save(const std::string& author, const std::string& compan
   WriteValue(*key_, "Author", author);
   WriteValue(*key_, "Company", company);
   WriteValue(*key_, "CopyRight", copyRight);
-  key_->sync();
-  if (key_->status() != QSettings::NoError) return false;
+  if (!key_->Sync()) return false;
   // Read again at the next use, with the defaults for empty values.
   Close();
   author_.clear();
@@ -149,5 +124,5 @@ bool CCommentSettings::Save(const std::string& author, const std::string& compan
 }
 
 std::string CCommentSettings::FilePath() {
-  return ff::SettingsFilePath("KestrelSoft", "AddIns").toLocal8Bit().toStdString();
+  return ff::SettingsKey::Location(kOrganization, kApplication, kGroup);
 }

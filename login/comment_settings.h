@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
-class QSettings;
+namespace ff {
+class SettingsKey;
+}
 
 class CCommentSettings {
  public:
@@ -38,7 +40,7 @@ class CCommentSettings {
   static std::string FilePath();
 
  private:
-  std::unique_ptr<QSettings> key_;
+  std::unique_ptr<ff::SettingsKey> key_;
   bool loaded_ = false;
   std::string author_;
   std::string company_;

@@ -72,7 +72,9 @@ std::string SystemErrorText(int error) {
     case EPERM: return FF_GBK("系统不允许这个操作");
     case EROFS: return FF_GBK("所在的文件系统是只读的");
     case ENOSPC: return FF_GBK("磁盘空间不足");
+#ifdef EDQUOT  // Windows' C library has no quota error
     case EDQUOT: return FF_GBK("超出了磁盘配额");
+#endif
     case ENOENT: return FF_GBK("文件或目录不存在");
     case ENOTDIR: return FF_GBK("路径中有一段不是目录");
     case EISDIR: return FF_GBK("同名的是一个目录");

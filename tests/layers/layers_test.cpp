@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 
 using Layer = int;  // the layer's place in layers.cmake, lowest first
 
-// Files of the inner layers that still call the system themselves: the
-// settings of the comments. They go to host/ with the next platform.
-const std::set<std::string> kSystemCallsYet{"login/comment_settings.cpp"};
+// Files of the inner layers that still call the system themselves (none:
+// the comments' settings went to host/settings_key).
+const std::set<std::string> kSystemCallsYet{};
 
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
