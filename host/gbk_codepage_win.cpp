@@ -95,6 +95,10 @@ size_t OneToGbk(const unsigned char* p, size_t avail, char* out, size_t& made) {
   BOOL usedDefault = FALSE;
   const int n = ::WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, wide, units, out, 4, nullptr, &usedDefault);
   if (n <= 0 || usedDefault) return 0;
+  // Code page 936 gives U+F8F5 the single byte 0xFF, which is no GBK
+  // character (and the engine's mark of a kept one): GBK's only single
+  // byte above ASCII is 0x80, the euro sign.
+  if (n == 1 && static_cast<unsigned char>(out[0]) > 0x80) return 0;
   made = static_cast<size_t>(n);
   return len;
 }

@@ -84,17 +84,19 @@ fi
 
 [ $build = 1 ] || exit 0
 
-options=(-DBUILD_TESTING=OFF)
-[ $tests = 1 ] && options=(-DBUILD_TESTING=ON)
+# The tests are configured always (nothing of them is built unless asked),
+# so that one folder serves the exe and the tests without a reconfigure.
+options=(-DBUILD_TESTING=ON)
 launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DFF_SQLITE_SOURCE="$SRC/amalgamation" "${launcher[@]}" "${options[@]}" > /dev/null
 jobs=${FIDFORGE_JOBS:-$(nproc)}
-if [ $tests = 1 ]; then
-  cmake --build build-windows -j"$jobs"
-else
-  cmake --build build-windows -j"$jobs" --target fidforge-cli
+targets=(--target fidforge-cli)
+[ $tests = 1 ] && targets=()
+if ! cmake --build build-windows -j"$jobs" "${targets[@]}" > build-windows/build.log 2>&1; then
+  grep -E 'error|Error' build-windows/build.log | head -n 30 >&2
+  fail "the build failed (log: build-windows/build.log)"
 fi
 
 # The zip: the exe and its README.

@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# The Windows stage of the tests: fidforge-cli.exe (scripts/build_windows.sh)
+# runs under Wine beside the Linux build's fidforge-cli, with the same
+# arguments in folders of the same shape, and everything either makes —
+# the files written, what it prints on standard output and error, its exit
+# status — must be the same bytes. On the demo database and on a sample of
+# the benchmark database: the headers, every module, each function's
+# template in every validation style, each client snippet, the dictionary
+# site, the lint, the FID check, the listings (text and JSON), --check and
+# --merge after a hand edit, and the file faults Wine can show.
+#   scripts/test_windows.sh      (scripts/test.sh --windows runs it too)
+# Wine's prefix (its C: drive and registry) is made once and kept outside
+# the clone, as the package test keeps its Debian root:
+# $FIDFORGE_CI_CACHE/wine (default /var/cache/fidforge-ci/wine).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+fail() { echo "test_windows.sh: $*" >&2; exit 1; }
+
+scripts/build_windows.sh || fail "cannot build fidforge-cli.exe (see above)"
+EXE=$root/build-windows/bin/fidforge-cli.exe
+cmake --build build-windows -j"${FIDFORGE_JOBS:-$(nproc)}" --target ff-gbk-codes > /dev/null
+
+# The Linux build to compare with, and the benchmark database's maker.
+[ -f build/CMakeCache.txt ] || cmake -S . -B build > /dev/null
+cmake --build build -j"${FIDFORGE_JOBS:-$(nproc)}" --target fidforge-cli ff-gbk-codes > /dev/null
+LINUX=$root/build/bin/fidforge-cli
+bench_maker=""
+if cmake --build build -j"${FIDFORGE_JOBS:-$(nproc)}" --target ff-make-bench-db > /dev/null 2>&1; then
+  bench_maker=$root/build/bin/ff-make-bench-db
+fi
+
+WINE=$(command -v wine64 || true)
+[ -n "$WINE" ] || WINE=$( [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64 || command -v wine || true)
+[ -n "$WINE" ] || fail "no Wine to run fidforge-cli.exe (Debian's wine64)"
+export WINEPREFIX=${FIDFORGE_WINEPREFIX:-${FIDFORGE_CI_CACHE:-/var/cache/fidforge-ci}/wine}
+export WINEDEBUG=-all
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot --init > /dev/null 2>&1 || fail "Wine cannot make its prefix $WINEPREFIX"
+fi
+"$WINE" "$EXE" --version > /dev/null 2>&1 || fail "fidforge-cli.exe does not run under $WINE"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/linux" "$work/windows"
+export SOURCE_DATE_EPOCH=1141560000  # the generation date in the comments
+
+# run NAME ARGS...: both programs in their own folder; the outputs as
+# NAME.out, NAME.err and NAME.status beside what they write.
+step=0
+run() {
+  local name=$1
+  shift
+  step=$((step + 1))
+  local tag
+  tag=$(printf '%02d-%s' "$step" "$name")
+  local status=0
+  (cd "$work/linux" && "$LINUX" "$@" > "../$tag.linux.out" 2> "../$tag.linux.err") || status=$?
+  echo "$status" > "$work/$tag.linux.status"
+  status=0
+  (cd "$work/windows" && "$WINE" "$EXE" "$@" > "../$tag.windows.out" 2> "../$tag.windows.err") || status=$?
+  echo "$status" > "$work/$tag.windows.status"
+}
+# Both folders alike: a shell command run in each.
+both() { (cd "$work/linux" && eval "$1") && (cd "$work/windows" && eval "$1"); }
+
+# One database file for both, made by the Linux build.
+"$LINUX" init-demo "$work/demo.sqlite" > /dev/null
+both "cp '$work/demo.sqlite' demo.sqlite"
+databases=(demo.sqlite)
+if [ -n "$bench_maker" ]; then
+  "$bench_maker" "$work/bench.sqlite" --seed 1 --scale "${FIDFORGE_WINDOWS_BENCH_SCALE:-0.02}" > /dev/null
+  both "cp '$work/bench.sqlite' bench.sqlite"
+  databases+=(bench.sqlite)
+else
+  echo "test_windows.sh: no ff-make-bench-db (libbenchmark-dev missing): the demo database only" >&2
+fi
+
+for db in "${databases[@]}"; do
+  d=${db%.sqlite}
+  g=(--db "$db" --author windows-test)
+  run "$d-headers" "${g[@]}" headers -o "$d/include"
+  for kind in fos bls; do
+    run "$d-modules-$kind" "${g[@]}" modules --kind "$kind"
+    run "$d-modules-$kind-json" "${g[@]}" modules --kind "$kind" --format json
+    run "$d-module-$kind" "${g[@]}" module --kind "$kind" --all -o "$d/$kind"
+    # Every function of the first modules: its template in each style, and
+    # each BLS function's client snippet.
+    modules=$(cd "$work/linux" && "$LINUX" "${g[@]}" modules --kind "$kind" | cut -f1 | head -n 3)
+    for m in $modules; do
+      run "$d-functions-$kind-$m" "${g[@]}" functions --kind "$kind" --module "$m" --format json
+      codes=$(cd "$work/linux" && "$LINUX" "${g[@]}" functions --kind "$kind" --module "$m" | cut -f2 | head -n 4)
+      for code in $codes; do
+        for v in none loose compact macro; do
+          run "$d-function-$kind-$m-$code-$v" "${g[@]}" function --kind "$kind" --module "$m" --code "$code" --validate "$v"
+        done
+        run "$d-function-$kind-$m-$code-plain" "${g[@]}" function --kind "$kind" --module "$m" --code "$code" --plain \
+          -o "$d/functions/$kind-$m-$code.cpp"
+        if [ "$kind" = bls ]; then
+          run "$d-snippet-$m-$code" "${g[@]}" snippet --module "$m" --code "$code"
+          run "$d-snippet-$m-$code-plain" "${g[@]}" snippet --module "$m" --code "$code" --plain
+        fi
+      done
+    done
+  done
+  run "$d-docs" "${g[@]}" docs -o "$d/site"
+  run "$d-lint" "${g[@]}" lint
+  run "$d-lint-json" "${g[@]}" lint --format json
+  run "$d-check-fids" "${g[@]}" check-fids
+  run "$d-check-fids-json" "${g[@]}" check-fids --format json --strict
+  # Nothing changed since: --check finds every file as it is.
+  run "$d-check" "${g[@]}" --check headers -o "$d/include"
+  run "$d-check-fos" "${g[@]}" --check module --kind fos --all -o "$d/fos"
+done
+
+# A hand-written line in a module, then the module regenerated with
+# --merge (and checked first): the line stays, the same bytes on both.
+first=$(cd "$work/linux/demo/fos" && ls | head -n 1)
+both "sed -i '0,/^\/\/##EndSQL/s//    \/\/ written by hand\r\n&/' demo/fos/$first/Process.cpp 2>/dev/null ||
+      printf '// written by hand\r\n' >> demo/fos/$first/Process.cpp"
+run merge-check --db demo.sqlite --author windows-test --check module --kind fos --all --merge -o demo/fos
+run merge --db demo.sqlite --author windows-test --force module --kind fos --all --merge -o demo/fos
+
+# The file faults Wine can show: a missing folder for a single file is
+# made, a file as the target of a folder fails, a read-only target fails
+# and keeps its bytes.
+run fault-missing-folder --db demo.sqlite headers -o missing/deeper/include
+both "mkdir -p ro && printf 'kept\r\n' > ro/fiddef.h && chmod a-w ro/fiddef.h"
+run fault-read-only --db demo.sqlite --force headers -o ro
+both "printf x > not-a-folder"
+run fault-not-a-folder --db demo.sqlite headers -o not-a-folder
+
+# The two GBK converters, code by code (ff-gbk-codes). Where iconv knows a
+# character, code page 936 must give the same bytes; where iconv knows none,
+# code page 936 may know one only in the user-defined areas (Unicode's
+# private use area, U+E000..U+F8FF), as Windows' own programs read them.
+problems=0
+build/bin/ff-gbk-codes > "$work/gbk.linux"
+"$WINE" build-windows/bin/ff-gbk-codes.exe | tr -d '\r' > "$work/gbk.windows"
+if ! gbk=$(paste -d' ' "$work/gbk.linux" "$work/gbk.windows" | awk '
+    $1 != $4 || $2 != $5 { print "line " NR ": not the same code"; bad++; next }
+    $3 == $6 { next }
+    $1 == "G" && $3 == "EFBFBD" && $6 >= "EE8080" && $6 <= "EFA3BF" { extraG++; next }
+    $1 == "U" && $3 == "3F" && $2 >= "E000" && $2 <= "F8FF" { extraU++; next }
+    { print $0; bad++ }
+    END { printf "%d two-byte codes and %d characters of the user-defined areas only on Windows\n", extraG, extraU
+          exit bad > 0 }'); then
+  echo "$gbk" | head -n 20 >&2
+  echo "DIFFERS: the GBK converters beyond the user-defined areas" >&2
+  problems=$((problems + 1))
+fi
+echo "GBK: $(echo "$gbk" | tail -n 1)"
+
+# The results, side by side: each folder's files and each run's output.
+for f in "$work"/*.linux.out; do
+  tag=$(basename "$f" .linux.out)
+  # A fault's reason is the system's own text: the two C libraries word
+  # some alike errors apart ("File exists" against "Not a directory").
+  case $tag in
+    *fault-*) for side in linux windows; do sed -i 's/: [^:]*$//' "$work/$tag.$side.err"; done ;;
+  esac
+  for part in out err status; do
+    if ! cmp -s "$work/$tag.linux.$part" "$work/$tag.windows.$part"; then
+      echo "DIFFERS: $tag ($part)" >&2
+      diff <(head -c 2000 "$work/$tag.linux.$part") <(head -c 2000 "$work/$tag.windows.$part") | head -n 10 >&2 || true
+      problems=$((problems + 1))
+    fi
+  done
+done
+if ! diff -r -q "$work/linux" "$work/windows" >&2; then
+  problems=$((problems + 1))
+fi
+runs=$(ls "$work"/*.linux.out | wc -l)
+files=$(find "$work/linux" -type f | wc -l)
+if [ $problems -gt 0 ]; then
+  fail "$problems differences between fidforge-cli and fidforge-cli.exe under Wine ($runs runs, $files files)"
+fi
+echo "fidforge-cli.exe under Wine: $runs runs and $files files the same bytes as fidforge-cli (${databases[*]})"
