@@ -27,8 +27,8 @@ int RunDocs(Context& context, const std::string& outUtf8) {
   if (!writer.Options().check) {
     // A folder that cannot be made is the site writer's to report.
     std::error_code ignored;
-    std::filesystem::create_directories(options.folder, ignored);
-    if (std::filesystem::is_directory(options.folder, ignored) && !LockOutputFolder(writer, options.folder))
+    std::filesystem::create_directories(FsPath(options.folder), ignored);
+    if (std::filesystem::is_directory(FsPath(options.folder), ignored) && !LockOutputFolder(writer, options.folder))
       return kFailure;
   }
   Progress progress(writer.Options().check ? "Checking pages" : "Making pages", 0);

@@ -11,6 +11,7 @@
 #include "codetext/code_maker.h"
 #include "codetext/file_writer.h"
 #include "host/config_db.h"
+#include "host/file_access.h"
 #include "host/file_error.h"
 #include "host/folder_lock.h"
 #include "host/gbk_text.h"
@@ -44,7 +45,7 @@ inline void WriteCode(const FileWriter& writer, const std::string& gbkText) {
 inline bool MakeOutputFolder(const FileWriter& writer, const std::string& folder, const std::string& file = {}) {
   if (writer.Options().check) return true;  // a check writes nothing, folders included
   std::error_code error;
-  std::filesystem::create_directories(folder.empty() ? std::string(".") : folder, error);
+  std::filesystem::create_directories(FsPath(folder.empty() ? std::string(".") : folder), error);
   if (error) {
     PrintError((file.empty() ? std::string() : "cannot write " + gbk::FromUtf8(file) + ": ") +
                "cannot create the folder " + gbk::FromUtf8(folder) + ": " + gbk::FromUtf8(error.message()));
@@ -95,7 +96,7 @@ inline int DeliverCode(Context& context, const CCodeMaker& maker, bool made, con
     WriteCode(writer, text);
     return kOk;
   }
-  if (!MakeOutputFolder(writer, std::filesystem::path(path).parent_path().string(), path)) return kFailure;
+  if (!MakeOutputFolder(writer, PathString(FsPath(path).parent_path()), path)) return kFailure;
   FileOutcome outcome;
   try {
     outcome = writer.Write(GenFile(path, text), context.options.force);

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/sqlserver_target.h"
+#include "host/file_access.h"
 #include "host/gbk_text.h"
 
 namespace ff::cli {
@@ -37,17 +38,17 @@ bool ResolveDbTarget(const std::string& db, LoginValues& login, std::string& err
   }
   // A bare word names a database in the data folder; anything that looks
   // like a file (a folder part or an extension) is a file.
-  if (target.find('/') == std::string::npos && target.find('.') == std::string::npos) {
+  if (LastSeparator(target) == std::string::npos && target.find('.') == std::string::npos) {
     login.database = gbk::FromUtf8(target);
     return true;
   }
   std::error_code ec;
-  std::filesystem::path path = std::filesystem::absolute(target, ec);
+  std::filesystem::path path = std::filesystem::absolute(FsPath(target), ec);
   if (ec) {
     error = gbk::FromUtf8("cannot resolve the path " + target + ": " + ec.message());
     return false;
   }
-  login.databaseFile = path.lexically_normal().string();  // the system's bytes, as typed
+  login.databaseFile = PathString(path.lexically_normal());  // the system's bytes, as typed
   login.database = gbk::FromUtf8(login.databaseFile);
   return true;
 }

@@ -22,8 +22,19 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # the threads are linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# ctest and gtest_discover_tests run the programs through Wine.
+# ctest runs the programs through Wine, quietly, in the prefix the tests
+# keep outside the clone (scripts/test_windows.sh).
 find_program(FF_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(FF_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${FF_WINE})
+  if(DEFINED ENV{FIDFORGE_WINEPREFIX})
+    set(_prefix $ENV{FIDFORGE_WINEPREFIX})
+  elseif(DEFINED ENV{FIDFORGE_CI_CACHE})
+    set(_prefix $ENV{FIDFORGE_CI_CACHE}/wine)
+  else()
+    set(_prefix /var/cache/fidforge-ci/wine)
+  endif()
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all WINEPREFIX=${_prefix} ${FF_WINE})
 endif()
+# The test lists are asked of the programs when ctest runs, not at every
+# link (each ask starts Wine).
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)

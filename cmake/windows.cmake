@@ -5,6 +5,7 @@
 # through MinGW's odbc32, CLI11's headers and GoogleTest's sources as Debian
 # ships them.
 set(FIDFORGE_GUI OFF CACHE BOOL "" FORCE)
+enable_language(RC)  # the exe's manifest
 set(FIDFORGE_INSTALL_EXTRAS OFF CACHE BOOL "" FORCE)
 
 set(FF_SQLITE_SOURCE "" CACHE PATH "Folder holding sqlite3.c and sqlite3.h (the amalgamation)")

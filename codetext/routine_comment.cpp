@@ -99,7 +99,7 @@ CRoutineComment::~CRoutineComment() = default;
 
 void CRoutineComment::SetFileName(const std::string& path) {
   // The path is the system's (UTF-8); the comment shows its name in GBK.
-  size_t slash = path.rfind('/');
+  size_t slash = ff::LastSeparator(path);
   fileName_ = gbk::FromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
   version_ = GetFileVersion(path);
   if (version_.empty()) version_ = res::DefaultVersion();

@@ -8,6 +8,7 @@
 #include "codetext/file_writer.h"
 #include "codetext/routine_comment.h"
 #include "docsite/site_pages.h"
+#include "host/file_access.h"
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/user_interface.h"
@@ -21,7 +22,7 @@ namespace {
 
 void MakeFolder(const std::string& folder) {
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  std::filesystem::create_directories(FsPath(folder), error);
   if (error) {
     CFileException failure(folder, gbk::FromUtf8(error.message()));
     UI().ReportFileError(failure);

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "host/file_access.h"
 #include "host/gbk_text.h"
 #include "res/docsite_templates.h"
 
@@ -17,7 +18,7 @@ constexpr std::streamsize kMarkWindow = 1024;
 std::string PageBytes(const std::string& gbkText) { return gbk::ToUtf8(gbkText); }
 
 bool WrittenBySite(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FsPath(path), std::ios::binary);
   if (!in) return true;  // nothing there to lose
   std::string head(kMarkWindow, '\0');
   in.read(head.data(), kMarkWindow);

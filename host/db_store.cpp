@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "data/embedded_sql.h"
+#include "host/file_access.h"
 #include "host/gbk_text.h"
 #include "host/record.h"
 #include "host/temp_folder.h"
@@ -34,7 +35,7 @@ bool FileExists(const std::string& path) {
 // Creates the demo database where the default login looks for it.
 bool CreateDemoDatabase(const std::string& path, std::string& error) {
   std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+  std::filesystem::create_directories(FsPath(path).parent_path(), ec);
   if (ec) {
     error = "cannot create the folder of " + gbk::FromUtf8(path) + ": " + gbk::FromUtf8(ec.message());
     return false;
@@ -131,7 +132,8 @@ std::unique_ptr<DbStore> OpenStore(const LoginValues& login, std::string& error,
     if (fault) *fault = {OpenFault::Kind::NoSuchFile, {}};
     return nullptr;
   }
-  if (database.find('/') != std::string::npos) return OpenSqliteStore(gbk::ToUtf8(database), error, fault);
+  if (LastSeparator(gbk::ToUtf8(database)) != std::string::npos)
+    return OpenSqliteStore(gbk::ToUtf8(database), error, fault);
 
   // A bare name lives in the user's data folder.
   const std::string path = DefaultDatabasePath(database);

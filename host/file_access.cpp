@@ -48,6 +48,12 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, int& erro
   return ReadOutcome::Read;
 }
 
+size_t LastSeparator(const std::string& path) { return path.rfind('/'); }
+
+std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(path); }
+
+std::string PathString(const std::filesystem::path& path) { return path.string(); }
+
 std::string ProgramName() {
   return QCoreApplication::instance() ? QCoreApplication::applicationName().toStdString() : std::string();
 }

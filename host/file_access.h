@@ -3,6 +3,7 @@
 // that another platform means another file beside this one.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace ff {
@@ -21,6 +22,16 @@ enum class ReadOutcome { Read, Missing, NotAFile, Failed };
 // The whole file into `bytes`. `error` is the system's error number for
 // Failed.
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, int& error);
+
+// Where the last folder separator of `path` (the system's bytes) is, or
+// npos: '/' on every system, '\\' too on Windows.
+size_t LastSeparator(const std::string& path);
+
+// `path` (the system's bytes) as std::filesystem takes it, and back. On
+// Windows the engine's paths are UTF-8, which std::filesystem would read in
+// the C library's locale instead.
+std::filesystem::path FsPath(const std::string& path);
+std::string PathString(const std::filesystem::path& path);
 
 // The running program's name as the desktop program gave it ("" without
 // one): the author of generated files when nobody set one.

@@ -65,6 +65,12 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, int& erro
   return ReadOutcome::Read;
 }
 
+size_t LastSeparator(const std::string& path) { return win::LastSeparator(path); }
+
+std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(win::Wide(path)); }
+
+std::string PathString(const std::filesystem::path& path) { return win::Utf8(path.wstring()); }
+
 // The command line is the only program on Windows: no desktop program's
 // name to give.
 std::string ProgramName() { return {}; }

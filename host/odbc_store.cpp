@@ -119,6 +119,15 @@ std::vector<Diagnostic> Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
   return out;
 }
 
+// On Windows fidforge-cli.exe runs with the UTF-8 code page (its
+// manifest): the driver manager hands every text of the narrow calls over
+// in UTF-8, whatever the driver.
+#ifdef _WIN32
+constexpr bool kTextsInUtf8 = true;
+#else
+constexpr bool kTextsInUtf8 = false;
+#endif
+
 std::string DiagnosticText(const std::vector<Diagnostic>& diagnostics, bool utf8) {
   std::string text;
   for (const auto& d : diagnostics) {
@@ -131,6 +140,31 @@ std::string DiagnosticText(const std::vector<Diagnostic>& diagnostics, bool utf8
 
 // The drivers the driver manager knows, for the message about one it
 // does not know.
+#ifdef _WIN32
+// Windows lists its drivers in the registry, where SQLDrivers reads them
+// (which Wine's driver manager cannot run).
+std::vector<std::string> WindowsDrivers() {
+  std::vector<std::string> names;
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ODBC\\ODBCINST.INI\\ODBC Drivers", 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
+    return names;
+  for (DWORD i = 0;; ++i) {
+    char name[256];
+    DWORD length = sizeof name;
+    if (::RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace_back(name, length);
+  }
+  ::RegCloseKey(key);
+  return names;
+}
+
+std::string InstalledDrivers(SQLHENV) {
+  std::string names;
+  for (const std::string& name : WindowsDrivers()) names += (names.empty() ? "" : ", ") + gbk::FromUtf8(name);
+  return names.empty() ? std::string("none") : names;
+}
+#else
 std::string InstalledDrivers(SQLHENV env) {
   std::string names;
   SQLUSMALLINT direction = SQL_FETCH_FIRST;
@@ -147,10 +181,13 @@ std::string InstalledDrivers(SQLHENV env) {
   }
   return names.empty() ? std::string("none") : names;
 }
+#endif
 
 class OdbcStore : public DbStore {
  public:
-  OdbcStore(SQLHENV env, SQLHDBC dbc, bool sqlite) : env_(env), dbc_(dbc), sqlite_(sqlite) {}
+  // `utf8`: the texts cross the driver manager in UTF-8, not in GBK.
+  OdbcStore(SQLHENV env, SQLHDBC dbc, bool sqlite, bool utf8)
+      : env_(env), dbc_(dbc), sqlite_(sqlite), utf8_(utf8 || sqlite) {}
   ~OdbcStore() override {
     SQLDisconnect(dbc_);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
@@ -185,10 +222,8 @@ class OdbcStore : public DbStore {
   bool Run(SQLHSTMT stmt, const std::string& sql, CStdRecord& record, const std::function<bool()>* afterRow,
            std::string& error) {
     std::string text = sql;
-    if (sqlite_) {
-      text = gbk::IsAscii(sql) ? sql : gbk::ToUtf8(sql);
-      tsql::AdaptForSqliteInPlace(text);
-    }
+    if (utf8_ && !gbk::IsAscii(sql)) text = gbk::ToUtf8(sql);
+    if (sqlite_) tsql::AdaptForSqliteInPlace(text);
     SQLRETURN rc = SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLINTEGER>(text.size()));
     if (rc == SQL_NO_DATA) return true;  // a statement without a result
     if (!SQL_SUCCEEDED(rc)) {
@@ -227,7 +262,7 @@ class OdbcStore : public DbStore {
   bool ReadRow(SQLHSTMT stmt, std::vector<char>& buffer, std::span<std::string> values) {
     // Text for UTF-8 output comes as the server's own characters (UTF-16),
     // not through the driver's GBK, which turns what GBK lacks into '?'.
-    const bool wide = !sqlite_ && gbk::KeepingForeignText();
+    const bool wide = !utf8_ && gbk::KeepingForeignText();
     for (size_t i = 0; i < values.size(); ++i) {
       std::string& value = values[i];
       if (wide) {
@@ -236,7 +271,7 @@ class OdbcStore : public DbStore {
         continue;
       }
       if (!ReadValue(stmt, static_cast<SQLUSMALLINT>(i + 1), buffer, value)) return false;
-      if (sqlite_ && !gbk::IsAscii(value))
+      if (utf8_ && !gbk::IsAscii(value))
         value = gbk::KeepingForeignText() ? gbk::FromUtf8Keeping(value) : gbk::FromUtf8(value);
     }
     return true;
@@ -254,7 +289,7 @@ class OdbcStore : public DbStore {
                      &digits, &nullable);
     }
     std::string caption(reinterpret_cast<char*>(name.data()));
-    return sqlite_ && !gbk::IsAscii(caption) ? gbk::FromUtf8(caption) : caption;
+    return utf8_ && !gbk::IsAscii(caption) ? gbk::FromUtf8(caption) : caption;
   }
 
   // Every value as text, long ones in pieces; NULL is the empty text.
@@ -338,19 +373,26 @@ class OdbcStore : public DbStore {
   }
 
   std::string Failure(const char* what, SQLSMALLINT type, SQLHANDLE handle) {
-    std::string reason = DiagnosticText(Diagnostics(type, handle), sqlite_);
+    std::string reason = DiagnosticText(Diagnostics(type, handle), utf8_);
     return reason.empty() ? std::string(what) : reason;
   }
 
   SQLHENV env_;
   SQLHDBC dbc_;
   bool sqlite_;
+  bool utf8_;
 };
 
 }  // namespace
 
 Settings Settings::FromEnvironment() {
   Settings s;
+#ifdef _WIN32
+  const auto drivers = WindowsDrivers();
+  if (std::find(drivers.begin(), drivers.end(), s.driver) == drivers.end() &&
+      std::find(drivers.begin(), drivers.end(), "SQL Server") != drivers.end())
+    s.driver = "SQL Server";
+#endif
   if (auto v = Env("FIDFORGE_ODBC_DRIVER"); !v.empty()) s.driver = v;
   if (auto v = Env("FIDFORGE_ODBC_CHARSET"); !v.empty()) s.clientCharset = v;
   if (auto v = Env("FIDFORGE_TDS_VERSION"); !v.empty()) s.tdsVersion = v;
@@ -660,7 +702,7 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
   std::memset(completed, 0, sizeof completed);
   if (!SQL_SUCCEEDED(rc)) {
     auto diagnostics = Diagnostics(SQL_HANDLE_DBC, dbc);
-    std::string reason = DiagnosticText(diagnostics, false);
+    std::string reason = DiagnosticText(diagnostics, kTextsInUtf8);
     bool noDriver = false;
     for (const auto& d : diagnostics)
       noDriver = noDriver || d.state == "IM002" || d.state == "IM003" ||
@@ -681,7 +723,7 @@ std::unique_ptr<DbStore> Open(const LoginValues& login, const Settings& settings
   SQLSMALLINT dbmsLength = 0;
   SQLGetInfo(dbc, SQL_DBMS_NAME, dbms, sizeof dbms, &dbmsLength);
   const bool sqlite = gbk::ToLower(dbms).find("sqlite") != std::string::npos;
-  auto store = std::make_unique<OdbcStore>(env, dbc, sqlite);
+  auto store = std::make_unique<OdbcStore>(env, dbc, sqlite, kTextsInUtf8);
   if (sqlite) {
     // The stored queries call STR, ISNULL and DATALENGTH: without them every
     // query would fail later, so say so now.

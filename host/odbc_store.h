@@ -36,7 +36,13 @@
 namespace ff::odbc {
 
 struct Settings {
+#ifdef _WIN32
+  // Microsoft's driver, else Windows' own "SQL Server" where it is missing
+  // (FromEnvironment looks).
+  std::string driver = "ODBC Driver 18 for SQL Server";
+#else
   std::string driver = "FreeTDS";
+#endif
   std::string clientCharset = "CP936";
   std::string tdsVersion = "7.4";  // SQL Server answers older versions itself
   int loginTimeout = 5;  // seconds

@@ -52,7 +52,7 @@ Refusal At(const std::string& path, int line, const std::string& reason, const s
 }
 
 std::string BaseName(const std::string& path) {
-  const size_t slash = path.rfind('/');
+  const size_t slash = LastSeparator(path);
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -496,7 +496,7 @@ Lines MergeHeaderWithoutRecord(const Lines& mine, const Lines& fresh, const std:
 }  // namespace
 
 std::string RecordPath(const std::string& sourcePath) {
-  const size_t slash = sourcePath.rfind('/');
+  const size_t slash = LastSeparator(sourcePath);
   return (slash == std::string::npos ? std::string() : sourcePath.substr(0, slash + 1)) + std::string(kRecordName);
 }
 

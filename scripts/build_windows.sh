@@ -3,7 +3,8 @@
 # Debian's MinGW-w64, into build-windows/, and packs it with a short README
 # as build-windows/fidforge-cli-<version>-win64.zip.
 #   scripts/build_windows.sh            the exe and the zip
-#   scripts/build_windows.sh --tests    the engine tests too (run by scripts/test_windows.sh)
+#   scripts/build_windows.sh --tests    the engine tests that build for Windows too
+#                                       (scripts/test_windows.sh runs them under Wine)
 #   ... --deps-only                     install and fetch, but do not build
 # Installs what it needs as scripts/setup.sh does (only the missing
 # packages; sudo unless root): the cross compiler, Wine (to run the
@@ -92,8 +93,12 @@ command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache 
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
   -DFF_SQLITE_SOURCE="$SRC/amalgamation" "${launcher[@]}" "${options[@]}" > /dev/null
 jobs=${FIDFORGE_JOBS:-$(nproc)}
+# The engine tests that build for Windows: the groups that neither run the
+# command line through sh nor look at POSIX files or Qt's settings.
+WINDOWS_TESTS=(layers_tests res_tests headers_tests fidcheck_tests lint_tests merge_tests modulecode_tests
+               singlecode_tests benchdata_test)
 targets=(--target fidforge-cli)
-[ $tests = 1 ] && targets=()
+[ $tests = 1 ] && targets=(--target fidforge-cli ff-gbk-codes "${WINDOWS_TESTS[@]}")
 if ! cmake --build build-windows -j"$jobs" "${targets[@]}" > build-windows/build.log 2>&1; then
   grep -E 'error|Error' build-windows/build.log | head -n 30 >&2
   fail "the build failed (log: build-windows/build.log)"
@@ -108,3 +113,6 @@ cp build-windows/bin/fidforge-cli.exe "$pack/"
 sed 's/$/\r/' packaging/windows/README.txt > "$pack/README.txt"
 (cd build-windows && zip -q -r "$(basename "$pack").zip" "$(basename "$pack")")
 echo "build-windows/$(basename "$pack").zip"
+if [ $tests = 1 ]; then
+  printf '%s\n' "${WINDOWS_TESTS[@]}" > build-windows/windows-tests.txt
+fi

@@ -18,9 +18,8 @@ root=$PWD
 
 fail() { echo "test_windows.sh: $*" >&2; exit 1; }
 
-scripts/build_windows.sh || fail "cannot build fidforge-cli.exe (see above)"
+scripts/build_windows.sh --tests || fail "cannot build fidforge-cli.exe and the engine tests (see above)"
 EXE=$root/build-windows/bin/fidforge-cli.exe
-cmake --build build-windows -j"${FIDFORGE_JOBS:-$(nproc)}" --target ff-gbk-codes > /dev/null
 
 # The Linux build to compare with, and the benchmark database's maker.
 [ -f build/CMakeCache.txt ] || cmake -S . -B build > /dev/null
@@ -118,8 +117,8 @@ done
 # A hand-written line in a module, then the module regenerated with
 # --merge (and checked first): the line stays, the same bytes on both.
 first=$(cd "$work/linux/demo/fos" && ls | head -n 1)
-both "sed -i '0,/^\/\/##EndSQL/s//    \/\/ written by hand\r\n&/' demo/fos/$first/Process.cpp 2>/dev/null ||
-      printf '// written by hand\r\n' >> demo/fos/$first/Process.cpp"
+both "sed -i '0,/^ *\/\/##EndSQL/s//    \/\/ written by hand\r\n&/' demo/fos/$first/Process.cpp"
+grep -q 'written by hand' "$work/windows/demo/fos/$first/Process.cpp" || fail "no hand-written line put in"
 run merge-check --db demo.sqlite --author windows-test --check module --kind fos --all --merge -o demo/fos
 run merge --db demo.sqlite --author windows-test --force module --kind fos --all --merge -o demo/fos
 
@@ -152,6 +151,37 @@ if ! gbk=$(paste -d' ' "$work/gbk.linux" "$work/gbk.windows" | awk '
   problems=$((problems + 1))
 fi
 echo "GBK: $(echo "$gbk" | tail -n 1)"
+
+# The demo database's snapshot, as tests/demo/snapshot keeps it.
+mkdir -p "$work/snapshot"
+cp "$work/demo.sqlite" "$work/snapshot/demo.sqlite"
+for c in "headers -o headers" "module --kind fos --all -o fos" "module --kind bls --all -o bls" "docs -o site"; do
+  # shellcheck disable=SC2086
+  (cd "$work/snapshot" && "$WINE" "$EXE" --db demo.sqlite --author snapshot $c > /dev/null) ||
+    { echo "DIFFERS: the snapshot's $c failed" >&2; problems=$((problems + 1)); }
+done
+find "$work/snapshot" -name .fidforge-base -delete
+for part in headers fos bls site; do
+  if ! diff -r -q "$work/snapshot/$part" tests/demo/snapshot/$part >&2; then
+    echo "DIFFERS: tests/demo/snapshot/$part" >&2
+    problems=$((problems + 1))
+  fi
+done
+
+# The engine tests that build for Windows, each program under Wine.
+tests_run=0 tests_failed=0
+while read -r program; do
+  log=$work/$program.log
+  if "$WINE" "build-windows/bin/$program.exe" > "$log" 2>&1; then
+    tests_run=$((tests_run + 1))
+  else
+    tests_run=$((tests_run + 1)) tests_failed=$((tests_failed + 1))
+    echo "FAILED under Wine: $program" >&2
+    tr -d '\r' < "$log" | grep -E '^\[  FAILED  \]|Failure|Expected|Actual|Which is' | head -n 20 >&2
+  fi
+done < build-windows/windows-tests.txt
+[ $tests_failed = 0 ] || problems=$((problems + tests_failed))
+echo "engine tests under Wine: $((tests_run - tests_failed)) of $tests_run programs passed"
 
 # The results, side by side: each folder's files and each run's output.
 for f in "$work"/*.linux.out; do

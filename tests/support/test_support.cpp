@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -12,6 +13,26 @@
 #include "host/file_error.h"
 #include "host/gbk_text.h"
 #include "host/config_db.h"
+
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+
+// What the tests take of POSIX, in Windows' C library (the Windows build
+// runs them under Wine).
+namespace {
+int setenv(const char* name, const char* value, int) { return ::_putenv_s(name, value); }
+int unsetenv(const char* name) { return ::_putenv_s(name, ""); }
+char* mkdtemp(char* pattern) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = pattern;
+    if (::_mktemp_s(name.data(), name.size() + 1) != 0) return nullptr;
+    if (::_mkdir(name.c_str()) == 0) return std::strcpy(pattern, name.c_str());
+  }
+  return nullptr;
+}
+}  // namespace
+#endif
 
 namespace ff::test {
 
@@ -41,7 +62,7 @@ std::optional<std::string> ScriptedUI::BrowseForFolder(const std::string& title)
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "fidforge-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) {
+  if (!mkdtemp(pattern.data())) {
     ADD_FAILURE() << "cannot create a temporary folder from " << pattern;
   }
   path_ = pattern;
@@ -56,13 +77,13 @@ TempDir::~TempDir() {
 
 ScopedEnv::ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
   if (const char* old = std::getenv(name)) old_ = old;
-  if (value) ::setenv(name, value->c_str(), 1);
-  else ::unsetenv(name);
+  if (value) setenv(name, value->c_str(), 1);
+  else unsetenv(name);
 }
 
 ScopedEnv::~ScopedEnv() {
-  if (old_) ::setenv(name_, old_->c_str(), 1);
-  else ::unsetenv(name_);
+  if (old_) setenv(name_, old_->c_str(), 1);
+  else unsetenv(name_);
 }
 
 SettingsSandbox::SettingsSandbox()
