@@ -35,11 +35,14 @@ WINE=$(command -v wine64 || true)
 [ -n "$WINE" ] || fail "no Wine to run fidforge-cli.exe (Debian's wine64)"
 export WINEPREFIX=${FIDFORGE_WINEPREFIX:-${FIDFORGE_CI_CACHE:-/var/cache/fidforge-ci}/wine}
 export WINEDEBUG=-all
+# Wine turns the arguments into UTF-16 by the locale's character set: a
+# UTF-8 one, so that a Chinese function code arrives as typed.
+wine() { LC_ALL=C.UTF-8 "$WINE" "$@"; }
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  "$WINE" wineboot --init > /dev/null 2>&1 || fail "Wine cannot make its prefix $WINEPREFIX"
+  wine wineboot --init > /dev/null 2>&1 || fail "Wine cannot make its prefix $WINEPREFIX"
 fi
-"$WINE" "$EXE" --version > /dev/null 2>&1 || fail "fidforge-cli.exe does not run under $WINE"
+wine "$EXE" --version > /dev/null 2>&1 || fail "fidforge-cli.exe does not run under $WINE"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -59,8 +62,22 @@ run() {
   (cd "$work/linux" && "$LINUX" "$@" > "../$tag.linux.out" 2> "../$tag.linux.err") || status=$?
   echo "$status" > "$work/$tag.linux.status"
   status=0
-  (cd "$work/windows" && "$WINE" "$EXE" "$@" > "../$tag.windows.out" 2> "../$tag.windows.err") || status=$?
+  (cd "$work/windows" && wine "$EXE" "$@" > "../$tag.windows.out" 2> "../$tag.windows.err") || status=$?
   echo "$status" > "$work/$tag.windows.status"
+  # Seen once in some thousand runs: Wine lost a message on standard
+  # error. A run that differs is run again, and both are told.
+  if ! cmp -s "$work/$tag.linux.out" "$work/$tag.windows.out" || ! cmp -s "$work/$tag.linux.err" "$work/$tag.windows.err" ||
+     ! cmp -s "$work/$tag.linux.status" "$work/$tag.windows.status"; then
+    status=0
+    (cd "$work/windows" && wine "$EXE" "$@" > "../$tag.again.out" 2> "../$tag.again.err") || status=$?
+    if cmp -s "$work/$tag.linux.out" "$work/$tag.again.out" && cmp -s "$work/$tag.linux.err" "$work/$tag.again.err" &&
+       [ "$status" = "$(cat "$work/$tag.linux.status")" ]; then
+      echo "note: $tag differed under Wine once and was the same the second time" >&2
+      mv "$work/$tag.again.out" "$work/$tag.windows.out"
+      mv "$work/$tag.again.err" "$work/$tag.windows.err"
+      echo "$status" > "$work/$tag.windows.status"
+    fi
+  fi
 }
 # Both folders alike: a shell command run in each.
 both() { (cd "$work/linux" && eval "$1") && (cd "$work/windows" && eval "$1"); }
@@ -90,7 +107,7 @@ for db in "${databases[@]}"; do
     modules=$(cd "$work/linux" && "$LINUX" "${g[@]}" modules --kind "$kind" | cut -f1 | head -n 3)
     for m in $modules; do
       run "$d-functions-$kind-$m" "${g[@]}" functions --kind "$kind" --module "$m" --format json
-      codes=$(cd "$work/linux" && "$LINUX" "${g[@]}" functions --kind "$kind" --module "$m" | cut -f2 | head -n 4)
+      codes=$(cd "$work/linux" && "$LINUX" "${g[@]}" functions --kind "$kind" --module "$m" | cut -f2 | cut -d' ' -f1 | head -n 4)
       for code in $codes; do
         for v in none loose compact macro; do
           run "$d-function-$kind-$m-$code-$v" "${g[@]}" function --kind "$kind" --module "$m" --code "$code" --validate "$v"
@@ -137,7 +154,7 @@ run fault-not-a-folder --db demo.sqlite headers -o not-a-folder
 # private use area, U+E000..U+F8FF), as Windows' own programs read them.
 problems=0
 build/bin/ff-gbk-codes > "$work/gbk.linux"
-"$WINE" build-windows/bin/ff-gbk-codes.exe | tr -d '\r' > "$work/gbk.windows"
+wine build-windows/bin/ff-gbk-codes.exe | tr -d '\r' > "$work/gbk.windows"
 if ! gbk=$(paste -d' ' "$work/gbk.linux" "$work/gbk.windows" | awk '
     $1 != $4 || $2 != $5 { print "line " NR ": not the same code"; bad++; next }
     $3 == $6 { next }
@@ -157,7 +174,7 @@ mkdir -p "$work/snapshot"
 cp "$work/demo.sqlite" "$work/snapshot/demo.sqlite"
 for c in "headers -o headers" "module --kind fos --all -o fos" "module --kind bls --all -o bls" "docs -o site"; do
   # shellcheck disable=SC2086
-  (cd "$work/snapshot" && "$WINE" "$EXE" --db demo.sqlite --author snapshot $c > /dev/null) ||
+  (cd "$work/snapshot" && wine "$EXE" --db demo.sqlite --author snapshot $c > /dev/null) ||
     { echo "DIFFERS: the snapshot's $c failed" >&2; problems=$((problems + 1)); }
 done
 find "$work/snapshot" -name .fidforge-base -delete
@@ -172,7 +189,7 @@ done
 tests_run=0 tests_failed=0
 while read -r program; do
   log=$work/$program.log
-  if "$WINE" "build-windows/bin/$program.exe" > "$log" 2>&1; then
+  if wine "build-windows/bin/$program.exe" > "$log" 2>&1; then
     tests_run=$((tests_run + 1))
   else
     tests_run=$((tests_run + 1)) tests_failed=$((tests_failed + 1))
@@ -203,8 +220,9 @@ if ! diff -r -q "$work/linux" "$work/windows" >&2; then
   problems=$((problems + 1))
 fi
 runs=$(ls "$work"/*.linux.out | wc -l)
+succeeded=$(grep -lx 0 "$work"/*.linux.status | wc -l)
 files=$(find "$work/linux" -type f | wc -l)
 if [ $problems -gt 0 ]; then
   fail "$problems differences between fidforge-cli and fidforge-cli.exe under Wine ($runs runs, $files files)"
 fi
-echo "fidforge-cli.exe under Wine: $runs runs and $files files the same bytes as fidforge-cli (${databases[*]})"
+echo "fidforge-cli.exe under Wine: $runs runs ($succeeded of them exit 0) and $files files the same bytes as fidforge-cli (${databases[*]})"
