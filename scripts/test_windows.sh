@@ -229,6 +229,35 @@ done < build-windows/windows-tests.txt
 [ $tests_failed = 0 ] || problems=$((problems + tests_failed))
 echo "engine tests under Wine: $((tests_run - tests_failed)) of $tests_run programs passed"
 
+# The whole benchmark database, headers and every module, timed (Wine's
+# overhead is no target, only a figure) and compared.
+if [ -n "$bench_maker" ]; then
+  "$bench_maker" "$work/whole.sqlite" --seed 1 > /dev/null
+  whole() {
+    local side=$1
+    shift
+    local start end
+    start=$(date +%s.%N)
+    for c in "headers -o h" "module --kind fos --all -o fos" "module --kind bls --all -o bls"; do
+      # shellcheck disable=SC2086
+      (cd "$work/whole-$side" && "$@" --db ../whole.sqlite --author windows-test -q $c > /dev/null) ||
+        { echo "DIFFERS: the whole benchmark database's $c failed ($side)" >&2; touch "$work/whole-failed"; }
+    done
+    end=$(date +%s.%N)
+    awk "BEGIN { print $end - $start }"
+  }
+  mkdir -p "$work/whole-linux" "$work/whole-windows"
+  linux_time=$(whole linux "$LINUX")
+  windows_time=$(whole windows wine "$EXE")
+  if [ -e "$work/whole-failed" ] || ! diff -r -q "$work/whole-linux" "$work/whole-windows" >&2; then
+    echo "DIFFERS: the whole benchmark database" >&2
+    problems=$((problems + 1))
+  fi
+  printf 'whole benchmark database (%s files): fidforge-cli %.2f s, fidforge-cli.exe under Wine %.2f s\n' \
+    "$(find "$work/whole-linux" -type f | wc -l)" "$linux_time" "$windows_time"
+  rm -rf "$work/whole-linux" "$work/whole-windows" "$work/whole.sqlite"
+fi
+
 # The results, side by side: each folder's files and each run's output.
 for f in "$work"/*.linux.out; do
   tag=$(basename "$f" .linux.out)
