@@ -95,8 +95,8 @@ cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE
 jobs=${FIDFORGE_JOBS:-$(nproc)}
 # The engine tests that build for Windows: the groups that neither run the
 # command line through sh nor look at POSIX files or Qt's settings.
-WINDOWS_TESTS=(layers_tests res_tests headers_tests fidcheck_tests lint_tests merge_tests modulecode_tests
-               singlecode_tests benchdata_test)
+WINDOWS_TESTS=(layers_tests res_tests host_tests headers_tests fidcheck_tests lint_tests merge_tests
+               modulecode_tests singlecode_tests benchdata_test)
 targets=(--target fidforge-cli)
 [ $tests = 1 ] && targets=(--target fidforge-cli ff-gbk-codes "${WINDOWS_TESTS[@]}")
 if ! cmake --build build-windows -j"$jobs" "${targets[@]}" > build-windows/build.log 2>&1; then

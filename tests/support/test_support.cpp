@@ -86,9 +86,16 @@ ScopedEnv::~ScopedEnv() {
   else unsetenv(name_);
 }
 
+// Where the data folder is told (host/temp_folder.h).
+#ifdef _WIN32
+constexpr const char* kDataFolderVariable = "LOCALAPPDATA";
+#else
+constexpr const char* kDataFolderVariable = "XDG_DATA_HOME";
+#endif
+
 SettingsSandbox::SettingsSandbox()
     : config_("XDG_CONFIG_HOME", (dir_.path() / "config").string()),
-      data_("XDG_DATA_HOME", (dir_.path() / "data").string()) {
+      data_(kDataFolderVariable, (dir_.path() / "data").string()) {
   std::filesystem::create_directories(dir_.path() / "config");
   std::filesystem::create_directories(dir_.path() / "data");
 }
