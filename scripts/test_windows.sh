@@ -7,7 +7,10 @@
 # the benchmark database: the headers, every module, each function's
 # template in every validation style, each client snippet, the dictionary
 # site, the lint, the FID check, the listings (text and JSON), --check and
-# --merge after a hand edit, and the file faults Wine can show.
+# --merge after a hand edit, comment settings of one's own (the registry on
+# Windows), SQL Server through the TDS test server, and the file faults
+# Wine can show. Also: the GBK converters over every code, the engine tests
+# that build for Windows, the demo snapshot, the whole benchmark database.
 #   scripts/test_windows.sh      (scripts/test.sh --windows runs it too)
 # Wine's prefix (its C: drive and registry) is made once and kept outside
 # the clone, as the package test keeps its Debian root:
@@ -50,6 +53,10 @@ fi
 wine "$EXE" --version > /dev/null 2>&1 || fail "fidforge-cli.exe does not run under $WINE"
 
 work=$(mktemp -d)
+# Both start from the default comment settings: Linux's files in the
+# test's own folder, the prefix's registry key made afresh.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+wine reg delete 'HKCU\Software\KestrelSoft\AddIns\KestrelComment' /f > /dev/null 2>&1 || true
 server=""
 trap '[ -z "$server" ] || kill "$server"; rm -rf "$work"' EXIT
 mkdir -p "$work/linux" "$work/windows"
@@ -167,6 +174,19 @@ both "sed -i '0,/^ *\/\/##EndSQL/s//    \/\/ written by hand\r\n&/' demo/fos/$fi
 grep -q 'written by hand' "$work/windows/demo/fos/$first/Process.cpp" || fail "no hand-written line put in"
 run merge-check --db demo.sqlite --author windows-test --check module --kind fos --all --merge -o demo/fos
 run merge --db demo.sqlite --author windows-test --force module --kind fos --all --merge -o demo/fos
+
+# Comment settings of one's own: the INI file on Linux, the registry key on
+# Windows, with the same values, give the same comments.
+mkdir -p "$XDG_CONFIG_HOME/KestrelSoft"
+printf '[KestrelComment]\nAuthor=Zhang San\nCompany=测试公司\nCopyRight=CopyRight (c) 2026 测试\n' \
+  > "$XDG_CONFIG_HOME/KestrelSoft/AddIns.ini"
+key='HKCU\Software\KestrelSoft\AddIns\KestrelComment'
+wine reg add "$key" /v Author /d 'Zhang San' /f > /dev/null
+wine reg add "$key" /v Company /d '测试公司' /f > /dev/null
+wine reg add "$key" /v CopyRight /d 'CopyRight (c) 2026 测试' /f > /dev/null
+run comment-settings --db demo.sqlite headers -o settings
+wine reg delete "$key" /f > /dev/null 2>&1 || true
+rm -r "$XDG_CONFIG_HOME/KestrelSoft"
 
 # The file faults Wine can show: a missing folder for a single file is
 # made, a file as the target of a folder fails, a read-only target fails
