@@ -54,7 +54,7 @@ ff_layer(entry      app module/main_sheet.cpp module/main_sheet.h module/module_
 
 # What the layers need of the system: the stores and files below, and
 # Qt Core for the settings (host/settings_key.cpp); on Windows the
-# registry and the shell's folders instead.
+# registry instead.
 if(WIN32)
   target_link_libraries(ff_platform PUBLIC PkgConfig::SQLITE3 PkgConfig::ODBC advapi32)
 else()
