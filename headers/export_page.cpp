@@ -81,6 +81,11 @@ void CPageExport::OnOK() {
   }
   UpdateData(true);
   if (!ReadyToWrite()) return;
+  ff::gui::HeldFolders held;
+  if (!held.Hold({ff::gui::FolderOf(m_strFidDefFile), ff::gui::FolderOf(m_strFixDefFile),
+                  ff::gui::FolderOf(m_strBlsDefFile), ff::gui::FolderOf(m_strFosDefFile),
+                  ff::gui::FolderOf(m_strSysDefFile)}))
+    return;
   ConfigSnapshot snapshot;
   try {
     // A file the user declines is skipped; the next one is still written.
@@ -144,6 +149,8 @@ void CPageExport::OnMakeSite() {
   options.noPrompt = m_bOverWrite;
   {
     ff::WaitCursor wait;
+    ff::gui::HeldFolders held;
+    if (!held.Hold({*folder})) return;
     try {
       ff::site::MakeDictionarySite(options);
     } catch (const ff::QueryError& failure) {

@@ -46,7 +46,9 @@ FolderLock::~FolderLock() {
   if (fd_ >= 0) ::close(fd_);  // lets go of the lock
 }
 
-bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& error) {
+bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& error, bool* busy, long* holder) {
+  if (busy) *busy = false;
+  if (holder) *holder = 0;
   const std::string shown = gbk::FromUtf8(folder.empty() ? std::string(".") : folder);
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
@@ -70,9 +72,11 @@ bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& err
     }
     if (std::chrono::steady_clock::now() >= until) {
       struct stat st {};
-      const long holder = ::fstat(fd, &st) == 0 ? FlockHolder(st) : 0;
+      const long pid = ::fstat(fd, &st) == 0 ? FlockHolder(st) : 0;
+      if (busy) *busy = true;
+      if (holder) *holder = pid;
       error = "the folder " + shown + " is being written by another run" +
-              (holder > 0 ? " (process " + std::to_string(holder) + ")" : std::string()) + " for more than " +
+              (pid > 0 ? " (process " + std::to_string(pid) + ")" : std::string()) + " for more than " +
               std::to_string(waitMs / 1000) + " seconds; run again when it has finished";
       ::close(fd);
       return false;

@@ -18,8 +18,10 @@ class FolderLock {
   // Takes the lock on `folder` (the system's bytes; it must exist),
   // waiting up to `waitMs` for another holder to let go. False with the
   // reason in `error` (GBK), naming the holder's process when the system
-  // tells it.
-  bool Acquire(const std::string& folder, int waitMs, std::string& error);
+  // tells it. `busy`, when given, says whether another holder was the
+  // reason, and `holder` gets its process id (0 when unknown), for a
+  // caller that says it in its own words.
+  bool Acquire(const std::string& folder, int waitMs, std::string& error, bool* busy = nullptr, long* holder = nullptr);
 
  private:
   int fd_ = -1;

@@ -46,6 +46,35 @@ bool ReadyToWrite(const std::string& folder) {
   return true;
 }
 
+bool HeldFolders::Hold(const std::vector<std::string>& folders) {
+  // One lock a folder, however it is named: a second lock on the same
+  // folder from this program would wait for the first.
+  QStringList seen;
+  for (const std::string& folder : folders) {
+    const QString real = QFileInfo(PathToQ(folder.empty() ? std::string(".") : folder)).canonicalFilePath();
+    if (real.isEmpty() || seen.contains(real)) continue;
+    seen.push_back(real);
+    auto lock = std::make_unique<FolderLock>();
+    std::string error;
+    bool busy = false;
+    long holder = 0;
+    if (!lock->Acquire(PathFromQ(real), kFolderLockWaitMs, error, &busy, &holder)) {
+      locks_.clear();
+      ff::UI().ShowError(busy ? texts::FolderBusy(ff::gbk::PathInText(folder), holder > 0 ? std::to_string(holder) : "")
+                              : texts::FolderNotLocked(error));
+      return false;
+    }
+    locks_.push_back(std::move(lock));
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 void OpenFolder(const std::string& folder) {
   if (!ff::UI().OpenWithDefaultApp(folder))
     ff::UI().ShowError(texts::NoFolderLauncher(ff::gbk::PathInText(folder)));

@@ -3,7 +3,11 @@
 // desktop's file manager after a generation. Paths are the system's bytes.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "host/folder_lock.h"
 
 class QProcess;
 
@@ -18,6 +22,21 @@ std::string FileInFolder(const std::string& folder, const std::string& name);
 // false); a missing one is made when the user agrees. False when nothing
 // may be written.
 bool ReadyToWrite(const std::string& folder);
+// The folders one generation of a page writes into, held until it is done,
+// as a run of the command line holds its output folder: the files of two
+// programs never mix in one folder. A folder held elsewhere is waited for
+// a few seconds, then said, and nothing is written.
+class HeldFolders {
+ public:
+  // Takes every folder of `paths` (files or folders, the system's bytes,
+  // existing). False when one cannot be had (told); none is held then.
+  bool Hold(const std::vector<std::string>& folders);
+
+ private:
+  std::vector<std::unique_ptr<FolderLock>> locks_;
+};
+// The folder of the file `path` ("." for a bare name).
+std::string FolderOf(const std::string& path);
 // Opens `folder` in the desktop's file manager; says so when it cannot.
 void OpenFolder(const std::string& folder);
 // Starts the desktop's opener (xdg-open) on `path`, the system's bytes.

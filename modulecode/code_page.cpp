@@ -13,6 +13,7 @@
 #include "host/user_interface.h"
 #include "login/comment_settings.h"
 #include "module/kestrel_list_ctrl.h"
+#include "module/output_folder.h"
 #include "module/qt_text.h"
 #include "modulecode/module_list.h"
 #include "res/code_page_texts.h"
@@ -194,6 +195,8 @@ void CPageCode::OnOK() {
   if (!CheckLoggedIn()) return;
   ReadTypedPaths();
   if (!ReadyToWriteModuleFiles()) return;
+  ff::gui::HeldFolders held;
+  if (!held.Hold({ff::gui::FolderOf(m_strHeadFile), ff::gui::FolderOf(m_strCppFile)})) return;
   m_strModuleName = ff::gbk::Trim(m_recModule.GetRef(mod::CaptionModuleChineseName()));
   UpdateData(false);
   CCommentSettings settings;

@@ -40,6 +40,14 @@ std::string FolderMissingAsk(std::string_view folder) {
 std::string FolderNotCreated(std::string_view folder, std::string_view reason) {
   return SystemFormat(FF_GBK("无法创建目录%s：%s\n没有生成任何文件。"), {folder, reason});
 }
+std::string FolderBusy(std::string_view folder, std::string_view process) {
+  const std::string who = process.empty() ? std::string() : SystemFormat(FF_GBK("（进程%s）"), {process});
+  return SystemFormat(FF_GBK("另一个程序%s正在向目录%s写入文件，等了几秒仍未结束。\n没有生成任何文件，请等它结束后再试。"),
+                      {who, folder});
+}
+std::string FolderNotLocked(std::string_view reason) {
+  return SystemFormat(FF_GBK("%s\n没有生成任何文件。"), {reason});
+}
 const std::string& NotAFolder() { return FF_GBK("同名的文件已经存在，它不是目录"); }
 const std::string& FolderNotWritable() { return FF_GBK("没有权限，或上级目录不可写"); }
 std::string FileNameEmpty(std::string_view what) {

@@ -28,6 +28,11 @@ const std::string& FolderEmpty();
 std::string FolderMissingAsk(std::string_view folder);
 // The folder could not be created; "%s" the folder, "%s" the reason.
 std::string FolderNotCreated(std::string_view folder, std::string_view reason);
+// Another program (a run of fidforge-cli, another desktop) writes into the
+// folder; "%s" the folder, "%s" its process ("" when unknown).
+std::string FolderBusy(std::string_view folder, std::string_view process);
+// The folder could not be locked for another reason; "%s" the reason.
+std::string FolderNotLocked(std::string_view reason);
 const std::string& NotAFolder();         // the reason: a file has the name
 const std::string& FolderNotWritable();  // the reason: no right to make it
 // The page has no name for a file; "%s" what the file is ("头文件", ...).

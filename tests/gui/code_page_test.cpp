@@ -8,7 +8,9 @@
 #include <filesystem>
 
 #include "gui_test_util.h"
+#include "host/folder_lock.h"
 #include "module/kestrel_list_ctrl.h"
+#include "res/desktop_texts.h"
 
 using namespace ff::guitest;
 using ff::test::ReadFile;
@@ -136,6 +138,19 @@ class CodePageTest : public QObject {
                dir + "/ProcessTest.cpp,\n\t" + dir + G("/ProcessTest.h。\n\t没有生成（本工具不生成测试代码）。")));
     QCOMPARE(theReg.GetReg("ModuleCppFile"), dir + "/Process.cpp");
     QCOMPARE(theReg.GetReg("ModuleTestNeed"), std::string("TRUE"));
+  }
+
+  // Another program writing into the folder (here a lock of the test's
+  // own) is waited for, then said; nothing is written beside its files.
+  void aFolderAnotherRunHoldsIsSaidAndNothingWritten() {
+    Sandbox box;
+    box.ModuleFiles();
+    ff::FolderLock other;
+    std::string error;
+    QVERIFY(other.Acquire(box.dir(), 0, error));
+    Generate(0);
+    QCOMPARE(ff::test::Names(box.out.path()), std::set<std::string>{});
+    QCOMPARE(Q(box.ui.messages.at(0)), Q(ff::res::desktop::FolderBusy(box.dir(), std::to_string(::getpid()))));
   }
 
   void aDeclinedFileIsKeptAndSaidSo() {
