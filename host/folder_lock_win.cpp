@@ -33,7 +33,9 @@ FolderLock::~FolderLock() {
   }
 }
 
-bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& error) {
+bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& error, bool* busy, long* holder) {
+  if (busy) *busy = false;
+  if (holder) *holder = 0;  // a mutex does not tell its holder
   const std::string shown = gbk::FromUtf8(folder.empty() ? std::string(".") : folder);
   HANDLE dir = ::CreateFileW(win::Wide(folder.empty() ? std::string(".") : folder).c_str(), FILE_READ_ATTRIBUTES,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -61,6 +63,7 @@ bool FolderLock::Acquire(const std::string& folder, int waitMs, std::string& err
   // WAIT_ABANDONED: the holder ended without letting go; the lock is ours.
   if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
     ::CloseHandle(mutex);
+    if (busy) *busy = true;
     error = "the folder " + shown + " is being written by another run for more than " +
             std::to_string(waitMs / 1000) + " seconds; run again when it has finished";
     return false;
