@@ -308,10 +308,20 @@ int SyncPendingCommit(PendingCommit& commit) {
 
 int PlacePendingCommit(PendingCommit& commit) {
   const std::wstring temp = win::Wide(commit.temp);
-  if (::MoveFileExW(temp.c_str(), win::Wide(commit.target).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    commit.temp.clear();
-    return 0;
+  const std::wstring target = win::Wide(commit.target);
+  // A virus scanner or an indexer that has just opened the new file or the
+  // old one holds it for a moment without sharing its deletion: the
+  // rename is tried again for about a second before it counts as failed.
+  for (int attempt = 0;; ++attempt) {
+    if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      commit.temp.clear();
+      return 0;
+    }
+    const DWORD reason = ::GetLastError();
+    if (attempt == 10 || (reason != ERROR_SHARING_VIOLATION && reason != ERROR_ACCESS_DENIED &&
+                          reason != ERROR_LOCK_VIOLATION))
+      break;
+    ::Sleep(100);
   }
   const int error = win::LastErrno();
   ::DeleteFileW(temp.c_str());
