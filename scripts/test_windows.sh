@@ -9,7 +9,7 @@
 # site, the lint, the FID check, the listings (text and JSON), --check and
 # --merge after a hand edit, comment settings of one's own (the registry on
 # Windows), SQL Server through the TDS test server, and the file faults
-# Wine can show. Also: the GBK converters over every code, the engine tests
+# Wine can show (a full disk when run as root). Also: the GBK converters over every code, the engine tests
 # that build for Windows, the demo snapshot, the whole benchmark database.
 #   scripts/test_windows.sh      (scripts/test.sh --windows runs it too)
 # Wine's prefix (its C: drive and registry) is made once and kept outside
@@ -57,8 +57,8 @@ work=$(mktemp -d)
 # test's own folder, the prefix's registry key made afresh.
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 wine reg delete 'HKCU\Software\KestrelSoft\AddIns\KestrelComment' /f > /dev/null 2>&1 || true
-server=""
-trap '[ -z "$server" ] || kill "$server"; rm -rf "$work"' EXIT
+server="" mounts=()
+trap '[ -z "$server" ] || kill "$server"; for m in "${mounts[@]}"; do umount "$m"; done; rm -rf "$work"' EXIT
 mkdir -p "$work/linux" "$work/windows"
 export SOURCE_DATE_EPOCH=1141560000  # the generation date in the comments
 
@@ -196,6 +196,19 @@ both "mkdir -p ro && printf 'kept\r\n' > ro/fiddef.h && chmod a-w ro/fiddef.h"
 run fault-read-only --db demo.sqlite --force headers -o ro
 both "printf x > not-a-folder"
 run fault-not-a-folder --db demo.sqlite headers -o not-a-folder
+# A full disk (as root: a small file system of each side's own): the
+# files that fit are written, the first that does not fails the run, and
+# no part of it is left.
+if [ "$(id -u)" = 0 ] && mkdir -p "$work/linux/full" "$work/windows/full" &&
+   mount -t tmpfs -o size=12k fidforge-full "$work/linux/full" 2> /dev/null; then
+  mounts+=("$work/linux/full")
+  if mount -t tmpfs -o size=12k fidforge-full "$work/windows/full"; then
+    mounts+=("$work/windows/full")
+    run fault-full-disk --db demo.sqlite headers -o full
+  fi
+else
+  echo "test_windows.sh: no small file system to fill (not root): the full disk left out" >&2
+fi
 
 # The two GBK converters, code by code (ff-gbk-codes). Where iconv knows a
 # character, code page 936 must give the same bytes; where iconv knows none,
