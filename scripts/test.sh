@@ -3,16 +3,18 @@
 # for the tests) and runs every test, then builds the Debian package, checks
 # it with lintian and installs it into a clean Debian 12 root
 # (scripts/test_package.sh; FIDFORGE_SKIP_PACKAGE_TEST=1 leaves that out).
-# With --windows (or FIDFORGE_WINDOWS=1) the Windows stage runs after the
-# tests: fidforge-cli.exe and the engine tests cross-built and run under
-# Wine, compared with the Linux build byte for byte (scripts/test_windows.sh).
+# Between the two the Windows stage runs: fidforge-cli.exe and the engine
+# tests cross-built and run under Wine, compared with the Linux build byte
+# for byte (scripts/test_windows.sh); --no-windows (or FIDFORGE_WINDOWS=0)
+# leaves it out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-windows=${FIDFORGE_WINDOWS:-0}
+windows=${FIDFORGE_WINDOWS:-1}
 for arg in "$@"; do
   case $arg in
     --windows) windows=1 ;;
-    *) echo "usage: scripts/test.sh [--windows]" >&2; exit 2 ;;
+    --no-windows) windows=0 ;;
+    *) echo "usage: scripts/test.sh [--no-windows]" >&2; exit 2 ;;
   esac
 done
 scripts/setup.sh --tests

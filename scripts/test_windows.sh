@@ -11,7 +11,7 @@
 # Windows), SQL Server through the TDS test server, and the file faults
 # Wine can show (a full disk when run as root). Also: the GBK converters over every code, the engine tests
 # that build for Windows, the demo snapshot, the whole benchmark database.
-#   scripts/test_windows.sh      (scripts/test.sh --windows runs it too)
+#   scripts/test_windows.sh      (scripts/test.sh runs it too)
 # Wine's prefix (its C: drive and registry) is made once and kept outside
 # the clone, as the package test keeps its Debian root:
 # $FIDFORGE_CI_CACHE/wine (default /var/cache/fidforge-ci/wine).
