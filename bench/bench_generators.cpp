@@ -2,7 +2,7 @@
 // database and prints one table.
 //
 //   ff-bench [--db FILE | --seed N --scale F] [--out DIR] [--runs N] [--calls N] [--strict]
-//            [--no-sqlserver] [--no-browser]
+//            [--no-sqlserver] [--no-browser] [--no-wine]
 //
 // Without --db the database is made (once) under the build folder:
 // bench/bench-seed<N>[-x<F>]-<schema digest>.sqlite.
@@ -697,6 +697,69 @@ BrowserLoad LoadInChromium(const std::string& chromium, const fs::path& scratch,
   return load;
 }
 
+// --- fidforge-cli.exe under Wine ------------------------------------------------------
+
+// The Windows build's exe beside this build, as scripts/build_windows.sh
+// leaves it, and a Wine to run it; either empty when there is none.
+std::string FindWindowsExe() {
+  const fs::path exe = fs::path(FF_SOURCE_DIR) / "build-windows" / "bin" / "fidforge-cli.exe";
+  return access(exe.c_str(), R_OK) == 0 ? exe.string() : std::string();
+}
+std::string FindWine() {
+  for (const char* path : {"/usr/bin/wine64", "/usr/lib/wine/wine64", "/usr/bin/wine"}) {
+    if (access(path, X_OK) == 0) return path;
+  }
+  return {};
+}
+
+// Runs `argv` in `folder` and waits; true when it exited 0.
+bool RunProgram(const std::vector<std::string>& argv, const fs::path& folder) {
+  pid_t pid = fork();
+  if (pid < 0) return false;
+  if (pid == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    const int null = open("/dev/null", O_WRONLY);
+    if (null >= 0) {
+      dup2(null, STDOUT_FILENO);
+      dup2(null, STDERR_FILENO);
+    }
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The whole database (headers and every module) as a user on Windows makes
+// it: three runs of fidforge-cli.exe, timed together. The prefix is the
+// Windows stage's (scripts/test_windows.sh), made there once. Wine's
+// overhead is a figure, not a target; the stage compares the bytes.
+std::optional<double> WholeUnderWine(const std::string& wine, const std::string& exe, const std::string& db,
+                                     const fs::path& folder) {
+  setenv("WINEDEBUG", "-all", 1);
+  setenv("LC_ALL", "C.UTF-8", 1);
+  if (!getenv("WINEPREFIX")) {
+    const char* cache = getenv("FIDFORGE_CI_CACHE");
+    setenv("WINEPREFIX", ((cache ? std::string(cache) : std::string("/var/cache/fidforge-ci")) + "/wine").c_str(), 1);
+  }
+  fs::create_directories(folder);
+  const auto start = Clock::now();
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"headers", "-o", "h"}, {"module", "--kind", "fos", "--all", "-o", "fos"},
+        {"module", "--kind", "bls", "--all", "-o", "bls"}}) {
+    std::vector<std::string> argv = {wine, exe, "--db", db, "--author", "bench", "-q", "--force"};
+    argv.insert(argv.end(), command.begin(), command.end());
+    if (!RunProgram(argv, folder)) return std::nullopt;
+  }
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 int main(int argc, char** argv) {
   CLI::App app{"Measures the FidForge generators on the large synthetic configuration database."};
   std::string db;
@@ -708,6 +771,7 @@ int main(int argc, char** argv) {
   bool strict = false;
   bool sqlServer = true;
   bool browser = true;
+  bool wineRow = true;
   ChildArgs child;
   app.add_option("--db", db, "The benchmark database (made with the seed and scale when missing)");
   app.add_option("--out", outRoot, "Scratch folder for the generated files (default: beside the database)");
@@ -722,6 +786,7 @@ int main(int argc, char** argv) {
   app.add_flag("--strict", strict, "Exit with status 3 when a target is missed");
   app.add_flag("!--no-sqlserver", sqlServer, "Leave out the whole database through the TDS test server");
   app.add_flag("!--no-browser", browser, "Leave out the dictionary site's heaviest page in headless Chromium");
+  app.add_flag("!--no-wine", wineRow, "Leave out the whole database by fidforge-cli.exe under Wine (when built)");
   // Internal: one measurement in this process.
   app.add_option("--phase", child.phase)->group("");
   app.add_option("--server", child.server)->group("");
@@ -1004,6 +1069,33 @@ int main(int argc, char** argv) {
     }
   } else if (!serverSkipped.empty()) {
     std::printf("\nSQL Server rows left out: %s\n", serverSkipped.c_str());
+  }
+
+  // The whole database on Windows, when the Windows build is there.
+  {
+    const std::string exe = wineRow ? FindWindowsExe() : std::string();
+    const std::string wine = exe.empty() ? std::string() : FindWine();
+    std::vector<double> times;
+    for (int i = 0; !wine.empty() && i < runs; ++i) {
+      const fs::path folder = childOut();
+      const std::optional<double> seconds = WholeUnderWine(wine, exe, fs::absolute(db).string(), folder);
+      EmptyTree(folder);
+      if (!seconds) break;
+      times.push_back(*seconds);
+    }
+    if (!times.empty() && times.size() == static_cast<size_t>(runs)) {
+      std::sort(times.begin(), times.end());
+      std::printf("\nthe whole database by fidforge-cli.exe under Wine (headers, module --all for both kinds; three\n"
+                  "processes): %.3f s, median of %d (%.3f-%.3f s); %.2fx the whole row; Wine's cost, no target\n",
+                  times[times.size() / 2], runs, times.front(), times.back(),
+                  whole.median.seconds > 0 ? times[times.size() / 2] / whole.median.seconds : 0.0);
+    } else {
+      std::printf("\nthe whole database under Wine left out: %s\n",
+                  !wineRow      ? "--no-wine"
+                  : exe.empty() ? "no build-windows/bin/fidforge-cli.exe (scripts/build_windows.sh)"
+                  : wine.empty() ? "no Wine (apt-get install wine64)"
+                                 : "fidforge-cli.exe failed under Wine (run scripts/test_windows.sh once)");
+    }
   }
 
   // The targets.
