@@ -5,8 +5,9 @@
 #include <optional>
 #include <ostream>
 #include <regex>
+#include <sstream>
 
-#include "tests/cli/cli_fixture.h"
+#include "tests/support/cli_run.h"
 
 namespace ff::test {
 namespace {
@@ -165,6 +166,35 @@ TEST_F(CliTest, WithoutDbTheDemoIsCreatedInTheDataFolder) {
   r = Run("modules --kind fos", "FIDFORGE_DB='" + (dir / "env.sqlite") + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("env.sqlite"), std::string::npos) << r.err;
+}
+
+// The manual's rule table is lint --list-rules as a table (backticks
+// aside), so that neither can change without the other.
+TEST_F(CliTest, TheManualListsTheRulesAsListRulesDoes) {
+  const Result r = Run("lint --list-rules");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::vector<std::string> expected;
+  std::istringstream lines(r.out);
+  for (std::string line; std::getline(lines, line);)
+    expected.push_back("| " + std::regex_replace(line, std::regex("\t"), " | ") + " |");
+  std::vector<std::string> table;
+  std::vector<std::filesystem::path> docs{std::filesystem::path(FF_SOURCE_DIR) / "README.md"};
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(FF_SOURCE_DIR) / "docs"))
+    if (entry.path().extension() == ".md") docs.push_back(entry.path());
+  for (const auto& doc : docs) {
+    std::istringstream text(ReadFile(doc.string()));
+    bool inTable = false;
+    for (std::string line; std::getline(text, line);) {
+      if (line == "| rule | severity | finds | example |") inTable = true;
+      else if (inTable && !line.starts_with("|")) inTable = false;
+      else if (inTable && !line.starts_with("|--")) table.push_back(std::regex_replace(line, std::regex("`"), ""));
+    }
+  }
+  EXPECT_EQ(table, expected);
+  const Result json = Run("lint --list-rules --format json");
+  EXPECT_EQ(json.out.rfind("{\"rule\":\"macro-redefined\",\"severity\":\"error\",\"warning_when\":\"the values "
+                           "agree\",\"summary\":", 0), 0u) << json.out;
+  EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), static_cast<long>(expected.size()));
 }
 
 }  // namespace
