@@ -1,7 +1,7 @@
 // The file writer where the file system is in the way: one table of
 // injected faults, a folder that takes no new file, the longest names,
 // links, other users' files, what a killed run left behind, another run in
-// the same folder, and a check with nowhere to put a temporary file.
+// the same folder.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -230,22 +230,6 @@ TEST_F(CliFixture, ASecondRunIntoOneFolderWaitsThenNamesTheHolder) {
     // The lock is the folder's own: no file is added for it.
     for (const auto& [name, bytes] : FolderBytes(folder)) EXPECT_NE('.', name[0]) << name;
   }
-}
-
-// A check makes nothing anywhere: it needs no temporary folder at all.
-TEST_F(CliFixture, ACheckWritesNothingAnywhere) {
-  ASSERT_EQ(0, Run("--force module --kind fos --all --out '" + out() + "'").status);
-  ExecSql(db, "UPDATE T154 SET F22 = 'renamed' WHERE F26 = 2");
-  const auto before = FolderBytes(out());
-  const std::string tmp = dir / "no-such-folder";
-  const CliResult r = RunFidforgeCli("--db '" + db + "' --author dev --check module --kind fos --all --out '" +
-                                         out() + "'",
-                                     dir.path().string(), "TMPDIR='" + tmp + "'");
-  EXPECT_EQ(5, r.status) << r.err;
-  EXPECT_NE(std::string::npos, r.out.find("would change: " + out() + "/2/Process.cpp")) << r.out;
-  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + out() + "/1/Process.cpp")) << r.out;
-  EXPECT_EQ(before, FolderBytes(out()));
-  EXPECT_FALSE(fs::exists(tmp));
 }
 
 }  // namespace

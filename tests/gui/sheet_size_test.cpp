@@ -157,8 +157,9 @@ class SheetSizeTest : public QObject {
   }
 
   // A stored size too small for the pages starts at the templates' size; a
-  // garbled, huge one at most at the screen's.
-  void aStoredSizeNeverShrinksThePages() {
+  // garbled, huge one at most at the screen's. A sheet left maximised opens
+  // maximised, and goes back to the size it had before.
+  void theStoredSizeAndStateComeBackWithinReason() {
     Sandbox box{Sandbox::NoDatabase{}};
     QSize smallest;
     {
@@ -168,32 +169,25 @@ class SheetSizeTest : public QObject {
       sheet.resize(200, 100);
       sheet.EndDialog(2);
     }
-    CMainSheet again("", nullptr, 1);
-    again.Create();
-    QCOMPARE(again.size(), smallest);
-
-    ff::gui::StoreSheetSize(QSize(100000, 100000));
-    CMainSheet huge("", nullptr, 1);
-    huge.Create();
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    QVERIFY(huge.width() <= screen.width() && huge.height() <= screen.height());
-    QVERIFY(huge.width() >= screen.width() - 100 && huge.height() >= screen.height() - 100);
-  }
-
-  // A sheet left maximised opens maximised, and goes back to the size it
-  // had before.
-  void theMaximisedStateIsKept() {
-    Sandbox box{Sandbox::NoDatabase{}};
     {
-      CMainSheet sheet("", nullptr, 1);
-      sheet.Create();
-      sheet.resize(sheet.minimumSize() + QSize(40, 30));
-      sheet.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-      sheet.showMaximized();
+      CMainSheet again("", nullptr, 1);
+      again.Create();
+      QCOMPARE(again.size(), smallest);
+    }
+    ff::gui::StoreSheetSize(QSize(100000, 100000));
+    {
+      CMainSheet huge("", nullptr, 1);
+      huge.Create();
+      const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+      QVERIFY(huge.width() <= screen.width() && huge.height() <= screen.height());
+      QVERIFY(huge.width() >= screen.width() - 100 && huge.height() >= screen.height() - 100);
+      huge.resize(smallest + QSize(40, 30));
+      huge.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&huge));
+      huge.showMaximized();
       QCoreApplication::processEvents();
-      QVERIFY(sheet.isMaximized());
-      sheet.EndDialog(2);
+      QVERIFY(huge.isMaximized());
+      huge.EndDialog(2);
     }
     {
       CMainSheet again("", nullptr, 1);
@@ -203,7 +197,7 @@ class SheetSizeTest : public QObject {
       QVERIFY(QTest::qWaitForWindowExposed(&again));
       again.showNormal();
       QCoreApplication::processEvents();
-      QCOMPARE(again.size(), again.minimumSize() + QSize(40, 30));
+      QCOMPARE(again.size(), smallest + QSize(40, 30));
       again.EndDialog(2);
     }
     CMainSheet normal("", nullptr, 1);
