@@ -205,26 +205,6 @@ class SheetSizeTest : public QObject {
     QVERIFY(!(normal.windowState() & Qt::WindowMaximized));
   }
 
-  // At the smallest size the test files' edits (the longer names) are at
-  // least as wide as the module files' and show a whole path under a
-  // user's default folder.
-  void testFileEditsShowTheirPaths() {
-    Sandbox box;
-    for (int page : {4, 5}) {
-      CMainSheet sheet("", nullptr, page);
-      sheet.Create();
-      CPropertyPage* p = sheet.GetPage(page);
-      auto* test = qobject_cast<QLineEdit*>(p->GetDlgItem(ctl::files::kTestCppFile));
-      auto* module = qobject_cast<QLineEdit*>(p->GetDlgItem(ctl::files::kCppFile));
-      QVERIFY(test && module);
-      QVERIFY(test->width() >= module->width());
-      const QString path = QStringLiteral("/home/zhangsan/FidForge/ProcessTestTmp.cpp");
-      // The frame and the text margins take about 8 pixels.
-      QVERIFY2(test->fontMetrics().horizontalAdvance(path) + 8 <= test->width(),
-               qPrintable(QStringLiteral("%1 px for %2 px").arg(test->width()).arg(test->fontMetrics().horizontalAdvance(path))));
-    }
-  }
-
   // Every text of every dialog template reads in full with the dialog
   // font (the sheet's pages, the login dialog, the comment settings).
   void textsAreNotCut() {
