@@ -16,7 +16,7 @@ TEST(JsonQuote, EscapesWhatJsonNeedsAndReplacesEachInvalidByte) {
       {"a\"b\\c/d", "\"a\\\"b\\\\c/d\""},
       {"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
       {std::string("\0\x01\x0b\x1f\x7f", 5), "\"\\u0000\\u0001\\u000b\\u001f\\u007f\""},
-      {"客户管理 €𝄞", "\"客户管理 €𝄞\""},
+      {"客户管理 é€𝄞", "\"客户管理 é€𝄞\""},
       {"A\xFF" "B", "\"A" + kFffd + "B\""},
       // Overlong '/', a surrogate, beyond U+10FFFF, cut short at the end, a
       // lone continuation byte: one replacement per byte.
