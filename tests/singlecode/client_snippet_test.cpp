@@ -45,7 +45,9 @@ TEST_F(ClientSnippet, TemplateChoiceAndCodes) {
             std::string::npos);
   EXPECT_EQ(empty.find("rec."), std::string::npos);
 
+  maker.SetLastError("an earlier failure");  // no reason of this snippet
   EXPECT_TRUE(Snippet(3, "O'HARA").starts_with("//BeginBLS: O'HARA "));
+  EXPECT_EQ("", maker.LastError());
 }
 
 TEST_F(ClientSnippet, MissingCodeAndFosGiveNothing) {
