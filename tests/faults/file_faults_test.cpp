@@ -164,14 +164,18 @@ TEST(FileWriter, TheLongestNameALinkAndAnotherUsersFile) {
   const std::string longName = dir / std::string(255, 'n');
   Write(longName, "long");
   EXPECT_EQ("long", ReadFile(longName));
-  // A dangling link gets its file where it points; the link stays.
+  // A dangling link, relative or absolute, gets its file where it points;
+  // the link stays.
   fs::create_directory(dir / "real");
   fs::create_symlink("real/missing.h", dir / "link.h");
+  fs::create_symlink(dir / "real/absolute.h", dir / "absolute.h");
   Write(dir / "link.h", "through the link");
   Write(dir / "link.h", "again");
-  EXPECT_TRUE(fs::is_symlink(dir / "link.h"));
+  Write(dir / "absolute.h", "absolute");
+  EXPECT_TRUE(fs::is_symlink(dir / "link.h") && fs::is_symlink(dir / "absolute.h"));
   EXPECT_EQ("again", ReadFile(dir / "real/missing.h"));
-  EXPECT_EQ((std::set<std::string>{std::string(255, 'n'), "real", "link.h"}), Names(dir.path().string()));
+  EXPECT_EQ("absolute", ReadFile(dir / "real/absolute.h"));
+  EXPECT_EQ((std::set<std::string>{std::string(255, 'n'), "real", "link.h", "absolute.h"}), Names(dir.path().string()));
 
   if (::geteuid() != 0) GTEST_SKIP() << "only the superuser rewrites another user's file";
   const std::string theirs = dir / "theirs.h";
