@@ -23,6 +23,7 @@ TEST(JsonQuote, EscapesWhatJsonNeedsAndReplacesEachInvalidByte) {
       {"\xC0\xAF", "\"" + kFffd + kFffd + "\""},
       {"\xED\xA0\x80", "\"" + kFffd + kFffd + kFffd + "\""},
       {"\xF4\x90\x80\x80", "\"" + kFffd + kFffd + kFffd + kFffd + "\""},
+      {"\xF5\x80\x80\x80", "\"" + kFffd + kFffd + kFffd + kFffd + "\""},
       {"x\xE5\xAE", "\"x" + kFffd + kFffd + "\""},
       {"\x80" "a", "\"" + kFffd + "a\""},
       // Line and paragraph separators would end a line for some readers.
