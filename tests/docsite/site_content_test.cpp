@@ -1,7 +1,5 @@
 // What the pages say: the names the code generators give, and database text
 // that tries to be markup shown as text.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
