@@ -5,17 +5,13 @@
 
 #include <utility>
 
-#include "tests/cli/cli_fixture.h"
+#include "tests/support/cli_run.h"
 
 namespace ff::test {
 namespace {
 
-class CodeCommands : public CliTest {
- protected:
-  // On the demo database; standard error is no terminal.
-  Result Run(const std::string& args) { return CliTest::Run("--db '" + db + "' --author dev " + args); }
-  std::string db = Demo();
-};
+// On the demo database; standard error is no terminal.
+using CodeCommands = CliFixture;
 
 TEST_F(CodeCommands, ModulesOneByIdOrAllIntoFoldersOfTheirIds) {
   Result r = Run("--force module --kind bls --all --out '" + (dir / "all") + "'");

@@ -55,18 +55,6 @@ TEST(RoutineComment, TheCopyRightLineIsAsWideAsTheBorderWithTheUsersValues) {
   EXPECT_EQ("Copyright (C) 2004-2026  " + company + " All rights reserved. ", comment.MakeCopyRightLine());
 }
 
-TEST(RoutineComment, FileNameIsTheTextAfterTheLastSlash) {
-  CRoutineComment comment;
-  comment.SetFileName("/a/b/fiddef.h");
-  EXPECT_EQ("fiddef.h", comment.FileName());
-  EXPECT_EQ("v1.0.0.1", comment.Version());
-  comment.SetFileName("sysdef.h");
-  EXPECT_EQ("sysdef.h", comment.FileName());
-  comment.SetFileName("/out/");
-  EXPECT_EQ("", comment.FileName());
-  EXPECT_EQ("", CRoutineComment::GetFileVersion("/bin/sh"));
-}
-
 TEST(RoutineComment, DesignAndNoteAreStoredInCommentForm) {
   CRoutineComment comment;
   comment.SetDesign("one");

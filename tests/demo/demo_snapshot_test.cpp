@@ -5,7 +5,8 @@
 // plain) and the dictionary site. A change anywhere in the generators that
 // moves one byte of output shows here with the file's name. The headers,
 // the modules and the site are made by fidforge-cli too, as a build
-// pipeline makes them, and must be the same files.
+// pipeline makes them, and must be the same files; so are functions and
+// snippets as it prints them.
 //
 // When the demo database itself changes, regenerate the snapshot with
 //   scripts/update_snapshot.sh
@@ -13,6 +14,7 @@
 // snapshot folder instead of comparing) and review the diff before
 // committing it.
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,24 @@ TEST(DemoSnapshot, EngineAndCommandLineWriteTheSnapshotByteForByte) {
     ASSERT_EQ(r.status, 0) << command << "\n" << r.err;
   }
   auto made = ff::test::FolderBytes(dir / "engine");
+  // A function of each kind in every style, and a snippet in both, as the
+  // command line prints them.
+  auto printed = [&](const std::string& command) {
+    return ff::test::RunFidforgeCli("--db demo.sqlite --author snapshot " + command, dir.path().string(),
+                                    "SOURCE_DATE_EPOCH=1141560000", dir.path().string()).out;
+  };
+  for (const std::string plain : {"", ".plain"}) {
+    const std::string flag = plain.empty() ? "" : " --plain";
+    for (const std::string style : {"none", "macro", "loose", "compact"}) {
+      for (const auto& [kind, module, code] : {std::tuple("fos", "1", "KH.QUERY"), std::tuple("bls", "21", "QUERY_USER")}) {
+        const std::string file = std::string("functions/") + kind + "/" + module + "/" + code + "." + style + plain + ".txt";
+        EXPECT_TRUE(made[file] == printed(std::string("function --kind ") + kind + " --module " + module + " --code " + code +
+                                      " --validate " + style + flag)) << file << ": the command line's differs";
+      }
+    }
+    EXPECT_TRUE(made["snippets/21/QUERY_USER" + plain + ".txt"] == printed("snippet --module 21 --code QUERY_USER" + flag))
+        << plain;
+  }
   std::map<std::string, std::string> cli;
   for (const auto& [file, bytes] : ff::test::FolderBytes(dir / "cli")) {
     if (!file.ends_with("/.fidforge-base")) cli[file] = bytes;

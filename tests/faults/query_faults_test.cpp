@@ -11,15 +11,11 @@
 #include <set>
 #include <thread>
 
+#include "host/gbk_text.h"
 #include "tests/faults/fault_support.h"
 
 namespace ff::test {
 namespace {
-
-std::string WithOut(std::string command, const std::string& out) {
-  for (size_t at; (at = command.find("OUT")) != std::string::npos;) command.replace(at, 3, out);
-  return command;
-}
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -63,9 +59,10 @@ TEST_P(DamagedDatabase, EveryCommandGivesTheRightOutputOrStopsWithTheReasonKeepi
   for (const char* folder : {"/h", "/one"}) std::filesystem::create_directories(out() + folder);
   // Run twice: the second run finds every file as it would make it.
   std::vector<CliResult> before;
-  for (const std::string& command : EveryCommand()) ASSERT_EQ(0, Run("--force " + WithOut(command, out())).status % 4);
+  for (const std::string& command : EveryCommand())
+    ASSERT_EQ(0, Run("--force " + gbk::Replaced(command, "OUT", out())).status % 4);
   for (const std::string& command : EveryCommand()) {
-    before.push_back(Run("--force " + WithOut(command, out())));
+    before.push_back(Run("--force " + gbk::Replaced(command, "OUT", out())));
     ASSERT_TRUE(before.back().status == 0 || before.back().status == 4) << command << ": " << before.back().err;
   }
   const auto goodFiles = FolderBytes(out());
@@ -78,7 +75,7 @@ TEST_P(DamagedDatabase, EveryCommandGivesTheRightOutputOrStopsWithTheReasonKeepi
   int failed = 0;
   for (size_t i = 0; i < EveryCommand().size(); ++i) {
     const std::string& command = EveryCommand()[i];
-    const CliResult after = Run("--force " + WithOut(command, out()));
+    const CliResult after = Run("--force " + gbk::Replaced(command, "OUT", out()));
     if (after.status == before[i].status) {
       EXPECT_EQ(before[i].out, after.out) << command;
       EXPECT_EQ("", after.err) << command;

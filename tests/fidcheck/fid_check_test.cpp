@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "host/gbk_text.h"
-#include "host/query_error.h"
 #include "host/record.h"
 #include "tests/support/test_support.h"
 
@@ -46,14 +45,6 @@ TEST(FidCheck, NullCodesDoNotHideUndefinedOrUnusedFids) {
   // The messages of none and of many (the counts of the page's lists are in tests/gui).
   EXPECT_EQ(G("尚未发现任何未使用FID。"), FidCheckMessage(FidCheckKind::Unused, -1));
   EXPECT_EQ(G("FOS定义中共发现12个未定义FID！"), FidCheckMessage(FidCheckKind::Fos, 12));
-}
-
-TEST(FidCheck, WithoutAConnectionTheRecordIsEmptiedAndTheCheckFails) {
-  CMemRecord record;
-  record.SetColumns({"A"});
-  record.AppendRow({"x"});
-  EXPECT_THROW(RunFidCheck(FidCheckKind::Unused, record), ff::QueryError);
-  EXPECT_EQ(0, record.GetCount());
 }
 
 }  // namespace

@@ -33,88 +33,22 @@ namespace ff::guitest {
 
 using ff::test::G;
 
-// Records what the user was shown; answers questions, the folder browser
-// and the save dialog from a script. An unscripted question is counted and
-// answered No. Installed for its lifetime.
-class GuiTestUI : public ff::UserInterface {
- public:
-  GuiTestUI() { ff::SetUserInterface(this); }
-  ~GuiTestUI() override { ff::SetUserInterface(nullptr); }
-
-  void Answer(bool yes) { answers.push_back(yes); }
-
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  void ShowReport(const std::string& text, const std::string& folder) override {
-    messages.push_back(text);
-    reportFolders.push_back(folder);
-  }
-  bool AskYesNo(const std::string& question) override {
-    questions.push_back(question);
-    if (answers.empty()) return ++unscripted, false;
-    const bool yes = answers.front();
-    answers.pop_front();
-    return yes;
-  }
-  void ReportFileError(const CFileException& error) override { fileErrors.push_back(error.Message()); }
-  void BeginWaitCursor() override { ++waitDepth; }
-  void EndWaitCursor() override { --waitDepth; }
-  std::optional<std::string> BrowseForFolder(const std::string& title) override {
-    browserTitles.push_back(title);
-    return nextFolder;
-  }
-  std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) override {
-    browserStarts.push_back(start);
-    return BrowseForFolder(title);
-  }
-  std::optional<std::string> AskSaveFileName(const std::string& title, const std::string& suggested,
-                                             const std::string& filter) override {
-    saveTitles.push_back(title);
-    saveSuggestions.push_back(suggested);
-    saveFilters.push_back(filter);
-    return nextSaveName;
-  }
-  bool OpenWithDefaultApp(const std::string& path) override {
-    opened.push_back(path);
-    return launcher;
-  }
-
-  std::deque<bool> answers;
-  std::optional<std::string> nextFolder, nextSaveName;
-  bool launcher = true;  // false: no application opens anything
-  std::vector<std::string> messages, questions, fileErrors, browserTitles, browserStarts, opened;
-  std::vector<std::string> saveTitles, saveSuggestions, saveFilters, reportFolders;
-  int waitDepth = 0;
-  int unscripted = 0;
-};
+// The user: scripted answers, what was shown remembered.
+using GuiTestUI = ff::test::ScriptedUI;
 
 // Points the system's temporary folder (TMPDIR) at a fresh folder, with no
 // session runtime folder: the user's own temporary folder is then
 // <TMPDIR>/fidforge-<uid>.
 class TempFolder {
  public:
-  TempFolder() : old_(Save("TMPDIR")), oldRuntime_(Save("XDG_RUNTIME_DIR")) {
-    qputenv("TMPDIR", QByteArray::fromStdString(path()));
-    qunsetenv("XDG_RUNTIME_DIR");
-  }
-  ~TempFolder() {
-    Restore("TMPDIR", old_);
-    Restore("XDG_RUNTIME_DIR", oldRuntime_);
-  }
   std::string path() const { return dir_.path().string(); }
   // The user's own folder in it, where the pages put their files.
   std::string own() const { return path() + "/fidforge-" + std::to_string(::geteuid()); }
   std::string operator/(const std::string& name) const { return own() + "/" + name; }
 
  private:
-  static std::optional<QByteArray> Save(const char* name) {
-    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-  }
-  static void Restore(const char* name, const std::optional<QByteArray>& old) {
-    if (old) qputenv(name, *old);
-    else qunsetenv(name);
-  }
   ff::test::TempDir dir_;
-  std::optional<QByteArray> old_, oldRuntime_;
+  ff::test::ScopedEnv tmp_{"TMPDIR", path()}, runtime_{"XDG_RUNTIME_DIR", std::nullopt};
 };
 
 // One test's world: settings and a temporary folder of its own, a scripted

@@ -24,6 +24,9 @@ TEST(Record, WalksRowsReadsByCaptionAndEmptiesKeepingColumns) {
   EXPECT_EQ(record.GetString("NAME", -1), "");
   record.Skip(1);
   EXPECT_TRUE(record.Eof());
+  // A row being filled is no row yet: past the last row nothing is read.
+  record.AddValue("pending");
+  EXPECT_EQ(record.GetString(G("模块ID"), -1), "");
   record.Skip(5);
   EXPECT_EQ(record.CurrentRow(), 2);
   EXPECT_TRUE(record.Go(1));

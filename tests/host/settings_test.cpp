@@ -43,28 +43,23 @@ class CommentKey {
   QSettings file_;
 };
 
-// What is stored (nullptr: no value), what is read and what is then stored;
-// USER stands for the user's name. All UTF-8.
+// What is stored (nullptr: no value), what is read (author|company|copyright|
+// the comments' company|the comments' copyright, "" there: the comments' own
+// text) and what is then stored (author|company|copyright); USER stands for
+// the user's name. All UTF-8.
 struct Stored {
   const char* name;
   const char* author;
   const char* company;
   const char* copyRight;
-  const char* readAuthor;
-  const char* readCompany;
-  const char* readCopyRight;
-  const char* commentCompany;
-  const char* commentCopyRight;
-  const char* storedAuthor;  // afterwards
-  const char* storedCompany;
-  const char* storedCopyRight;
+  std::string read, stored;
 };
 
 void PrintTo(const Stored& c, std::ostream* out) { *out << c.name; }
 
 class CommentSettings : public ::testing::TestWithParam<Stored> {};
 
-const char* kCompany = "北岭红隼软件股份有限公司";
+const std::string kCompany = "北岭红隼软件股份有限公司";
 const std::string kLongAuthor(1024, 'x');
 
 TEST_P(CommentSettings, AreReadAndMissingOrBlankValuesFilled) {
@@ -73,39 +68,34 @@ TEST_P(CommentSettings, AreReadAndMissingOrBlankValuesFilled) {
   CommentKey key(sandbox);
   const std::string user = ff::test::U(ff::CurrentUserName());
   ASSERT_FALSE(user.empty());
-  auto fill = [&](const char* text) { return std::string(text) == "USER" ? user : std::string(text); };
+  auto fill = [&](std::string text) { return text.starts_with("USER|") ? user + text.substr(4) : text; };
   if (c.author) key.Set("Author", c.author);
   if (c.company) key.Set("Company", c.company);
   if (c.copyRight) key.Set("CopyRight", c.copyRight);
   CCommentSettings settings;
   settings.Load();
-  EXPECT_EQ(G(fill(c.readAuthor)), settings.GetAuthor());
-  EXPECT_EQ(G(c.readCompany), settings.Company());
-  EXPECT_EQ(G(c.readCopyRight), settings.CopyRight());
-  EXPECT_EQ(G(c.commentCompany), settings.CommentCompany());
-  EXPECT_EQ(c.commentCopyRight, settings.CommentCopyRight());  // "": the comments' own text
-  EXPECT_EQ(fill(c.storedAuthor), key.Get("Author"));
-  EXPECT_EQ(c.storedCompany, key.Get("Company"));
-  EXPECT_EQ(c.storedCopyRight, key.Get("CopyRight"));
+  EXPECT_EQ(fill(c.read), ff::test::U(settings.GetAuthor() + "|" + settings.Company() + "|" + settings.CopyRight() + "|" +
+                                      settings.CommentCompany() + "|" + settings.CommentCopyRight()));
+  EXPECT_EQ(fill(c.stored), key.Get("Author") + "|" + key.Get("Company") + "|" + key.Get("CopyRight"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommentSettings,
     ::testing::Values(
-        Stored{"MissingKeyGetsTheDefaults", nullptr, nullptr, nullptr, "USER", kCompany, "CopyRight (c) 2004", "", "",
-               "USER", kCompany, "CopyRight (c) 2004"},
+        Stored{"MissingKeyGetsTheDefaults", nullptr, nullptr, nullptr, "USER|" + kCompany + "|CopyRight (c) 2004||",
+               "USER|" + kCompany + "|CopyRight (c) 2004"},
         // A key that exists gets the copyright with a lower-case r.
-        Stored{"AuthorTrimmedOnTheLeftOnlyAndNotWrittenBack", "  张三 ", nullptr, nullptr, "张三 ", kCompany,
-               "Copyright (c) 2004", "", "", "  张三 ", kCompany, "Copyright (c) 2004"},
-        Stored{"BlankAuthorIsTheUser", "   ", nullptr, "(c) Someone", "USER", kCompany, "(c) Someone", "", "(c) Someone",
-               "USER", kCompany, "(c) Someone"},
-        Stored{"OverlongAuthorCountsAsUnread", kLongAuthor.c_str(), nullptr, nullptr, "USER", kCompany,
-               "Copyright (c) 2004", "", "", "USER", kCompany, "Copyright (c) 2004"},
+        Stored{"AuthorTrimmedOnTheLeftOnlyAndNotWrittenBack", "  张三 ", nullptr, nullptr,
+               "张三 |" + kCompany + "|Copyright (c) 2004||", "  张三 |" + kCompany + "|Copyright (c) 2004"},
+        Stored{"BlankAuthorIsTheUser", "   ", nullptr, "(c) Someone", "USER|" + kCompany + "|(c) Someone||(c) Someone",
+               "USER|" + kCompany + "|(c) Someone"},
+        Stored{"OverlongAuthorCountsAsUnread", kLongAuthor.c_str(), nullptr, nullptr,
+               "USER|" + kCompany + "|Copyright (c) 2004||", "USER|" + kCompany + "|Copyright (c) 2004"},
         // The user's own company stays (the desktop program sets it).
-        Stored{"AnotherCompanyKeptEmptyCopyRightFilled", "li", "Other Ltd", "", "li", "Other Ltd", "Copyright (c) 2004",
-               "Other Ltd", "", "li", "Other Ltd", "Copyright (c) 2004"},
-        Stored{"BlankCompanyIsTheDefault", "li", "  ", nullptr, "li", kCompany, "Copyright (c) 2004", "", "", "li",
-               kCompany, "Copyright (c) 2004"}),
+        Stored{"AnotherCompanyKeptEmptyCopyRightFilled", "li", "Other Ltd", "",
+               "li|Other Ltd|Copyright (c) 2004|Other Ltd|", "li|Other Ltd|Copyright (c) 2004"},
+        Stored{"BlankCompanyIsTheDefault", "li", "  ", nullptr, "li|" + kCompany + "|Copyright (c) 2004||",
+               "li|" + kCompany + "|Copyright (c) 2004"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommentSetting, SavedValuesAreReadBackEmptyOnesBecomeDefaultsAndLoadingIsOnceUntilClosed) {

@@ -8,7 +8,6 @@
 // desktop program), the engine calls neither the operating system nor Qt:
 // another platform then means new files in host/ only.
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <regex>
@@ -19,22 +18,18 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using ff::test::ReadFile;
 
 using Layer = int;  // the layer's place in layers.cmake, lowest first
 
 // Files of the inner layers that still call the system themselves (none:
 // the comments' settings went to host/settings_key).
 const std::set<std::string> kSystemCallsYet{};
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The layers of layers.cmake: each `ff_layer(<name> [ENGINE] <folder or file>...)`
 // line, in order.
@@ -54,7 +49,7 @@ struct LayerTable {
 LayerTable ReadLayers(const fs::path& root) {
   LayerTable table;
   static const std::regex line(R"((?:^|\n)ff_layer\(([^)]*)\))");
-  const std::string text = ReadText(root / "layers.cmake");
+  const std::string text = ReadFile((root / "layers.cmake").string());
   for (std::sregex_iterator it(text.begin(), text.end(), line), end; it != end; ++it) {
     std::istringstream words((*it)[1].str());
     std::string name;
@@ -74,7 +69,7 @@ std::set<std::string> PageFiles(const fs::path& root, const LayerTable& table) {
   static const std::regex gui(R"(ff_subsystem\(GUI([^)]*)\))");
   for (const auto& [folder, layer] : table.places) {
     if (folder.find('/') != std::string::npos) continue;
-    const std::string cmake = ReadText(root / folder / "CMakeLists.txt");
+    const std::string cmake = ReadFile((root / folder / "CMakeLists.txt").string());
     std::smatch match;
     if (!std::regex_search(cmake, match, gui)) continue;
     std::istringstream names(match[1].str());
@@ -125,7 +120,7 @@ TEST_F(Layers, EveryIncludePointsToItsOwnLayerOrBelow) {
   static const std::regex include(R"(#include "([a-z_]+/[a-z_0-9]+\.(h|inc))\")");
   ASSERT_GT(sources.size(), 100u);
   for (const Source& source : sources) {
-    const std::string text = ReadText(root / source.path);
+    const std::string text = ReadFile((root / source.path).string());
     for (std::sregex_iterator it(text.begin(), text.end(), include), end; it != end; ++it) {
       const std::string target = (*it)[1];
       const std::optional<Layer> layer = LayerOf(target);
@@ -143,7 +138,7 @@ TEST_F(Layers, OnlyThePlatformAndTheEdgesCallTheSystemOrQt) {
   std::set<std::string> unused = kSystemCallsYet;
   for (const Source& source : sources) {
     if (source.layer == table.Named("platform") || source.layer >= table.Named("edges")) continue;
-    const std::string text = ReadText(root / source.path);
+    const std::string text = ReadFile((root / source.path).string());
     std::smatch match;
     if (!std::regex_search(text, match, system)) continue;
     if (unused.erase(source.path)) continue;

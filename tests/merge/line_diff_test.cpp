@@ -49,6 +49,11 @@ TEST(LineDiff, AlignmentIsAnIncreasingMatchOfEqualLinesAsLongAsTheLongest) {
     }
     EXPECT_EQ(LcsLength(a, b), matched) << "round " << round;
   }
+  // Texts too different for the edit script still align at the lines both have once.
+  std::vector<int> a(2100), b(2100);
+  for (int i = 0; i < 2100; ++i) a[i] = i, b[i] = i < 1000 || i >= 1100 ? 10000 + i : i;
+  const std::vector<int> match = AlignLines(a, b);
+  for (int i = 1000; i < 1100; ++i) EXPECT_EQ(i, match[i]);
 }
 
 struct ShapeCase {

@@ -37,18 +37,15 @@ TEST_P(GoldenMerge, GivesTheMergedFileAndTwiceIsOnce) {
   MergeReport report;
   const std::string merged = MergeModuleSource(Golden("merge/" + dir + "old.cpp"), fresh, report);
   EXPECT_BYTES_EQ(Golden("merge/" + dir + "merged.cpp"), merged);
-  EXPECT_EQ(c.regionsKept, report.regionsKept);
-  EXPECT_EQ(c.added, report.functionsAdded);
-  EXPECT_EQ(c.retired, report.functionsRetired);
-  EXPECT_EQ(c.outsideTextsKept, report.outsideTextsKept);
-  EXPECT_EQ(c.added, static_cast<int>(report.added.size()));
-  if (*c.addedName) {
-    EXPECT_EQ(c.addedName, report.added.at(0));
-  }
-  EXPECT_EQ(c.retired, static_cast<int>(report.retired.size()));
-  if (*c.retiredName) {
-    EXPECT_EQ(c.retiredName, report.retired.at(0));
-  }
+  // The first name added and retired, where the case names them.
+  auto first = [](const char* named, const std::vector<std::string>& names) {
+    return *named && !names.empty() ? names[0] : std::string();
+  };
+  EXPECT_EQ((std::vector{c.regionsKept, c.added, c.retired, c.outsideTextsKept, c.added, c.retired}),
+            (std::vector{report.regionsKept, report.functionsAdded, report.functionsRetired, report.outsideTextsKept,
+                         static_cast<int>(report.added.size()), static_cast<int>(report.retired.size())}));
+  EXPECT_EQ(std::string(c.addedName) + "|" + c.retiredName,
+            first(c.addedName, report.added) + "|" + first(c.retiredName, report.retired));
   MergeReport again;
   EXPECT_BYTES_EQ(merged, MergeModuleSource(merged, fresh, again));
   EXPECT_EQ(0, again.functionsRetired + again.functionsAdded);

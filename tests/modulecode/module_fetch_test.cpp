@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "codetext/code_maker.h"
+#include "docsite/dictionary_site.h"
 #include "host/config_db.h"
 #include "host/db_store.h"
 #include "modulecode/module_queries.h"
@@ -152,6 +153,29 @@ INSTANTIATE_TEST_SUITE_P(
                    "INSERT INTO T161 (ID, F1, F2, F3, F5, F7, F14) VALUES (16, 2006, 'query_user', 'x', 1, 8, 0);",
                    true, 0, 1 + 6 * 2 + 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The dictionary site reads the parameters a kind at a time too: 40
+// modules more of functions cost it no query more.
+TEST(SiteRoundTrips, DoNotGrowWithTheModules) {
+  ff::test::SettingsSandbox settings;
+  int queries[2] = {};
+  for (int more : {0, 40}) {
+    std::string modules;
+    for (int m = 0; m < more; ++m) modules += "INSERT INTO T158 VALUES (" + std::to_string(100 + m) + ", 'm', 'M');";
+    TestDatabase db(ff::test::ReadFile(FF_SOURCE_DIR "/tests/modulecode/function_db.sql") +
+                    "INSERT INTO T158 VALUES (7, 'fos', 'F'); INSERT INTO T164 VALUES (8, 1, 'bls', 'B');" +
+                    PlainModules(more) + modules);
+    std::string error;
+    auto store = ff::OpenSqliteStore(db.path(), error);
+    ASSERT_TRUE(store) << error;
+    g_pConfigDB->Attach(std::make_unique<CountingStore>(std::move(store), queries[more > 0]));
+    ff::test::TempDir out;
+    ff::site::SiteOptions options;
+    options.folder = out / "site";
+    ff::site::MakeDictionarySite(options);
+  }
+  EXPECT_EQ(queries[0], queries[1]);
+}
 
 TEST(ModuleQueries, TheKindQueriesSelectTheColumnsOfTheModuleAndFunctionQueries) {
   // The select list up to FROM, comments and blanks aside.

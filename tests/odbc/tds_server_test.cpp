@@ -6,11 +6,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
+#include "host/gbk_text.h"
 #include "res/tree_queries.h"
 #include "tests/odbc/odbc_test_util.h"
 #include "tds_server/tds_test_server.h"
@@ -30,10 +30,6 @@ int ClosedPort() {
   getsockname(s, reinterpret_cast<sockaddr*>(&a), &size);
   close(s);
   return ntohs(a.sin_port);
-}
-
-void Fill(std::string& text, const char* word, const std::string& value) {
-  for (size_t at; (at = text.find(word)) != std::string::npos;) text.replace(at, std::strlen(word), value);
 }
 
 // In server texts and messages PORT stands for the test server's port,
@@ -72,11 +68,11 @@ TEST_P(Logins, SucceedOrSayWhyWithoutThePassword) {
   ASSERT_TRUE(server.Start(error) && silent.Start(error)) << error;
   const std::string closed = std::to_string(ClosedPort());
   auto fill = [&](std::string text) {
-    Fill(text, "PORT", std::to_string(server.port()));
-    Fill(text, "SILENT", std::to_string(silent.port()));
-    Fill(text, "CLOSED", closed);
-    Fill(text, "FILE", db_.path());
-    Fill(text, "EXT", std::filesystem::canonical(TsqlExtensionPath()).string());
+    text = gbk::Replaced(text, "PORT", std::to_string(server.port()));
+    text = gbk::Replaced(text, "SILENT", std::to_string(silent.port()));
+    text = gbk::Replaced(text, "CLOSED", closed);
+    text = gbk::Replaced(text, "FILE", db_.path());
+    text = gbk::Replaced(text, "EXT", std::filesystem::canonical(TsqlExtensionPath()).string());
     return text;
   };
   // A failed attempt after a good one leaves the module logged out.

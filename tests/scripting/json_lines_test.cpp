@@ -16,13 +16,14 @@ TEST(JsonQuote, EscapesWhatJsonNeedsAndReplacesEachInvalidByte) {
       {"a\"b\\c/d", "\"a\\\"b\\\\c/d\""},
       {"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
       {std::string("\0\x01\x0b\x1f\x7f", 5), "\"\\u0000\\u0001\\u000b\\u001f\\u007f\""},
-      {"客户管理 €𝄞", "\"客户管理 €𝄞\""},
+      {"客户管理 é€𝄞", "\"客户管理 é€𝄞\""},
       {"A\xFF" "B", "\"A" + kFffd + "B\""},
       // Overlong '/', a surrogate, beyond U+10FFFF, cut short at the end, a
       // lone continuation byte: one replacement per byte.
       {"\xC0\xAF", "\"" + kFffd + kFffd + "\""},
       {"\xED\xA0\x80", "\"" + kFffd + kFffd + kFffd + "\""},
       {"\xF4\x90\x80\x80", "\"" + kFffd + kFffd + kFffd + kFffd + "\""},
+      {"\xF5\x80\x80\x80", "\"" + kFffd + kFffd + kFffd + kFffd + "\""},
       {"x\xE5\xAE", "\"x" + kFffd + kFffd + "\""},
       {"\x80" "a", "\"" + kFffd + "a\""},
       // Line and paragraph separators would end a line for some readers.

@@ -45,7 +45,9 @@ TEST_F(ClientSnippet, TemplateChoiceAndCodes) {
             std::string::npos);
   EXPECT_EQ(empty.find("rec."), std::string::npos);
 
+  maker.SetLastError("an earlier failure");  // no reason of this snippet
   EXPECT_TRUE(Snippet(3, "O'HARA").starts_with("//BeginBLS: O'HARA "));
+  EXPECT_EQ("", maker.LastError());
 }
 
 TEST_F(ClientSnippet, MissingCodeAndFosGiveNothing) {
@@ -60,14 +62,7 @@ TEST(ClientLines, MandatoryMarkAndStringSuffixes) {
   CCodeMaker maker;
   maker.SetBeautify(false);
   CMemRecord request = ParamRecord({{"FID_A", "甲", 1, 1}, {"FID_B", "乙", 2, 2}, {"FID_C", "丙", 4, 0}});
-  EXPECT_BYTES_EQ(G("string sFidA = \"\"; //FID_A 甲 强制输入\r\n"
-                    "string sFidB = \"\"; //FID_B 乙\r\n"
-                    "long nFidC = 0L; //FID_C 丙\r\n"
-                    "\r\n"
-                    "g_pConn->SetItem( FID_A, sFidA.c_str() );\r\n"
-                    "g_pConn->SetItem( FID_B, sFidB.c_str() );\r\n"
-                    "g_pConn->SetItem( FID_C, nFidC );\r\n"),
-                  maker.MakeClientRequestLines(request));
+  EXPECT_BYTES_EQ(ff::test::Golden("singlecode/request_lines.txt"), maker.MakeClientRequestLines(request));
   CMemRecord none = ParamRecord({});
   EXPECT_EQ(maker.MakeClientRequestLines(none), "");
   EXPECT_EQ(maker.MakeClientRecordHeader(none), "");
@@ -75,14 +70,9 @@ TEST(ClientLines, MandatoryMarkAndStringSuffixes) {
   // Data type 2 is a string but gets no .c_str() in the record set lines.
   CMemRecord answer = ParamRecord({{"FID_A", "甲", 0}, {"FID_B", "乙", 2}, {"FID_C", "丙", 3}});
   maker.SetBeautify(true);
-  EXPECT_BYTES_EQ(G("    //rec.Set( \"甲\", sFidAnsA.c_str() ); //甲\r\n"
-                    "    //rec.Set( \"乙\", sFidAnsB         ); //乙\r\n"
-                    "    //rec.Set( \"丙\", sFidAnsC.c_str() ); //丙\r\n"),
-                  maker.MakeClientRecordSetByName(answer));
-  EXPECT_BYTES_EQ(G("    //rec.Set( \"A\", sFidAnsA.c_str() ); //甲\r\n"
-                    "    //rec.Set( \"B\", sFidAnsB         ); //乙\r\n"
-                    "    //rec.Set( \"C\", sFidAnsC.c_str() ); //丙\r\n"),
-                  maker.MakeClientRecordSetByCode(answer));
+  // By name, then by code.
+  EXPECT_BYTES_EQ(ff::test::Golden("singlecode/record_set_lines.txt"),
+                  maker.MakeClientRecordSetByName(answer) + maker.MakeClientRecordSetByCode(answer));
 }
 
 TEST(ClientLines, DoubleWithTheLongestCodeGetsNoBlanks) {

@@ -10,6 +10,7 @@
 #endif
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace ff::test {
 
@@ -23,17 +24,28 @@ CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, co
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }
 
-void CliFixture::SetUp() {
+void CliTest::SetUp() {
 #ifdef _WIN32
   ::_putenv_s("FIDFORGE_DB", "");
 #else
   ::unsetenv("FIDFORGE_DB");
 #endif
-  ASSERT_EQ(0, Run("init-demo '" + db + "'").status);
+}
+
+std::string CliTest::Db(std::string_view sql) {
+  const std::string path = dir / ("db" + std::to_string(++made) + ".sqlite");
+  TestDatabase db(sql);
+  std::filesystem::copy_file(db.path(), path);
+  return path;
+}
+
+void CliFixture::SetUp() {
+  CliTest::SetUp();
+  ASSERT_EQ(0, CliTest::Run("init-demo '" + db + "'").status);
 }
 
 CliResult CliFixture::Run(const std::string& args) const {
-  return RunFidforgeCli("--db '" + db + "' --author " + author + " " + args, dir.path().string(), environment);
+  return CliTest::Run("--db '" + db + "' --author " + author + " " + args, environment);
 }
 
 const std::vector<std::string>& CliFixture::EveryCommand() {

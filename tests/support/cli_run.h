@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/test_support.h"
@@ -22,10 +23,27 @@ struct CliResult {
 CliResult RunFidforgeCli(const std::string& args, const std::string& scratch, const std::string& environment = "",
                          const std::string& cwd = "");
 
-// A demo database made by `init-demo` in a folder of the test's own, the
-// settings sandboxed: what every test of the program as a pipeline runs it
-// starts from.
-class CliFixture : public ::testing::Test {
+// fidforge-cli as a user and a build pipeline run it: in a folder of the
+// test's own, with settings of its own.
+class CliTest : public ::testing::Test {
+ protected:
+  using Result = CliResult;
+  void SetUp() override;
+  // `args` and `env` ("NAME=value ...") are shell words.
+  CliResult Run(const std::string& args, const std::string& env = "") const {
+    return RunFidforgeCli(args, dir.path().string(), env);
+  }
+  // A database file of the schema and `sql` (UTF-8); a new file each call.
+  std::string Db(std::string_view sql);
+
+  SettingsSandbox sandbox;
+  TempDir dir;
+  int made = 0;
+};
+
+// The same on a demo database made by `init-demo`: what every test of the
+// program as a pipeline runs it starts from.
+class CliFixture : public CliTest {
  protected:
   void SetUp() override;
   // <environment> fidforge-cli --db <db> --author <author> <args>.
@@ -35,8 +53,6 @@ class CliFixture : public ::testing::Test {
   static const std::vector<std::string>& EveryCommand();
   std::string out() const { return dir / "out"; }
 
-  SettingsSandbox sandbox;
-  TempDir dir;
   std::string db = dir / "demo.sqlite";
   std::string author = "dev";
   std::string environment;  // e.g. "SOURCE_DATE_EPOCH=1141560000"

@@ -41,11 +41,10 @@ namespace ff::test {
 ScriptedUI::ScriptedUI() { SetUserInterface(this); }
 ScriptedUI::~ScriptedUI() { SetUserInterface(nullptr); }
 
-void ScriptedUI::ShowMessage(const std::string& text) { messages.push_back(text); }
-
 bool ScriptedUI::AskYesNo(const std::string& question) {
   questions.push_back(question);
   if (answers_.empty()) {
+    ++unscripted;
     ADD_FAILURE() << "unexpected question: " << U(question);
     return false;
   }
@@ -55,8 +54,6 @@ bool ScriptedUI::AskYesNo(const std::string& question) {
 }
 
 void ScriptedUI::ReportFileError(const CFileException& error) { fileErrors.push_back(error.Message()); }
-
-std::optional<std::string> ScriptedUI::BrowseForFolder(const std::string& title) { return nextFolder; }
 
 // ---- TempDir ----------------------------------------------------------------
 

@@ -28,27 +28,45 @@ class ScriptedUI : public UserInterface {
   ~ScriptedUI() override;
 
   // Answers for the coming questions, in order. A question with no scripted
-  // answer fails the test and is answered No.
+  // answer is counted, fails the test and is answered No.
   void Answer(bool yes) { answers_.push_back(yes); }
-  std::optional<std::string> nextFolder;  // answer of the folder browser
 
-  void ShowMessage(const std::string& text) override;
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowReport(const std::string& text, const std::string& folder) override {
+    messages.push_back(text);
+    reportFolders.push_back(folder);
+  }
   bool AskYesNo(const std::string& question) override;
   void ReportFileError(const CFileException& error) override;
   void BeginWaitCursor() override { ++waitDepth; }
   void EndWaitCursor() override { --waitDepth; }
-  std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title) override {
+    browserTitles.push_back(title);
+    return nextFolder;
+  }
+  std::optional<std::string> BrowseForFolderFrom(const std::string& title, const std::string& start) override {
+    browserStarts.push_back(start);
+    return BrowseForFolder(title);
+  }
+  std::optional<std::string> AskSaveFileName(const std::string&, const std::string& suggested,
+                                             const std::string& filter) override {
+    saveSuggestions.push_back(suggested);
+    saveFilters.push_back(filter);
+    return nextSaveName;
+  }
   bool OpenWithDefaultApp(const std::string& path) override {
     opened.push_back(path);
-    return true;
+    return launcher;
   }
 
   // Everything is GBK, as the engine passes it.
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
+  std::optional<std::string> nextFolder, nextSaveName;  // the browser's and the save dialog's answers
+  bool launcher = true;  // false: no application opens anything
+  std::vector<std::string> messages, questions, reportFolders, browserTitles, browserStarts, opened;
   std::vector<std::string> fileErrors;  // CFileException::Message() of each report
-  std::vector<std::string> opened;
+  std::vector<std::string> saveSuggestions, saveFilters;
   int waitDepth = 0;
+  int unscripted = 0;
 
  private:
   std::deque<bool> answers_;

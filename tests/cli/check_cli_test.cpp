@@ -1,29 +1,27 @@
 // fidforge-cli --check: every writing command compares instead of writing,
 // tells each file as "would change" or "unchanged", and exits 5 when
-// anything is stale. Nothing on disk changes, not even a folder. (A check
-// with no temporary folder at all: tests/faults.)
-#include "tests/cli/cli_fixture.h"
+// anything is stale. Nothing on disk changes, not even a folder: a check
+// needs no temporary folder at all (TMPDIR names none here).
+#include "tests/support/cli_run.h"
 
 namespace ff::test {
 namespace {
 
-class CheckOption : public CliTest {
+namespace fs = std::filesystem;
+
+class CheckOption : public CliFixture {
  protected:
-  Result Run(const std::string& args) {
-    return CliTest::Run("--db '" + db + "' --author dev " + args,
-                        "SOURCE_DATE_EPOCH=1141560000 TMPDIR='" + (dir / "tmp") + "'");
-  }
   static size_t Count(const std::string& text, const std::string& word) {
     size_t n = 0;
     for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
     return n;
   }
-  std::string db = Demo();
   std::string gen = dir / "gen";
   void SetUp() override {
-    CliTest::SetUp();
-    std::filesystem::create_directory(dir / "tmp");
+    CliFixture::SetUp();
+    environment = "SOURCE_DATE_EPOCH=1141560000 TMPDIR='" + (dir / "tmp") + "'";
   }
+  void TearDown() override { EXPECT_FALSE(fs::exists(dir / "tmp")); }
 };
 
 TEST_F(CheckOption, FreshCheckoutIsStaleAndStaysEmpty) {
@@ -35,8 +33,7 @@ TEST_F(CheckOption, FreshCheckoutIsStaleAndStaysEmpty) {
   EXPECT_NE(std::string::npos, r.out.find("would change: " + gen + "/fos/1/Process.cpp")) << r.out;
   r = Run("--check module --kind bls --module 21 --out '" + gen + "/bls' --merge");
   EXPECT_EQ(5, r.status) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(gen));
-  EXPECT_TRUE(std::filesystem::is_empty(dir / "tmp"));  // its scratch files went too
+  EXPECT_FALSE(fs::exists(gen));
 }
 
 TEST_F(CheckOption, UpToDateFilesAreUnchangedAndOneEditIsFound) {
@@ -83,17 +80,45 @@ TEST_F(CheckOption, MergedModulesCheckAgainstTheirMerge) {
   r = Run("--check module --kind fos --module 1 --out '" + gen + "'");
   EXPECT_EQ(5, r.status);
 
-  ASSERT_EQ(0, std::system(("sqlite3 '" + db + "' \"DELETE FROM T154 WHERE ID = 102\"").c_str()));
+  Sql("DELETE FROM T154 WHERE ID = 102");
   r = Run("--check module --kind fos --module 1 --out '" + gen + "' --merge");
   EXPECT_EQ(5, r.status);
   EXPECT_NE(std::string::npos, r.out.find("would change: " + source)) << r.out;
   EXPECT_EQ(edited, ReadFile(source));
 }
 
+// The site the same way, in a folder named outside GBK (paths stay the
+// system's bytes); a failed query is no success and changes no page.
+TEST_F(CheckOption, TheSiteIsCheckedPageByPage) {
+  const std::string site = dir / "site-한글";
+  Result r = Run("--check docs --out '" + site + "'");
+  EXPECT_EQ(5, r.status) << r.err;
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/index.html\n"));
+  EXPECT_FALSE(fs::exists(site));
+  ASSERT_EQ(0, Run("docs --out '" + site + "'").status);
+  const auto written = FolderBytes(site);
+  EXPECT_EQ(38u, written.size());
+  EXPECT_EQ(0, Run("--check docs --out '" + site + "'").status);
+  // A changed FID name: its FID page (and search entries) go stale.
+  Sql("UPDATE T151 SET F3 = '改名' WHERE F2 = 'FID_KHH'");
+  r = Run("--check docs --out '" + site + "'");
+  EXPECT_EQ(5, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("would change: " + site + "/fids-K.html\n"));
+  EXPECT_NE(std::string::npos, r.out.find("unchanged: " + site + "/fos-1.html\n"));
+  EXPECT_EQ(written, FolderBytes(site));
+  Sql("DROP TABLE T162");
+  r = Run("docs --out '" + site + "'");
+  EXPECT_EQ(1, r.status);
+  EXPECT_EQ("", r.out);
+  EXPECT_NE(std::string::npos, r.err.find("lint cannot read the BLS parameters (T162): no such table: T162; "
+                                          "no page was changed\n")) << r.err;
+  EXPECT_EQ(written, FolderBytes(site));
+}
+
 TEST_F(CheckOption, DemoDatabaseAndFailuresKeepTheirOwnStatus) {
   Result r = Run("--check init-demo '" + (dir / "other.sqlite") + "'");
   EXPECT_EQ(5, r.status);
-  EXPECT_FALSE(std::filesystem::exists(dir / "other.sqlite"));
+  EXPECT_FALSE(fs::exists(dir / "other.sqlite"));
   r = Run("--check init-demo '" + db + "'");
   EXPECT_EQ(0, r.status) << r.out << r.err;
   EXPECT_NE(std::string::npos, r.out.find("unchanged: " + db)) << r.out;
