@@ -70,6 +70,7 @@ struct SeenCase {
   const char* kind = "fos";
   long module = 1;
   bool record = true;                            // false: generated before records existed
+  const char* before = "";                       // the database change before the first generation
   const char* generate = "--force";              // the options of the first generation
   std::function<void(Files&)> edit{};            // the programmer's and the editor's doing
   std::vector<std::string> mine{};               // hand-written lines (UTF-8) the merge must keep
@@ -278,6 +279,20 @@ std::vector<SeenCase> SeenCases() {
                      EXPECT_NE(std::string::npos, merged.find("#endif // Kh_Open\r\n"));
                      EXPECT_EQ(merged.find("#if 0"), merged.rfind("#if 0"));
                    }});
+  // How many leaving functions make a merge stop and ask, with the record
+  // and without: half of them go through; two of three, and four of six,
+  // are asked about first.
+  for (const bool record : {true, false}) {
+    const char* const threeOnly = "DELETE FROM T154 WHERE ID IN (104, 105, 106);";
+    cases.push_back({.name = record ? "HalfLeaving" : "HalfLeavingWithoutRecord", .record = record,
+                     .sql = threeOnly, .said = {record ? "removed unedited 3" : "functions retired 3"}});
+    cases.push_back({.name = record ? "TwoOfThreeLeaving" : "TwoOfThreeLeavingWithoutRecord", .record = record,
+                     .before = threeOnly, .sql = "DELETE FROM T154 WHERE ID IN (101, 102);", .status = 1,
+                     .said = {"the merge would retire 2 of its 3 functions"}});
+    cases.push_back({.name = record ? "FourOfSixLeaving" : "FourOfSixLeavingWithoutRecord", .record = record,
+                     .sql = "DELETE FROM T154 WHERE ID IN (101, 102, 103, 104);", .status = 1,
+                     .said = {"the merge would retire 4 of its 6 functions"}});
+  }
   // A declined file keeps its old base in the record: unedited, it then
   // follows the database on a merge.
   cases.push_back({.name = "ADeclinedFileKeepsItsOldBaseInTheRecord",
@@ -309,6 +324,7 @@ TEST_P(SeenWrong, NoHandWrittenLineIsLost) {
   const std::string folder = dir / "gen/fos";  // not there yet: made by the command
   const std::string module = std::string(" module --kind ") + c.kind + " --module " + std::to_string(c.module) +
                              " --out '" + folder + "' ";
+  if (*c.before) Sql(c.before);
   ASSERT_EQ(0, Run(std::string(c.generate) + (c.otherFolder ? " module --kind fos --module 1 --out '" + folder + "'" : module))
                    .status);
   if (!c.record) std::filesystem::remove(folder + "/.fidforge-base");
