@@ -14,7 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 db=${3:-}
 if [ -z "$db" ]; then
-  db=$(ls build-bench/bench/bench-seed1-*.sqlite 2>/dev/null | head -1 || true)
+  db=$(find build-bench/bench -maxdepth 1 -name "bench-seed1-*.sqlite" 2>/dev/null | head -1 || true)
   if [ -z "$db" ]; then
     db=$work/demo.sqlite
     "$new" init-demo "$db" > /dev/null
