@@ -329,17 +329,6 @@ int PlacePendingCommit(PendingCommit& commit) {
   return error;
 }
 
-void CompletePendingCommit(PendingCommit& commit) {
-  int error = SyncPendingCommit(commit);
-  if (error == 0) {
-    error = PlacePendingCommit(commit);
-  } else {
-    AbandonPendingCommit(commit);
-  }
-  ReleasePendingCommit(commit);
-  if (error != 0) Fail(commit.path, error);
-}
-
 void AbandonPendingCommit(PendingCommit& commit) {
   if (commit.fd >= 0) ::_close(commit.fd);
   commit.fd = -1;
@@ -350,19 +339,6 @@ void AbandonPendingCommit(PendingCommit& commit) {
 void ReleasePendingCommit(PendingCommit& commit) {
   if (commit.slot >= 0) g_pending[commit.slot].used = false;
   commit.slot = -1;
-}
-
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-  PendingCommit commit;
-  if (!StageFile(path, bytes, commit)) return false;
-  try {
-    if (PrepareCommit(commit)) CompletePendingCommit(commit);
-  } catch (...) {
-    AbandonPendingCommit(commit);
-    ReleasePendingCommit(commit);
-    throw;
-  }
-  return true;
 }
 
 }  // namespace ff
